@@ -1,0 +1,39 @@
+# Shared compile settings and helpers for every target of the project.
+
+add_library(kavro_options INTERFACE)
+target_compile_options(kavro_options INTERFACE -Wall -Wextra)
+if(KAVRO_WERROR)
+  target_compile_options(kavro_options INTERFACE -Werror)
+endif()
+if(KAVRO_SANITIZE)
+  target_compile_options(kavro_options INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(kavro_options INTERFACE -fsanitize=address,undefined)
+endif()
+target_include_directories(kavro_options INTERFACE ${PROJECT_SOURCE_DIR})
+
+# kavro_library(<name> SOURCES ... [DEPS ...])
+function(kavro_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_link_libraries(${name} PUBLIC kavro_options ${ARG_DEPS})
+endfunction()
+
+# kavro_test(<name> SOURCES ... [DEPS ...]): one GoogleTest executable, each test registered with CTest.
+function(kavro_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE kavro_options ${ARG_DEPS} GTest::gmock GTest::gtest GTest::gtest_main)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    PROPERTIES ENVIRONMENT "KAVRO_SOURCE_DIR=${PROJECT_SOURCE_DIR};KAVRO_BINARY_DIR=${PROJECT_BINARY_DIR}")
+endfunction()
+
+# kavro_bench(<name> SOURCES ... [DEPS ...])
+function(kavro_bench name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  find_package(benchmark REQUIRED)
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE kavro_options ${ARG_DEPS} benchmark::benchmark)
+endfunction()

@@ -1,0 +1,53 @@
+#include "platform/Clock.h"
+
+#include <time.h>
+#include <unistd.h>
+
+#include <chrono>
+
+namespace {
+
+std::unique_ptr<Clock>& Installed() {
+    static std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
+    return clock;
+}
+
+DateTime FromTm(const std::tm& tm, int millisecond) {
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec, millisecond};
+}
+
+template <class Convert>
+DateTime Now(Convert convert) {
+    auto now = std::chrono::system_clock::now();
+    std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    int ms = static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
+    std::tm tm{};
+    convert(&seconds, &tm);
+    return FromTm(tm, ms);
+}
+
+}  // namespace
+
+std::uint32_t SystemClock::TickCount() const {
+    auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+}
+
+DateTime SystemClock::LocalNow() const { return Now(localtime_r); }
+
+DateTime SystemClock::UtcNow() const { return Now(gmtime_r); }
+
+std::uint32_t SystemClock::ProcessId() const { return static_cast<std::uint32_t>(::getpid()); }
+
+std::uint32_t FixedClock::TickCount() const {
+    std::uint32_t now = tick;
+    tick += tickStep;
+    return now;
+}
+
+const Clock& GetClock() { return *Installed(); }
+
+void InstallClock(std::unique_ptr<Clock> clock) {
+    Installed() = clock ? std::move(clock) : std::make_unique<SystemClock>();
+}

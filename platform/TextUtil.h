@@ -1,0 +1,42 @@
+#pragma once
+// Text helpers shared by every subsystem. Text in memory is UTF-8; where a rule counts
+// characters or code units, it counts them on the UTF-16 form.
+#include <string>
+#include <string_view>
+
+// UTF-8 <-> UTF-16. Invalid input sequences become U+FFFD; ok (when given) tells whether the
+// input was valid.
+std::u16string Utf8ToUtf16(std::string_view text, bool* ok = nullptr);
+std::string Utf16ToUtf8(std::u16string_view text, bool* ok = nullptr);
+bool IsValidUtf8(std::string_view text);
+// The text with every invalid UTF-8 sequence replaced by U+FFFD.
+std::string SanitizeUtf8(std::string_view text);
+// The number of UTF-16 code units of the text.
+size_t Utf16Length(std::string_view text);
+// The first count UTF-16 code units of the text (a surrogate pair is not split).
+std::string Utf16Left(std::string_view text, size_t count);
+
+// Lower-case mapping of one UTF-16 code unit (ASCII, Latin-1, Latin Extended-A, Greek, Cyrillic),
+// the mapping behind every comparison "without regard to case".
+char16_t FoldCase(char16_t c);
+std::string ToLowerText(std::string_view text);
+std::string ToUpperText(std::string_view text);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+// <0, 0, >0 as the lower-cased UTF-16 forms compare.
+int CompareNoCase(std::string_view a, std::string_view b);
+
+// 36 characters in GUID form from the first 16 UTF-16 code units of the text: each code unit as
+// the first two of its lower-case hexadecimal digits, '-' at 8, 13, 18, 23, '0' where the text
+// runs out.
+std::string MakeGuidText(std::string_view text);
+
+// Returns the first line and removes it (and its line feed, and a carriage return before it)
+// from text; lastLine is true when the text held no line feed.
+std::string SplitFirstLine(std::string& text, bool& lastLine);
+
+// The separators at which words are split: blank, tab and ",;:_-/\=+*&<>|".
+bool IsWordSeparator(char c);
+
+// Every line broken into pieces of at most width characters, joined by CR LF; a piece ends
+// after the last separator within the width, or is cut at the width when there is none.
+std::string WrapText(std::string_view text, size_t width);

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Runs every benchmark program that the bench build produced.
+set -euo pipefail
+dir=${1:-build/bench}
+status=0
+while IFS= read -r prog; do
+  echo "== $(basename "$prog")"
+  "$prog" || status=1
+done < <(find "$dir/bench" -type f -executable -name 'bench_*' | sort)
+exit $status

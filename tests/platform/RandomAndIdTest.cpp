@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "platform/Clock.h"
+#include "platform/Random.h"
+#include "platform/UniqueId.h"
+
+namespace {
+
+std::vector<std::uint8_t> OneThenZeros(int n) {
+    std::vector<std::uint8_t> cells(n, 0);
+    cells[0] = 1;
+    return cells;
+}
+
+class FixedClockTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto clock = std::make_unique<FixedClock>();
+        clock->local = {2020, 1, 1, 13, 34, 56, 789};
+        clock->utc = {2020, 1, 1, 12, 34, 56, 789};
+        clock->tick = 123456;
+        clock->processId = 4242;
+        clock_ = clock.get();
+        InstallClock(std::move(clock));
+        DeleteRandomSource();
+    }
+    void TearDown() override {
+        InstallClock(nullptr);
+        DeleteRandomSource();
+    }
+    FixedClock* clock_ = nullptr;
+};
+
+bool InAlphabet(const std::string& id) {
+    return id.size() == 12 && id.find_first_not_of(kUniqueIdAlphabet) == std::string::npos;
+}
+
+}  // namespace
+
+TEST(ShiftRegister, FullPeriodOfTheProgramsTaps) {
+    CShiftRegister reg;
+    ASSERT_TRUE(reg.Init(24, {0, 6, 14, 17}, OneThenZeros(24), true));
+    long steps = 1;
+    while (!reg.Step()) ++steps;
+    EXPECT_EQ(steps, 16777215);
+}
+
+TEST(ShiftRegister, InitRefusesBadShapes) {
+    struct Case {
+        const char* what;
+        int cells;
+        std::vector<int> taps;
+        std::vector<std::uint8_t> content;
+    };
+    const Case cases[] = {
+        {"two cells", 2, {0, 1}, OneThenZeros(2)},
+        {"one tap", 24, {0}, OneThenZeros(24)},
+        {"tap equal to the cell count", 24, {0, 24}, OneThenZeros(24)},
+        {"cell value 2", 24, {0, 6}, [] { auto c = OneThenZeros(24); c[3] = 2; return c; }()},
+        {"content size differs", 24, {0, 6}, OneThenZeros(23)},
+    };
+    for (const auto& c : cases) {
+        CShiftRegister reg;
+        EXPECT_FALSE(reg.Init(c.cells, c.taps, c.content, true)) << c.what;
+        EXPECT_FALSE(reg.IsReady()) << c.what;
+        EXPECT_FALSE(reg.Step()) << c.what;
+    }
+}
+
+TEST(ShiftRegister, ShiftsInBothDirections) {
+    CShiftRegister reg;
+    ASSERT_TRUE(reg.Init(3, {0, 1}, {1, 0, 0}, true));
+    std::uint8_t out = 9;
+    reg.Step(out);
+    EXPECT_EQ(out, 1);
+    EXPECT_EQ(reg.GetCells(), (std::vector<std::uint8_t>{0, 0, 1}));  // feedback 1^0 into the last cell
+
+    ASSERT_TRUE(reg.Init(3, {0, 1}, {1, 0, 0}, false));
+    reg.Step(out);
+    EXPECT_EQ(out, 0);
+    EXPECT_EQ(reg.GetCells(), (std::vector<std::uint8_t>{1, 1, 0}));
+}
+
+TEST_F(FixedClockTest, RandomUnitIsInRangeAndReproducible) {
+    std::vector<double> first;
+    for (int i = 0; i < 100; ++i) {
+        double v = GetRandomUnit();
+        ASSERT_GE(v, 0.0);
+        ASSERT_LT(v, 1.0);
+        first.push_back(v);
+    }
+    DeleteRandomSource();
+    for (int i = 0; i < 100; ++i) EXPECT_EQ(GetRandomUnit(), first[i]);
+    EXPECT_EQ(GetRandomSeed().tick, 123456u);
+    EXPECT_EQ(GetRandomSeed().processId, 4242u);
+}
+
+TEST_F(FixedClockTest, SeedRandomSourceReplaysARun) {
+    SeedRandomSource({99, 7});
+    double a = GetRandomUnit();
+    SeedRandomSource({99, 7});
+    EXPECT_EQ(GetRandomUnit(), a);
+}
+
+// Time part: 2020-01-01 is automation day 43831, so D = 6831 and
+// T = 6831 * 86400000 + 12:34:56.789 = 590243696789, which in base 67 is 6 Z B v m t p.
+// The random part comes from the register seeded with tick 123456 and process id 4242.
+TEST_F(FixedClockTest, IdsFromAFixedClock) {
+    EXPECT_EQ(MakeUniqueId(), "6ZBvmtp7HnMW");
+    EXPECT_EQ(MakeUniqueId(), "6ZBvmtpd2My3");
+    EXPECT_EQ(MakeUniqueId(), "6ZBvmtpMB3iL");
+}
+
+TEST_F(FixedClockTest, IdsInTheSameMillisecondDiffer) {
+    std::set<std::string> ids;
+    for (int i = 0; i < 1000; ++i) {
+        std::string id = MakeUniqueId();
+        EXPECT_TRUE(InAlphabet(id)) << id;
+        ids.insert(id);
+    }
+    EXPECT_EQ(ids.size(), 1000u);
+}
+
+TEST_F(FixedClockTest, ClocksOutsideTheRangeAreClamped) {
+    clock_->local = {1990, 5, 5};
+    std::string early = MakeUniqueId();
+    EXPECT_TRUE(InAlphabet(early)) << early;
+    EXPECT_EQ(early.substr(0, 7), "0000000");
+    clock_->local = {2400, 1, 1};
+    std::string late = MakeUniqueId();
+    EXPECT_TRUE(InAlphabet(late)) << late;
+    EXPECT_EQ(late.substr(0, 7), "_______");
+}
+
+TEST_F(FixedClockTest, ANewSourceAfterDeletion) {
+    MakeUniqueId();
+    DeleteRandomSource();
+    clock_->tick = 5;
+    EXPECT_TRUE(InAlphabet(MakeUniqueId()));
+    EXPECT_EQ(GetRandomSeed().tick, 5u);
+}
