@@ -267,3 +267,93 @@ std::string WrapText(std::string_view text, size_t width) {
         result += "\r\n";
     }
 }
+
+std::string ReplaceSeparators(std::string_view text, std::string_view separators, std::string_view replacement) {
+    std::u32string set;
+    bool valid = true;
+    for (size_t pos = 0; pos < separators.size();) set += DecodeUtf8(separators, pos, valid);
+    std::string out;
+    bool copiedCarriageReturn = false;
+    for (size_t pos = 0; pos < text.size();) {
+        size_t start = pos;
+        char32_t c = DecodeUtf8(text, pos, valid);
+        if (set.find(c) == std::u32string::npos) {
+            out.append(text.substr(start, pos - start));
+            copiedCarriageReturn = c == '\r';
+            continue;
+        }
+        if (c == '\n' && copiedCarriageReturn) out.pop_back();
+        out.append(replacement);
+        copiedCarriageReturn = false;
+    }
+    return out;
+}
+
+namespace {
+
+// The code point of a decimal character reference's digits, or 0 when they name no character.
+char32_t DecimalReferenceCode(std::string_view digits) {
+    if (digits.empty() || digits.size() > 7) return 0;
+    char32_t code = 0;
+    for (char d : digits) code = code * 10 + static_cast<char32_t>(d - '0');
+    if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    return code;
+}
+
+}  // namespace
+
+std::string ExtractHtmlBody(std::string_view html) {
+    std::string_view body = html;
+    if (size_t open = body.find("<body>"); open != std::string_view::npos) {
+        body = body.substr(open + 5);  // from the tag's ">", which ends a tag
+    }
+    if (size_t close = body.find("</body>"); close != std::string_view::npos) body = body.substr(0, close);
+
+    std::string out;
+    bool inTag = false;
+    bool inReference = false;
+    std::string digits;
+    // A "&#" that does not end as a reference to a character is kept as written.
+    auto keepReferenceAsWritten = [&] {
+        out += "&#";
+        out += digits;
+        inReference = false;
+    };
+    bool valid = true;
+    size_t index = 0;
+    for (size_t pos = 0; pos < body.size(); ++index) {
+        size_t start = pos;
+        char32_t c = DecodeUtf8(body, pos, valid);
+        if (inReference) {
+            if (c >= '0' && c <= '9' && digits.size() < 7) {
+                digits += static_cast<char>(c);
+                continue;
+            }
+            if (c == ';' && DecimalReferenceCode(digits) != 0) {
+                AppendUtf8(out, DecimalReferenceCode(digits));
+                inReference = false;
+                continue;
+            }
+            keepReferenceAsWritten();
+        }
+        if (c == '<') {
+            inTag = true;
+            if (index >= 3 && body.substr(pos, 2) == "p>") out += "\r\n";
+        } else if (c == '>') {
+            inTag = false;
+        } else if (inTag) {
+            continue;
+        } else if (c == '&' && pos < body.size() && body[pos] == '#') {
+            inReference = true;
+            digits.clear();
+            ++pos;
+            ++index;
+        } else {
+            out.append(body.substr(start, pos - start));
+        }
+    }
+    if (inReference) keepReferenceAsWritten();
+    return out;
+}
+
+std::string MakeToolTipText(std::string_view text) { return Utf16Left(text, 1000); }

@@ -40,3 +40,16 @@ bool IsWordSeparator(char c);
 // Every line broken into pieces of at most width characters, joined by CR LF; a piece ends
 // after the last separator within the width, or is cut at the width when there is none.
 std::string WrapText(std::string_view text, size_t width);
+
+// The text with every character of separators replaced by replacement; a carriage return
+// directly before a replaced line feed goes with it, so CR LF and LF give one replacement.
+std::string ReplaceSeparators(std::string_view text, std::string_view separators, std::string_view replacement);
+
+// Plain text from an HTML fragment: only what lies between "<body>" and "</body>" (each when
+// present), tags dropped, "<p>" after the start as CR LF, decimal character references
+// ("&#65;") decoded. Anything else that starts with "&" (named or hexadecimal references, a
+// reference to no character) stays as written.
+std::string ExtractHtmlBody(std::string_view html);
+
+// The first 1000 UTF-16 code units of the text: the most a tool tip shows.
+std::string MakeToolTipText(std::string_view text);

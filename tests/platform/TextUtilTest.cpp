@@ -81,3 +81,42 @@ TEST(CaseFolding, ComparesWithoutCaseBeyondAscii) {
     EXPECT_EQ(ToUpperText("abc\xC3\xB6"), "ABC\xC3\x96");
     EXPECT_EQ(FoldCase(u'\u0410'), u'\u0430');
 }
+
+TEST(ReplaceSeparators, ReplacesEachSeparatorAndTakesTheCarriageReturnWithALineFeed) {
+    struct Case {
+        std::string text, separators, replacement, expected;
+    };
+    const Case cases[] = {
+        {"a\r\nb\nc", "\n", "<br>", "a<br>b<br>c"},
+        {"a\rb", "\n", "<br>", "a\rb"},                      // a lone CR is no line break
+        {"a\r\r\nb", "\n", " ", "a\r b"},                    // only the CR right before the LF goes
+        {"Edit*Box", "*", ".*", "Edit.*Box"},
+        {"a;b,c", ";,", "", "abc"},
+        {"x\xC3\xA4y", "\xC3\xA4", "ae", "xaey"},            // separators are characters, not bytes
+        {"", "\n", "-", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ReplaceSeparators(c.text, c.separators, c.replacement), c.expected) << c.text;
+}
+
+TEST(ExtractHtmlBody, KeepsTheBodyAsPlainText) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"<body>A&#65;B</body>", "AAB"},
+        {"<html><head><title>T</title></head><body><b>bold</b> text</body></html>", "bold text"},
+        {"no body <i>here</i>", "no body here"},
+        {"<body>one<p>two</p><p>three</body>", "one\r\ntwo\r\nthree"},
+        {"<p>first</p>", "first"},                          // a paragraph at the start breaks nothing
+        {"<body>a &amp; b; #1</body>", "a &amp; b; #1"},    // named references stay as written
+        {"<body>&#8364; &#x41; &#0; &#; &#65</body>", "\xE2\x82\xAC &#x41; &#0; &#; &#65"},
+        {"<body><a title=\"&#65;\">x</a></body>", "x"},     // nothing of a tag is copied
+        {"<body>\xC3\xA4<br>\xC3\xB6</body>", "\xC3\xA4\xC3\xB6"},
+    };
+    for (const auto& [html, text] : cases) EXPECT_EQ(ExtractHtmlBody(html), text) << html;
+}
+
+TEST(MakeToolTipText, KeepsTheFirstThousandCharacters) {
+    EXPECT_EQ(MakeToolTipText(std::string(1500, 'x')), std::string(1000, 'x'));
+    EXPECT_EQ(MakeToolTipText("short"), "short");
+    std::string umlauts;
+    for (int i = 0; i < 1200; ++i) umlauts += "\xC3\xA4";
+    EXPECT_EQ(Utf16Length(MakeToolTipText(umlauts)), 1000u);
+}
