@@ -1,0 +1,169 @@
+#include "persistence/XMLDataManager.h"
+
+#include <expat.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "model/FileKav.h"
+#include "platform/MessageBuffer.h"
+
+namespace {
+
+// Older files declared a Latin-2 encoding that the parser does not know; they were always read
+// as Latin-1, and only this exact spelling is recognised.
+constexpr std::string_view kLatin2Declaration = "<?xml version=\"1.0\" encoding=\"iso-8859-2\" ?>";
+
+constexpr int kErrorWhileParsing = 45110;  // [W1110]
+constexpr int kCouldNotRead = 44857;       // [W0857]
+
+}  // namespace
+
+CXMLDataManager::CXMLDataManager() = default;
+
+CXMLDataManager::~CXMLDataManager() = default;
+
+bool CXMLDataManager::ParseFile(CFileKav* file, const std::string& encoding, const XmlHandlers& handlers) {
+    currentFile_ = file;
+    elementNames_.clear();
+    if (!file) {
+        SetMessage(kCouldNotRead, "");
+        return false;
+    }
+    std::string pathUsed;
+    const std::string path = file->GetFullPath();
+    if (!OpenProjectFile(path, false, pathUsed)) return false;
+    if (pathUsed != path) {
+        file->SetPath(pathUsed);
+        file->SetFullPath(pathUsed);
+    }
+
+    std::string effectiveEncoding = encoding;
+    if (fileBuffer_.find(kLatin2Declaration) != std::string::npos) effectiveEncoding = "ISO-8859-1";
+
+    ClearGlobalMessage();
+    ParseOutcome outcome = ParseText(fileBuffer_, effectiveEncoding, handlers);
+    if (outcome.status != ParseStatus::Failed) return true;
+    if (GetGlobalMessageBuffer().empty()) SetMessage(kErrorWhileParsing, pathUsed, outcome.line, outcome.errorText);
+    return false;
+}
+
+void CXMLDataManager::OnStartElement(const std::string&, const XmlAttributeList&) {}
+
+void CXMLDataManager::OnEndElement(const std::string&, const std::string&) {}
+
+CXMLDataManager::ParseOutcome CXMLDataManager::ParseText(std::string_view text, const std::string& encoding,
+                                                         const XmlHandlers& handlers) {
+    elementNames_.clear();
+    collectedText_.clear();
+    collectingText_ = false;
+    halted_ = false;
+
+    ParseOutcome outcome;
+    parser_ = XML_ParserCreate(encoding.empty() ? nullptr : encoding.c_str());
+    if (!parser_) {
+        outcome.errorText = XML_ErrorString(XML_ERROR_NO_MEMORY);
+        return outcome;
+    }
+    handlers_ = &handlers;
+    XML_SetUserData(parser_, this);
+    XML_SetElementHandler(parser_, handlers.start ? ExpatStart : nullptr, handlers.end ? ExpatEnd : nullptr);
+    if (handlers.characterData) XML_SetCharacterDataHandler(parser_, ExpatCharacterData);
+
+    // expat takes int lengths: a text beyond that size goes in pieces, the last one final.
+    constexpr size_t kMaxPiece = INT_MAX / 2;
+    XML_Status status = XML_STATUS_OK;
+    size_t done = 0;
+    do {
+        size_t piece = std::min(kMaxPiece, text.size() - done);
+        bool last = done + piece == text.size();
+        status = XML_Parse(parser_, text.data() + done, static_cast<int>(piece), last ? XML_TRUE : XML_FALSE);
+        done += piece;
+    } while (status == XML_STATUS_OK && done < text.size());
+
+    if (status == XML_STATUS_ERROR) {
+        outcome.status = ParseStatus::Failed;
+        outcome.line = static_cast<int>(std::min<XML_Size>(XML_GetCurrentLineNumber(parser_), INT_MAX));
+        outcome.errorText = XML_ErrorString(XML_GetErrorCode(parser_));
+    } else {
+        outcome.status = status == XML_STATUS_SUSPENDED ? ParseStatus::Suspended : ParseStatus::Finished;
+    }
+    XML_ParserFree(parser_);
+    parser_ = nullptr;
+    handlers_ = nullptr;
+    currentAttributes_ = nullptr;
+    collectingText_ = false;
+    if (outcome.status != ParseStatus::Finished) elementNames_.clear();
+    return outcome;
+}
+
+void CXMLDataManager::StopParser() { HaltParser(false); }
+
+void CXMLDataManager::SuspendParser() { HaltParser(true); }
+
+void CXMLDataManager::HaltParser(bool resumable) {
+    if (!parser_ || halted_) return;
+    halted_ = true;
+    XML_StopParser(parser_, resumable ? XML_TRUE : XML_FALSE);
+}
+
+std::string CXMLDataManager::ParentElementName() const {
+    return elementNames_.size() < 2 ? std::string() : elementNames_[elementNames_.size() - 2];
+}
+
+// expat may still deliver an event or two after a stop (the end of an empty element); a halted
+// parse ignores them, so no handler runs after the one that stopped it.
+
+void CXMLDataManager::ExpatStart(void* data, const char* name, const char** attributes) {
+    auto& reader = *static_cast<CXMLDataManager*>(data);
+    if (reader.halted_) return;
+    // Only the attributes written in the file, not defaults a DTD would add.
+    const int specified = XML_GetSpecifiedAttributeCount(reader.parser_);
+    XmlAttributeList list;
+    list.reserve(static_cast<size_t>(specified / 2));
+    for (int i = 0; i + 1 < specified; i += 2) list.push_back({attributes[i], attributes[i + 1]});
+    reader.handlers_->start(reader, name, list);
+}
+
+void CXMLDataManager::ExpatEnd(void* data, const char* name) {
+    auto& reader = *static_cast<CXMLDataManager*>(data);
+    if (reader.halted_) return;
+    reader.handlers_->end(reader, name);
+}
+
+void CXMLDataManager::ExpatCharacterData(void* data, const char* text, int length) {
+    auto& reader = *static_cast<CXMLDataManager*>(data);
+    if (reader.halted_) return;
+    reader.handlers_->characterData(reader, std::string_view(text, static_cast<size_t>(length)));
+}
+
+void CXMLDataManager::StartElement(CXMLDataManager& reader, const std::string& name,
+                                   const XmlAttributeList& attributes) {
+    reader.elementNames_.push_back(name);
+    reader.collectedText_.clear();
+    reader.collectingText_ = true;
+    reader.currentAttributes_ = &attributes;
+    reader.OnStartElement(name, attributes);
+    reader.currentAttributes_ = nullptr;
+}
+
+void CXMLDataManager::EndElement(CXMLDataManager& reader, const std::string& name) {
+    // A child's end stops the collecting, so only an element without child elements reports
+    // its text.
+    bool hasText = reader.collectingText_ && !reader.collectedText_.empty();
+    reader.collectingText_ = false;
+    if (hasText) reader.OnEndElement(name, reader.collectedText_);
+    if (!reader.elementNames_.empty()) reader.elementNames_.pop_back();
+}
+
+void CXMLDataManager::OnCharacterData(CXMLDataManager& reader, std::string_view text) {
+    if (reader.collectingText_) reader.collectedText_.append(text);
+}
+
+XmlHandlers CXMLDataManager::StandardHandlers() {
+    XmlHandlers handlers;
+    handlers.start = StartElement;
+    handlers.end = EndElement;
+    handlers.characterData = OnCharacterData;
+    return handlers;
+}

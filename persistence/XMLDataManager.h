@@ -1,0 +1,138 @@
+#pragma once
+// The one class through which the program reads XML (project files and libraries, the
+// installation's data files, messages and exchange data of the test-management product, and
+// through subclasses the repositories of outside test tools), and the frame of the project
+// writer (declaration, root tag, atomic replacement of the file).
+//
+// A parse runs expat over a whole file held in memory and forwards each event to the handler
+// functions the caller names (XmlHandlers). The standard handlers keep the stack of open
+// element names and the character data, make the attributes of a starting element current for
+// the attribute accessors, and call the virtual OnStartElement / OnEndElement, which the
+// project dispatch and the repository readers fill in. A handler that meets an error writes its
+// message into the global message buffer and calls StopParser; that message then stands
+// instead of the parse error [W1110].
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "persistence/XMLInterface.h"
+
+class CFileKav;
+struct XML_ParserStruct;
+
+struct XmlAttribute {
+    std::string name;
+    std::string value;
+};
+using XmlAttributeList = std::vector<XmlAttribute>;
+
+class CXMLDataManager;
+
+// The functions a parse forwards expat's events to; each receives the reader running the parse.
+// Texts arrive as UTF-8. A null function is not registered.
+struct XmlHandlers {
+    void (*start)(CXMLDataManager& reader, const std::string& name, const XmlAttributeList& attributes) = nullptr;
+    void (*end)(CXMLDataManager& reader, const std::string& name) = nullptr;
+    void (*characterData)(CXMLDataManager& reader, std::string_view text) = nullptr;
+};
+
+// The version written into the root tag of every project file.
+inline constexpr std::string_view kProjectFileVersion = "12.4";
+
+class CXMLDataManager {
+public:
+    CXMLDataManager();
+    virtual ~CXMLDataManager();
+    CXMLDataManager(const CXMLDataManager&) = delete;
+    CXMLDataManager& operator=(const CXMLDataManager&) = delete;
+
+    // Reads and parses one file with the given encoding ("UTF-8" for project files; a file that
+    // carries the exact ISO-8859-2 declaration is read as ISO-8859-1). A file the user located
+    // elsewhere (see OpenProjectFile) gives the entry its new path. False with the message in
+    // the global buffer.
+    virtual bool ParseFile(CFileKav* file, const std::string& encoding, const XmlHandlers& handlers);
+    // The element handlers; the base accepts every element and does nothing.
+    virtual void OnStartElement(const std::string& name, const XmlAttributeList& attributes);
+    virtual void OnEndElement(const std::string& name, const std::string& text);
+
+    // The standard handlers. StartElement pushes the name, starts collecting character data and
+    // calls OnStartElement with the attributes current; EndElement calls OnEndElement for an
+    // element that collected text and has no child element, then pops the name.
+    static void StartElement(CXMLDataManager& reader, const std::string& name, const XmlAttributeList& attributes);
+    static void EndElement(CXMLDataManager& reader, const std::string& name);
+    static void OnCharacterData(CXMLDataManager& reader, std::string_view text);
+    static XmlHandlers StandardHandlers();
+
+    // From a handler: end the parse as failed (the handler's message stands), or end it early
+    // as a success (reading a header only). No further handler runs. Outside a parse: nothing.
+    void StopParser();
+    void SuspendParser();
+
+    // Names of the open elements, innermost last (the element being started or ended included).
+    const std::vector<std::string>& ElementNames() const { return elementNames_; }
+    // The enclosing element of the one being started or ended; "" for the root.
+    std::string ParentElementName() const;
+    const std::string& CollectedText() const { return collectedText_; }
+    // The file of the parse under way or last run.
+    CFileKav* CurrentFile() const { return currentFile_; }
+
+    // Attributes of the element being started; names compare without regard to case. Outside
+    // OnStartElement there is none.
+    std::string FindAttribute(std::string_view name) const;
+    // The value, or the default when the value is missing or empty.
+    std::string GetAttribute(std::string_view name, std::string_view defaultValue) const;
+    // The leading decimal number (blanks and a sign allowed, no digits: 0), clamped to the int
+    // range; the default when the value is missing or empty.
+    int GetAttributeInt(std::string_view name, int defaultValue) const;
+    // 1 for exactly "1", 0 for exactly "0", else the default.
+    int GetAttributeBool(std::string_view name, int defaultValue) const;
+
+    // Read mode: reads the whole file into the reader; a missing file asks whether to search
+    // for it [Q0049] and offers a file dialog; pathUsed is the path finally read.
+    // Write mode: checks that the file can be written and starts the text with the declaration
+    // and the root start tag; nothing reaches the disk before WriteFooter.
+    bool OpenProjectFile(const std::string& path, bool write, std::string& pathUsed);
+    // Moves the builder's document out: appended to the file being written, or to out.
+    void FlushDocument(bool toFile, std::string& out);
+    // With flush: adds what the builder holds and the root end tag, and replaces the file
+    // atomically (false with [W0856] when that fails). Without: abandons the write, leaving the
+    // previous file as it was.
+    bool WriteFooter(bool flush);
+    // The document builder of the writer.
+    CXMLInterface& Builder() { return builder_; }
+
+protected:
+    enum class ParseStatus { Finished, Suspended, Failed };
+    struct ParseOutcome {
+        ParseStatus status = ParseStatus::Failed;
+        int line = 0;            // expat's line of the failure
+        std::string errorText;   // expat's text for its error code
+    };
+    // Parses a whole text as the final piece. The element-name stack is emptied before and after
+    // a parse that did not finish; the caller words the failure.
+    ParseOutcome ParseText(std::string_view text, const std::string& encoding, const XmlHandlers& handlers);
+
+private:
+    static void ExpatStart(void* reader, const char* name, const char** attributes);
+    static void ExpatEnd(void* reader, const char* name);
+    static void ExpatCharacterData(void* reader, const char* text, int length);
+    void HaltParser(bool resumable);
+
+    std::vector<std::string> elementNames_;
+    std::string collectedText_;
+    bool collectingText_ = false;
+    const XmlAttributeList* currentAttributes_ = nullptr;
+
+    XML_ParserStruct* parser_ = nullptr;
+    const XmlHandlers* handlers_ = nullptr;
+    bool halted_ = false;
+
+    CXMLInterface builder_;
+    CFileKav* currentFile_ = nullptr;
+    std::string fileBuffer_;
+
+    bool writing_ = false;
+    std::filesystem::path writePath_;
+    std::string writeBuffer_;
+};

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "model/FileKav.h"
+#include "PersistenceFixture.h"
+#include "RecordingReader.h"
+
+namespace {
+
+class ReaderTest : public PersistenceTest {
+protected:
+    bool Parse(const std::string& name, const std::string& bytes, const std::string& encoding = "UTF-8",
+               const XmlHandlers& handlers = CXMLDataManager::StandardHandlers()) {
+        std::string path = WriteFile(name, bytes);
+        file_ = CFileKav("", path, path);
+        return reader_.ParseFile(&file_, encoding, handlers);
+    }
+
+    RecordingReader reader_;
+    CFileKav file_;
+};
+
+}  // namespace
+
+TEST_F(ReaderTest, MalformedFileNamesPathLineAndTheParserReason) {
+    ASSERT_FALSE(Parse("bad.xml", "<KAVRO_DATA>\n<PROJECT ID=\"p\">\n</KAVRO_DATA>"));
+    EXPECT_EQ(Message(), "Error while parsing XML file " + file_.GetFullPath() + " in line 3: mismatched tag [W1110]");
+    EXPECT_TRUE(reader_.ElementNames().empty());
+
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "in line 1: no element found [W1110]"},
+        {"<a>\n<b x=\"1\" x=\"2\"/></a>", "in line 2: duplicate attribute [W1110]"},
+        {"<a/>\n<b/>", "in line 2: junk after document element [W1110]"},
+        {"<a>\xFF</a>", "in line 1: not well-formed (invalid token) [W1110]"},
+        {"<a>&undefined;</a>", "in line 1: undefined entity [W1110]"},
+        {"<a", "in line 1: unclosed token [W1110]"},
+    };
+    for (const auto& [bytes, ending] : cases) {
+        ClearGlobalMessage();
+        EXPECT_FALSE(Parse("case.xml", bytes)) << bytes;
+        EXPECT_TRUE(Message().ends_with(ending)) << Message();
+        EXPECT_TRUE(reader_.ElementNames().empty());
+    }
+}
+
+TEST_F(ReaderTest, HandlersSeeParentsAttributesAndTheTextOfTextOnlyElements) {
+    ASSERT_TRUE(Parse("ok.xml",
+                      "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                      "<ROOT a=\"1\" b=\"&lt;&#xa;\">\n"
+                      "  <DESCRIPTION>Line &amp; <![CDATA[<raw>]]></DESCRIPTION>\n"
+                      "  <MIXED>before<CHILD/>after</MIXED>\n"
+                      "  <EMPTY></EMPTY>\n"
+                      "</ROOT>\n"))
+        << Message();
+    const std::vector<std::string> expected = {
+        "start ROOT in '' a=1 b=<\n",
+        "start DESCRIPTION in 'ROOT'",
+        "text DESCRIPTION in 'ROOT': Line & <raw>",
+        "start MIXED in 'ROOT'",
+        "start CHILD in 'MIXED'",
+        "start EMPTY in 'ROOT'",
+    };
+    EXPECT_EQ(reader_.events, expected);
+    EXPECT_TRUE(reader_.ElementNames().empty());
+    EXPECT_EQ(Message(), "");
+}
+
+TEST_F(ReaderTest, AHandlersOwnMessageStandsAndNothingIsDispatchedAfterItStops) {
+    reader_.onStart = [](RecordingReader& r, const std::string& name) {
+        if (name != "BAD") return;
+        SetGlobalMessage("Invalid tag 'BAD' detected in file x! [W0910]");
+        r.StopParser();
+    };
+    ASSERT_FALSE(Parse("stop.xml", "<R><A/><BAD><IN/></BAD><AFTER/></R>", "UTF-8", RecordingReader::Handlers()));
+    EXPECT_EQ(Message(), "Invalid tag 'BAD' detected in file x! [W0910]");
+    EXPECT_EQ(reader_.events.back(), "start BAD in 'R'");
+    EXPECT_TRUE(reader_.ElementNames().empty());
+
+    // A stop without a message of its own still fails, with the parser's reason; the parser's
+    // late end event of the empty element that stopped reaches no handler.
+    reader_.events.clear();
+    reader_.onStart = [](RecordingReader& r, const std::string& name) {
+        if (name == "A") r.StopParser();
+    };
+    ASSERT_FALSE(Parse("stop2.xml", "<R>\n<A/><B/></R>", "UTF-8", RecordingReader::Handlers()));
+    EXPECT_EQ(Message(), "Error while parsing XML file " + file_.GetFullPath() + " in line 2: parsing aborted [W1110]");
+    EXPECT_EQ(reader_.events, (std::vector<std::string>{"start R in ''", "start A in 'R'"}));
+}
+
+TEST_F(ReaderTest, ASuspendedParseIsASuccessThatReadsNoFurther) {
+    reader_.suspendAfter = "PROJECT";
+    ASSERT_TRUE(Parse("head.xml", "<KAVRO_DATA><PROJECT ID=\"p\"><FILE/></PROJECT><TASK/><unclosed></KAVRO_DATA>",
+                      "UTF-8", RecordingReader::Handlers()))
+        << Message();
+    EXPECT_EQ(reader_.events, (std::vector<std::string>{"start KAVRO_DATA in ''", "start PROJECT in 'KAVRO_DATA' ID=p",
+                                                        "start FILE in 'PROJECT'", "end FILE", "end PROJECT"}));
+    EXPECT_TRUE(reader_.ElementNames().empty());
+    EXPECT_EQ(Message(), "");
+}
+
+TEST_F(ReaderTest, OnlyTheExactLatin2DeclarationIsReadAsLatin1) {
+    const std::string body = "<a v=\"\xE9\"/>";
+    ASSERT_TRUE(Parse("l2.xml", "<?xml version=\"1.0\" encoding=\"iso-8859-2\" ?>\n" + body)) << Message();
+    EXPECT_EQ(reader_.events.back(), "start a in '' v=\xC3\xA9");
+
+    const std::string otherSpellings[] = {
+        "<?xml version='1.0' encoding='iso-8859-2' ?>\n",
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-2\" ?>\n",
+        "<?xml version=\"1.0\" encoding=\"iso-8859-2\"?>\n",
+    };
+    for (const std::string& declaration : otherSpellings) {
+        ClearGlobalMessage();
+        EXPECT_FALSE(Parse("other.xml", declaration + body)) << declaration;
+        EXPECT_TRUE(Message().ends_with("not well-formed (invalid token) [W1110]")) << Message();
+    }
+    // The caller's encoding applies to every other file.
+    EXPECT_TRUE(Parse("latin1.xml", body, "ISO-8859-1")) << Message();
+}
+
+TEST_F(ReaderTest, AttributeAccessorsReadTheElementBeingStarted) {
+    struct Seen {
+        std::string name, missing, defaulted;
+        std::vector<int> ints, bools;
+    } seen;
+    reader_.onStart = [&seen](RecordingReader& r, const std::string&) {
+        seen.name = r.FindAttribute("name");
+        seen.missing = r.FindAttribute("none");
+        seen.defaulted = r.GetAttribute("Empty", "dflt");
+        for (const char* n : {"i1", "i2", "i3", "i4", "i5", "i6", "i7", "i8", "i9", "i10", "none"})
+            seen.ints.push_back(r.GetAttributeInt(n, 42));
+        for (const char* n : {"b1", "b0", "bt", "bf", "b2", "Empty"}) seen.bools.push_back(r.GetAttributeBool(n, 7));
+    };
+    ASSERT_TRUE(Parse("attrs.xml",
+                      "<E Name=\"n\" Empty=\"\" i1=\"12abc\" i2=\"  -7x\" i3=\"abc\" i4=\"\" i5=\"4294967295\""
+                      " i6=\"-4294967295\" i7=\"+5\" i8=\"99999999999999999999999\" i9=\"-2147483648\" i10=\"  \""
+                      " b1=\"1\" b0=\"0\" bt=\"true\" bf=\"false\" b2=\"2\"/>"))
+        << Message();
+    EXPECT_EQ(seen.name, "n");
+    EXPECT_EQ(seen.missing, "");
+    EXPECT_EQ(seen.defaulted, "dflt");
+    EXPECT_EQ(seen.ints, (std::vector<int>{12, -7, 0, 42, INT_MAX, INT_MIN, 5, INT_MAX, INT_MIN, 0, 42}));
+    EXPECT_EQ(seen.bools, (std::vector<int>{1, 0, 7, 7, 7, 7}));
+    EXPECT_EQ(reader_.FindAttribute("Name"), "");  // no element is being started now
+}
