@@ -7,7 +7,6 @@
 #include <cerrno>
 
 #include "persistence/XMLDataManager.h"
-#include "platform/AtomicFile.h"
 #include "platform/Interaction.h"
 #include "platform/MessageBuffer.h"
 #include "resources/MessageCatalogue.h"
@@ -78,9 +77,7 @@ bool CXMLDataManager::OpenProjectFile(const std::string& path, bool write, std::
             SetMessage(kWriteAccessDenied, path);
             return false;
         }
-        writing_ = true;
-        writePath_ = target;
-        writeBuffer_ = RootStartTag();
+        outputFile_.emplace(target, RootStartTag());
         pathUsed = path;
         return true;
     }
@@ -122,21 +119,26 @@ bool CXMLDataManager::OpenProjectFile(const std::string& path, bool write, std::
 void CXMLDataManager::FlushDocument(bool toFile, std::string& out) {
     std::string text = builder_.GetDocumentText();
     builder_.SetDocument();
-    (toFile ? writeBuffer_ : out) += text;
+    if (!toFile)
+        out += text;
+    else if (outputFile_)
+        WriteUtf8String(text, &*outputFile_);
 }
 
 bool CXMLDataManager::WriteFooter(bool flush) {
-    if (!writing_) return true;
-    writing_ = false;
-    std::string bytes = std::move(writeBuffer_);
-    writeBuffer_.clear();
-    if (!flush) return true;
-
-    bytes += builder_.GetDocumentText();
-    builder_.SetDocument();
-    bytes += "</KAVRO_DATA>\n";
-    if (!WriteFileAtomically(writePath_, bytes).ok) {
-        SetMessage(kCouldNotWrite, writePath_.string());
+    if (!outputFile_) return true;
+    if (!flush) {  // abandoned: the previous file stays as it was
+        outputFile_.reset();
+        return true;
+    }
+    std::string unused;
+    FlushDocument(true, unused);
+    outputFile_->Write("</KAVRO_DATA>\n");
+    const bool written = outputFile_->Commit().ok;
+    const std::string path = outputFile_->Path().string();
+    outputFile_.reset();
+    if (!written) {
+        SetMessage(kCouldNotWrite, path);
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 
 #include "model/FileKav.h"
 #include "platform/MessageBuffer.h"
+#include "platform/MessageLog.h"
 
 namespace {
 
@@ -95,6 +96,10 @@ CXMLDataManager::ParseOutcome CXMLDataManager::ParseText(std::string_view text, 
     collectingText_ = false;
     if (outcome.status != ParseStatus::Finished) elementNames_.clear();
     return outcome;
+}
+
+void CXMLDataManager::LogMessage(std::string_view text, bool log) const {
+    if (log && messageLog_) messageLog_->AddMessage(text);
 }
 
 void CXMLDataManager::StopParser() { HaltParser(false); }

@@ -11,14 +11,16 @@
 // project dispatch and the repository readers fill in. A handler that meets an error writes its
 // message into the global message buffer and calls StopParser; that message then stands
 // instead of the parse error [W1110].
-#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "persistence/XMLInterface.h"
+#include "platform/OutputFile.h"
 
 class CFileKav;
+class MessageLog;
 struct XML_ParserStruct;
 
 struct XmlAttribute {
@@ -102,6 +104,12 @@ public:
     // The document builder of the writer.
     CXMLInterface& Builder() { return builder_; }
 
+    // The log that receives the progress and error lines of a load; null for none.
+    void SetMessageLog(MessageLog* log) { messageLog_ = log; }
+    MessageLog* GetMessageLog() const { return messageLog_; }
+    // Adds the text to the attached log when log is set.
+    void LogMessage(std::string_view text, bool log) const;
+
 protected:
     enum class ParseStatus { Finished, Suspended, Failed };
     struct ParseOutcome {
@@ -132,7 +140,6 @@ private:
     CFileKav* currentFile_ = nullptr;
     std::string fileBuffer_;
 
-    bool writing_ = false;
-    std::filesystem::path writePath_;
-    std::string writeBuffer_;
+    std::optional<OutputFile> outputFile_;  // the project file being written
+    MessageLog* messageLog_ = nullptr;
 };

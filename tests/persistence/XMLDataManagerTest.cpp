@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "model/FileKav.h"
+#include "platform/MessageLog.h"
 #include "PersistenceFixture.h"
 #include "RecordingReader.h"
 
@@ -142,4 +143,13 @@ TEST_F(ReaderTest, AttributeAccessorsReadTheElementBeingStarted) {
     EXPECT_EQ(seen.ints, (std::vector<int>{12, -7, 0, 42, INT_MAX, INT_MIN, 5, INT_MAX, INT_MIN, 0, 42}));
     EXPECT_EQ(seen.bools, (std::vector<int>{1, 0, 7, 7, 7, 7}));
     EXPECT_EQ(reader_.FindAttribute("Name"), "");  // no element is being started now
+}
+
+TEST_F(ReaderTest, LinesGoToTheAttachedLogOnlyWhenAsked) {
+    reader_.LogMessage("nobody listens", true);  // no log attached: nothing happens
+    MessageLog log;
+    reader_.SetMessageLog(&log);
+    reader_.LogMessage("Opening Project /p/a.xml", true);
+    reader_.LogMessage("not logged", false);
+    EXPECT_EQ(log.Lines(), std::vector<std::string>{"Opening Project /p/a.xml"});
 }
