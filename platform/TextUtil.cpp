@@ -210,6 +210,36 @@ int CompareNoCase(std::string_view a, std::string_view b) {
 
 bool EqualsNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) == 0; }
 
+bool ReplaceNoCase(std::string_view text, std::string& result, std::string_view oldText, std::string_view newText) {
+    std::u16string wide = Utf8ToUtf16(text);
+    std::u16string needle = Utf8ToUtf16(oldText);
+    if (needle.empty()) {
+        result = std::string(text);
+        return false;
+    }
+    std::u16string folded = wide;
+    for (char16_t& c : folded) c = FoldCase(c);
+    for (char16_t& c : needle) c = FoldCase(c);
+
+    std::u16string replacement = Utf8ToUtf16(newText);
+    std::u16string out;
+    bool replaced = false;
+    size_t from = 0;
+    for (size_t hit = folded.find(needle); hit != std::u16string::npos; hit = folded.find(needle, from)) {
+        out.append(wide, from, hit - from);
+        out += replacement;
+        from = hit + needle.size();
+        replaced = true;
+    }
+    if (!replaced) {
+        result = std::string(text);
+        return false;
+    }
+    out.append(wide, from, std::u16string::npos);
+    result = Utf16ToUtf8(out);
+    return true;
+}
+
 std::string MakeGuidText(std::string_view text) {
     std::u16string wide = Utf8ToUtf16(text);
     std::string digits;

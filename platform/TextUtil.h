@@ -25,6 +25,10 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // <0, 0, >0 as the lower-cased UTF-16 forms compare.
 int CompareNoCase(std::string_view a, std::string_view b);
 
+// The text with every occurrence of oldText, found without regard to case, replaced by newText;
+// the replacement is not searched again. Returns true when something was replaced.
+bool ReplaceNoCase(std::string_view text, std::string& result, std::string_view oldText, std::string_view newText);
+
 // 36 characters in GUID form from the first 16 UTF-16 code units of the text: each code unit as
 // the first two of its lower-case hexadecimal digits, '-' at 8, 13, 18, 23, '0' where the text
 // runs out.

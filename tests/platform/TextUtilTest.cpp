@@ -120,3 +120,22 @@ TEST(MakeToolTipText, KeepsTheFirstThousandCharacters) {
     for (int i = 0; i < 1200; ++i) umlauts += "\xC3\xA4";
     EXPECT_EQ(Utf16Length(MakeToolTipText(umlauts)), 1000u);
 }
+
+TEST(ReplaceNoCase, ReplacesEveryOccurrenceWithoutRescanning) {
+    struct Case {
+        std::string text, oldText, newText, result;
+        bool replaced;
+    };
+    const Case cases[] = {
+        {"#Login# and #LOGIN:$Enabled#", "#login", "#Logon", "#Logon# and #Logon:$Enabled#", true},
+        {"#LoginDlg#", "#Login#", "#Logon#", "#LoginDlg#", false},
+        {"aaa", "a", "aa", "aaaaaa", true},  // the inserted text is not searched again
+        {"\xC3\x84pfel \xC3\xA4pfel", "\xC3\xA4", "e", "epfel epfel", true},
+        {"text", "", "x", "text", false},
+    };
+    for (const Case& c : cases) {
+        std::string result;
+        EXPECT_EQ(ReplaceNoCase(c.text, result, c.oldText, c.newText), c.replaced) << c.text;
+        EXPECT_EQ(result, c.result) << c.text;
+}
+}
