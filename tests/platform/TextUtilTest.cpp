@@ -137,5 +137,5 @@ TEST(ReplaceNoCase, ReplacesEveryOccurrenceWithoutRescanning) {
         std::string result;
         EXPECT_EQ(ReplaceNoCase(c.text, result, c.oldText, c.newText), c.replaced) << c.text;
         EXPECT_EQ(result, c.result) << c.text;
-}
+    }
 }

@@ -1,0 +1,35 @@
+#pragma once
+// One condition of the model as text: of a step, a transition, an effect's cause, or a named
+// meta-condition of the project.
+#include <string>
+
+#include "model/KavroObj.h"
+
+class CConditionKav : public CKavroObj {
+public:
+    CConditionKav(std::string id, std::string text);
+
+    std::string GetUniqueId() const { return uniqueId_; }
+    void SetUniqueId(const std::string& uniqueId) { uniqueId_ = uniqueId; }
+    // The condition's name; meta-conditions are referred to by it ("%" + ID).
+    std::string GetId() const { return id_; }
+    bool SetId(const std::string& id) {
+        id_ = id;
+        return true;
+    }
+    std::string GetText() const { return text_; }
+    bool SetText(const std::string& text);
+
+    // Set by an editor on a working copy that it changed; not copied by Clone.
+    bool IsEdited() const { return edited_; }
+    void SetEdited(bool edited) { edited_ = edited; }
+
+    // A new condition with this ID and text, by the model's clone flags.
+    CConditionKav* Clone(int flags) const;
+
+private:
+    std::string uniqueId_;
+    std::string id_;
+    std::string text_;
+    bool edited_ = false;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// A record of a data set: one value per field (keyed by the field's unique id), whether the
+// combination is valid, and the effects that apply to it.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "model/DataObj.h"
+#include "model/StoreField.h"
+
+// Where a record came from.
+enum RecordOrigin : int { kOriginManual = 1, kOriginEqClassMethod = 2, kOriginImported = 3, kOriginDeltra = 4 };
+
+class CDataRecord : public CDataObj {
+public:
+    CDataRecord(const std::string& name, int valid, int origin)
+        : CDataObj(kDataRecord, name), valid_(valid), origin_(origin) {}
+
+    std::map<std::string, std::string>& GetValues() { return values_; }
+    const std::map<std::string, std::string>& GetValues() const { return values_; }
+    // Unique ids of the data set's effects that apply to this record.
+    std::vector<std::string>& GetEffectIds() { return effectIds_; }
+    const std::vector<std::string>& GetEffectIds() const { return effectIds_; }
+
+    bool IsValid() const { return valid_ != 0; }
+    bool SetValid(int valid) { return StoreField(valid_, valid); }
+    int GetOrigin() const { return origin_; }
+    void SetOrigin(int origin) { origin_ = origin; }
+
+private:
+    std::map<std::string, std::string> values_;
+    std::vector<std::string> effectIds_;
+    int valid_;
+    int origin_;
+};

@@ -1,0 +1,6 @@
+#include "model/GUIBuilderList.h"
+
+CGUIBuilderList& GetGuiBuilderDatabase() {
+    static CGUIBuilderList database;
+    return database;
+}

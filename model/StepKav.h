@@ -1,0 +1,111 @@
+#pragma once
+// The common base of task steps (type 1), window transitions (type 0) and the steps of
+// generated test cases (type 2): where something happens, what happens, where the
+// application ends up, and the step's conditions, actions and user-defined fields.
+#include <string>
+
+#include "model/ActionKav.h"
+#include "model/AttributeKav.h"
+#include "model/ConditionKav.h"
+#include "model/StoreField.h"
+#include "platform/ObjectList.h"
+
+class CWindowKav;
+
+enum StepType : int { kStepTransition = 0, kStepTask = 1, kStepTest = 2 };
+
+class CStepKav {
+public:
+    CStepKav(const CStepKav&) = delete;
+    CStepKav& operator=(const CStepKav&) = delete;
+    virtual ~CStepKav() = default;
+
+    int GetStepType() const { return stepType_; }
+
+    OwningList<CConditionKav>& GetConditions() { return conditions_; }
+    const OwningList<CConditionKav>& GetConditions() const { return conditions_; }
+    OwningList<CActionKav>& GetActions() { return actions_; }
+    const OwningList<CActionKav>& GetActions() const { return actions_; }
+    OwningList<CAttributeKav>& GetAttributes() { return attributes_; }
+    const OwningList<CAttributeKav>& GetAttributes() const { return attributes_; }
+
+    // Replaces the attributes (deleting the previous ones) by a copy (new unique id, no file)
+    // of every attribute of the source, in order.
+    bool SetAttributes(const OwningList<CAttributeKav>& source);
+
+    // Copies name, the five texts, both windows, delay, criticality and result value; the
+    // lists, the ID and the window ID texts stay. Nothing happens for a null step.
+    void CopyFieldsFrom(const CStepKav* step);
+
+    int GetX() const { return x_; }
+    void SetX(int x) { x_ = x; }
+    int GetY() const { return y_; }
+    void SetY(int y) { y_ = y; }
+    int GetRow() const { return row_; }
+    void SetRow(int row) { row_ = row; }
+    int GetColumn() const { return column_; }
+    void SetColumn(int column) { column_ = column; }
+
+    std::string GetId() const { return id_; }
+    bool SetId(const std::string& id) { return StoreField(id_, id); }
+    // Window ID texts as read from a project file, until the references are resolved.
+    std::string GetStartWndId() const { return startWndId_; }
+    bool SetStartWndId(const std::string& id) { return StoreField(startWndId_, id); }
+    std::string GetDestWndId() const { return destWndId_; }
+    bool SetDestWndId(const std::string& id) { return StoreField(destWndId_, id); }
+
+    std::string GetName() const { return name_; }
+    bool SetName(const std::string& name) { return StoreField(name_, name); }
+    std::string GetEvent() const { return event_; }
+    bool SetEvent(const std::string& event) { return StoreField(event_, event); }
+    std::string GetCommands() const { return commands_; }
+    bool SetCommands(const std::string& commands) { return StoreField(commands_, commands); }
+    std::string GetDescription() const { return description_; }
+    bool SetDescription(const std::string& description) { return StoreField(description_, description); }
+    std::string GetInput() const { return input_; }
+    bool SetInput(const std::string& input) { return StoreField(input_, input); }
+    std::string GetExpectedResult() const { return expectedResult_; }
+    bool SetExpectedResult(const std::string& result) { return StoreField(expectedResult_, result); }
+    std::string GetResultValue() const { return resultValue_; }
+    bool SetResultValue(const std::string& value) { return StoreField(resultValue_, value); }
+
+    CWindowKav* GetStartWindow() const { return startWindow_; }
+    bool SetStartWindow(CWindowKav* window) { return StoreField(startWindow_, window); }
+    CWindowKav* GetDestWindow() const { return destWindow_; }
+    bool SetDestWindow(CWindowKav* window) { return StoreField(destWindow_, window); }
+    int GetDelay() const { return delay_; }
+    bool SetDelay(int delay) { return StoreField(delay_, delay); }
+    // 0 "Negligible" to 4 "Catastrophic".
+    int GetCriticality() const { return criticality_; }
+    bool SetCriticality(int criticality) { return StoreField(criticality_, criticality); }
+
+protected:
+    // The subclass gives the step type. attributeSource, when given, fills the attributes as
+    // SetAttributes does.
+    CStepKav(int stepType, std::string name, std::string event, std::string commands, std::string description,
+             std::string input, std::string expectedResult, CWindowKav* startWindow, CWindowKav* destWindow,
+             int delay, const OwningList<CAttributeKav>* attributeSource, int criticality, std::string resultValue);
+
+
+private:
+    OwningList<CConditionKav> conditions_;
+    OwningList<CActionKav> actions_;
+    OwningList<CAttributeKav> attributes_;
+    int x_ = 0, y_ = 0;
+    int row_ = 0, column_ = 0;
+    int stepType_;
+    std::string id_;
+    std::string startWndId_;
+    std::string destWndId_;
+    std::string name_;
+    std::string event_;
+    std::string commands_;
+    std::string description_;
+    std::string input_;
+    std::string expectedResult_;
+    CWindowKav* startWindow_;
+    CWindowKav* destWindow_;
+    int delay_;
+    int criticality_;
+    std::string resultValue_;
+};

@@ -1,0 +1,52 @@
+#include "tests/support/GlobalState.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "model/GUIBuilderList.h"
+#include "model/ShellServices.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/MessageBuffer.h"
+#include "platform/Random.h"
+#include "platform/Settings.h"
+#include "platform/UserFolders.h"
+
+namespace {
+
+ScriptedInteraction* g_interaction = nullptr;
+
+class ResetListener : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { ResetGlobalState(); }
+    void OnTestEnd(const ::testing::TestInfo&) override { ResetGlobalState(); }
+};
+
+// Registers the listener while the program starts, before any test runs.
+[[maybe_unused]] const bool kRegistered = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ResetListener);
+    return true;
+}();
+
+}  // namespace
+
+void ResetGlobalState() {
+    CurrentApplication = nullptr;
+    VornakMode = false;
+    SetTestCaseDeletionHook(nullptr);
+    ClearGlobalMessage();
+    ClearClipboard();
+    InstallSettings(std::make_unique<MemorySettings>());
+    SetUserFolders({});
+    auto interaction = std::make_unique<ScriptedInteraction>();
+    g_interaction = interaction.get();
+    InstallInteraction(std::move(interaction));
+    InstallClock(nullptr);
+    SeedRandomSource({1, 1});
+    GetGuiBuilderDatabase().DeleteAll();
+}
+
+ScriptedInteraction& TestInteraction() {
+    if (!g_interaction) ResetGlobalState();
+    return *g_interaction;
+}
