@@ -1,5 +1,7 @@
 #include "platform/TextUtil.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -209,6 +211,19 @@ int CompareNoCase(std::string_view a, std::string_view b) {
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) == 0; }
+
+int ParseLeadingInt(std::string_view text, size_t* end) {
+    size_t at = 0;
+    while (at < text.size() && (text[at] == ' ' || (text[at] >= '\t' && text[at] <= '\r'))) ++at;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+    const long long limit = negative ? -static_cast<long long>(INT32_MIN) : INT32_MAX;
+    const size_t firstDigit = at;
+    long long value = 0;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) value = std::min(value * 10 + (text[at] - '0'), limit);
+    if (end) *end = at > firstDigit ? at : 0;
+    return static_cast<int>(negative ? -value : value);
+}
 
 bool ReplaceNoCase(std::string_view text, std::string& result, std::string_view oldText, std::string_view newText) {
     std::u16string wide = Utf8ToUtf16(text);

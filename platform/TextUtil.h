@@ -25,6 +25,12 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // <0, 0, >0 as the lower-cased UTF-16 forms compare.
 int CompareNoCase(std::string_view a, std::string_view b);
 
+// The decimal number at the start of the text, read as the runtime reads one: leading white
+// space and a sign allowed, digits up to the first other character. The value saturates at the
+// int range: a number too large reads as the nearest int, never as a wrapped one. end (when
+// given) receives the position after the last digit, or 0 when no digit follows.
+int ParseLeadingInt(std::string_view text, size_t* end = nullptr);
+
 // The text with every occurrence of oldText, found without regard to case, replaced by newText;
 // the replacement is not searched again. Returns true when something was replaced.
 bool ReplaceNoCase(std::string_view text, std::string& result, std::string_view oldText, std::string_view newText);

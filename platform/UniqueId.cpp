@@ -3,21 +3,13 @@
 #include <chrono>
 #include <cmath>
 
+#include "platform/AutomationDate.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 
 namespace {
 
 constexpr int kBase = 67;
-
-// Days since 30 December 1899, the automation-date epoch.
-long long AutomationDay(int year, int month, int day) {
-    using namespace std::chrono;
-    sys_days date{std::chrono::year{year} / std::chrono::month{static_cast<unsigned>(month)} /
-                  std::chrono::day{static_cast<unsigned>(day)}};
-    sys_days epoch{std::chrono::year{1899} / December / 30};
-    return (date - epoch).count();
-}
 
 }  // namespace
 
@@ -28,7 +20,7 @@ std::string MakeTimeBasedId() {
     DateTime local = clock.LocalNow();
     DateTime utc = clock.UtcNow();
 
-    double d = static_cast<double>(AutomationDay(local.year, local.month, local.day) - 37000);
+    double d = static_cast<double>(AutomationDay(std::chrono::year{local.year} / local.month / local.day) - 37000);
     double t = d * 86400000.0 + utc.hour * 3600000.0 + utc.minute * 60000.0 + utc.second * 1000.0 + utc.millisecond;
     // Seven digits cover about 192 years from 19 April 2001; a clock outside that span is
     // clamped so that every digit stays inside the alphabet.

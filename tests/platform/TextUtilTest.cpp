@@ -139,3 +139,22 @@ TEST(ReplaceNoCase, ReplacesEveryOccurrenceWithoutRescanning) {
         EXPECT_EQ(result, c.result) << c.text;
     }
 }
+
+TEST(ParseLeadingInt, ReadsLeadingDigitsAndSaturates) {
+    struct Case {
+        std::string text;
+        int value;
+        size_t end;
+    };
+    const Case cases[] = {
+        {"42", 42, 2},         {"  -5", -5, 4},     {"5x", 5, 1},
+        {"+7 ", 7, 2},         {"", 0, 0},          {"abc", 0, 0},
+        {"-", 0, 0},           {"99999999999", 2147483647, 11},
+        {"-99999999999", -2147483647 - 1, 12},
+    };
+    for (const Case& c : cases) {
+        size_t end = 99;
+        EXPECT_EQ(ParseLeadingInt(c.text, &end), c.value) << c.text;
+        EXPECT_EQ(end, c.end) << c.text;
+    }
+}
