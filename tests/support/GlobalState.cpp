@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "model/ActionCatalogue.h"
 #include "model/GUIBuilderList.h"
 #include "model/ShellServices.h"
 #include "platform/Clipboard.h"
@@ -44,6 +45,8 @@ void ResetGlobalState() {
     InstallClock(nullptr);
     SeedRandomSource({1, 1});
     GetGuiBuilderDatabase().DeleteAll();
+    GetActionCatalogue().DeleteAll();
+    InitPredefinedActions(GetActionCatalogue());
 }
 
 ScriptedInteraction& TestInteraction() {

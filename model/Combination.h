@@ -1,0 +1,29 @@
+#pragma once
+// The designator values that a test has established so far, in the order they were set. An
+// empty combination stands for a test without values yet. It owns its variables.
+#include <string>
+
+#include "model/Variable.h"
+#include "platform/ObjectList.h"
+
+class CCombination {
+public:
+    CCombination() = default;
+    CCombination(const CCombination&) = delete;
+    CCombination& operator=(const CCombination&) = delete;
+    virtual ~CCombination() = default;
+
+    const OwningList<CVariable>& GetVariables() const { return variables_; }
+
+    // The first variable whose name equals the text without case, or null.
+    CVariable* FindVariable(const std::string& name) const;
+    // Appends the variable and takes ownership; returns 1.
+    int AddVariable(CVariable* variable);
+    // Deletes the first variable of that name (without case); 1 when there was one, else 0.
+    int RemoveVariable(const std::string& name);
+    // Deletes every variable; returns TRUE.
+    bool RemoveAll();
+
+private:
+    OwningList<CVariable> variables_;
+};
