@@ -85,13 +85,14 @@ int CApplicationKav::CollectTestCases(const CWindowKav* window, const CStepKav* 
         else take = testCase->GetTask() == task;
         if (take) list.push_back(testCase);
     }
-    if (window) {
+    // A transition names its test cases exactly: descending would take them once per child.
+    if (!transition && window) {
         for (const CWindowKav* child : window->GetChildren())
-            if (allLevels || !child->HasCaption()) CollectTestCases(child, transition, nullptr, allLevels, false, list);
-    } else if (task && allLevels) {
+            if (allLevels || !child->HasCaption()) CollectTestCases(child, nullptr, nullptr, allLevels, false, list);
+    } else if (!transition && task && allLevels) {
         for (const CTaskKav* child : task->GetChildren())
             if (!(settings_.oldTaskMode && child->GetType() == kTaskPlain))
-                CollectTestCases(nullptr, transition, child, allLevels, false, list);
+                CollectTestCases(nullptr, nullptr, child, allLevels, false, list);
     }
     // Stable, as the neighbour exchange it stands for.
     if (sort && list.size() >= 2)

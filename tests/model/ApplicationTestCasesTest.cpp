@@ -119,7 +119,13 @@ TEST_F(ApplicationTestCases, CollectingDescendsIntoChildrenByTheRules) {
     dialog->SetHasCaption(true);
     for (CWindowKav* window : {main, control, dialog}) project.AddTestCase(1, kTestCaseTransition, nullptr, window);
 
+    CTransitionKav* type = project.AddTransition(control, "TypeName");
+    CTestCase* typeTest = project.AddTestCase(1, kTestCaseTransition, nullptr, control, type);
     std::vector<CTestCase*> list;
+    EXPECT_EQ(app.CollectTestCases(main, type, nullptr, true, false, list), 1);  // once, not once per child
+    EXPECT_EQ(list, std::vector<CTestCase*>{typeTest});
+    app.GetTestCases().Delete(typeTest);
+    list.clear();
     EXPECT_EQ(app.CollectTestCases(main, nullptr, nullptr, false, false, list), 2);  // no captioned child
     list.clear();
     EXPECT_EQ(app.CollectTestCases(main, nullptr, nullptr, true, false, list), 3);
