@@ -18,7 +18,7 @@ enum class Comparison { Differs, Equal, Incomparable };
 
 // An empty map in the list counts as equal to every map; a map of the list naming a variable
 // that the new one lacks cannot be compared.
-Comparison CompareWith(const QZSolutionMap& existing, const QZSolutionMap& solution) {
+Comparison CompareByName(const QZSolutionMap& existing, const QZSolutionMap& solution) {
     for (const auto& [name, value] : existing) {
         auto found = solution.find(name);
         if (found == solution.end()) {
@@ -26,6 +26,18 @@ Comparison CompareWith(const QZSolutionMap& existing, const QZSolutionMap& solut
             return Comparison::Incomparable;
         }
         if (found->second != value) return Comparison::Differs;
+    }
+    return Comparison::Equal;
+}
+
+// Maps of one configuration hold the same names in the same order: walk them side by side and
+// look names up only where they part.
+Comparison CompareWith(const QZSolutionMap& existing, const QZSolutionMap& solution) {
+    auto other = solution.begin();
+    for (const auto& [name, value] : existing) {
+        if (other == solution.end() || other->first != name) return CompareByName(existing, solution);
+        if (other->second != value) return Comparison::Differs;
+        ++other;
     }
     return Comparison::Equal;
 }

@@ -25,6 +25,7 @@ struct CEffect {
     // As given, with references to other effects expanded; combinations join these texts.
     std::string conditionText;
     std::unique_ptr<CConditionTree> tree;  // normalised
+    std::vector<std::string> variableNames;  // of the tree, each once
     std::unique_ptr<CEffectVariable> effectVariable;
     int coverageCount = 0;  // kept combinations holding this effect during one generation
 };

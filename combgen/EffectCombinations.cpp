@@ -43,22 +43,27 @@ bool BuildEffectLists(CombinationMode mode, std::vector<CEffectList>& lists) {
     return true;
 }
 
-// The invalid effect comes first. The names of the valid effects accumulate, so once one valid
-// effect shares a variable with the invalid effect, every later valid effect goes as well.
+bool SharesVariable(const CEffect& effect, const std::vector<std::string>& names) {
+    const auto& own = effect.variableNames;
+    return std::any_of(names.begin(), names.end(),
+                       [&](const std::string& name) { return std::find(own.begin(), own.end(), name) != own.end(); });
+}
+
+// The invalid effect comes first. A valid effect goes when it or any valid effect before it
+// shares a variable with the invalid effect: once one conflicts, every later one goes as well.
 void RemoveConflictingEffects(CEffectCombination& combination) {
-    std::vector<std::string> invalidNames, validNames;
-    auto conflicts = [&](const CEffect* effect) {
+    const CEffect* invalid = nullptr;
+    bool conflictSeen = false;
+    std::vector<CEffect*> kept;
+    for (CEffect* effect : combination.effects) {
         if (!effect->valid) {
-            CollectVariableNames(effect->tree.get(), invalidNames);
-            return false;
+            invalid = effect;
+        } else {
+            conflictSeen = conflictSeen || (invalid && SharesVariable(*effect, invalid->variableNames));
         }
-        CollectVariableNames(effect->tree.get(), validNames);
-        return std::any_of(invalidNames.begin(), invalidNames.end(), [&](const std::string& name) {
-            return std::find(validNames.begin(), validNames.end(), name) != validNames.end();
-        });
-    };
-    auto& effects = combination.effects;
-    effects.erase(std::remove_if(effects.begin(), effects.end(), conflicts), effects.end());
+        if (!effect->valid || !conflictSeen) kept.push_back(effect);
+    }
+    combination.effects = std::move(kept);
 }
 
 // The next choice of one effect per list, the last list fastest; false after the last choice.

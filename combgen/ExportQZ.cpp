@@ -60,6 +60,7 @@ int CExportQZ::AddEffect(const std::string& name, int valid, const std::string& 
     if (!ExpandEffectReferences(condition, effect->conditionText)) return -1;
     effect->tree = ParseCondition(effect->conditionText);
     if (!effect->tree || !NormalizeCondition(effect->tree)) return -1;
+    CollectVariableNames(effect->tree.get(), effect->variableNames);
     effect->name = name;
     effect->valid = valid;
     if (!effectVariableName.empty()) {
