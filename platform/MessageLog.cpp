@@ -17,10 +17,16 @@ void MessageLog::AddMessage(std::string_view text) {
     }
 }
 
-int MessageLog::SaveToLogFile(CLogFile& file) const {
-    if (lines_.empty() || !file.Open(false)) return 0;
+int MessageLog::SaveToLogFile(CLogFile& file) const { return WriteToLogFile(file, false, kLogSaved); }
+
+int MessageLog::AppendToLogFile(CLogFile& file, int savedMessageId) const {
+    return WriteToLogFile(file, true, savedMessageId);
+}
+
+int MessageLog::WriteToLogFile(CLogFile& file, bool append, int savedMessageId) const {
+    if (lines_.empty() || !file.Open(append)) return 0;
     for (const std::string& line : lines_) file.WriteLine(line);
     if (!file.Close()) return 0;
-    SetMessage(kLogSaved, file.GetFilePath());
+    SetMessage(savedMessageId, file.GetFilePath());
     return 1;
 }

@@ -25,8 +25,13 @@ public:
     // [I0024]" with the file's path into the global message buffer: 1. Nothing to save, or a
     // file that could not be written (its warning already shown): 0.
     int SaveToLogFile(CLogFile& file) const;
+    // The same after what the file holds (created with its byte-order mark when missing), with
+    // the catalogue text savedMessageId ("... %s ...", the path) as the message.
+    int AppendToLogFile(CLogFile& file, int savedMessageId) const;
 
 private:
+    int WriteToLogFile(CLogFile& file, bool append, int savedMessageId) const;
+
     std::vector<std::string> lines_;
     LineListener listener_;
 };
