@@ -19,3 +19,10 @@ bool CCombination::RemoveAll() {
     variables_.DeleteAll();
     return true;
 }
+
+void CCombination::CopyTo(CCombination& target) const {
+    if (&target == this) return;
+    target.RemoveAll();
+    for (const CVariable* v : variables_)
+        target.AddVariable(new CVariable(v->GetName(), v->GetType(), v->GetValues(), v->GetActionName(), v->GetSource()));
+}

@@ -23,6 +23,9 @@ public:
     int RemoveVariable(const std::string& name);
     // Deletes every variable; returns TRUE.
     bool RemoveAll();
+    // Replaces the target's variables by copies of these, in order: later changes to either
+    // combination do not reach the other.
+    void CopyTo(CCombination& target) const;
 
 private:
     OwningList<CVariable> variables_;

@@ -1,0 +1,6 @@
+#include "generation/TCGNode.h"
+
+#include "generation/TCGState.h"
+
+// Out of line: deleting the states needs their complete type.
+CTCGNode::~CTCGNode() = default;
