@@ -1,0 +1,95 @@
+#pragma once
+// Support for tests that drive real windows on the test display: waiting on conditions instead
+// of time, answering the modal dialogs a test provokes, pressing buttons, real keyboard and
+// mouse input, and screenshots for a person to look at.
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <wx/dialog.h>
+#include <wx/frame.h>
+#include <wx/modalhook.h>
+#include <wx/toplevel.h>
+
+// Runs the event loop until the condition holds; false when it still did not after the limit.
+bool WaitUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds limit = std::chrono::seconds(20));
+// Handles every event already waiting, then the idle work (deferred deletion included).
+void DrainEvents();
+
+// A modal dialog a test provoked: its title, and for a message box its text and style.
+struct ShownDialog {
+    std::string title;
+    std::string message;
+    long style = 0;
+};
+
+// While it lives, every modal dialog is recorded and answered with OK without being shown,
+// except the dialogs the test itself runs with RunModal.
+class DialogRecorder : public wxModalDialogHook {
+public:
+    DialogRecorder();
+    ~DialogRecorder() override;
+
+    const std::vector<ShownDialog>& Shown() const { return shown_; }
+    std::vector<std::string> Messages() const;
+    void Clear() { shown_.clear(); }
+
+protected:
+    int Enter(wxDialog* dialog) override;
+    void Exit(wxDialog*) override {}
+
+private:
+    std::vector<ShownDialog> shown_;
+};
+
+// Shows the dialog modally, as a program does, and runs the steps inside its event loop. Should
+// the steps end with the dialog still open (a failed assertion), it is ended with wxID_ABORT.
+// Returns what ShowModal returned.
+int RunModal(wxDialog& dialog, const std::function<void()>& steps);
+
+// The control with the id inside the window, of the kind asked for (null, and a test failure,
+// when there is none).
+template <class Control>
+Control* FindControl(wxWindow* window, int id) {
+    auto* control = dynamic_cast<Control*>(wxWindow::FindWindowById(id, window));
+    EXPECT_NE(control, nullptr) << "no control " << id;
+    return control;
+}
+
+// Presses the button with the id inside the window, as a click does: a disabled or hidden
+// button does nothing. False when there is no such button or it cannot be pressed.
+bool PressButton(wxWindow* window, int id);
+// Chooses a menu command of the frame's menu bar; false when there is no such enabled item.
+bool ChooseMenuItem(wxFrame* frame, int id);
+
+// Shows the window and waits until it is active, which real keyboard input needs.
+bool ShowAndActivate(wxTopLevelWindow* window);
+// Real input through the display. TypeInto focuses a text control, types the text at the end and
+// waits until it arrived; PressKey presses a key in the focused control; ClickWithMouse clicks
+// the middle of a window.
+bool TypeInto(wxWindow* control, const std::string& text);
+void PressKey(int keyCode);
+void ClickWithMouse(wxWindow* window);
+
+// The ids of the controls the focus visits, pressing Tab that many times from the start control;
+// wxID_NONE where it lands on a part of a control that has no wx window of its own.
+std::vector<int> FocusOrder(wxWindow* start, int presses);
+
+// The descendants of a window in the order focus travels: each as "<kind> <id> <label>", the id
+// "-" where wx chose it.
+std::vector<std::string> DescribeChildren(wxWindow* window);
+
+// Saves what the client area of the window shows as screenshots/<name>.png in the build tree.
+bool SaveScreenshot(wxTopLevelWindow* window, const std::string& name);
+
+// Base of GUI tests: records the dialogs a test provokes and, at the end, destroys the windows
+// the test left and waits until they are gone.
+class GuiTest : public ::testing::Test {
+protected:
+    void TearDown() override;
+
+    DialogRecorder dialogs_;
+};
