@@ -1,12 +1,8 @@
 #include "demos/insurance/InsuranceForm.h"
 
-#include <climits>
+#include "platform/TextUtil.h"
 
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 int BasePremium(int vehicle, int power) {
     switch (vehicle) {
@@ -28,23 +24,6 @@ PremiumOutcome Refuse(const char* text) {
 
 }  // namespace
 
-int ReadLeadingNumber(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value >= limit) {
-            value = limit;
-            break;
-        }
-    }
-    return static_cast<int>(negative ? -value : value);
-}
-
 PremiumOutcome CalculatePremium(int vehicle, int enginePower, int client, int age) {
     if (age < 18) return Refuse("Client too young!");
     if (vehicle == InsuranceValues::kVan && age <= 20) {
@@ -59,8 +38,8 @@ PremiumOutcome CalculatePremium(int vehicle, int enginePower, int client, int ag
 std::optional<DemoMessage> CInsuranceForm::OnCalculate(const InsuranceValues& entered) {
     values_ = entered;
     const PremiumOutcome outcome =
-        CalculatePremium(values_.vehicle, ReadLeadingNumber(values_.enginePower), values_.client,
-                         ReadLeadingNumber(values_.age));
+        CalculatePremium(values_.vehicle, ParseLeadingInt(values_.enginePower), values_.client,
+                         ParseLeadingInt(values_.age));
     if (outcome.refusal) return outcome.refusal;
     values_.premium = std::to_string(outcome.premium);
     return std::nullopt;

@@ -3,7 +3,6 @@
 // controls and the calculation of the premium.
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "demos/common/DemoMessage.h"
 
@@ -31,14 +30,10 @@ struct PremiumOutcome {
 
 PremiumOutcome CalculatePremium(int vehicle, int enginePower, int client, int age);
 
-// A number as the C library's atol reads it: leading blanks skipped, an optional sign, digits up
-// to the first other character, 0 when there are none. Numbers beyond the range of int stop at
-// its ends instead of wrapping round.
-int ReadLeadingNumber(std::string_view text);
-
 class CInsuranceForm {
 public:
-    // Takes the values just read from the controls. On success the premium text is filled in
+    // Takes the values just read from the controls; power and age are read as atol reads them
+    // (a text without leading digits counts as 0). On success the premium text is filled in
     // and every value goes back to the controls; a refusal leaves the premium as it was.
     std::optional<DemoMessage> OnCalculate(const InsuranceValues& entered);
 

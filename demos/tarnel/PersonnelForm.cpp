@@ -1,5 +1,7 @@
 #include "demos/tarnel/PersonnelForm.h"
 
+#include "platform/TextUtil.h"
+
 namespace {
 
 PersonnelReply Refuse(std::string text, std::string caption, PersonnelControl focus) {
@@ -14,13 +16,10 @@ PersonnelReply NameMissing() {
 
 bool IsValidAge(std::string_view age) {
     if (age.empty()) return false;
-    int value = 0;
     for (char c : age) {
         if (c < '0' || c > '9') return false;
-        value = value * 10 + (c - '0');
-        if (value > 999) return false;
     }
-    return true;
+    return ParseLeadingInt(age) <= 999;  // saturates: a long digit string never wraps round
 }
 
 std::optional<PersonnelReply> CPersonnelForm::ValidateInput() const {

@@ -8,6 +8,7 @@
 #include "demos/common/DemoControls.h"
 #include "demos/insurance/AboutInsuranceDlg.h"
 #include "demos/insurance/InsuranceDlg.h"
+#include "platform/TextUtil.h"
 #include "tests/support/gui/GuiTest.h"
 
 namespace {
@@ -88,8 +89,8 @@ TEST_F(InsuranceWindow, CalculateShowsThePremiumOfTheRules) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.premium);
         const Client& in = c.client;
-        const PremiumOutcome rules = CalculatePremium(in.vehicle, ReadLeadingNumber(in.power),
-                                                      in.client, ReadLeadingNumber(in.age));
+        const PremiumOutcome rules = CalculatePremium(in.vehicle, ParseLeadingInt(in.power),
+                                                      in.client, ParseLeadingInt(in.age));
         Fill(in);
         ASSERT_TRUE(PressButton(dialog_, Id::kIdCalculate));
         EXPECT_EQ(Premium(), std::to_string(rules.premium));
@@ -108,8 +109,8 @@ TEST_F(InsuranceWindow, RefusalsShowTheMessageAndKeepThePremium) {
                               {V::kVan, "50", V::kMale, "66"},
                               {V::kCar, "50", V::kMale, "letters"}};
     for (const Client& in : refused) {
-        const PremiumOutcome rules = CalculatePremium(in.vehicle, ReadLeadingNumber(in.power),
-                                                      in.client, ReadLeadingNumber(in.age));
+        const PremiumOutcome rules = CalculatePremium(in.vehicle, ParseLeadingInt(in.power),
+                                                      in.client, ParseLeadingInt(in.age));
         ASSERT_TRUE(rules.refusal);
         dialogs_.Clear();
         Fill(in);
