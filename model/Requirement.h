@@ -26,6 +26,8 @@ public:
     // The identifier shown to the user: not empty (W0793), at most 50 characters (W0794).
     std::string GetID() const { return id_; }
     bool SetID(const std::string& id);
+    // The ID as a project file holds it, without the checks of SetID.
+    bool SetLoadedID(const std::string& id) { return StoreField(id_, id); }
     std::string GetTitle() const { return title_; }
     bool SetTitle(const std::string& title) { return StoreField(title_, title); }
     std::string GetDescription() const { return description_; }

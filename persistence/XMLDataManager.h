@@ -11,6 +11,7 @@
 // project dispatch and the repository readers fill in. A handler that meets an error writes its
 // message into the global message buffer and calls StopParser; that message then stands
 // instead of the parse error [W1110].
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +20,15 @@
 #include "persistence/XMLInterface.h"
 #include "platform/OutputFile.h"
 
+class CActionKav;
+class CApplicationKav;
+class CArgumentKav;
+class CAttributeKav;
+class CConditionKav;
 class CFileKav;
+class CRequirement;
+class CTaskKav;
+class CTaskStep;
 class MessageLog;
 struct XML_ParserStruct;
 
@@ -104,6 +113,55 @@ public:
     // The document builder of the writer.
     CXMLInterface& Builder() { return builder_; }
 
+    // ---- Reading state of the element readers.
+
+    // The project that PROJECT fills; when none is set, the current application.
+    void SetCurrentProject(CApplicationKav* project) { currentProject_ = project; }
+    CApplicationKav* GetCurrentProject() const;
+    // The lowest root version read since the loader last emptied it; versions compare as text.
+    const std::string& GetVersionText() const { return versionText_; }
+    void SetVersionText(const std::string& version) { versionText_ = version; }
+
+    // ---- Element readers: each reads the start tag being dispatched (from OnStartElement)
+    // and returns a new object for the caller to link, or nothing (false, an empty text) after
+    // writing its message; the caller then stops the parse. Conditions, attributes,
+    // requirements and tasks get the current file's identifier as their owning file;
+    // identifier attributes stay texts until references are resolved.
+
+    bool ReadRoot();                                  // KAVRO_DATA: the version
+    bool ReadProject();                               // PROJECT: the settings of the current project
+    std::unique_ptr<CFileKav> ReadFileEntry();        // FILE
+    std::unique_ptr<CConditionKav> ReadCondition();   // CND
+    std::unique_ptr<CAttributeKav> ReadAttribute();   // ATT
+    std::unique_ptr<CAttributeKav> ReadStepField();   // USR_FIELD
+    std::unique_ptr<CRequirement> ReadRequirement();  // REQ
+    std::unique_ptr<CTaskKav> ReadTask();             // TASK
+    std::unique_ptr<CTaskStep> ReadTaskStep();        // TASKSTEP
+    std::unique_ptr<CActionKav> ReadAction();         // ACT
+    std::unique_ptr<CArgumentKav> ReadArgument();     // ARG
+    std::string ReadConnection();                     // CONNECT: the successor step's ID
+    std::string ReadTaskRequirement();                // TASKREQ: the requirement's ID
+
+    // ---- Element writers on the builder. WriteProject, WriteRequirement and WriteTask start
+    // the builder's one top element (the builder must be empty: flush the previous one); the
+    // others append a child to the builder's current element and leave it current again.
+    // References are written from the objects they point to. Each returns 1, or 0 when the
+    // builder refuses the element.
+
+    // PROJECT with the settings and the CND, ATT and USR_FIELD children of the editable
+    // meta-conditions, global attributes and step fields, and a FILE child for each file that
+    // the main file uses.
+    int WriteProject(CApplicationKav& project);
+    int WriteFileEntry(const CFileKav& file);
+    int WriteCondition(const CConditionKav& condition);
+    int WriteAttribute(const CAttributeKav& attribute);
+    int WriteStepField(const CAttributeKav& field);
+    int WriteRequirement(const CRequirement& requirement);
+    // TASK with its parameters, steps and covered requirements.
+    int WriteTask(const CTaskKav& task);
+    int WriteTaskStep(const CTaskStep& step);
+    int WriteAction(const CActionKav& action);
+
     // The log that receives the progress and error lines of a load; null for none.
     void SetMessageLog(MessageLog* log) { messageLog_ = log; }
     MessageLog* GetMessageLog() const { return messageLog_; }
@@ -127,6 +185,19 @@ private:
     static void ExpatCharacterData(void* reader, const char* text, int length);
     void HaltParser(bool resumable);
 
+    // Shared steps of the element readers and writers.
+    // The current file's identifier, the owning file of the objects read.
+    std::string CurrentFileId() const;
+    // The attribute's value; when it is missing or empty, "" after writing the message.
+    std::string RequiredAttribute(std::string_view name, int missingMessage) const;
+    // ATT and USR_FIELD: the same attributes, their own message for a missing ID.
+    std::unique_ptr<CAttributeKav> ReadAttributeElement(int missingIdMessage);
+    int WriteAttributeElement(std::string_view element, const CAttributeKav& attribute);
+    // Appends the named child to the builder's current element and makes it current.
+    bool EnterNewChild(std::string_view name);
+    // A child with one text attribute (left out when empty), written as a leaf.
+    void WriteOneAttributeChild(std::string_view element, std::string_view attribute, const std::string& value);
+
     std::vector<std::string> elementNames_;
     std::string collectedText_;
     bool collectingText_ = false;
@@ -142,4 +213,7 @@ private:
 
     std::optional<OutputFile> outputFile_;  // the project file being written
     MessageLog* messageLog_ = nullptr;
+
+    CApplicationKav* currentProject_ = nullptr;
+    std::string versionText_;
 };
