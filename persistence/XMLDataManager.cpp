@@ -8,6 +8,7 @@
 #include "model/FileKav.h"
 #include "platform/MessageBuffer.h"
 #include "platform/MessageLog.h"
+#include "platform/TextUtil.h"
 
 namespace {
 
@@ -161,6 +162,12 @@ void CXMLDataManager::EndElement(CXMLDataManager& reader, const std::string& nam
     if (!reader.elementNames_.empty()) reader.elementNames_.pop_back();
 }
 
+void CXMLDataManager::HeaderEndElement(CXMLDataManager& reader, const std::string& name) {
+    reader.collectingText_ = false;
+    if (!reader.elementNames_.empty()) reader.elementNames_.pop_back();
+    if (EqualsNoCase(name, "PROJECT")) reader.SuspendParser();
+}
+
 void CXMLDataManager::OnCharacterData(CXMLDataManager& reader, std::string_view text) {
     if (reader.collectingText_) reader.collectedText_.append(text);
 }
@@ -170,5 +177,11 @@ XmlHandlers CXMLDataManager::StandardHandlers() {
     handlers.start = StartElement;
     handlers.end = EndElement;
     handlers.characterData = OnCharacterData;
+    return handlers;
+}
+
+XmlHandlers CXMLDataManager::HeaderHandlers() {
+    XmlHandlers handlers = StandardHandlers();
+    handlers.end = HeaderEndElement;
     return handlers;
 }

@@ -74,6 +74,10 @@ public:
     static void EndElement(CXMLDataManager& reader, const std::string& name);
     static void OnCharacterData(CXMLDataManager& reader, std::string_view text);
     static XmlHandlers StandardHandlers();
+    // While only the header of a library is read: the end handler delivers no text and ends
+    // the parse, as a success, at the end of PROJECT.
+    static void HeaderEndElement(CXMLDataManager& reader, const std::string& name);
+    static XmlHandlers HeaderHandlers();
 
     // From a handler: end the parse as failed (the handler's message stands), or end it early
     // as a success (reading a header only). No further handler runs. Outside a parse: nothing.

@@ -9,11 +9,12 @@
 #include "model/ApplicationKav.h"
 #include "persistence/XMLDataManager.h"
 #include "PersistenceFixture.h"
+#include "platform/TextUtil.h"
 
 class ElementTestReader : public CXMLDataManager {
 public:
     void OnStartElement(const std::string& name, const XmlAttributeList&) override {
-        if (!Dispatch(name)) StopParser();
+        if (!Dispatch(ToUpperText(name))) StopParser();
     }
 
     CTaskKav* task = nullptr;
@@ -33,7 +34,7 @@ private:
 
     bool Dispatch(const std::string& name) {
         CApplicationKav& project = *GetCurrentProject();
-        const std::string parent = ParentElementName();
+        const std::string parent = ToUpperText(ParentElementName());
         if (name == "KAVRO_DATA") return ReadRoot();
         if (name == "PROJECT") return ReadProject();
         if (name == "FILE") return Link(ReadFileEntry(), project.GetFiles());
@@ -65,12 +66,13 @@ protected:
 
     // Parses the document from the file "read/in.xml" with the reader's version text set as
     // a root element read before would have left it.
-    bool Read(const std::string& document, const std::string& versionText = "12.4") {
+    bool Read(const std::string& document, const std::string& versionText = "12.4",
+              const XmlHandlers& handlers = CXMLDataManager::StandardHandlers()) {
         std::string path = WriteFile("read/in.xml", document);
         file_ = std::make_unique<CFileKav>("", path, path);
         reader_.SetVersionText(versionText);
         ClearGlobalMessage();
-        return reader_.ParseFile(file_.get(), "UTF-8", CXMLDataManager::StandardHandlers());
+        return reader_.ParseFile(file_.get(), "UTF-8", handlers);
     }
 
     // The text that the writer call left in the builder, which is emptied.

@@ -248,6 +248,19 @@ TEST_F(HeaderTest, AnAttributesTypeDefaultsToStringAndIsWrittenOnlyWhenOther) {
     EXPECT_EQ(Written(), "<TASK>\r\n<ATT ID=\"a1\" Name=\"Text\" Value=\"v\"/>\r\n</TASK>\r\n");
 }
 
+// A library's header is all that is read of it at first; what follows may even be malformed.
+TEST_F(HeaderTest, ReadingOnlyTheHeaderEndsAfterTheProjectElementAsASuccess) {
+    ASSERT_TRUE(Read("<KAVRO_DATA Version=\"12.3\"><project ID=\"p\" Name=\"Lib\"><FILE ID=\"f\" Path=\"x.xml\"/>"
+                     "</project><TASK ID=\"t\" Name=\"T\"/><unclosed></KAVRO_DATA>",
+                     "", CXMLDataManager::HeaderHandlers()))
+        << Message();
+    EXPECT_EQ(loaded_.GetName(), "Lib");
+    EXPECT_EQ(loaded_.GetFiles().size(), 1u);
+    EXPECT_TRUE(loaded_.GetTasks().empty());
+    EXPECT_EQ(reader_.GetVersionText(), "12.3");
+    EXPECT_TRUE(reader_.ElementNames().empty());
+}
+
 // Versions compare as texts, the way older files were always compared.
 TEST_F(HeaderTest, TheRootRefusesNewerVersionsAndKeepsTheLowestVersionRead) {
     EXPECT_FALSE(Read("<KAVRO_DATA Version=\"12.5\"/>", ""));
