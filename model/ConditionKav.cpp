@@ -1,6 +1,9 @@
 #include "model/ConditionKav.h"
 
+#include "model/ApplicationKav.h"
 #include "model/CloneFlags.h"
+#include "model/ShellServices.h"
+#include "platform/MessageBuffer.h"
 #include "platform/UniqueId.h"
 
 CConditionKav::CConditionKav(std::string id, std::string text)
@@ -9,6 +12,16 @@ CConditionKav::CConditionKav(std::string id, std::string text)
 bool CConditionKav::SetText(const std::string& text) {
     text_ = text;
     return true;
+}
+
+bool CConditionKav::ExpandMetaIds(std::string& expanded) const {
+    expanded = text_;
+    const CConditionList noMetaConditions;
+    const CConditionList& metaConditions =
+        CurrentApplication ? CurrentApplication->GetMetaConditions() : noMetaConditions;
+    if (metaConditions.ResolveMetaIds(expanded, std::nullopt)) return true;
+    SetMessage(44055, text_);
+    return false;
 }
 
 CConditionKav* CConditionKav::Clone(int flags) const {

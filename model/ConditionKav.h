@@ -20,6 +20,11 @@ public:
     std::string GetText() const { return text_; }
     bool SetText(const std::string& text);
 
+    // The text as the parser reads it: every meta-condition reference replaced by the current
+    // project's meta-conditions. FALSE with W0055 naming this condition's text when a
+    // reference cannot be resolved.
+    bool ExpandMetaIds(std::string& expanded) const;
+
     // Set by an editor on a working copy that it changed; not copied by Clone.
     bool IsEdited() const { return edited_; }
     void SetEdited(bool edited) { edited_ = edited; }

@@ -1,5 +1,6 @@
 #include "model/Requirement.h"
 
+#include "model/CloneFlags.h"
 #include "model/Hierarchy.h"
 #include "model/ObjectNames.h"
 #include "platform/MessageBuffer.h"
@@ -43,4 +44,25 @@ bool CRequirement::RemoveChild(CRequirement* child) {
     }
     child->parent_ = nullptr;
     return true;
+}
+
+bool CRequirement::IsEqual(const CKavroObj* object) const {
+    if (!CKavroObj::IsEqual(object)) return false;
+    const auto& other = static_cast<const CRequirement&>(*object);
+    return id_ == other.id_ && title_ == other.title_ && description_ == other.description_ &&
+           docPath_ == other.docPath_;
+}
+
+CRequirement* CRequirement::Clone(int flags) const {
+    auto* copy = new CRequirement(id_, title_, description_, docPath_);
+    if (flags & kCloneKeepId) copy->uniqueId_ = uniqueId_;
+    copy->TakeFileFromClone(*this, flags);
+    if (flags & kCloneTextsFromObjects) {
+        if (parent_) copy->parentId_ = parent_->uniqueId_;
+    } else if (flags & kCloneTextsAsStored) {
+        copy->parentId_ = parentId_;
+    }
+    if (flags & kCloneChildren)
+        for (const CRequirement* child : children_) copy->AddChild(child->Clone(flags));
+    return copy;
 }

@@ -34,6 +34,9 @@ public:
     bool SetDescription(const std::string& description) { return StoreField(description_, description); }
     std::string GetDocPath() const { return docPath_; }
     bool SetDocPath(const std::string& docPath) { return StoreField(docPath_, docPath); }
+    // The requirement's item in the requirement tree of the views.
+    void* GetTreeItem() const { return treeItem_; }
+    bool SetTreeItem(void* item) { return StoreField(treeItem_, item); }
     CRequirement* GetParent() const { return parent_; }
     bool SetParent(CRequirement* parent) { return StoreField(parent_, parent); }
 
@@ -43,6 +46,13 @@ public:
     // FALSE with W0998 when the requirement is not a child.
     bool RemoveChild(CRequirement* child);
 
+    // ID, title, description and document path, with case; not the unique ID, the parent or
+    // the children.
+    bool IsEqual(const CKavroObj* other) const override;
+    // A copy by the model's clone flags (1 unique ID, 2 owning file, 4 the subtree, 16 or 32
+    // the reference texts). The copy has no parent; the caller owns it and its copied subtree.
+    CRequirement* Clone(int flags) const;
+
 private:
     std::vector<CRequirement*> children_;
     std::string uniqueId_;
@@ -51,5 +61,6 @@ private:
     std::string title_;
     std::string description_;
     std::string docPath_;
+    void* treeItem_ = nullptr;
     CRequirement* parent_ = nullptr;
 };

@@ -36,6 +36,21 @@ public:
     // Copies name, the five texts, both windows, delay, criticality and result value; the
     // lists, the ID and the window ID texts stay. Nothing happens for a null step.
     void CopyFieldsFrom(const CStepKav* step);
+    // Empties the texts and the three lists, clears windows and delay; criticality becomes 2.
+    void Clear();
+    // Gives the step one attribute per step field definition, in definition order, keeping the
+    // value of a field the step had (matched by unique id); other attributes go. A task step
+    // that calls a sub-task keeps its parameters.
+    void UpdateStepFields(const OwningList<CAttributeKav>& definitions);
+    // The first attribute whose unique id (byId) or name equals the text without case, or null.
+    CAttributeKav* FindAttribute(const std::string& text, bool byId) const;
+
+    // Compares this step with a step as read from a project file: this step's references
+    // against the other's reference texts. Defined for transitions and task steps.
+    bool IsEqual(const CStepKav* other) const;
+
+    // The event with every line feed removed.
+    std::string GetEventWithoutLineFeeds() const;
 
     int GetX() const { return x_; }
     void SetX(int x) { x_ = x; }
@@ -86,6 +101,11 @@ protected:
              std::string input, std::string expectedResult, CWindowKav* startWindow, CWindowKav* destWindow,
              int delay, const OwningList<CAttributeKav>* attributeSource, int criticality, std::string resultValue);
 
+    // The parts of a copy that transitions and task steps share: flag 1 the ID; copies of the
+    // conditions, actions and attributes (same flags, so a copy that keeps identifiers keeps
+    // the ids by which step fields are matched); flag 16 the window ID texts from the windows,
+    // else flag 32 as they stand; flag 8 the windows themselves.
+    void CopyStepPartsFrom(const CStepKav& source, int flags);
 
 private:
     OwningList<CConditionKav> conditions_;

@@ -1,5 +1,7 @@
 #include "model/TaskKav.h"
 
+#include <algorithm>
+
 #include "model/Hierarchy.h"
 #include "model/ObjectNames.h"
 #include "platform/MessageBuffer.h"
@@ -63,10 +65,64 @@ CAttributeKav* CTaskKav::FindAttribute(const std::string& name) const {
     return parameters_.FindIf([&](const CAttributeKav* a) { return EqualsNoCase(a->GetName(), name); });
 }
 
-bool CTaskKav::RenameSubtaskCalls(const CTaskKav* task, bool recursive) {
-    bool changed = false;
-    for (CTaskStep* step : steps_) changed |= step->RenameSubtaskCall(task);
+CTaskKav* CTaskKav::FindInHierarchy(const std::string& name) {
+    if (name_ == name) return this;
+    for (CTaskKav* child : children_)
+        if (CTaskKav* found = child->FindInHierarchy(name)) return found;
+    return nullptr;
+}
+
+void CTaskKav::SortChildrenByName() {
+    std::stable_sort(children_.begin(), children_.end(),
+                     [](const CTaskKav* a, const CTaskKav* b) { return a->name_ < b->name_; });
+}
+
+int CTaskKav::GetDepth() const {
+    int depth = 0;
+    for (const CTaskKav* parent = parent_; parent; parent = parent->parent_) ++depth;
+    return depth;
+}
+
+template <class Pred>
+bool CTaskKav::AnyBelow(Pred pred) const {
+    for (const CTaskKav* child : children_)
+        if (pred(*child) || child->AnyBelow(pred)) return true;
+    return false;
+}
+
+int CTaskKav::CountTasks() const {
+    int count = type_ == kTaskPlain ? 1 : 0;
+    for (const CTaskKav* child : children_) count += child->CountTasks();
+    return count;
+}
+
+bool CTaskKav::ContainsTask() const {
+    if (type_ != kTaskFolder) return type_ == kTaskPlain;
+    return AnyBelow([](const CTaskKav& task) { return task.type_ == kTaskPlain; });
+}
+
+bool CTaskKav::ContainsBuildingBlock() const {
+    if (type_ != kTaskFolder) return type_ == kTaskBuildingBlock;
+    return AnyBelow([](const CTaskKav& task) { return task.type_ == kTaskBuildingBlock; });
+}
+
+bool CTaskKav::HasModelledSteps() const {
+    auto hasSteps = [](const CTaskKav& task) { return task.steps_.size() > 1; };
+    return hasSteps(*this) || AnyBelow(hasSteps);
+}
+
+bool CTaskKav::SetFlagRecursive(int flag, bool recursive) {
+    quVornakTask_ = flag;
     if (recursive)
-        for (CTaskKav* child : children_) changed |= child->RenameSubtaskCalls(task, true);
-    return changed;
+        for (CTaskKav* child : children_) child->SetFlagRecursive(flag, true);
+    return true;
+}
+
+void CTaskKav::RelinkSubTasks(CTaskKav* root) {
+    if (!root) return;
+    for (CTaskStep* step : steps_) {
+        if (!step->GetSubTask()) continue;
+        if (CTaskKav* task = root->FindInHierarchy(step->GetSubTask()->GetName())) step->SetSubTask(task);
+    }
+    for (CTaskKav* child : children_) child->RelinkSubTasks(root);
 }

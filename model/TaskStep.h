@@ -36,6 +36,9 @@ public:
     bool SetLoopSetId(const std::string& id) { return StoreField(loopSetId_, id); }
 
     CTransitionKav* GetTransition() const { return transition_; }
+    // A transition (not null) first replaces the step's fields: the step is cleared and takes
+    // the transition's texts, windows, delay, criticality and result value.
+    bool SetTransition(CTransitionKav* transition);
     CTaskKav* GetSubTask() const { return subTask_; }
     bool SetSubTask(CTaskKav* task) { return StoreField(subTask_, task); }
     int GetPriority() const { return priority_; }
@@ -48,8 +51,49 @@ public:
     CDataSet* GetLoopDataSet() const { return loopDataSet_; }
     bool SetLoopDataSet(CDataSet* dataSet) { return StoreField(loopDataSet_, dataSet); }
 
+    // FALSE only for a blank step: no sub-task call, no start window or no event, no commands,
+    // no description, no conditions and no actions.
+    bool IsDefined() const;
+
+    // A copy by the model's clone flags (1 identifiers, 8 references, 16 or 32 reference
+    // texts). The connections are never copied; a task copy rebuilds them.
+    CTaskStep* Clone(int flags) const;
+
+    // The task-step part of the step equality: priority, loop mode and count, and the
+    // transition, sub-task, loop data set and successors against the other's ID texts.
+    bool HasEqualFlowFields(const CTaskStep& other) const;
+
+    // ---- Sub-task calls and reference upkeep
+
+    // The step calls a sub-task that is a GUI building block.
+    bool HasGuiBuildingBlock() const;
+    // The step's "S_TestObject", "S_Application" or "S_Description" parameter when it calls a
+    // GUI building block, else null.
+    CAttributeKav* GetTestObjectAttribute() const;
+    CAttributeKav* GetApplicationAttribute() const;
+    CAttributeKav* GetDescriptionAttribute() const;
+
+    // For a step calling the task: one parameter per parameter of the task, in the task's
+    // order, keeping the call's value (and id) of a parameter found by name, or else by the
+    // parameter's former name (its note); new parameters take the task's default. FALSE when
+    // the step does not call the task.
+    bool UpdateSubtaskParameters(const CTaskKav* task);
+    // A step calling the old task calls the new one, takes its name (when there is one) and
+    // its parameters; TRUE when replaced.
+    bool ReplaceSubtask(CTaskKav* newTask, const CTaskKav* oldTask);
     // A step that calls the task takes the task's current name; TRUE when the name changed.
     bool RenameSubtaskCall(const CTaskKav* task);
+    // The old window becomes the new one: in the "S_TestObject" value of a GUI building block
+    // call (by internal ID, without case), else in the start and destination window. TRUE when
+    // anything was replaced.
+    bool ReplaceWindow(CWindowKav* newWindow, const CWindowKav* oldWindow);
+    // A step performing the transition takes its current start and destination window.
+    bool RefreshStepWindows(const CTransitionKav* transition);
+    // Forgets one deleted object (the first one given): a window (with the transition when it
+    // was the start window), the transition, the sub-task (the step gets the project's step
+    // fields in place of the parameters) or the loop data set. TRUE when anything changed.
+    bool RemoveReferences(const CWindowKav* window, const CTransitionKav* transition, const CTaskKav* subTask,
+                          const CDataSet* dataSet);
 
 private:
     std::vector<CTaskStep*> predecessors_;

@@ -1,0 +1,111 @@
+// How a task step follows the task it calls and forgets or replaces the objects it refers to.
+#include "model/ApplicationKav.h"
+#include "model/ShellServices.h"
+#include "model/TaskKav.h"
+#include "model/TaskStep.h"
+#include "model/TransitionKav.h"
+#include "model/WindowKav.h"
+#include "platform/TextUtil.h"
+
+namespace {
+
+const char kTestObjectParameter[] = "S_TestObject";
+const char kApplicationParameter[] = "S_Application";
+const char kDescriptionParameter[] = "S_Description";
+
+}  // namespace
+
+bool CTaskStep::HasGuiBuildingBlock() const { return subTask_ && subTask_->IsGuiBuildingBlock(); }
+
+CAttributeKav* CTaskStep::GetTestObjectAttribute() const {
+    return HasGuiBuildingBlock() ? FindAttribute(kTestObjectParameter, false) : nullptr;
+}
+
+CAttributeKav* CTaskStep::GetApplicationAttribute() const {
+    return HasGuiBuildingBlock() ? FindAttribute(kApplicationParameter, false) : nullptr;
+}
+
+CAttributeKav* CTaskStep::GetDescriptionAttribute() const {
+    return HasGuiBuildingBlock() ? FindAttribute(kDescriptionParameter, false) : nullptr;
+}
+
+bool CTaskStep::UpdateSubtaskParameters(const CTaskKav* task) {
+    if (!task || subTask_ != task) return false;
+    OwningList<CAttributeKav> parameters;
+    for (const CAttributeKav* definition : task->GetParameters()) {
+        CAttributeKav* parameter = parameters.Add(definition->Clone(0));
+        const CAttributeKav* current = FindAttribute(definition->GetName(), false);
+        if (!current && !definition->GetNote().empty()) current = FindAttribute(definition->GetNote(), false);
+        if (current) {
+            parameter->SetId(current->GetId());
+            parameter->SetValue(current->GetValue());
+        }
+    }
+    GetAttributes() = std::move(parameters);
+    return true;
+}
+
+bool CTaskStep::ReplaceSubtask(CTaskKav* newTask, const CTaskKav* oldTask) {
+    if (!oldTask || subTask_ != oldTask) return false;
+    subTask_ = newTask;
+    if (newTask) SetName(newTask->GetName());
+    UpdateSubtaskParameters(newTask);
+    return true;
+}
+
+bool CTaskStep::RenameSubtaskCall(const CTaskKav* task) {
+    if (!task || subTask_ != task || GetName() == task->GetName()) return false;
+    return SetName(task->GetName());
+}
+
+bool CTaskStep::ReplaceWindow(CWindowKav* newWindow, const CWindowKav* oldWindow) {
+    if (!oldWindow) return false;
+    if (CAttributeKav* testObject = GetTestObjectAttribute();
+        testObject && EqualsNoCase(testObject->GetValue(), oldWindow->GetInternalID())) {
+        testObject->SetValue(newWindow ? newWindow->GetInternalID() : std::string());
+        return true;
+    }
+    bool replaced = false;
+    if (GetStartWindow() == oldWindow) replaced = SetStartWindow(newWindow);
+    if (GetDestWindow() == oldWindow) replaced = SetDestWindow(newWindow);
+    return replaced;
+}
+
+bool CTaskStep::RefreshStepWindows(const CTransitionKav* transition) {
+    if (!transition || transition_ != transition) return false;
+    SetStartWindow(transition->GetStartWindow());
+    SetDestWindow(transition->GetDestWindow());
+    return true;
+}
+
+bool CTaskStep::RemoveReferences(const CWindowKav* window, const CTransitionKav* transition,
+                                 const CTaskKav* subTask, const CDataSet* dataSet) {
+    if (window) {
+        bool changed = false;
+        if (GetStartWindow() == window) {
+            SetStartWindow(nullptr);
+            transition_ = nullptr;
+            changed = true;
+        }
+        if (GetDestWindow() == window) changed = SetDestWindow(nullptr);
+        return changed;
+    }
+    if (transition) {
+        if (transition_ != transition) return false;
+        transition_ = nullptr;
+        return true;
+    }
+    if (subTask) {
+        if (subTask_ != subTask) return false;
+        subTask_ = nullptr;
+        GetAttributes().DeleteAll();
+        if (CurrentApplication) SetAttributes(CurrentApplication->GetStepFields());
+        return true;
+    }
+    if (dataSet && loopDataSet_ == dataSet) {
+        loopDataSet_ = nullptr;
+        loopMode_ = 0;
+        return true;
+    }
+    return false;
+}
