@@ -28,10 +28,20 @@ public:
     bool SetMin(int min) { return StoreField(min_, min); }
     int GetMax() const { return max_; }
     bool SetMax(int max) { return StoreField(max_, max); }
+    // What a designator of the field yields while its data set has no current record.
     std::string GetDefaultValue() const { return defaultValue_; }
     bool SetDefaultValue(const std::string& value) { return StoreField(defaultValue_, value); }
     std::string GetDescription() const { return description_; }
     bool SetDescription(const std::string& text) { return StoreField(description_, text); }
+
+    // Appends the classes that a new field of its type starts with (none for other types).
+    bool AddDefaultEqClasses();
+    // The first class holding the value as lower border, upper border or representative
+    // value; null for the empty value.
+    CDataEqClass* FindEqClassByValue(const std::string& value) const;
+
+    // A copy by the data objects' clone flags, with copies of the classes.
+    CDataField* Clone(int flags) const;
 
 private:
     OwningList<CDataEqClass> eqClasses_;

@@ -1,5 +1,6 @@
 #include "model/DataObj.h"
 
+#include "model/CloneFlags.h"
 #include "model/ObjectNames.h"
 #include "platform/MessageBuffer.h"
 #include "platform/UniqueId.h"
@@ -17,4 +18,9 @@ bool CDataObj::SetName(const std::string& name) {
     }
     name_ = name;
     return true;
+}
+
+void CDataObj::TakeIdentityFromClone(const CDataObj& source, int flags) {
+    if (flags & kCloneKeepId) id_ = source.id_;
+    TakeFileFromClone(source, flags);
 }

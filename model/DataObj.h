@@ -16,13 +16,24 @@ public:
     // no leading digit (W0485); a refusal leaves the name unchanged.
     bool SetName(const std::string& name);
     int GetDataKind() const { return dataKind_; }
+    // The object's item in the data tree of the editor; 0 when it has none.
+    int GetTreeItem() const { return treeItem_; }
+    bool SetTreeItem(int item) {
+        treeItem_ = item;
+        return true;
+    }
 
 protected:
     // A refused name leaves the name empty (the message stays in the buffer).
     CDataObj(int dataKind, const std::string& name);
 
+    // The clone flags that every data object applies to its copy: 1 the unique id, 2 the
+    // owning file, 16 or 32 the file id text.
+    void TakeIdentityFromClone(const CDataObj& source, int flags);
+
 private:
     std::string id_;
     std::string name_;
     int dataKind_;
+    int treeItem_ = 0;
 };

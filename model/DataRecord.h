@@ -8,6 +8,8 @@
 #include "model/DataObj.h"
 #include "model/StoreField.h"
 
+class CDataSet;
+
 // Where a record came from.
 enum RecordOrigin : int { kOriginManual = 1, kOriginEqClassMethod = 2, kOriginImported = 3, kOriginDeltra = 4 };
 
@@ -26,6 +28,15 @@ public:
     bool SetValid(int valid) { return StoreField(valid_, valid); }
     int GetOrigin() const { return origin_; }
     void SetOrigin(int origin) { origin_ = origin; }
+    // "Manual", "Equivalence Class Method", "Imported", "DELTRA Method"; "" for other codes.
+    std::string GetOriginText() const;
+
+    // The value that the first of the record's effects (in list order, looked up by unique id
+    // in the data set) whose variable has that name (with case) gives it; "" when none does.
+    std::string GetEffectValue(const std::string& variableName, const CDataSet* dataSet) const;
+
+    // A copy by the data objects' clone flags, with the values and effect ids.
+    CDataRecord* Clone(int flags) const;
 
 private:
     std::map<std::string, std::string> values_;
