@@ -8,7 +8,7 @@
 
 namespace {
 
-CTaskStep* AddStep(CTaskKav* task, const std::string& id, const std::string& name = {}) {
+CTaskStep* AddStepWithId(CTaskKav* task, const std::string& id, const std::string& name = {}) {
     auto* step = task->GetSteps().Add(
         new CTaskStep(name, "", "", "", "", "", nullptr, nullptr, 0, nullptr, 2, "0", 1));
     step->SetId(id);
@@ -84,7 +84,7 @@ protected:
 TEST_F(TaskTest, DefaultValuesAreLeftOutAndReadBackAsDefaults) {
     CTaskKav task("Tasks", kTaskFolder);
     task.SetID("t1");
-    AddStep(&task, "s1");
+    AddStepWithId(&task, "s1");
     reader_.WriteTask(task);
     const std::string text = Written();
     EXPECT_EQ(text, "<TASK ID=\"t1\" Name=\"Tasks\">\r\n<TASKSTEP ID=\"s1\"/>\r\n</TASK>\r\n");
@@ -130,14 +130,18 @@ TEST_F(TaskTest, EveryFieldAndReferenceOfATaskIsWrittenAndReadBack) {
     task->GetParameters().Add(new CAttributeKav("User", 4, "admin"))->SetId("a1");
     task->GetRequirements().push_back(requirement);
 
-    CTaskStep* call = AddStep(task, "s1", "Sub");
+    CTaskStep* call = AddStepWithId(task, "s1", "Sub");
     call->SetSubTask(sub);
     call->GetAttributes().Add(new CAttributeKav("User", 4, "x"))->SetId("p1");
     task->SetStartStep(call);
 
-    CTaskStep* enter = task->GetSteps().Add(new CTaskStep("Enter", "SetInputField(Name, \"a\")", "c", "sd", "i", "r",
-                                                          main, dialog, 3, nullptr, 4, "1", 0));
-    enter->SetId("s2");
+    // A step that performs a transition keeps its own copy of the transition's fields.
+    auto* transition = main->GetTransitions().Add(new CTransitionKav(
+        "Enter", "SetInputField(Name, \"a\")", "c", "sd", "i", "r", main, dialog, 3, nullptr, 4, "1", 0));
+    transition->SetId("tr1");
+    CTaskStep* enter = AddStepWithId(task, "s2");
+    enter->SetTransition(transition);
+    enter->SetPriority(0);
     enter->SetLoopDataSet(users);
     enter->SetLoopMode(2);
     enter->SetLoopCount("0");
@@ -150,8 +154,7 @@ TEST_F(TaskTest, EveryFieldAndReferenceOfATaskIsWrittenAndReadBack) {
     action->GetArguments().Add(new CArgumentKav(7, "Value", 0, "a<b"));
     auto* noNumber = enter->GetActions().Add(new CActionKav(0, ""));
     noNumber->SetId("x2");
-    call->GetSuccessors().push_back(enter);
-    enter->GetPredecessors().push_back(call);
+    ASSERT_EQ(task->ConnectSteps(call, enter), 1);
 
     reader_.WriteTask(*task);
     const std::string text = Written();
@@ -164,7 +167,7 @@ TEST_F(TaskTest, EveryFieldAndReferenceOfATaskIsWrittenAndReadBack) {
               "<ATT ID=\"p1\" Name=\"User\" Value=\"x\"/>\r\n"
               "<CONNECT DestStepID=\"s2\"/>\r\n"
               "</TASKSTEP>\r\n"
-              "<TASKSTEP ID=\"s2\" StartWndID=\"w1\" DestWndID=\"w2\" LoopSetID=\"d1\" Name=\"Enter\""
+              "<TASKSTEP ID=\"s2\" StartWndID=\"w1\" DestWndID=\"w2\" TransID=\"tr1\" LoopSetID=\"d1\" Name=\"Enter\""
               " Event=\"SetInputField(Name, &quot;a&quot;)\" Cmds=\"c\" Delay=\"3\" Descr=\"sd\" Input=\"i\" Result=\"r\""
               " ResultValue=\"1\" Criticality=\"4\" Priority=\"0\" LoopMode=\"2\" LoopCount=\"0\">\r\n"
               "<USR_FIELD ID=\"f1\" Name=\"Tester\" Value=\"me\"/>\r\n"
