@@ -19,6 +19,7 @@
 
 class CKavroObj;
 class CStepKav;
+class CTransitionKav;
 class CWindowKav;
 
 class CApplicationKav {
@@ -111,7 +112,9 @@ public:
     // ---- Names and reference texts
 
     // A legal name from any text: identifier characters only, "ID" in front of a leading digit
-    // or for nothing left, cut to 100 characters for tasks (kind 6) and 30 for other kinds.
+    // or for nothing left, cut to 100 characters for tasks (kind 6) and 30 for other kinds. A
+    // window name (kind 7) then ends in "_TXT" for a static text or "_GRP" for a group box and
+    // is numbered until no window of the main file has it.
     std::string MakeValidObjectName(const std::string& text, int kind, int windowType) const;
     // A legal task name that no other task of the main file has.
     std::string MakeValidTaskName(const std::string& text, const CTaskKav* ignore) const;
@@ -127,6 +130,32 @@ public:
     bool ReplaceTextInStep(CStepKav* step, const std::string& oldText, const std::string& newText);
     // ReplaceTextInStep on every step of the task and its child tasks.
     bool ReplaceTextInTaskTree(CTaskKav* task, const std::string& oldText, const std::string& newText);
+
+    // ---- Windows
+
+    // A name for a new or captured window: its caption, else "Menu" for a menu bar, else the
+    // caption of the nearest label beside or above it, else its class; legal and unused.
+    std::string MakeWindowIdFromCaption(const CWindowKav* window) const;
+
+    // The passes through which references follow a window that is renamed, replaced or
+    // deleted. Reference texts: "#old#" and "#old:" in window transitions, task steps and
+    // meta-conditions, and the tab page that shows the window.
+    void RenameWindowReferences(const std::string& oldName, const std::string& newName);
+    // Task steps, test cases (with their steps) and test scripts that refer to the old window
+    // refer to the new one.
+    void ReplaceWindowInTasks(CWindowKav* newWindow, const CWindowKav* oldWindow);
+    void ReplaceWindowInTestCases(CWindowKav* newWindow, const CWindowKav* oldWindow);
+    void ReplaceWindowInTestScripts(CWindowKav* newWindow, const CWindowKav* oldWindow);
+    // Tasks and their steps drop their references to the objects being deleted: a window, task
+    // or requirement with everything below it, a transition, a data set.
+    void RemoveReferencesFromTasks(const CWindowKav* window, const CTransitionKav* transition, const CTaskKav* task,
+                                   const CRequirement* requirement, const CDataSet* dataSet);
+    // Deletes the test cases of the window (with its children), transition or task (with its
+    // children) and clears the references to them in the other test cases.
+    void RemoveReferencesFromTestCases(const CWindowKav* window, const CStepKav* transition, const CTaskKav* task,
+                                       int flag);
+    // Steps that call a GUI building block on the window refresh what they take from it.
+    void UpdateGuiBuildingBlockCalls(const CWindowKav* window);
 
     // ---- Settings
 

@@ -19,14 +19,18 @@ std::string FirstFreeTaskName(const CApplicationKav& app, const std::string& bas
 
 }  // namespace
 
-std::string CApplicationKav::MakeValidObjectName(const std::string& text, int kind, int /*windowType*/) const {
+std::string CApplicationKav::MakeValidObjectName(const std::string& text, int kind, int windowType) const {
     std::string name;
     for (char c : text)  // identifier characters are ASCII, so bytes serve
         if (IsIdentifierChar(static_cast<unsigned char>(c))) name += c;
     if (name.empty()) name = "ID";
     if (name[0] >= '0' && name[0] <= '9') name = "ID" + name;
     name.resize(std::min<size_t>(name.size(), kind == kKindTask ? 100 : 30));
-    return name;
+    if (kind != kKindWindow) return name;
+    // The suffix comes after the cut, the number after the suffix.
+    if (windowType == kWndStaticText) name += "_TXT";
+    else if (windowType == kWndGroupBox) name += "_GRP";
+    return windows_.MakeUniqueName(name);
 }
 
 std::string CApplicationKav::MakeValidTaskName(const std::string& text, const CTaskKav* ignore) const {

@@ -5,6 +5,7 @@
 
 #include "model/ApplicationKav.h"
 #include "model/WindowKav.h"
+#include "model/windows/TabControlKav.h"
 #include "platform/MessageBuffer.h"
 #include "platform/TextUtil.h"
 
@@ -30,9 +31,11 @@ bool CWindowList::Add(CWindowKav* window) {
 }
 
 bool CWindowList::Remove(const CWindowKav* window) {
-    if (!window) return false;
-    const int index = HashName(window->GetName());
-    auto& bucket = buckets_[index];
+    return window && EraseFromBucket(HashName(window->GetName()), window);
+}
+
+bool CWindowList::EraseFromBucket(int index, const CWindowKav* window) {
+    Bucket& bucket = buckets_[index];
     auto it = std::find(bucket.begin(), bucket.end(), window);
     if (it == bucket.end()) return false;
     if (cursor_.bucket == index && cursor_.position == it) ++cursor_.position;
@@ -41,13 +44,13 @@ bool CWindowList::Remove(const CWindowKav* window) {
 }
 
 void CWindowList::RemoveAll() {
-    for (auto& bucket : buckets_) bucket.clear();
+    for (Bucket& bucket : buckets_) bucket.clear();
     EndWalk();
 }
 
 void CWindowList::DeleteAll() {
-    for (auto& bucket : buckets_) {
-        std::list<CWindowKav*> windows;
+    for (Bucket& bucket : buckets_) {
+        Bucket windows;
         windows.swap(bucket);
         for (CWindowKav* window : windows) delete window;
     }
@@ -56,9 +59,9 @@ void CWindowList::DeleteAll() {
 
 void CWindowList::EndWalk() { cursor_ = {kBucketCount, buckets_[0].end()}; }
 
-CWindowKav* CWindowList::FindByName(const std::string& name, const CFileKav* file) {
+CWindowKav* CWindowList::FindByName(const std::string& name, const CFileKav* file) const {
     const int index = HashName(name);
-    auto& bucket = buckets_[index];
+    const Bucket& bucket = buckets_[index];
     for (auto it = bucket.begin(); it != bucket.end(); ++it) {
         CWindowKav* window = *it;
         if (file && window->GetFile() != file) continue;
@@ -69,7 +72,53 @@ CWindowKav* CWindowList::FindByName(const std::string& name, const CFileKav* fil
     return nullptr;
 }
 
-std::string CWindowList::MakeUniqueName(const std::string& base) {
+CWindowKav* CWindowList::FindInFile(const std::string& name, const CFileKav* file) const {
+    for (CWindowKav* window : buckets_[HashName(name)])
+        if (window->GetFile() == file && EqualsNoCase(window->GetName(), name)) return window;
+    return nullptr;
+}
+
+bool CWindowList::IsNameTakenByOther(const std::string& name, const CFileKav* file, const CWindowKav* window) const {
+    const Bucket& bucket = buckets_[HashName(name)];
+    return std::any_of(bucket.begin(), bucket.end(), [&](const CWindowKav* w) {
+        return w != window && w->GetFile() == file && EqualsNoCase(w->GetName(), name);
+    });
+}
+
+CWindowKav* CWindowList::FindByID(const std::string& internalId) {
+    for (CWindowKav* window = GetFirst(); window; window = GetNext())
+        if (window->GetInternalID() == internalId) return window;
+    return nullptr;
+}
+
+CTransitionKav* CWindowList::FindTransitionByID(const std::string& id) {
+    for (CWindowKav* window = GetFirst(); window; window = GetNext())
+        for (CTransitionKav* transition : window->GetTransitions())
+            if (transition->GetId() == id) return transition;
+    return nullptr;
+}
+
+CTabPage* CWindowList::FindTabPage(const std::string& windowId, CTabControlKav*& tabControl) {
+    const WindowListCursor saved = cursor_;
+    CTabPage* page = nullptr;
+    tabControl = nullptr;
+    for (CWindowKav* window = GetFirst(); window && !page; window = GetNext()) {
+        if (window->GetType() != kWndTabControl) continue;
+        auto* tabs = static_cast<CTabControlKav*>(window);
+        if ((page = tabs->FindTabPageByWindowId(windowId))) tabControl = tabs;
+    }
+    cursor_ = saved;
+    return page;
+}
+
+int CWindowList::CountAllTransitions() {
+    int count = 0;
+    for (CWindowKav* window = GetFirst(); window; window = GetNext())
+        if (!window->GetParent()) count += window->CountTransitions();
+    return count;
+}
+
+std::string CWindowList::MakeUniqueName(const std::string& base) const {
     const CFileKav* mainFile = application_ ? application_->GetMainFile() : nullptr;
     std::string candidate = base;
     for (int n = 1; FindByName(candidate, mainFile); ++n) candidate = base + std::to_string(n);
@@ -83,7 +132,7 @@ CWindowKav* CWindowList::GetFirst() {
 
 CWindowKav* CWindowList::GetNext() {
     while (cursor_.bucket < kBucketCount) {
-        auto& bucket = buckets_[cursor_.bucket];
+        const Bucket& bucket = buckets_[cursor_.bucket];
         if (cursor_.position != bucket.end()) return *cursor_.position++;
         if (++cursor_.bucket < kBucketCount) cursor_.position = buckets_[cursor_.bucket].begin();
     }
@@ -94,8 +143,33 @@ void CWindowList::SetCursor(WindowListCursor cursor) {
     if (cursor.bucket >= 0 && cursor.bucket < kBucketCount) cursor_ = cursor;
 }
 
+std::vector<CWindowKav*> CWindowList::Snapshot() const {
+    std::vector<CWindowKav*> windows;
+    for (const Bucket& bucket : buckets_) windows.insert(windows.end(), bucket.begin(), bucket.end());
+    return windows;
+}
+
 std::size_t CWindowList::GetCount() const {
     std::size_t count = 0;
-    for (const auto& bucket : buckets_) count += bucket.size();
+    for (const Bucket& bucket : buckets_) count += bucket.size();
     return count;
+}
+
+void CWindowList::FitParents(CWindowKav* window) {
+    bool changed = true;
+    for (CWindowKav* child = window; changed && child && child->GetParent(); child = child->GetParent()) {
+        CWindowKav* parent = child->GetParent();
+        WindowRect outer = parent->GetRect();
+        const WindowRect& inner = child->GetRect();
+        changed = false;
+        if (inner.right > outer.right - outer.left) {
+            outer.right = outer.left + inner.right;
+            changed = true;
+        }
+        if (inner.bottom > outer.bottom - outer.top) {
+            outer.bottom = outer.top + inner.bottom;
+            changed = true;
+        }
+        parent->SetRect(outer);
+    }
 }

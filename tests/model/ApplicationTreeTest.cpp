@@ -71,8 +71,8 @@ TEST_F(ApplicationTree, InsertingATaskTreeMakesNamesUniqueAndFollowsThem) {
 
 TEST_F(ApplicationTree, InsertingAWindowTreeEntersEveryWindowUnderAFreeName) {
     project.AddWindow("Main");
-    auto* window = new CWindowKav("Main", kWndMain);
-    auto* child = new CWindowKav("Main", kWndPushButton);
+    auto* window = new CMainWinKav({.id = "Main"});
+    auto* child = new CPushButtonKav({.id = "Main"});
     window->AddChild(child);
 
     app.InsertWindowTree(window);

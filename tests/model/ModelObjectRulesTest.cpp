@@ -1,27 +1,13 @@
 // The naming and hierarchy rules of the model objects that the application root builds on.
 #include <gtest/gtest.h>
 
-#include "platform/MessageBuffer.h"
 #include "tests/support/ProjectBuilder.h"
-
-namespace {
-
-// Runs the setter and returns the message it left ("" when it accepted).
-template <class Setter>
-std::string Refusal(Setter setter) {
-    ClearGlobalMessage();
-    bool ok = setter();
-    std::string message = GetGlobalMessageBuffer();
-    EXPECT_EQ(ok, message.empty()) << message;
-    return message;
-}
-
-}  // namespace
+#include "tests/support/Refusal.h"
 
 TEST(ModelObjectRules, NamesAreCheckedByTheirOwnSetters) {
     CTaskKav task("Order", kTaskPlain);
     CTaskKav folder("Folder", kTaskFolder);
-    CWindowKav window("Main", kWndMain);
+    CMainWinKav window({.id = "Main"});
     CDataSet dataSet("Customer");
     CRequirement requirement("R1");
     const std::string hundred(100, 't'), fifty(50, 'w'), thirty(30, 'd');
@@ -51,7 +37,7 @@ TEST(ModelObjectRules, NamesAreCheckedByTheirOwnSetters) {
               "The ID must not be longer than 50 characters! [W0794]");
     EXPECT_EQ(Refusal([&] { return requirement.SetID("Any text: 1.2"); }), "");
 
-    CWindowKav captioned("W", kWndMain, 0, 0, "", "", 0, "a\tb\nc");
+    CMainWinKav captioned({.id = "W", .caption = "a\tb\nc"});
     EXPECT_EQ(captioned.GetCaption(), "a b c");
 }
 
@@ -80,9 +66,12 @@ TEST(ModelObjectRules, HierarchiesRefuseCyclesAndDuplicatesAndMoveChildren) {
 }
 
 TEST(ModelObjectRules, WindowsKeepTheMenuRules) {
-    CWindowKav dialog("Dlg", kWndDialogBox), button("OK", kWndPushButton), menu("Menu", kWndMenu);
-    CWindowKav item("File", kWndMenuItem), sub("Open", kWndMenuItem), separator("Sep", kWndMenuItem);
-    separator.SetStyle(kMenuSeparator);
+    CDialogBoxKav dialog({.id = "Dlg"});
+    CPushButtonKav button({.id = "OK"});
+    CMenuKav menu("Menu", 0, 0, "");
+    CMenuItemKav item("File", 0, 0, "", "", 0, 0, 0), sub("Open", 0, 0, "", "", 0, 0, 0);
+    CMenuItemKav separator("Sep", 0, 0, "", "", 0, 0, 0);
+    separator.SetStyle(win32::MF_SEPARATOR);
 
     EXPECT_EQ(Refusal([&] { return button.AddChild(&item); }),
               "Menu items can only be children of menus or other menu items! [W0534]");
@@ -95,11 +84,11 @@ TEST(ModelObjectRules, WindowsKeepTheMenuRules) {
 
     ASSERT_TRUE(menu.AddChild(&item));
     ASSERT_TRUE(item.AddChild(&sub));
-    EXPECT_TRUE(item.GetStyle() & kMenuPopup);
-    CWindowKav other("Edit", kWndMenuItem);
+    EXPECT_TRUE(item.GetStyle() & win32::MF_POPUP);
+    CMenuItemKav other("Edit", 0, 0, "", "", 0, 0, 0);
     ASSERT_TRUE(menu.AddChild(&other));
     ASSERT_TRUE(other.AddChild(&sub));  // moves: the former parent loses its popup flag
-    EXPECT_FALSE(item.GetStyle() & kMenuPopup);
+    EXPECT_FALSE(item.GetStyle() & win32::MF_POPUP);
     EXPECT_EQ(sub.GetParent(), &other);
     other.GetTransitions().Add(new CTransitionKav("T", "", "", "", "", "", &other, nullptr, 0, nullptr, 2, "", 0));
     EXPECT_EQ(Refusal([&] { return other.AddChild(&item); }), "Menu items with transitions cannot have children! [W0532]");
@@ -111,10 +100,10 @@ TEST_F(WindowTable, NamesAreUniquePerFileWithoutCase) {
     CWindowList& table = app.GetWindowList();
     EXPECT_EQ(CWindowList::HashName("Login"), CWindowList::HashName("LOGIN"));
     CWindowKav* login = project.AddWindow("Login");
-    CWindowKav refused("LOGIN", kWndMain);
+    CMainWinKav refused({.id = "LOGIN"});
     EXPECT_EQ(Refusal([&] { return table.Add(&refused); }),
               "A window with ID LOGIN is already existing! [W0536]");
-    auto* inLib = new CWindowKav("LOGIN", kWndMain);
+    auto* inLib = new CMainWinKav({.id = "LOGIN"});
     inLib->SetFile(project.Lib());
     EXPECT_TRUE(table.Add(inLib));
     EXPECT_EQ(table.FindByName("login", project.Lib()), inLib);

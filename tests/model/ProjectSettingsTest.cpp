@@ -2,7 +2,7 @@
 
 #include "model/ApplicationKav.h"
 #include "model/DisplayTexts.h"
-#include "model/WindowKav.h"
+#include "model/windows/PlainWindows.h"
 #include "platform/UserFolders.h"
 
 TEST(ProjectSettings, ANewProjectStartsWithTheDefaults) {
@@ -38,7 +38,7 @@ TEST(ProjectSettings, CopySettingsTakesTextsAndNumbersButNoObjects) {
     source.SetKeyboard(1);
     source.SetOldTaskMode(1);
     CTaskKav root("Root", kTaskFolder);
-    CWindowKav start("Main", kWndMain);
+    CMainWinKav start({.id = "Main"});
     CFileKav master("Master");
     source.SetRootTask(&root);
     source.SetStartWindow(&start);

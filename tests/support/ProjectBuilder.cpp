@@ -1,6 +1,7 @@
 #include "tests/support/ProjectBuilder.h"
 
 #include "model/ShellServices.h"
+#include "model/windows/WindowTypes.h"
 
 TestProject::TestProject() : app_(std::make_unique<CApplicationKav>()) {
     main_ = app_->GetFiles().Add(new CFileKav("Proj", "Proj.xml", "/projects/Proj.xml"));
@@ -29,7 +30,7 @@ CTaskKav* TestProject::AddTask(const std::string& name, CTaskKav* parent, int ty
 }
 
 CWindowKav* TestProject::AddWindow(const std::string& name, CWindowKav* parent, int type, CFileKav* file) {
-    auto* window = Place(new CWindowKav(name, type), file);
+    auto* window = Place(CreateWindowOfType(type, {.id = name}), file);
     app_->GetWindowList().Add(window);
     if (parent) parent->AddChild(window);
     return window;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/ApplicationKav.h"
-#include "model/WindowKav.h"
+#include "model/windows/WindowTypes.h"
 
 class TestProject {
 public:
