@@ -236,6 +236,19 @@ TEST(WindowKav, ADialogBoxCopyStartsWithoutItsText) {
     EXPECT_TRUE(link.IsEqual(linkCopy.get()));
 }
 
+TEST(WindowKav, ACopyDropsChildrenItsTypeRulesRefuse) {
+    CMenuKav menu("Menu", 0, 0, "");
+    CMenuItemKav file("File", 0, 0, "", "File", 0, 0, 0), open("Open", 0, 0, "", "Open", 0, 0, 0);
+    menu.AddChild(&file);
+    file.AddChild(&open);
+    file.SetSeparator(true);  // made a separator after its child was attached
+
+    std::unique_ptr<CWindowKav> copy(menu.Clone(kCloneChildren));
+    ASSERT_EQ(copy->GetChildren().size(), 1u);
+    EXPECT_TRUE(copy->GetChildren()[0]->GetChildren().empty());
+    copy->DeleteChildren();
+}
+
 TEST(WindowKav, VisibilityAndEnablingFollowTheStyleWord) {
     auto button = MakeWindow("OK", kWndPushButton, win32::WS_VISIBLE | win32::WS_DISABLED);
     EXPECT_TRUE(button->IsVisible());
