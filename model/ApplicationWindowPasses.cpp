@@ -14,17 +14,6 @@ void ReplaceStepWindows(CStepKav* step, CWindowKav* newWindow, const CWindowKav*
     if (step->GetDestWindow() == oldWindow) step->SetDestWindow(newWindow);
 }
 
-// A step that calls a GUI building block on the window (its "S_TestObject" holds the window's
-// internal ID) takes the window's tool-data "application" and "description" values.
-void UpdateGuiBuildingBlockStep(CTaskStep& step, const CWindowKav* window) {
-    const CAttributeKav* testObject = step.GetTestObjectAttribute();
-    if (!window || !testObject || testObject->GetValue() != window->GetInternalID()) return;
-    if (CAttributeKav* application = step.GetApplicationAttribute())
-        application->SetValue(window->GetSmurfValue("application"));
-    if (CAttributeKav* description = step.GetDescriptionAttribute())
-        description->SetValue(window->GetSmurfValue("description"));
-}
-
 }  // namespace
 
 void CApplicationKav::RenameWindowReferences(const std::string& oldName, const std::string& newName) {
@@ -102,6 +91,5 @@ void CApplicationKav::RemoveReferencesFromTestCases(const CWindowKav* window, co
 }
 
 void CApplicationKav::UpdateGuiBuildingBlockCalls(const CWindowKav* window) {
-    for (CTaskKav* task : tasks_)
-        for (CTaskStep* step : task->GetSteps()) UpdateGuiBuildingBlockStep(*step, window);
+    for (CTaskKav* task : tasks_) task->UpdateGuiBuildingBlockSteps(window, false);
 }

@@ -48,6 +48,10 @@ void CTaskKav::RefreshStepWindows(const CTransitionKav* transition, bool recursi
     ForEachStep(recursive, [&](CTaskStep& step) { return step.RefreshStepWindows(transition); });
 }
 
+void CTaskKav::UpdateGuiBuildingBlockSteps(const CWindowKav* window, bool recursive) {
+    ForEachStep(recursive, [&](CTaskStep& step) { return step.UpdateGuiBuildingBlockStep(window); });
+}
+
 bool CTaskKav::RemoveReferences(const CWindowKav* window, const CTransitionKav* transition, const CTaskKav* subTask,
                                 const CRequirement* requirement, const CDataSet* dataSet, bool recursive) {
     bool changed = false;

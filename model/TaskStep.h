@@ -72,6 +72,13 @@ public:
     CAttributeKav* GetTestObjectAttribute() const;
     CAttributeKav* GetApplicationAttribute() const;
     CAttributeKav* GetDescriptionAttribute() const;
+    // For a GUI building block call with an "S_TestObject" parameter: the project's window of
+    // that internal ID (null when none); for any other step its start window.
+    CWindowKav* GetTestObjectWindow() const;
+    // A GUI building block call on the window (its "S_TestObject" is the window's internal ID,
+    // with case) takes the window's tool-data "application" and "description" values into its
+    // "S_Application" and "S_Description" parameters; TRUE when it did.
+    bool UpdateGuiBuildingBlockStep(const CWindowKav* window);
 
     // For a step calling the task: one parameter per parameter of the task, in the task's
     // order, keeping the call's value (and id) of a parameter found by name, or else by the

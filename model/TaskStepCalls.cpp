@@ -29,6 +29,22 @@ CAttributeKav* CTaskStep::GetDescriptionAttribute() const {
     return HasGuiBuildingBlock() ? FindAttribute(kDescriptionParameter, false) : nullptr;
 }
 
+CWindowKav* CTaskStep::GetTestObjectWindow() const {
+    const CAttributeKav* testObject = GetTestObjectAttribute();
+    if (!testObject) return GetStartWindow();
+    return CurrentApplication ? CurrentApplication->GetWindowList().FindByID(testObject->GetValue()) : nullptr;
+}
+
+bool CTaskStep::UpdateGuiBuildingBlockStep(const CWindowKav* window) {
+    const CAttributeKav* testObject = GetTestObjectAttribute();
+    if (!window || !testObject || testObject->GetValue() != window->GetInternalID()) return false;
+    if (CAttributeKav* application = GetApplicationAttribute())
+        application->SetValue(window->GetSmurfValue("application"));
+    if (CAttributeKav* description = GetDescriptionAttribute())
+        description->SetValue(window->GetSmurfValue("description"));
+    return true;
+}
+
 bool CTaskStep::UpdateSubtaskParameters(const CTaskKav* task) {
     if (!task || subTask_ != task) return false;
     OwningList<CAttributeKav> parameters;

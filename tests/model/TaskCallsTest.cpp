@@ -90,6 +90,30 @@ TEST_F(TaskCalls, GuiBuildingBlocksNeedAnEsaFormat) {
     EXPECT_FALSE(called->IsGuiBuildingBlock());
 }
 
+TEST_F(TaskCalls, GuiBuildingBlockCallsTakeTheirWindowsToolData) {
+    CWindowKav* window = project.AddWindow("Login");
+    CWindowKav* start = project.AddWindow("Start");
+    called->SetName("G_GUI_Type");
+    app.SetOutputFormat(3);
+    call->SetStartWindow(start);
+    for (const char* name : {"S_TestObject", "S_Application", "S_Description"})
+        call->GetAttributes().Add(new CAttributeKav(name, 4, ""));
+    EXPECT_EQ(call->GetTestObjectWindow(), nullptr);  // no window has the empty internal ID
+    call->GetTestObjectAttribute()->SetValue(window->GetInternalID());
+    EXPECT_EQ(call->GetTestObjectWindow(), window);
+
+    window->SetSmurfValue("application", "App1", nullptr, false);
+    window->SetSmurfValue("description", "The login", nullptr, false);
+    EXPECT_FALSE(call->UpdateGuiBuildingBlockStep(start));
+    caller->UpdateGuiBuildingBlockSteps(window, false);
+    EXPECT_EQ(call->GetApplicationAttribute()->GetValue(), "App1");
+    EXPECT_EQ(call->GetDescriptionAttribute()->GetValue(), "The login");
+
+    app.SetOutputFormat(0);  // an ordinary call acts on its start window
+    EXPECT_EQ(call->GetTestObjectWindow(), start);
+    EXPECT_FALSE(call->UpdateGuiBuildingBlockStep(window));
+}
+
 TEST_F(TaskCalls, RemovingADeletedWindowClearsTheStepsTransition) {
     CWindowKav* window = project.AddWindow("Dlg");
     CTransitionKav* transition = project.AddTransition(window, "OK");
