@@ -10,6 +10,8 @@
 
 class CStepKav;
 class CTaskKav;
+class CTaskStep;
+class CTransitionKav;
 class CWindowKav;
 
 // Kinds of test cases.
@@ -54,6 +56,29 @@ public:
     bool SetTaskId(const std::string& id) { return StoreField(taskId_, id); }
     std::string GetStepId() const { return stepId_; }
     bool SetStepId(const std::string& id) { return StoreField(stepId_, id); }
+
+    // The first step whose unique identifier equals the text exactly, or null.
+    CTestStep* FindStepById(const std::string& id) const;
+
+    // ---- Reference upkeep when windows, tasks and steps change or go
+
+    // The old window gives way to the new one as the test case's window and as start and
+    // destination of every step.
+    void ReplaceWindow(CWindowKav* newWindow, const CWindowKav* oldWindow);
+    // Before one of the objects is deleted (the caller gives one): a window is cleared as start
+    // window (with the base step) and as destination; otherwise a base step equal to the task
+    // step is cleared, or task and transition of a step that belongs to the task or was made
+    // from the transition.
+    void RemoveReferences(const CWindowKav* window, const CTaskStep* taskStep, const CTaskKav* task,
+                          const CTransitionKav* transition);
+    // After the task step's windows changed: a test case of that transition step starts from
+    // its new start window, and the steps made from it take its windows.
+    void UpdateFromTaskStep(const CTaskStep* taskStep);
+
+    // A copy by the model's clone flags: number, kind and error case always; 1 the unique
+    // identifier, 2 the owning file; 16 the reference texts (and file id) from the objects,
+    // else 32 as they stand; 8 the references; then copies of the steps by the same flags.
+    CTestCase* Clone(int flags) const;
 
 private:
     OwningList<CTestStep> steps_;

@@ -36,6 +36,11 @@ public:
     std::string GetTaskId() const { return taskId_; }
     bool SetTaskId(const std::string& id) { return StoreField(taskId_, id); }
 
+    // A copy of name, path, format and count by the model's clone flags: 1 the unique
+    // identifier, 2 the owning file; 16 the window and task texts (and file id) from the
+    // objects, else 32 as they stand; 8 window and task.
+    CTestScript* Clone(int flags) const;
+
 private:
     std::string id_;
     std::string windowId_;

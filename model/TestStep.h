@@ -1,10 +1,13 @@
 #pragma once
 // A step of a generated test case: the step texts, with the task step or transition and the
-// task it was made from.
+// task it was made from, and the building blocks it lies in.
 #include <string>
 
 #include "model/StepKav.h"
 #include "model/StoreField.h"
+#include "model/TCGParameters.h"
+#include "model/TestStepBBInfo.h"
+#include "platform/ObjectList.h"
 
 class CTaskKav;
 class CTaskStep;
@@ -19,6 +22,13 @@ public:
               int criticality, std::string resultValue, CTaskStep* baseStep, CTaskKav* task,
               CTransitionKav* transition, std::string comment);
 
+    // Outermost building block first; owned.
+    OwningList<CTestStepBBInfo>& GetBBInfos() { return bbInfos_; }
+    const OwningList<CTestStepBBInfo>& GetBBInfos() const { return bbInfos_; }
+    // What the transition search was looking for when it made the step.
+    CTCGParameters& GetParameters() { return parameters_; }
+    const CTCGParameters& GetParameters() const { return parameters_; }
+
     CTaskStep* GetBaseStep() const { return baseStep_; }
     // Takes the fields of a non-null step and stores it as base step; null only clears it.
     void SetSourceStep(CTaskStep* step);
@@ -28,6 +38,9 @@ public:
     bool SetTransition(CTransitionKav* transition) { return StoreField(transition_, transition); }
     std::string GetComment() const { return comment_; }
     bool SetComment(const std::string& comment) { return StoreField(comment_, comment); }
+    // The step the test step was made from: the base step's identifier, else the transition's,
+    // else "".
+    std::string GetSourceStepId() const;
 
     // Identifier texts of base step (or transition) and task as read from a project file.
     std::string GetBaseStepId() const { return baseStepId_; }
@@ -35,7 +48,15 @@ public:
     std::string GetTaskId() const { return taskId_; }
     bool SetTaskId(const std::string& id) { return StoreField(taskId_, id); }
 
+    // A copy by the model's clone flags: the texts, the drawing position, the search record,
+    // the conditions, actions and field values (1 keeps identifiers); 16 writes the reference
+    // texts from the objects, else 32 copies them; 8 keeps the references, the base step with
+    // its fields taken again; last the building blocks.
+    CTestStep* Clone(int flags) const;
+
 private:
+    OwningList<CTestStepBBInfo> bbInfos_;
+    CTCGParameters parameters_;
     std::string baseStepId_;
     std::string taskId_;
     CTaskStep* baseStep_ = nullptr;
