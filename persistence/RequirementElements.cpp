@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "model/Requirement.h"
+#include "persistence/KeptMessage.h"
 #include "persistence/XMLDataManager.h"
 #include "platform/MessageBuffer.h"
 
@@ -15,12 +16,13 @@ std::unique_ptr<CRequirement> CXMLDataManager::ReadRequirement() {
     const std::string id = RequiredAttribute("ID", kMissingRequirementId);
     if (id.empty()) return nullptr;
     const std::string name = GetAttribute("Name", "");
-    // The constructor checks the name as the editor does; a file's name loads as it stands,
-    // and the check's message must not outlive the check.
-    const std::string message = GetGlobalMessageBuffer();
-    auto requirement =
-        std::make_unique<CRequirement>(name, GetAttribute("Title", ""), GetAttribute("Descr", ""), GetAttribute("DocPath", ""));
-    SetGlobalMessage(message);
+    // The constructor checks the name as the editor does; a file's name loads as it stands.
+    std::unique_ptr<CRequirement> requirement;
+    {
+        KeptMessage kept;
+        requirement = std::make_unique<CRequirement>(name, GetAttribute("Title", ""), GetAttribute("Descr", ""),
+                                                     GetAttribute("DocPath", ""));
+    }
     requirement->SetLoadedID(name);
     requirement->SetUniqueId(id);
     requirement->SetParentId(GetAttribute("ParentID", ""));

@@ -23,11 +23,8 @@ constexpr int kIllegalTaskName = 45128;          // [W1128]
 // Files before this version told plain tasks from building blocks by OwnScript.
 constexpr std::string_view kFirstVersionWithTaskTypes = "11.3";
 
-constexpr int kDefaultDelay = 0;
-constexpr int kDefaultCriticality = 2;
 constexpr int kDefaultPriority = 1;
 constexpr int kDefaultLoopMode = 0;
-constexpr std::string_view kDefaultResultValue = "0";
 constexpr std::string_view kDefaultLoopCount = "1";
 
 }  // namespace
@@ -62,11 +59,10 @@ std::unique_ptr<CTaskKav> CXMLDataManager::ReadTask() {
 std::unique_ptr<CTaskStep> CXMLDataManager::ReadTaskStep() {
     const std::string id = RequiredAttribute("ID", kMissingTaskStepId);
     if (id.empty()) return nullptr;
-    auto step = std::make_unique<CTaskStep>(
-        GetAttribute("Name", ""), GetAttribute("Event", ""), GetAttribute("Cmds", ""), GetAttribute("Descr", ""),
-        GetAttribute("Input", ""), GetAttribute("Result", ""), nullptr, nullptr, GetAttributeInt("Delay", kDefaultDelay),
-        nullptr, GetAttributeInt("Criticality", kDefaultCriticality), GetAttribute("ResultValue", kDefaultResultValue),
-        GetAttributeInt("Priority", kDefaultPriority));
+    const StepFields f = ReadStepFields();
+    auto step = std::make_unique<CTaskStep>(f.name, f.event, f.commands, f.description, f.input, f.expectedResult,
+                                            nullptr, nullptr, f.delay, nullptr, f.criticality, f.resultValue,
+                                            GetAttributeInt("Priority", kDefaultPriority));
     step->SetId(id);
     step->SetStartWndId(GetAttribute("StartWndID", ""));
     step->SetDestWndId(GetAttribute("DestWndID", ""));
@@ -131,15 +127,7 @@ int CXMLDataManager::WriteTaskStep(const CTaskStep& step) {
     if (const CTaskKav* subTask = step.GetSubTask()) xml.SetStringAttribute("SubTaskID", subTask->GetID(), "");
     if (const CTransitionKav* transition = step.GetTransition()) xml.SetStringAttribute("TransID", transition->GetId(), "");
     if (const CDataSet* loopSet = step.GetLoopDataSet()) xml.SetStringAttribute("LoopSetID", loopSet->GetId(), "");
-    xml.SetStringAttribute("Name", step.GetName(), "");
-    xml.SetStringAttribute("Event", step.GetEvent(), "");
-    xml.SetStringAttribute("Cmds", step.GetCommands(), "");
-    xml.SetIntAttribute("Delay", step.GetDelay(), kDefaultDelay);
-    xml.SetStringAttribute("Descr", step.GetDescription(), "");
-    xml.SetStringAttribute("Input", step.GetInput(), "");
-    xml.SetStringAttribute("Result", step.GetExpectedResult(), "");
-    xml.SetStringAttribute("ResultValue", step.GetResultValue(), kDefaultResultValue);
-    xml.SetIntAttribute("Criticality", step.GetCriticality(), kDefaultCriticality);
+    WriteStepFields(step);
     xml.SetIntAttribute("Priority", step.GetPriority(), kDefaultPriority);
     xml.SetIntAttribute("LoopMode", step.GetLoopMode(), kDefaultLoopMode);
     xml.SetStringAttribute("LoopCount", step.GetLoopCount(), kDefaultLoopCount);

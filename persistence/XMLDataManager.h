@@ -25,10 +25,25 @@ class CApplicationKav;
 class CArgumentKav;
 class CAttributeKav;
 class CConditionKav;
+class CDataEffect;
+class CDataEqClass;
+class CDataField;
+class CDataRecord;
+class CDataSet;
 class CFileKav;
+class CGUIBuilder;
 class CRequirement;
+class CStepKav;
 class CTaskKav;
 class CTaskStep;
+class CTestCase;
+class CTestScript;
+class CTestStep;
+class CTestStepBBInfo;
+class CWindowClass;
+class CWindowKav;
+class CXMLAttribute;
+class CXMLElement;
 class MessageLog;
 struct XML_ParserStruct;
 
@@ -46,6 +61,15 @@ struct XmlHandlers {
     void (*start)(CXMLDataManager& reader, const std::string& name, const XmlAttributeList& attributes) = nullptr;
     void (*end)(CXMLDataManager& reader, const std::string& name) = nullptr;
     void (*characterData)(CXMLDataManager& reader, std::string_view text) = nullptr;
+};
+
+// What a GUIBUILDER element names: the builder of the database with its number, or a new one.
+struct GuiBuilderReading {
+    CGUIBuilder* existing = nullptr;
+    std::unique_ptr<CGUIBuilder> created;
+
+    CGUIBuilder* get() const;
+    explicit operator bool() const { return get() != nullptr; }
 };
 
 // The version written into the root tag of every project file.
@@ -145,6 +169,53 @@ public:
     std::unique_ptr<CArgumentKav> ReadArgument();     // ARG
     std::string ReadConnection();                     // CONNECT: the successor step's ID
     std::string ReadTaskRequirement();                // TASKREQ: the requirement's ID
+    // Test data; classes have no owning file.
+    std::unique_ptr<CDataSet> ReadDataSet();          // DATASET
+    std::unique_ptr<CDataField> ReadDataField();      // DATAFIELD
+    std::unique_ptr<CDataEqClass> ReadEqClass();      // EQCLASS
+    std::unique_ptr<CDataRecord> ReadDataRecord();    // DATARECORD
+    std::unique_ptr<CDataEffect> ReadDataEffect();    // DATAEFFECT
+    // DATAVALUE: the value; fieldId receives the field's ID ("" for a value of a class).
+    // Never fails.
+    std::string ReadDataValue(std::string& fieldId);
+    std::string ReadEffectReference();                // DATAEFFECTID: the effect's ID
+    // Generated test cases; steps and building blocks have no owning file.
+    std::unique_ptr<CTestCase> ReadTestCase();              // TC
+    std::unique_ptr<CTestStep> ReadTestStep();              // TESTSTEP
+    std::unique_ptr<CTestStepBBInfo> ReadBuildingBlockInfo();  // BB_INFO
+    std::unique_ptr<CTestScript> ReadTestScript();          // TS
+    // GUIBUILDER: looked up in the builder database by its GuiID (missing or 0: the number at
+    // the start of its ID); the builder found, or a new one, gets the current file's identifier.
+    GuiBuilderReading ReadGuiBuilder();
+    std::unique_ptr<CWindowClass> ReadWindowClass();  // WNDCLASS
+    // Tool data of windows; these never fail.
+    std::unique_ptr<CXMLElement> ReadXmlElement();     // XML_ELEMENT
+    std::unique_ptr<CXMLAttribute> ReadXmlAttribute(); // XML_ATT
+
+    // ---- Placing what the readers return where the reader itself keeps the state: the
+    // current GUI builder and the open tool-data elements. parent is the enclosing element;
+    // one that is not accepted writes the element's position message. False stops the parse.
+
+    // Read with false, the GUI builder database: every builder and class is kept. Read with
+    // true (the default), a project: a new predefined builder and predefined classes are not
+    // kept; predefined entries come only from the installation.
+    void SetProjectMode(bool projectMode) { projectMode_ = projectMode; }
+    bool IsProjectMode() const { return projectMode_; }
+    // Makes the builder the one that the following classes join: a new one joins the
+    // database, unless it is not kept; then the classes are not kept either.
+    bool PlaceGuiBuilder(GuiBuilderReading builder, std::string_view parent);
+    bool PlaceWindowClass(std::unique_ptr<CWindowClass> windowClass, std::string_view parent);
+    // The builder that WNDCLASS elements now join; null when there is none or it was not kept.
+    CGUIBuilder* GetCurrentGuiBuilder() const { return currentGuiBuilder_; }
+    // Under WND the element becomes the window's tool data, under XML_ELEMENT a child of the
+    // innermost open one; either way it is open until CloseXmlElement.
+    bool PlaceXmlElement(std::unique_ptr<CXMLElement> element, std::string_view parent, CWindowKav* window);
+    // Joins the innermost open element; kept only when one is open.
+    bool PlaceXmlAttribute(std::unique_ptr<CXMLAttribute> attribute, std::string_view parent);
+    // At the end of each XML_ELEMENT.
+    void CloseXmlElement();
+    // At the start of each WND: nothing of an earlier window is open.
+    void ForgetOpenXmlElements() { openXmlElements_.clear(); }
 
     // ---- Element writers on the builder. WriteProject, WriteRequirement and WriteTask start
     // the builder's one top element (the builder must be empty: flush the previous one); the
@@ -165,6 +236,24 @@ public:
     int WriteTask(const CTaskKav& task);
     int WriteTaskStep(const CTaskStep& step);
     int WriteAction(const CActionKav& action);
+    // DATASET with its fields, records, effects and attributes.
+    int WriteDataSet(const CDataSet& dataSet);
+    int WriteDataField(const CDataField& field);
+    int WriteEqClass(const CDataEqClass& eqClass);
+    // One value per field of the data set, in field order, and the references to effects that
+    // the set still holds.
+    int WriteDataRecord(const CDataRecord& record, const CDataSet& dataSet);
+    int WriteDataEffect(const CDataEffect& effect);
+    // TC and TS are top elements.
+    int WriteTestCase(const CTestCase& testCase);
+    int WriteTestStep(const CTestStep& step);
+    int WriteBuildingBlockInfo(const CTestStepBBInfo& info);
+    int WriteTestScript(const CTestScript& script);
+    // GUIBUILDER is a top element; only its classes that are not predefined are written.
+    int WriteGuiBuilder(const CGUIBuilder& builder);
+    int WriteWindowClass(const CWindowClass& windowClass);
+    int WriteXmlElement(const CXMLElement& element);
+    int WriteXmlAttribute(const CXMLAttribute& attribute);
 
     // The log that receives the progress and error lines of a load; null for none.
     void SetMessageLog(MessageLog* log) { messageLog_ = log; }
@@ -194,6 +283,16 @@ private:
     std::string CurrentFileId() const;
     // The attribute's value; when it is missing or empty, "" after writing the message.
     std::string RequiredAttribute(std::string_view name, int missingMessage) const;
+    // The texts and numbers that task steps, transitions and test steps share, in file order.
+    struct StepFields {
+        std::string name, event, commands, description, input, expectedResult, resultValue;
+        int delay = 0;
+        int criticality = 0;
+    };
+    StepFields ReadStepFields() const;
+    void WriteStepFields(const CStepKav& step);
+    // Whether parent is the accepted one; else false after writing the position message.
+    static bool CheckParent(std::string_view parent, std::string_view accepted, int positionMessage);
     // ATT and USR_FIELD: the same attributes, their own message for a missing ID.
     std::unique_ptr<CAttributeKav> ReadAttributeElement(int missingIdMessage);
     int WriteAttributeElement(std::string_view element, const CAttributeKav& attribute);
@@ -220,4 +319,9 @@ private:
 
     CApplicationKav* currentProject_ = nullptr;
     std::string versionText_;
+
+    bool projectMode_ = true;
+    CGUIBuilder* currentGuiBuilder_ = nullptr;
+    // Innermost last; null stands for an element that was not kept.
+    std::vector<CXMLElement*> openXmlElements_;
 };

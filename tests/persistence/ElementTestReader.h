@@ -7,6 +7,9 @@
 #include <string>
 
 #include "model/ApplicationKav.h"
+#include "model/GUIBuilderList.h"
+#include "model/TestCase.h"
+#include "model/TestScript.h"
 #include "persistence/XMLDataManager.h"
 #include "PersistenceFixture.h"
 #include "platform/TextUtil.h"
@@ -20,6 +23,14 @@ public:
     CTaskKav* task = nullptr;
     CTaskStep* step = nullptr;
     CActionKav* action = nullptr;
+    CDataSet* dataSet = nullptr;
+    CDataField* field = nullptr;
+    CDataEqClass* eqClass = nullptr;
+    CDataRecord* record = nullptr;
+    CDataEffect* effect = nullptr;
+    CTestCase* testCase = nullptr;
+    CTestStep* testStep = nullptr;
+    CTestStepBBInfo* bbInfo = nullptr;
 
 private:
     template <class T, class List>
@@ -32,19 +43,34 @@ private:
         return true;
     }
 
+    // Conditions and attributes of a data effect are single members.
+    template <class T>
+    static bool Set(std::unique_ptr<T> object, bool (CDataEffect::*setter)(T*), CDataEffect* owner) {
+        return object && (owner->*setter)(object.release());
+    }
+
     bool Dispatch(const std::string& name) {
         CApplicationKav& project = *GetCurrentProject();
         const std::string parent = ToUpperText(ParentElementName());
         if (name == "KAVRO_DATA") return ReadRoot();
         if (name == "PROJECT") return ReadProject();
         if (name == "FILE") return Link(ReadFileEntry(), project.GetFiles());
-        if (name == "CND") return Link(ReadCondition(), parent == "PROJECT" ? project.GetMetaConditions() : step->GetConditions());
-        if (name == "ATT")
-            return Link(ReadAttribute(), parent == "PROJECT" ? project.GetAttributes()
-                                         : parent == "TASK"  ? task->GetParameters()
-                                                             : step->GetAttributes());
+        if (name == "CND") {
+            if (parent == "DATAEFFECT") return Set(ReadCondition(), &CDataEffect::SetCondition, effect);
+            return Link(ReadCondition(), parent == "PROJECT" ? project.GetMetaConditions() : step->GetConditions());
+        }
+        if (name == "ATT") {
+            if (parent == "DATAEFFECT") return Set(ReadAttribute(), &CDataEffect::SetAttribute, effect);
+            return Link(ReadAttribute(), parent == "PROJECT"   ? project.GetAttributes()
+                                         : parent == "TASK"    ? task->GetParameters()
+                                         : parent == "DATASET" ? dataSet->GetAttributes()
+                                         : parent == "BB_INFO" ? bbInfo->GetAttributes()
+                                                               : step->GetAttributes());
+        }
         if (name == "USR_FIELD")
-            return Link(ReadStepField(), parent == "PROJECT" ? project.GetStepFields() : step->GetAttributes());
+            return Link(ReadStepField(), parent == "PROJECT"    ? project.GetStepFields()
+                                         : parent == "TESTSTEP" ? testStep->GetAttributes()
+                                                                : step->GetAttributes());
         if (name == "REQ") return Link(ReadRequirement(), project.GetRequirements());
         if (name == "TASK") return (task = Link(ReadTask(), project.GetTasks())) != nullptr;
         if (name == "TASKSTEP") return (step = Link(ReadTaskStep(), task->GetSteps())) != nullptr;
@@ -52,6 +78,36 @@ private:
         if (name == "ARG") return Link(ReadArgument(), action->GetArguments());
         if (name == "CONNECT") return LinkText(ReadConnection(), step->GetSuccessorIds());
         if (name == "TASKREQ") return LinkText(ReadTaskRequirement(), task->GetRequirementIds());
+        if (name == "DATASET") return (dataSet = Link(ReadDataSet(), project.GetDataSets())) != nullptr;
+        if (name == "DATAFIELD") return (field = Link(ReadDataField(), dataSet->GetFields())) != nullptr;
+        if (name == "EQCLASS") return (eqClass = Link(ReadEqClass(), field->GetEqClasses())) != nullptr;
+        if (name == "DATARECORD") return (record = Link(ReadDataRecord(), dataSet->GetRecords())) != nullptr;
+        if (name == "DATAEFFECT") {
+            if (!(effect = Link(ReadDataEffect(), dataSet->GetEffects()))) return false;
+            return effect->SetDataSet(dataSet);
+        }
+        if (name == "DATAVALUE") {
+            std::string fieldId;
+            std::string value = ReadDataValue(fieldId);
+            if (parent == "EQCLASS")
+                eqClass->GetRepresentativeValues().push_back(value);
+            else
+                record->GetValues()[fieldId] = value;
+            return true;
+        }
+        if (name == "DATAEFFECTID") return LinkText(ReadEffectReference(), record->GetEffectIds());
+        if (name == "TC") return (testCase = Link(ReadTestCase(), project.GetTestCases())) != nullptr;
+        if (name == "TESTSTEP") return (testStep = Link(ReadTestStep(), testCase->GetSteps())) != nullptr;
+        if (name == "BB_INFO") return (bbInfo = Link(ReadBuildingBlockInfo(), testStep->GetBBInfos())) != nullptr;
+        if (name == "TS") return Link(ReadTestScript(), project.GetTestScripts());
+        if (name == "GUIBUILDER") {
+            GuiBuilderReading builder = ReadGuiBuilder();
+            return builder && PlaceGuiBuilder(std::move(builder), parent);
+        }
+        if (name == "WNDCLASS") {
+            std::unique_ptr<CWindowClass> windowClass = ReadWindowClass();
+            return windowClass && PlaceWindowClass(std::move(windowClass), parent);
+        }
         return true;
     }
 };

@@ -1,0 +1,48 @@
+// What the elements of task steps, transitions and test steps share: their texts, delay,
+// criticality and result value.
+#include "model/StepKav.h"
+#include "persistence/XMLDataManager.h"
+#include "platform/MessageBuffer.h"
+#include "platform/TextUtil.h"
+
+namespace {
+
+constexpr int kDefaultDelay = 0;
+constexpr int kDefaultCriticality = 2;
+constexpr std::string_view kDefaultResultValue = "0";
+
+}  // namespace
+
+CXMLDataManager::StepFields CXMLDataManager::ReadStepFields() const {
+    StepFields fields;
+    fields.name = GetAttribute("Name", "");
+    fields.event = GetAttribute("Event", "");
+    fields.commands = GetAttribute("Cmds", "");
+    fields.delay = GetAttributeInt("Delay", kDefaultDelay);
+    fields.description = GetAttribute("Descr", "");
+    fields.input = GetAttribute("Input", "");
+    fields.expectedResult = GetAttribute("Result", "");
+    fields.resultValue = GetAttribute("ResultValue", kDefaultResultValue);
+    fields.criticality = GetAttributeInt("Criticality", kDefaultCriticality);
+    return fields;
+}
+
+void CXMLDataManager::WriteStepFields(const CStepKav& step) {
+    CXMLInterface& xml = builder_;
+    xml.SetStringAttribute("Name", step.GetName(), "");
+    xml.SetStringAttribute("Event", step.GetEvent(), "");
+    xml.SetStringAttribute("Cmds", step.GetCommands(), "");
+    xml.SetIntAttribute("Delay", step.GetDelay(), kDefaultDelay);
+    xml.SetStringAttribute("Descr", step.GetDescription(), "");
+    xml.SetStringAttribute("Input", step.GetInput(), "");
+    xml.SetStringAttribute("Result", step.GetExpectedResult(), "");
+    // An empty result value is written as such and reads back as the default.
+    xml.SetStringAttribute("ResultValue", step.GetResultValue(), kDefaultResultValue);
+    xml.SetIntAttribute("Criticality", step.GetCriticality(), kDefaultCriticality);
+}
+
+bool CXMLDataManager::CheckParent(std::string_view parent, std::string_view accepted, int positionMessage) {
+    if (EqualsNoCase(parent, accepted)) return true;
+    SetMessage(positionMessage);
+    return false;
+}
