@@ -34,12 +34,14 @@ class CFileKav;
 class CGUIBuilder;
 class CRequirement;
 class CStepKav;
+class CTabPage;
 class CTaskKav;
 class CTaskStep;
 class CTestCase;
 class CTestScript;
 class CTestStep;
 class CTestStepBBInfo;
+class CTransitionKav;
 class CWindowClass;
 class CWindowKav;
 class CXMLAttribute;
@@ -169,6 +171,11 @@ public:
     std::unique_ptr<CArgumentKav> ReadArgument();     // ARG
     std::string ReadConnection();                     // CONNECT: the successor step's ID
     std::string ReadTaskRequirement();                // TASKREQ: the requirement's ID
+    // The GUI model. A window of the class its type names, with its name checked; its parent,
+    // and the destination window of a transition, stay identifier texts.
+    std::unique_ptr<CWindowKav> ReadWindow();         // WND
+    std::unique_ptr<CTabPage> ReadTabPage();          // TABPAGE
+    std::unique_ptr<CTransitionKav> ReadTransition(); // TRANS
     // Test data; classes have no owning file.
     std::unique_ptr<CDataSet> ReadDataSet();          // DATASET
     std::unique_ptr<CDataField> ReadDataField();      // DATAFIELD
@@ -205,6 +212,8 @@ public:
     // database, unless it is not kept; then the classes are not kept either.
     bool PlaceGuiBuilder(GuiBuilderReading builder, std::string_view parent);
     bool PlaceWindowClass(std::unique_ptr<CWindowClass> windowClass, std::string_view parent);
+    // A page joins the window only when it is a tab control.
+    bool PlaceTabPage(std::unique_ptr<CTabPage> page, std::string_view parent, CWindowKav* window);
     // The builder that WNDCLASS elements now join; null when there is none or it was not kept.
     CGUIBuilder* GetCurrentGuiBuilder() const { return currentGuiBuilder_; }
     // Under WND the element becomes the window's tool data, under XML_ELEMENT a child of the
@@ -236,6 +245,10 @@ public:
     int WriteTask(const CTaskKav& task);
     int WriteTaskStep(const CTaskStep& step);
     int WriteAction(const CActionKav& action);
+    // WND with its tab pages, attributes, transitions and tool data.
+    int WriteWindow(const CWindowKav& window);
+    int WriteTabPage(const CTabPage& page);
+    int WriteTransition(const CTransitionKav& transition);
     // DATASET with its fields, records, effects and attributes.
     int WriteDataSet(const CDataSet& dataSet);
     int WriteDataField(const CDataField& field);

@@ -23,6 +23,10 @@ public:
     // The page window reference of the selected page.
     std::string GetSelectedPageId() const { return selectedPageId_; }
     bool SetSelectedPageId(const std::string& id) { return StoreField(selectedPageId_, id); }
+    // The unique id of the selected page as a project file gives it, until references are
+    // resolved into the selected page title.
+    std::string GetSelectedPageUniqueId() const { return selectedPageUniqueId_; }
+    bool SetSelectedPageUniqueId(const std::string& id) { return StoreField(selectedPageUniqueId_, id); }
 
     // The first page with that title, or null (without case).
     CTabPage* FindTabPage(const std::string& title) const;
@@ -43,5 +47,6 @@ protected:
 private:
     OwningList<CTabPage> pages_;
     std::string selectedPageId_;
+    std::string selectedPageUniqueId_;
     std::string selectedPageTitle_;
 };

@@ -92,7 +92,7 @@ TEST_F(GuiBuilderElements, BuildersStandUnderTheRootAndClassesUnderABuilder) {
         const char* document;
         const char* message;
     } cases[] = {
-        {"<KAVRO_DATA><WND><WNDCLASS ID=\"k\"/></WND></KAVRO_DATA>",
+        {"<KAVRO_DATA><TC ID=\"c\"><WNDCLASS ID=\"k\"/></TC></KAVRO_DATA>",
          "Invalid file structure: 'WNDCLASS' tag detected at invalid position! [W0909]"},
         {"<KAVRO_DATA><WNDCLASS ID=\"k\"/></KAVRO_DATA>",
          "Invalid file structure: 'WNDCLASS' tag detected at invalid position! [W0909]"},
