@@ -3,6 +3,7 @@
 // requirements, test data, meta-conditions, attributes, generated test cases and scripts, the
 // project files and the project settings. Every list owns its objects.
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "model/AttributeKav.h"
@@ -131,6 +132,34 @@ public:
     // ReplaceTextInStep on every step of the task and its child tasks.
     bool ReplaceTextInTaskTree(CTaskKav* task, const std::string& oldText, const std::string& newText);
 
+    // ---- Reference rewriting: every pass also visits the task and the task steps that this
+    // process holds on the clipboard, which are always rewritten.
+
+    // Which objects ReplaceReferenceText rewrites, by their selection in a project data import.
+    enum ReferenceScope : int { kScopeAll = 0, kScopeNotImported = 1, kScopeImported = 2 };
+    // Replaces the text, without case, in the transitions of every window and the steps of
+    // every task that pass the scope, in the clipboard task and steps, and in the meta-conditions
+    // that pass the scope. Test cases and test scripts keep their texts.
+    void ReplaceReferenceText(const std::string& oldText, const std::string& newText, int scope);
+    // "#old#" becomes "#new#", then "#old:" becomes "#new:", everywhere.
+    void RenameObjectReferences(const std::string& oldName, const std::string& newName);
+    // "#P:old#" becomes "#P:new#", P being the object's path text; nothing for a null object.
+    void RenameAttributeReferences(const CKavroObj* object, const std::string& oldName, const std::string& newName);
+    // "#old:" becomes "#new:" everywhere (the texts are the task's path texts), then the steps
+    // that call the task take its name; in VORNAK mode the tasks changed are reported.
+    void RenameTaskReferences(const CTaskKav* task, const std::string& oldText, const std::string& newText);
+    // Every step takes the project's step fields again: transitions, task steps that call
+    // neither a sub-task nor a transition, the clipboard's steps and the test steps.
+    void UpdateStepAttributes();
+    // Steps that call the task rebuild their parameters from the task's.
+    void UpdateSubtaskCalls(const CTaskKav* task);
+    // Steps that call the old task call the new one, take its name and its parameters.
+    void ReplaceSubtaskReferences(CTaskKav* newTask, const CTaskKav* oldTask);
+    // Whether the task hierarchy and the sub-task calls are free of cycles; else FALSE with
+    // W0580 (a task calls one of its ancestors) or W0579 (two tasks call each other). Leaves
+    // every task's called-task list holding all tasks it calls, directly or not.
+    bool CheckSubtaskRecursion();
+
     // ---- Windows
 
     // A name for a new or captured window: its caption, else "Menu" for a menu bar, else the
@@ -144,6 +173,9 @@ public:
     // Task steps, test cases (with their steps) and test scripts that refer to the old window
     // refer to the new one.
     void ReplaceWindowInTasks(CWindowKav* newWindow, const CWindowKav* oldWindow);
+    // Steps that perform a transition of the window take its current start and destination
+    // window.
+    void UpdateWindowReferencesInTasks(const CWindowKav* window);
     void ReplaceWindowInTestCases(CWindowKav* newWindow, const CWindowKav* oldWindow);
     void ReplaceWindowInTestScripts(CWindowKav* newWindow, const CWindowKav* oldWindow);
     // Tasks and their steps drop their references to the objects being deleted: a window, task
@@ -224,6 +256,11 @@ private:
     // Removes the test case, tells the views, and frees it.
     void DeleteTestCase(CTestCase* testCase);
     bool IsFileIncluded(const CFileKav* file, const CFileKav* other, std::vector<const CFileKav*>& visited) const;
+    // The object takes part in a reference rewrite of that scope.
+    static bool IsInScope(const CKavroObj* object, int scope);
+    // Depth first from the task, with the set of the tasks on its path from the root task:
+    // FALSE with W0580 when a step calls a task on the path.
+    bool CheckTaskFlowRecursion(const CTaskKav* task, std::unordered_set<const CTaskKav*>& path) const;
 
     CWindowList windows_;
     OwningList<CTaskKav> tasks_;

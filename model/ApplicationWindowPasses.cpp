@@ -1,47 +1,34 @@
 // The passes through which references follow a window that is renamed, replaced or deleted:
 // the transitions of every window, the project's tasks, test cases and test scripts.
-#include <utility>
-
 #include "model/ApplicationKav.h"
+#include "model/TaskPass.h"
 #include "model/WindowKav.h"
 #include "model/windows/TabControlKav.h"
-#include "platform/TextUtil.h"
-
-namespace {
-
-void ReplaceStepWindows(CStepKav* step, CWindowKav* newWindow, const CWindowKav* oldWindow) {
-    if (step->GetStartWindow() == oldWindow) step->SetStartWindow(newWindow);
-    if (step->GetDestWindow() == oldWindow) step->SetDestWindow(newWindow);
-}
-
-}  // namespace
 
 void CApplicationKav::RenameWindowReferences(const std::string& oldName, const std::string& newName) {
-    const std::pair<std::string, std::string> replacements[] = {{"#" + oldName + "#", "#" + newName + "#"},
-                                                                {"#" + oldName + ":", "#" + newName + ":"}};
-    for (const auto& [from, to] : replacements) {
-        for (CWindowKav* window : windows_.Snapshot())
-            for (CTransitionKav* transition : window->GetTransitions()) ReplaceTextInStep(transition, from, to);
-        for (CTaskKav* task : tasks_)
-            for (CTaskStep* step : task->GetSteps()) ReplaceTextInStep(step, from, to);
-        for (CConditionKav* condition : metaConditions_) {
-            std::string result;
-            if (ReplaceNoCase(condition->GetText(), result, from, to)) condition->SetText(result);
-        }
-    }
+    RenameObjectReferences(oldName, newName);
     CTabControlKav* tabControl = nullptr;
     if (CTabPage* page = windows_.FindTabPage(oldName, tabControl)) page->SetPageWindowId(newName);
 }
 
 void CApplicationKav::ReplaceWindowInTasks(CWindowKav* newWindow, const CWindowKav* oldWindow) {
-    for (CTaskKav* task : tasks_) task->ReplaceWindow(newWindow, oldWindow, false);
+    RunTaskPass(
+        tasks_,
+        [&](CTaskKav& task, bool recursive) { task.ReplaceWindow(newWindow, oldWindow, recursive); },
+        [&](CTaskStep& step) { step.ReplaceWindow(newWindow, oldWindow); });
+}
+
+void CApplicationKav::UpdateWindowReferencesInTasks(const CWindowKav* window) {
+    if (!window) return;
+    for (const CTransitionKav* transition : window->GetTransitions())
+        RunTaskPass(
+            tasks_,
+            [&](CTaskKav& task, bool recursive) { task.RefreshStepWindows(transition, recursive); },
+            [&](CTaskStep& step) { step.RefreshStepWindows(transition); });
 }
 
 void CApplicationKav::ReplaceWindowInTestCases(CWindowKav* newWindow, const CWindowKav* oldWindow) {
-    for (CTestCase* testCase : testCases_) {
-        if (testCase->GetWindow() == oldWindow) testCase->SetWindow(newWindow);
-        for (CTestStep* step : testCase->GetSteps()) ReplaceStepWindows(step, newWindow, oldWindow);
-    }
+    for (CTestCase* testCase : testCases_) testCase->ReplaceWindow(newWindow, oldWindow);
 }
 
 void CApplicationKav::ReplaceWindowInTestScripts(CWindowKav* newWindow, const CWindowKav* oldWindow) {
@@ -52,7 +39,13 @@ void CApplicationKav::ReplaceWindowInTestScripts(CWindowKav* newWindow, const CW
 void CApplicationKav::RemoveReferencesFromTasks(const CWindowKav* window, const CTransitionKav* transition,
                                                 const CTaskKav* task, const CRequirement* requirement,
                                                 const CDataSet* dataSet) {
-    for (CTaskKav* each : tasks_) each->RemoveReferences(window, transition, task, requirement, dataSet, false);
+    RunTaskPass(
+        tasks_,
+        [&](CTaskKav& each, bool recursive) {
+            return each.RemoveReferences(window, transition, task, requirement, dataSet, recursive);
+        },
+        [&](CTaskStep& step) { step.RemoveReferences(window, transition, task, dataSet); },
+        ChangedTasks::ProjectTasks);
     if (window)
         for (const CWindowKav* child : window->GetChildren())
             RemoveReferencesFromTasks(child, nullptr, nullptr, nullptr, nullptr);
@@ -72,18 +65,12 @@ void CApplicationKav::RemoveReferencesFromTestCases(const CWindowKav* window, co
                              (task && testCase->GetTask() == task);
         if (belongs) DeleteTestCase(testCase);
     }
-    for (CTestCase* testCase : testCases_) {
-        for (CTestStep* step : testCase->GetSteps()) {
-            if (window) {
-                if (step->GetStartWindow() == window) step->SetStartWindow(nullptr);
-                if (step->GetDestWindow() == window) step->SetDestWindow(nullptr);
-            } else if (transition && step->GetTransition() == transition) {
-                step->SetTransition(nullptr);
-            } else if (task && step->GetTask() == task) {
-                step->SetTask(nullptr);
-            }
-        }
-    }
+    // A test case's step may be a task step or a window transition.
+    const bool isTaskStep = transition && transition->GetStepType() == kStepTask;
+    const auto* taskStep = isTaskStep ? static_cast<const CTaskStep*>(transition) : nullptr;
+    const auto* windowTransition =
+        transition && !isTaskStep ? static_cast<const CTransitionKav*>(transition) : nullptr;
+    for (CTestCase* testCase : testCases_) testCase->RemoveReferences(window, taskStep, task, windowTransition);
     if (window)
         for (const CWindowKav* child : window->GetChildren()) RemoveReferencesFromTestCases(child, nullptr, nullptr, 0);
     if (task)
@@ -91,5 +78,8 @@ void CApplicationKav::RemoveReferencesFromTestCases(const CWindowKav* window, co
 }
 
 void CApplicationKav::UpdateGuiBuildingBlockCalls(const CWindowKav* window) {
-    for (CTaskKav* task : tasks_) task->UpdateGuiBuildingBlockSteps(window, false);
+    RunTaskPass(
+        tasks_,
+        [&](CTaskKav& task, bool recursive) { task.UpdateGuiBuildingBlockSteps(window, recursive); },
+        [&](CTaskStep& step) { step.UpdateGuiBuildingBlockStep(window); });
 }

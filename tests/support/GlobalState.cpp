@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "model/ActionCatalogue.h"
+#include "model/ChangedTaskReport.h"
 #include "model/GUIBuilderList.h"
 #include "model/ShellServices.h"
 #include "platform/Clipboard.h"
@@ -35,6 +36,7 @@ void ResetGlobalState() {
     CurrentApplication = nullptr;
     VornakMode = false;
     SetTestCaseDeletionHook(nullptr);
+    SetChangedTaskReceiver(nullptr);
     ClearGlobalMessage();
     ClearClipboard();
     InstallSettings(std::make_unique<MemorySettings>());
