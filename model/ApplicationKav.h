@@ -160,6 +160,15 @@ public:
     // every task's called-task list holding all tasks it calls, directly or not.
     bool CheckSubtaskRecursion();
 
+    // ---- Copies
+
+    // A deep copy of the whole model by the clone flags, owned by the caller: settings, files,
+    // windows (children only with flag 4), tasks, requirements, test cases, test scripts,
+    // attributes, step fields, data sets and meta-conditions; with flag 64 only the objects of
+    // the main file (files always). Start window, root task and master file are null: flag 16
+    // names them by identifier texts taken from the objects, flag 32 copies those texts.
+    CApplicationKav* Clone(int flags) const;
+
     // ---- Windows
 
     // A name for a new or captured window: its caption, else "Menu" for a menu bar, else the

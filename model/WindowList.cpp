@@ -26,9 +26,11 @@ bool CWindowList::Add(CWindowKav* window) {
         SetMessage(44536, window->GetName());
         return false;
     }
-    buckets_[HashName(window->GetName())].push_back(window);
+    AddUnchecked(window);
     return true;
 }
+
+void CWindowList::AddUnchecked(CWindowKav* window) { buckets_[HashName(window->GetName())].push_back(window); }
 
 bool CWindowList::Remove(const CWindowKav* window) {
     return window && EraseFromBucket(HashName(window->GetName()), window);

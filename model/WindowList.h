@@ -41,6 +41,9 @@ public:
     // Enters a window (not its children). A window without a file gets the main file; a name
     // that its file already holds is refused with W0536.
     bool Add(CWindowKav* window);
+    // Enters a window as it is: no file is given and no name is refused. For copies of a whole
+    // model, whose windows keep the file their copying gave them.
+    void AddUnchecked(CWindowKav* window);
     // Takes the window out of the bucket of its current name; nothing is deleted. A walk that
     // stands on the window goes on behind it.
     bool Remove(const CWindowKav* window);
