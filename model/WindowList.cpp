@@ -74,6 +74,13 @@ CWindowKav* CWindowList::FindByName(const std::string& name, const CFileKav* fil
     return nullptr;
 }
 
+std::vector<CWindowKav*> CWindowList::FindAllByName(const std::string& name) const {
+    std::vector<CWindowKav*> windows;
+    for (CWindowKav* window : buckets_[HashName(name)])
+        if (EqualsNoCase(window->GetName(), name)) windows.push_back(window);
+    return windows;
+}
+
 CWindowKav* CWindowList::FindInFile(const std::string& name, const CFileKav* file) const {
     for (CWindowKav* window : buckets_[HashName(name)])
         if (window->GetFile() == file && EqualsNoCase(window->GetName(), name)) return window;

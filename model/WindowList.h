@@ -58,6 +58,8 @@ public:
     // The first window of the name's bucket whose name equals the name without case, of the
     // given file when one is given. A hit moves the cursor behind it; a miss leaves it.
     CWindowKav* FindByName(const std::string& name, const CFileKav* file) const;
+    // Every window of the name (without case), of any file, in walk order; the cursor stays.
+    std::vector<CWindowKav*> FindAllByName(const std::string& name) const;
     // Walks with the cursor: the first window with that internal ID (exact).
     CWindowKav* FindByID(const std::string& internalId);
     // Walks with the cursor: the first transition with that ID (exact).

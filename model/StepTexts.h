@@ -1,0 +1,42 @@
+#pragma once
+// The texts of a step that hold designators, as the passes that rewrite designators visit
+// them: event, commands, description, input, expected result, result value, the text of each
+// condition, the value of each argument of each action, and, for a task step that calls a
+// sub-task, its loop count and the value of each parameter.
+#include <string>
+
+#include "model/StepKav.h"
+#include "model/TaskStep.h"
+
+enum class TextRewrite { Unchanged, Changed, Failed };
+
+// rewrite(text, result) tells whether it put a new text into result, left the text as it was,
+// or failed. A new text is written back at once; the first failure ends the walk with FALSE.
+template <class Rewrite>
+bool RewriteStepTexts(CStepKav& step, Rewrite rewrite) {
+    auto apply = [&](auto& object, auto get, auto set) {
+        std::string result;
+        const TextRewrite outcome = rewrite((object.*get)(), result);
+        if (outcome == TextRewrite::Changed) (object.*set)(result);
+        return outcome != TextRewrite::Failed;
+    };
+    if (!apply(step, &CStepKav::GetEvent, &CStepKav::SetEvent) ||
+        !apply(step, &CStepKav::GetCommands, &CStepKav::SetCommands) ||
+        !apply(step, &CStepKav::GetDescription, &CStepKav::SetDescription) ||
+        !apply(step, &CStepKav::GetInput, &CStepKav::SetInput) ||
+        !apply(step, &CStepKav::GetExpectedResult, &CStepKav::SetExpectedResult) ||
+        !apply(step, &CStepKav::GetResultValue, &CStepKav::SetResultValue))
+        return false;
+    for (CConditionKav* condition : step.GetConditions())
+        if (!apply(*condition, &CConditionKav::GetText, &CConditionKav::SetText)) return false;
+    for (CActionKav* action : step.GetActions())
+        for (CArgumentKav* argument : action->GetArguments())
+            if (!apply(*argument, &CArgumentKav::GetValue, &CArgumentKav::SetValue)) return false;
+    if (step.GetStepType() != kStepTask) return true;
+    auto& taskStep = static_cast<CTaskStep&>(step);
+    if (!taskStep.GetSubTask()) return true;
+    if (!apply(taskStep, &CTaskStep::GetLoopCount, &CTaskStep::SetLoopCount)) return false;
+    for (CAttributeKav* parameter : taskStep.GetAttributes())
+        if (!apply(*parameter, &CAttributeKav::GetValue, &CAttributeKav::SetValue)) return false;
+    return true;
+}
