@@ -182,13 +182,14 @@ public:
     // Task steps, test cases (with their steps) and test scripts that refer to the old window
     // refer to the new one.
     void ReplaceWindowInTasks(CWindowKav* newWindow, const CWindowKav* oldWindow);
+    void ReplaceWindowInTestCases(CWindowKav* newWindow, const CWindowKav* oldWindow);
+    void ReplaceWindowInTestScripts(CWindowKav* newWindow, const CWindowKav* oldWindow);
     // Steps that perform a transition of the window take its current start and destination
     // window.
     void UpdateWindowReferencesInTasks(const CWindowKav* window);
-    void ReplaceWindowInTestCases(CWindowKav* newWindow, const CWindowKav* oldWindow);
-    void ReplaceWindowInTestScripts(CWindowKav* newWindow, const CWindowKav* oldWindow);
     // Tasks and their steps drop their references to the objects being deleted: a window, task
-    // or requirement with everything below it, a transition, a data set.
+    // or requirement with everything below it, a transition, a data set. In VORNAK mode the
+    // project tasks changed are reported.
     void RemoveReferencesFromTasks(const CWindowKav* window, const CTransitionKav* transition, const CTaskKav* task,
                                    const CRequirement* requirement, const CDataSet* dataSet);
     // Deletes the test cases of the window (with its children), transition or task (with its
