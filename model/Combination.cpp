@@ -1,5 +1,8 @@
 #include "model/Combination.h"
 
+#include <vector>
+
+#include "conditions/Designator.h"
 #include "platform/TextUtil.h"
 
 CVariable* CCombination::FindVariable(const std::string& name) const {
@@ -13,6 +16,18 @@ int CCombination::AddVariable(CVariable* variable) {
 
 int CCombination::RemoveVariable(const std::string& name) {
     return variables_.Delete(FindVariable(name)) ? 1 : 0;
+}
+
+int CCombination::RemoveVariablesOfWindow(const std::string& windowPath) {
+    std::vector<const CVariable*> ofWindow;
+    for (const CVariable* variable : variables_) {
+        DesignatorParts parts;
+        if (!SplitDesignator(variable->GetName(), parts)) return 0;
+        const std::string window = parts.library.empty() ? parts.window : "^" + parts.library + ":" + parts.window;
+        if (EqualsNoCase(window, windowPath)) ofWindow.push_back(variable);
+    }
+    for (const CVariable* variable : ofWindow) variables_.Delete(variable);
+    return 1;
 }
 
 bool CCombination::RemoveAll() {

@@ -21,6 +21,10 @@ public:
     int AddVariable(CVariable* variable);
     // Deletes the first variable of that name (without case); 1 when there was one, else 0.
     int RemoveVariable(const std::string& name);
+    // Deletes every variable whose name, split as a designator, names the window of that path
+    // text ("^Lib:Win" for a window of a library), without case. 1; 0 and nothing removed when
+    // a name cannot be split.
+    int RemoveVariablesOfWindow(const std::string& windowPath);
     // Deletes every variable; returns TRUE.
     bool RemoveAll();
     // Replaces the target's variables by copies of these, in order: later changes to either

@@ -42,6 +42,7 @@ inline constexpr std::uint32_t DS_CONTROL = 0x400;
 
 // Edit controls.
 inline constexpr std::uint32_t ES_MULTILINE = 0x4;
+inline constexpr std::uint32_t ES_READONLY = 0x800;
 inline constexpr std::uint32_t ES_WANTRETURN = 0x1000;
 inline constexpr std::uint32_t ES_NUMBER = 0x2000;
 
@@ -63,6 +64,7 @@ inline constexpr std::uint32_t TCS_FOCUSNEVER = 0x8000;
 
 // Tree controls.
 inline constexpr std::uint32_t TVS_HASBUTTONS = 0x1;
+inline constexpr std::uint32_t TVS_EDITLABELS = 0x8;
 
 // Menu flags.
 inline constexpr std::uint32_t MF_GRAYED = 0x1;

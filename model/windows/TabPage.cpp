@@ -1,8 +1,7 @@
 #include "model/windows/TabPage.h"
 
-#include "model/ApplicationKav.h"
+#include "conditions/Designator.h"
 #include "model/CloneFlags.h"
-#include "model/ShellServices.h"
 #include "model/WindowKav.h"
 #include "platform/TextUtil.h"
 #include "platform/UniqueId.h"
@@ -10,26 +9,6 @@
 namespace {
 
 constexpr size_t kMaxTitleLength = 50;
-
-// The window that a page window ID names in the current project: "^Lib:Name" among the
-// windows of that library, a plain name among those of the main file (of any file when the
-// project has none).
-CWindowKav* ResolvePageWindow(const std::string& designator) {
-    CApplicationKav* app = CurrentApplication;
-    if (!app || designator.empty()) return nullptr;
-    std::string windowPart = designator;
-    const CFileKav* file = app->GetMainFile();
-    if (designator.front() == '^') {
-        const size_t colon = designator.find(':');
-        if (colon == std::string::npos) return nullptr;
-        file = app->FindFile(designator.substr(1, colon - 1), false);
-        if (!file) return nullptr;
-        windowPart = designator.substr(colon + 1);
-    }
-    windowPart = windowPart.substr(0, windowPart.find(':'));
-    if (windowPart.empty() || windowPart.front() == '@' || windowPart.front() == '~') return nullptr;
-    return app->GetWindowList().FindByName(windowPart, file);
-}
 
 }  // namespace
 
@@ -47,7 +26,9 @@ CTabPage* CTabPage::Clone(int flags) const {
     auto* copy = new CTabPage(title_, pageWindowId_);
     if (flags & kCloneKeepId) copy->uniqueId_ = uniqueId_;
     if (flags & kCloneTextsFromObjects) {
-        if (const CWindowKav* window = ResolvePageWindow(pageWindowId_)) copy->pageWindowRef_ = window->GetInternalID();
+        const CKavroObj* window = ResolveDesignatorObject(pageWindowId_);
+        if (window && window->GetKind() == kKindWindow)
+            copy->pageWindowRef_ = static_cast<const CWindowKav*>(window)->GetInternalID();
     } else if (flags & kCloneTextsAsStored) {
         copy->pageWindowRef_ = pageWindowRef_;
     }
