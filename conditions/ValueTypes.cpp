@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "conditions/ConditionTree.h"
 #include "platform/AutomationDate.h"
 #include "platform/TextUtil.h"
 
@@ -126,6 +127,14 @@ int GetOperandComparisonType(std::string_view valueA, std::string_view valueB, i
         if (IsValueOfType(valueA, candidate) && IsValueOfType(valueB, candidate) && FamilyHoldsBoth(candidate, a, b))
             return candidate;
     return 0;
+}
+
+bool IsEmptyConstantComparison(const CConditionTree& node) {
+    auto numberOrDate = [](const CConditionTree* n) { return n && (n->GetType() == kTypeNum || n->GetType() == kTypeDate); };
+    auto emptyConstant = [](const CConditionTree* n) { return n && n->GetKind() == kNodeConstant && n->GetValue().empty(); };
+    const CConditionTree* left = node.GetLeft();
+    const CConditionTree* right = node.GetRight();
+    return (numberOrDate(left) && emptyConstant(right)) || (numberOrDate(right) && emptyConstant(left));
 }
 
 int ParseBool(std::string_view text, int& value) {

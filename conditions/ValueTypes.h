@@ -60,6 +60,11 @@ int GetValueComparisonType(std::string_view value, int a, int b);
 // none.
 int GetOperandComparisonType(std::string_view valueA, std::string_view valueB, int a, int b);
 
+class CConditionTree;
+// A comparison of a number or date with "": one operand node has type 2 or 14, the other is a
+// constant leaf with an empty value.
+bool IsEmptyConstantComparison(const CConditionTree& node);
+
 // "TRUE" 1, "FALSE" 0, in any case; returns 1 on success, 0 for any other text.
 int ParseBool(std::string_view text, int& value);
 // "TRUE" 1, "FALSE" 0, "UNDETERMINED" 2 in any case, "0" 0; any other text is read as a decimal

@@ -1,5 +1,6 @@
 #include "model/ConditionKav.h"
 
+#include "conditions/ConditionParser.h"
 #include "model/ApplicationKav.h"
 #include "model/CloneFlags.h"
 #include "model/ShellServices.h"
@@ -9,9 +10,20 @@
 CConditionKav::CConditionKav(std::string id, std::string text)
     : CKavroObj(kKindCondition), uniqueId_(MakeUniqueId()), id_(std::move(id)), text_(std::move(text)) {}
 
+CConditionKav::~CConditionKav() = default;
+
 bool CConditionKav::SetText(const std::string& text) {
     text_ = text;
+    tree_.reset();
     return true;
+}
+
+CConditionTree* CConditionKav::Parse() {
+    tree_.reset();
+    std::string expanded;
+    if (!ExpandMetaIds(expanded)) return nullptr;
+    tree_ = ParseCondition(ResetConditionMessage(kProjectMode, nullptr), expanded);
+    return tree_.get();
 }
 
 bool CConditionKav::ExpandMetaIds(std::string& expanded) const {
