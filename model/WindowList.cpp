@@ -11,9 +11,17 @@
 
 CWindowList::CWindowList() { cursor_.position = buckets_[0].end(); }
 
-int CWindowList::HashName(const std::string& name) {
+std::u16string CWindowList::FoldName(const std::string& name) {
+    std::u16string folded = Utf8ToUtf16(name);
+    for (char16_t& c : folded) c = FoldCase(c);
+    return folded;
+}
+
+int CWindowList::HashName(const std::string& name) { return HashFolded(FoldName(name)); }
+
+int CWindowList::HashFolded(const std::u16string& folded) {
     std::uint32_t sum = 0;  // wraps as the signed sum of the original does, without overflow
-    for (char16_t c : Utf8ToUtf16(name)) sum += FoldCase(c);
+    for (char16_t c : folded) sum += c;
     int signedSum = static_cast<std::int32_t>(sum);
     int bucket = signedSum % kBucketCount;
     return bucket < 0 ? bucket + kBucketCount : bucket;
@@ -30,7 +38,26 @@ bool CWindowList::Add(CWindowKav* window) {
     return true;
 }
 
-void CWindowList::AddUnchecked(CWindowKav* window) { buckets_[HashName(window->GetName())].push_back(window); }
+void CWindowList::AddUnchecked(CWindowKav* window) {
+    std::u16string folded = FoldName(window->GetName());
+    Bucket& bucket = buckets_[HashFolded(folded)];
+    bucket.push_back(window);
+    IndexEntry(std::prev(bucket.end()), std::move(folded));
+}
+
+void CWindowList::IndexEntry(Entry entry, std::u16string folded) {
+    entriesByName_[folded].push_back(entry);
+    keyOfWindow_[*entry] = std::move(folded);
+}
+
+void CWindowList::UnindexEntry(Entry entry) {
+    const auto key = keyOfWindow_.find(*entry);
+    if (key == keyOfWindow_.end()) return;
+    const auto named = entriesByName_.find(key->second);
+    std::erase(named->second, entry);
+    if (named->second.empty()) entriesByName_.erase(named);
+    keyOfWindow_.erase(key);
+}
 
 bool CWindowList::Remove(const CWindowKav* window) {
     return window && EraseFromBucket(HashName(window->GetName()), window);
@@ -41,12 +68,15 @@ bool CWindowList::EraseFromBucket(int index, const CWindowKav* window) {
     auto it = std::find(bucket.begin(), bucket.end(), window);
     if (it == bucket.end()) return false;
     if (cursor_.bucket == index && cursor_.position == it) ++cursor_.position;
+    UnindexEntry(it);
     bucket.erase(it);
     return true;
 }
 
 void CWindowList::RemoveAll() {
     for (Bucket& bucket : buckets_) bucket.clear();
+    entriesByName_.clear();
+    keyOfWindow_.clear();
     EndWalk();
 }
 
@@ -56,19 +86,24 @@ void CWindowList::DeleteAll() {
         windows.swap(bucket);
         for (CWindowKav* window : windows) delete window;
     }
+    entriesByName_.clear();
+    keyOfWindow_.clear();
     EndWalk();
 }
 
 void CWindowList::EndWalk() { cursor_ = {kBucketCount, buckets_[0].end()}; }
 
 CWindowKav* CWindowList::FindByName(const std::string& name, const CFileKav* file) const {
-    const int index = HashName(name);
-    const Bucket& bucket = buckets_[index];
-    for (auto it = bucket.begin(); it != bucket.end(); ++it) {
-        CWindowKav* window = *it;
+    // The index holds the bucket's entries of the name in bucket order: the first that fits is
+    // the one a walk through the bucket would meet first.
+    const std::u16string folded = FoldName(name);
+    const auto named = entriesByName_.find(folded);
+    if (named == entriesByName_.end()) return nullptr;
+    for (Entry entry : named->second) {
+        CWindowKav* window = *entry;
         if (file && window->GetFile() != file) continue;
         if (!EqualsNoCase(window->GetName(), name)) continue;
-        cursor_ = {index, std::next(it)};
+        cursor_ = {HashFolded(folded), std::next(entry)};
         return window;
     }
     return nullptr;
@@ -76,8 +111,10 @@ CWindowKav* CWindowList::FindByName(const std::string& name, const CFileKav* fil
 
 std::vector<CWindowKav*> CWindowList::FindAllByName(const std::string& name) const {
     std::vector<CWindowKav*> windows;
-    for (CWindowKav* window : buckets_[HashName(name)])
-        if (EqualsNoCase(window->GetName(), name)) windows.push_back(window);
+    const auto named = entriesByName_.find(FoldName(name));
+    if (named == entriesByName_.end()) return windows;
+    for (Entry entry : named->second)
+        if (EqualsNoCase((*entry)->GetName(), name)) windows.push_back(*entry);
     return windows;
 }
 

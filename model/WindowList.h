@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <list>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CApplicationKav;
@@ -112,8 +113,16 @@ public:
 
 private:
     using Bucket = std::list<CWindowKav*>;
+    using Entry = Bucket::const_iterator;
 
+    // The name with each UTF-16 unit case-folded: the key of the name index, and what the bucket
+    // hash sums.
+    static std::u16string FoldName(const std::string& name);
+    static int HashFolded(const std::u16string& folded);
     void EndWalk();
+    // The name index follows every entry into and out of the buckets.
+    void IndexEntry(Entry entry, std::u16string folded);
+    void UnindexEntry(Entry entry);
     // Takes the window out of that bucket, keeping a walk that stands on it going.
     bool EraseFromBucket(int index, const CWindowKav* window);
     // The window of that name in exactly that file (null matches windows without file).
@@ -125,6 +134,10 @@ private:
 
     CApplicationKav* application_ = nullptr;
     std::array<Bucket, kBucketCount> buckets_;
+    // A side index of the buckets for lookups by name: the entries of each folded name in bucket
+    // order, and the key each window was entered under (its name may change before it leaves).
+    std::unordered_map<std::u16string, std::vector<Entry>> entriesByName_;
+    std::unordered_map<const CWindowKav*, std::u16string> keyOfWindow_;
     // Moved by lookups, which are otherwise const.
     mutable WindowListCursor cursor_;
 };
