@@ -3,6 +3,7 @@
 #include "conditions/Designator.h"
 #include "conditions/DesignatorValues.h"
 #include "conditions/ValueTypes.h"
+#include "conditions/WindowProperties.h"
 #include "platform/MessageBuffer.h"
 #include "tests/support/ProjectBuilder.h"
 #include "tests/support/WindowBuilder.h"
@@ -181,6 +182,23 @@ TEST_F(WindowPropertiesTest, ListViewRowsAreCheckedAsListViewRowsButReadAsListBo
     EXPECT_EQ(Check("Rows:$last"), "13/SetListView");
     EXPECT_EQ(Value("Rows:$last"), "12:");
     EXPECT_EQ(Check("Table1:$1,3"), "15/SetTableCell");
+}
+
+TEST(WindowPropertiesOfUnknownTypes, OnlyTheCommonPropertiesAreKnown) {
+    TestProject project;
+    auto* odd = new CTypedWindowKav<kWindowTypeCount>({.id = "Odd", .caption = "odd"});
+    odd->SetFile(project.Main());
+    project.App().GetWindowList().Add(odd);
+    std::string value;
+    int type = 0;
+    std::string action;
+    ASSERT_EQ(GetDesignatorValue(InitConditionContext(), "Odd:$Caption", value, type), 1);
+    EXPECT_EQ(value, "odd");
+    EXPECT_EQ(CheckDesignator(InitConditionContext(), "Odd", type, action), 0);
+    EXPECT_EQ(GetGlobalMessageBuffer(), "Fatal Error: Unknown window type! [F0018]");
+    EXPECT_EQ(GetDesignatorValue(InitConditionContext(), "Odd:$Group", value, type), 0);
+    EXPECT_EQ(GetGlobalMessageBuffer(), "Fatal Error: Unknown window type! [F0019]");
+    EXPECT_EQ(BuildAttributeCatalogue(kWindowTypeCount).size(), 5u);
 }
 
 }  // namespace
