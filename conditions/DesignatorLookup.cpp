@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "conditions/ValueTypes.h"
+#include "model/ApplicationKav.h"
 #include "model/DataSet.h"
+#include "model/ShellServices.h"
 #include "model/TaskKav.h"
 #include "model/WindowKav.h"
 #include "platform/MessageBuffer.h"
@@ -124,6 +126,10 @@ int DescribeWindowMember(const CWindowKav& window, const std::string& member, De
 }
 
 }  // namespace
+
+std::string WindowPathText(const CWindowKav& window) {
+    return CurrentApplication ? CurrentApplication->GetObjectPathText(&window) : window.GetName();
+}
 
 int DescribeDesignator(const CConditionContext& context, std::string_view designator, DesignatorUse use,
                        DesignatorInfo& info) {

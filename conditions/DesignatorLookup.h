@@ -31,6 +31,10 @@ int DescribeDesignator(const CConditionContext& context, std::string_view design
 int DescribeWindowProperty(const CWindowKav& window, std::string_view attribute, DesignatorUse use,
                            DesignatorInfo& info);
 
+// The text that names the window in messages and variable names: its object path text on the
+// current application, its name without one.
+std::string WindowPathText(const CWindowKav& window);
+
 // ResolveDesignatorObject for a designator already split.
 CKavroObj* ResolveDesignatorParts(const DesignatorParts& parts);
 

@@ -2,18 +2,8 @@
 
 #include "conditions/DesignatorLookup.h"
 #include "conditions/ValueTypes.h"
-#include "model/ApplicationKav.h"
 #include "model/Combination.h"
-#include "model/ShellServices.h"
 #include "model/WindowKav.h"
-
-namespace {
-
-std::string WindowPathText(const CWindowKav& window) {
-    return CurrentApplication ? CurrentApplication->GetObjectPathText(&window) : window.GetName();
-}
-
-}  // namespace
 
 int GetDesignatorValue(const CConditionContext& context, std::string_view designator, std::string& value, int& type) {
     DesignatorInfo info;

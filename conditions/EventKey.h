@@ -1,0 +1,26 @@
+#pragma once
+// One entry of an event parser's key table: a key name of the event notation with the outside
+// tool's notation of that key.
+#include <string>
+
+enum EventKeyCode : int {
+    kKeypadCharacterKey = 0,  // a character key of the numeric keypad ("#+", "#7")
+    kNamedKey = 1,            // a key that tools write as a named constant ("enter", "f1")
+};
+
+class CEventKey {
+public:
+    // The name is kept as given; the key table lower-cases it.
+    CEventKey(std::string name, int code, std::string text)
+        : name_(std::move(name)), code_(code), text_(std::move(text)) {}
+    virtual ~CEventKey() = default;
+
+    const std::string& GetName() const { return name_; }
+    int GetCode() const { return code_; }
+    const std::string& GetText() const { return text_; }
+
+private:
+    std::string name_;
+    int code_;
+    std::string text_;
+};
