@@ -15,13 +15,6 @@ constexpr int kMissingWindow = 41127;
 constexpr int kMenuBarEvent = 44284;
 constexpr int kUnknownEvent = 44343;
 
-bool Fail(int message) {
-    SetMessage(message);
-    return false;
-}
-
-bool Require(bool rule, int message) { return rule || Fail(message); }
-
 // The argument's value type; 0 when it does not parse or evaluate, with the condition
 // language's message.
 int ArgumentType(const std::string& argument) { return GetExpressionType(ResetConditionMessage(), argument); }
@@ -56,7 +49,7 @@ public:
     bool Check() const {
         switch (Type()) {
             case kWndMenuItem:
-                if (IsPopupOrSeparatorItem(window_)) return Fail(44288);
+                if (IsPopupOrSeparatorItem(window_)) return Refuse(44288);
                 [[fallthrough]];
             case kWndCheckBox: return Require(N() == 1, 44290) && HasType(A(1), kTypeBool, 44674);
             case kWndListBox:
@@ -66,19 +59,19 @@ public:
                 const int type = IndexOrTextType(A(1));
                 if (type == 0) return false;
                 if (AreTypesCompatible(type, kTypeNum)) {
-                    if (Type() == kWndTreeControl) return Fail(44676);
+                    if (Type() == kWndTreeControl) return Refuse(44676);
                 } else if (!Require(AreTypesCompatible(type, kTypeString), 44677)) {
                     return false;
                 }
                 return HasType(A(2), kTypeBool, 44678);
             }
-            default: return Fail(44286);
+            default: return Refuse(44286);
         }
     }
 
     bool Click() const {
         switch (Type()) {
-            case kWndRadioButton: return Fail(44294);
+            case kWndRadioButton: return Refuse(44294);
             case kWndToolBar:
                 return Require(N() >= 1, 44668) && Require(N() <= 2, 44669) && HasType(A(1), kTypeNum, 44670) &&
                        (N() < 2 || Require(IsButtonLetter(A(2)), 44672));
@@ -87,7 +80,7 @@ public:
                        HasType(A(2), kTypeNum, 44947) && (N() < 3 || Require(IsButtonLetter(A(3)), 44300)) &&
                        (N() < 4 || Require(IsClickCount(A(4)), 44301));
             default:
-                if (N() == 3) return Fail(44304);
+                if (N() == 3) return Refuse(44304);
                 if (N() == 0) return true;
                 return Require(IsButtonLetter(A(1)), 44305) && (N() < 2 || Require(IsClickCount(A(2)), 44306)) &&
                        (N() < 4 || Require(IsWholeNumber(A(3)) && IsWholeNumber(A(4)), 44705));
@@ -105,13 +98,13 @@ public:
     bool Input() const {
         switch (Type()) {
             case kWndComboBox:
-                if (IsDroplistComboBox(window_)) return Fail(44312);
+                if (IsDroplistComboBox(window_)) return Refuse(44312);
                 [[fallthrough]];
             case kWndInputField: return Require(N() != 0, 44166) && Require(N() <= 1, 44345) && Parses(A(1));
             case kWndTable:
                 return Require(N() >= 2, 44314) && Require(N() <= 3, 44346) && HasType(A(1), kTypeNum, 44948) &&
                        HasType(A(2), kTypeNum, 44949) && (N() < 3 || HasType(A(3), kTypeString, 44315));
-            default: return Fail(44316);
+            default: return Refuse(44316);
         }
     }
 
@@ -127,7 +120,7 @@ public:
             case kWndTreeControl:
                 return Require(N() >= 1, 44319) && Require(N() <= 2, 44320) && HasType(A(1), kTypeString, 44324) &&
                        (N() < 2 || Require(IsClickCount(A(2)), 44325));
-            default: return Fail(44335);
+            default: return Refuse(44335);
         }
     }
 
@@ -145,7 +138,7 @@ public:
         if (mode == "resize") return Require(N() == 3, 44652) && Require(IsSize(A(2)) && IsSize(A(3)), 44654);
         if (mode == "move")
             return Require(N() == 3, 44656) && Require(IsWholeNumber(A(2)) && IsWholeNumber(A(3)), 44658);
-        return Fail(44660);
+        return Refuse(44660);
     }
 
     bool Scroll() const {
@@ -173,7 +166,7 @@ public:
                    Require(N() == 2, 44602) && HasType(A(2), kTypeString, 44603);
         if (property == "exists") return Require(N() == 1, 44931);
         if (property == "value") return VerifyValue();
-        return Fail(44760);
+        return Refuse(44760);
     }
 
     bool Wait() const {
@@ -184,7 +177,7 @@ public:
         if (property == "value")
             return Require(Type() == kWndInputField || Type() == kWndComboBox, 44767) &&
                    HasType(A(3), kTypeString, 44766);
-        return Fail(44768);
+        return Refuse(44768);
     }
 
 private:
@@ -197,7 +190,7 @@ private:
                 if (N() == 2) return Require(!IsDroplistComboBox(window_), 44624) && Parses(A(2));
                 if (N() == 3)
                     return HasType(IndexOrTextType(A(2)), kTypeNum, 44627) && HasType(A(3), kTypeString, 44628);
-                return Fail(44629);
+                return Refuse(44629);
             case kWndListBox:
             case kWndListView:
                 return Require(N() == 3, 44619) && HasType(IndexOrTextType(A(2)), kTypeNum, 44620) &&
@@ -206,7 +199,7 @@ private:
             case kWndTable:
                 return Require(N() == 4, 44631) && HasType(A(2), kTypeNum, 44633) && HasType(A(3), kTypeNum, 44950) &&
                        HasType(A(4), kTypeString, 44634);
-            default: return Fail(44636);
+            default: return Refuse(44636);
         }
     }
 
@@ -226,30 +219,17 @@ private:
     const CWindowKav& window_;
 };
 
-struct EventRule {
-    const char* name;
-    bool (EventChecker::*check)() const;
-};
-
-// In the order the names are tried.
-constexpr EventRule kEventRules[] = {
-    {"check", &EventChecker::Check},       {"click", &EventChecker::Click},   {"type", &EventChecker::TypeKeys},
-    {"input", &EventChecker::Input},       {"select", &EventChecker::Select}, {"expand", &EventChecker::Expand},
-    {"position", &EventChecker::Position}, {"scroll", &EventChecker::Scroll}, {"close", &EventChecker::Close},
-    {"verify", &EventChecker::Verify},     {"wait", &EventChecker::Wait},
-};
-
 }  // namespace
 
 int CEventParser::CheckEventString(std::string_view event, const CWindowKav* window) {
-    if (event.empty()) return Fail(kEmptyEvent);
-    if (!window) return Fail(kMissingWindow);
+    if (event.empty()) return Refuse(kEmptyEvent);
+    if (!window) return Refuse(kMissingWindow);
     EventParts parts;
     if (!SplitEventString(event, parts)) return 0;
-    if (window->GetType() == kWndMenu) return Fail(kMenuBarEvent);
+    if (window->GetType() == kWndMenu) return Refuse(kMenuBarEvent);
     const EventChecker checker(*this, parts, *window);
-    for (const EventRule& rule : kEventRules)
-        if (parts.name == rule.name) return (checker.*rule.check)() ? 1 : 0;
+    const int result = HandleEvent(checker, parts.name);
+    if (result >= 0) return result;
     SetMessage(kUnknownEvent, parts.name);
     return 0;
 }

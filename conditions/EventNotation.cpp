@@ -1,6 +1,7 @@
 // Splitting event texts into a name and arguments, and the quote and escape helpers that the
 // check, the translation and the evaluation share.
 #include "conditions/EventParser.h"
+#include "conditions/EventRules.h"
 #include "platform/MessageBuffer.h"
 #include "platform/TextUtil.h"
 
@@ -13,11 +14,6 @@ constexpr int kEmptyArgument = 44352;
 constexpr int kEmptyLastArgument = 44353;
 constexpr int kTooManyArguments = 44354;
 constexpr int kMissingDoubleQuote = 44356;
-
-int Fail(int message) {
-    SetMessage(message);
-    return 0;
-}
 
 bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
@@ -42,20 +38,20 @@ int SplitArguments(std::string_view list, EventParts& parts) {
             argument += c;
             inQuotes = !inQuotes;
         } else if (c == ',' && !inQuotes) {
-            if (argument.empty()) return Fail(kEmptyArgument);
+            if (argument.empty()) return Refuse(kEmptyArgument);
             parts.arguments[parts.count++] = std::move(argument);
             argument.clear();
-            if (parts.count > 3) return Fail(kTooManyArguments);
+            if (parts.count > 3) return Refuse(kTooManyArguments);
         } else if (c == '\\') {
-            if (!inQuotes) return Fail(kMisplacedBackslash);
+            if (!inQuotes) return Refuse(kMisplacedBackslash);
             argument += c;
             escaped = true;
         } else {
             argument += c;
         }
     }
-    if (inQuotes) return Fail(kMissingDoubleQuote);
-    if (argument.empty()) return Fail(kEmptyLastArgument);
+    if (inQuotes) return Refuse(kMissingDoubleQuote);
+    if (argument.empty()) return Refuse(kEmptyLastArgument);
     parts.arguments[parts.count++] = std::move(argument);
     return 1;
 }
@@ -67,8 +63,8 @@ int CEventParser::SplitEventString(std::string_view event, EventParts& parts) {
     const size_t open = event.find('(');
     if (open != std::string_view::npos) {
         const std::string_view rest = event.substr(open + 1);
-        if (rest.empty()) return Fail(kNothingAfterBracket);
-        if (rest.back() != ')') return Fail(kMissingClosingBracket);
+        if (rest.empty()) return Refuse(kNothingAfterBracket);
+        if (rest.back() != ')') return Refuse(kMissingClosingBracket);
         if (!SplitArguments(rest.substr(0, rest.size() - 1), parts)) return 0;
     }
     parts.name = TrimmedLowerName(event.substr(0, open));

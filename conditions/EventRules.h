@@ -2,12 +2,22 @@
 // What the event rules ask of windows and arguments, shared by the check, the translation and
 // the evaluation of events.
 #include <string>
+#include <utility>
 
 #include "conditions/EventParser.h"
 #include "model/WindowKav.h"
 #include "model/windows/WindowTypes.h"
 #include "platform/Format.h"
+#include "platform/MessageBuffer.h"
 #include "platform/TextUtil.h"
+
+// Writes the message; every rule that fails ends the event's handling with it.
+inline bool Refuse(int message) {
+    SetMessage(message);
+    return false;
+}
+
+inline bool Require(bool rule, int message) { return rule || Refuse(message); }
 
 // An argument read as a whole number: blanks, a sign and the leading digits; the rest is
 // ignored. A text that reads 0 counts only when it is exactly "0".
@@ -65,4 +75,20 @@ inline bool IsClickCount(const std::string& argument) { return argument == "1" |
 // "$row,column" from the leading numbers of the first two arguments.
 inline std::string TableCellAttribute(const EventParts& parts) {
     return Fmt("$%d,%d", ParseLeadingInt(parts.Argument(1)), ParseLeadingInt(parts.Argument(2)));
+}
+
+// Runs the handler's operation for the event name, the names tried in the notation's order:
+// 1 or 0 as the operation succeeds, -1 when no event has the name.
+template <class Handler>
+int HandleEvent(const Handler& handler, const std::string& name) {
+    using Operation = bool (Handler::*)() const;
+    const std::pair<const char*, Operation> events[] = {
+        {"check", &Handler::Check},       {"click", &Handler::Click},   {"type", &Handler::TypeKeys},
+        {"input", &Handler::Input},       {"select", &Handler::Select}, {"expand", &Handler::Expand},
+        {"position", &Handler::Position}, {"scroll", &Handler::Scroll}, {"close", &Handler::Close},
+        {"verify", &Handler::Verify},     {"wait", &Handler::Wait},
+    };
+    for (const auto& [event, operation] : events)
+        if (name == event) return (handler.*operation)() ? 1 : 0;
+    return -1;
 }

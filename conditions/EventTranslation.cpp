@@ -15,13 +15,6 @@ constexpr int kUnsupportedWindow = 44283;
 constexpr int kMenuBarEvent = 44285;
 constexpr int kUnknownEvent = 44334;
 
-bool Fail(int message) {
-    SetMessage(message);
-    return false;
-}
-
-bool Require(bool rule, int message) { return rule || Fail(message); }
-
 // "FALSE" 0, "TRUE" 1, "UNDETERMINED" 2, in any case.
 bool ReadCheckState(const std::string& argument, int& state) {
     const std::string word = ToLowerText(argument);
@@ -35,7 +28,7 @@ bool ReadNumbers(const std::string& first, const std::string& second, int& a, in
 
 // The upper-case letter of an argument that is one of the two letters in any case.
 bool ReadLetter(const std::string& argument, char first, char second, char& letter, int message) {
-    if (argument.size() != 1) return Fail(message);
+    if (argument.size() != 1) return Refuse(message);
     letter = static_cast<char>(argument[0] & ~0x20);
     return Require(letter == first || letter == second, message);
 }
@@ -56,10 +49,10 @@ public:
         switch (Type()) {
             case kWndMenuItem:
             case kWndCheckBox:
-                if (Type() == kWndMenuItem && IsPopupOrSeparatorItem(window_)) return Fail(44289);
-                if (!ReadCheckState(A(1), state)) return Fail(44293);
-                if (state == 2 && Type() == kWndMenuItem) return Fail(44291);
-                if (state == 2 && !static_cast<const CCheckBoxKav&>(window_).IsTriState()) return Fail(44292);
+                if (Type() == kWndMenuItem && IsPopupOrSeparatorItem(window_)) return Refuse(44289);
+                if (!ReadCheckState(A(1), state)) return Refuse(44293);
+                if (state == 2 && Type() == kWndMenuItem) return Refuse(44291);
+                if (state == 2 && !static_cast<const CCheckBoxKav&>(window_).IsTriState()) return Refuse(44292);
                 return Hook(parser_.TranslateCheck(&window_, state, {}, 0, out_));
             case kWndListBox:
             case kWndListView:
@@ -69,7 +62,7 @@ public:
                 return ReadListEntry(item, index, 44689) && Require(ReadCheckState(A(2), state), 44690) &&
                        Hook(parser_.TranslateCheck(&window_, state, item, index, out_));
             }
-            default: return Fail(44287);
+            default: return Refuse(44287);
         }
     }
 
@@ -79,7 +72,7 @@ public:
         int x = 1;
         int y = 1;
         switch (Type()) {
-            case kWndRadioButton: return Fail(44295);
+            case kWndRadioButton: return Refuse(44295);
             case kWndToolBar:
                 return Require(ReadWholeNumber(A(1), x), 44671) && (N() < 2 || ReadLetter(A(2), 'L', 'R', letter, 44673)) &&
                        Hook(parser_.TranslateClick(&window_, letter, 0, x, 0, out_));
@@ -112,7 +105,7 @@ public:
                 return ReadNumbers(A(1), A(2), row, column, 45112) &&
                        Hook(parser_.TranslateInput(&window_, Value(N() == 2 ? "Text" : A(3)), row, column, out_));
             }
-            default: return Fail(44317);
+            default: return Refuse(44317);
         }
     }
 
@@ -134,7 +127,7 @@ public:
             case kWndTreeControl:
                 return ReadClicks(A(2), N() > 1, clicks, 44328) &&
                        Hook(parser_.TranslateSelect(&window_, Value(A(1)), clicks, 0, out_));
-            default: return Fail(44336);
+            default: return Refuse(44336);
         }
     }
 
@@ -160,7 +153,7 @@ public:
         else if (mode == "move")
             valid = Require(N() == 3, 44657) && ReadNumbers(A(2), A(3), first, second, 44659);
         else
-            return Fail(44661);
+            return Refuse(44661);
         return valid && Hook(parser_.TranslatePosition(&window_, A(1), first, second, out_));
     }
 
@@ -195,7 +188,7 @@ public:
         else if (property == "value")
             valid = VerifyValue(arguments);
         else
-            return Fail(44639);
+            return Refuse(44639);
         return valid && Hook(parser_.TranslateVerify(&window_, arguments[0], arguments[1], arguments[2], arguments[3], out_));
     }
 
@@ -206,7 +199,7 @@ public:
         if (property == "value") {
             if (!Require(Type() == kWndInputField || Type() == kWndComboBox, 44770)) return false;
         } else if (property != "caption" && property != "enabled") {
-            return Fail(44771);
+            return Refuse(44771);
         }
         return Hook(parser_.TranslateWait(&window_, milliseconds, A(2), A(3), out_));
     }
@@ -226,7 +219,7 @@ private:
             }
             case kWndComboBox:
                 if (N() != 2) return Require(N() == 3, 44630) && NormaliseVerifyIndex(arguments[1], 44626);
-                if (IsDroplistComboBox(window_)) return Fail(44625);
+                if (IsDroplistComboBox(window_)) return Refuse(44625);
                 arguments[2] = "_VERIFY_INPUTFIELD";
                 return true;
             case kWndListBox:
@@ -276,34 +269,21 @@ private:
     std::string& out_;
 };
 
-struct EventTranslation {
-    const char* name;
-    bool (EventTranslator::*translate)() const;
-};
-
-// In the order the names are tried.
-constexpr EventTranslation kEventTranslations[] = {
-    {"check", &EventTranslator::Check},       {"click", &EventTranslator::Click},   {"type", &EventTranslator::TypeKeys},
-    {"input", &EventTranslator::Input},       {"select", &EventTranslator::Select}, {"expand", &EventTranslator::Expand},
-    {"position", &EventTranslator::Position}, {"scroll", &EventTranslator::Scroll}, {"close", &EventTranslator::Close},
-    {"verify", &EventTranslator::Verify},     {"wait", &EventTranslator::Wait},
-};
-
 }  // namespace
 
 int CEventParser::TranslateEventString(std::string_view event, const CWindowKav* window, std::string& out) {
     out.clear();
-    if (!window) return Fail(kMissingWindow);
+    if (!window) return Refuse(kMissingWindow);
     if (IsWindowUnsupported(window, 0)) {
         SetMessage(kUnsupportedWindow, WindowPathText(*window));
         return 0;
     }
     EventParts parts;
     if (!SplitEventString(event, parts)) return 0;
-    if (window->GetType() == kWndMenu) return Fail(kMenuBarEvent);
+    if (window->GetType() == kWndMenu) return Refuse(kMenuBarEvent);
     const EventTranslator translator(*this, parts, *window, out);
-    for (const EventTranslation& translation : kEventTranslations)
-        if (parts.name == translation.name) return (translator.*translation.translate)() ? 1 : 0;
+    const int result = HandleEvent(translator, parts.name);
+    if (result >= 0) return result;
     SetMessage(kUnknownEvent, parts.name);
     return 0;
 }
