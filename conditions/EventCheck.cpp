@@ -41,10 +41,10 @@ bool IsSize(const std::string& argument) {
     return ReadWholeNumber(argument, value) && value >= 0;
 }
 
-class EventChecker {
+class EventChecker : private EventOnWindow {
 public:
     EventChecker(CEventParser& parser, const EventParts& parts, const CWindowKav& window)
-        : parser_(parser), parts_(parts), window_(window) {}
+        : EventOnWindow(parts, window), parser_(parser) {}
 
     bool Check() const {
         switch (Type()) {
@@ -210,13 +210,7 @@ private:
                Require(AreTypesCompatible(type, kTypeNum) || AreTypesCompatible(type, kTypeString), message);
     }
 
-    int N() const { return parts_.count; }
-    const std::string& A(int position) const { return parts_.Argument(position); }
-    int Type() const { return window_.GetType(); }
-
     CEventParser& parser_;
-    const EventParts& parts_;
-    const CWindowKav& window_;
 };
 
 }  // namespace

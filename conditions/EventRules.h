@@ -77,6 +77,19 @@ inline std::string TableCellAttribute(const EventParts& parts) {
     return Fmt("$%d,%d", ParseLeadingInt(parts.Argument(1)), ParseLeadingInt(parts.Argument(2)));
 }
 
+// What the check and the translation of one event read: its parts and its window.
+class EventOnWindow {
+protected:
+    EventOnWindow(const EventParts& parts, const CWindowKav& window) : parts_(parts), window_(window) {}
+
+    int N() const { return parts_.count; }
+    const std::string& A(int position) const { return parts_.Argument(position); }
+    int Type() const { return window_.GetType(); }
+
+    const EventParts& parts_;
+    const CWindowKav& window_;
+};
+
 // Runs the handler's operation for the event name, the names tried in the notation's order:
 // 1 or 0 as the operation succeeds, -1 when no event has the name.
 template <class Handler>

@@ -39,10 +39,10 @@ bool ReadClicks(const std::string& argument, bool given, int& clicks, int messag
     return !given || Require(IsClickCount(argument), message);
 }
 
-class EventTranslator {
+class EventTranslator : private EventOnWindow {
 public:
     EventTranslator(CEventParser& parser, const EventParts& parts, const CWindowKav& window, std::string& out)
-        : parser_(parser), parts_(parts), window_(window), out_(out) {}
+        : EventOnWindow(parts, window), parser_(parser), out_(out) {}
 
     bool Check() const {
         int state = 0;
@@ -259,13 +259,7 @@ private:
     std::string Value(const std::string& argument) const { return parser_.TranslateValue(&window_, argument); }
     static bool Hook(int result) { return result == 1; }
 
-    int N() const { return parts_.count; }
-    const std::string& A(int position) const { return parts_.Argument(position); }
-    int Type() const { return window_.GetType(); }
-
     CEventParser& parser_;
-    const EventParts& parts_;
-    const CWindowKav& window_;
     std::string& out_;
 };
 
