@@ -64,8 +64,12 @@ bool CTaskStep::HasEqualFlowFields(const CTaskStep& other) const {
     if ((transition_ ? transition_->GetId() : std::string()) != other.transitionId_) return false;
     if ((subTask_ ? subTask_->GetID() : std::string()) != other.subTaskId_) return false;
     if ((loopDataSet_ ? loopDataSet_->GetId() : std::string()) != other.loopSetId_) return false;
-    if (successors_.size() != other.successorIds_.size()) return false;
+    // Linking a loaded project consumes the successor texts: a linked step has its successors.
+    std::vector<std::string> otherSuccessorIds = other.successorIds_;
+    if (otherSuccessorIds.empty())
+        for (const CTaskStep* successor : other.successors_) otherSuccessorIds.push_back(successor->GetId());
+    if (successors_.size() != otherSuccessorIds.size()) return false;
     for (size_t i = 0; i < successors_.size(); ++i)
-        if (successors_[i]->GetId() != other.successorIds_[i]) return false;
+        if (successors_[i]->GetId() != otherSuccessorIds[i]) return false;
     return true;
 }

@@ -32,6 +32,8 @@ public:
     CTaskStep* GetBaseStep() const { return baseStep_; }
     // Takes the fields of a non-null step and stores it as base step; null only clears it.
     void SetSourceStep(CTaskStep* step);
+    // Links the base step alone: a step read from a project file keeps its own fields.
+    bool SetBaseStep(CTaskStep* step) { return StoreField(baseStep_, step); }
     CTaskKav* GetTask() const { return task_; }
     bool SetTask(CTaskKav* task) { return StoreField(task_, task); }
     CTransitionKav* GetTransition() const { return transition_; }

@@ -153,6 +153,15 @@ TEST_F(TaskCopy, ACopyWithReferenceTextsEqualsItsSource) {
     EXPECT_TRUE(task->IsEqual(unlinked.get()));
 }
 
+// Linking a loaded task consumes its steps' successor texts: then its connections count.
+TEST_F(TaskCopy, ALinkedTaskIsComparedByItsConnections) {
+    std::unique_ptr<CTaskKav> copy(task->Clone(kCloneKeepId | kCloneKeepReferences | kCloneTextsFromObjects));
+    for (CTaskStep* step : copy->GetSteps()) step->GetSuccessorIds().clear();
+    EXPECT_TRUE(task->IsEqual(copy.get()));
+    ASSERT_EQ(copy->DisconnectSteps(copy->GetSteps()[1], copy->GetSteps()[2]), 1);  // A -> B
+    EXPECT_FALSE(task->IsEqual(copy.get()));
+}
+
 TEST_F(TaskCopy, EqualityNoticesEachKindOfDifference) {
     struct Change {
         const char* what;
