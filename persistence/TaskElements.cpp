@@ -2,6 +2,7 @@
 // conditions, actions and connections.
 #include <memory>
 
+#include "model/ActionCatalogue.h"
 #include "model/ActionKav.h"
 #include "model/DataSet.h"
 #include "model/Requirement.h"
@@ -74,12 +75,15 @@ std::unique_ptr<CTaskStep> CXMLDataManager::ReadTaskStep() {
     return step;
 }
 
-// The action's name and its arguments' names come from the action catalogue once the project
-// is loaded, which also reports numbers the catalogue does not know.
+// The action is named after the catalogue's entry for its number, as every action is; a number
+// the catalogue lacks keeps the name empty and is reported once, when the loaded project's
+// actions are checked against the catalogue, which also names the arguments.
 std::unique_ptr<CActionKav> CXMLDataManager::ReadAction() {
     const std::string id = RequiredAttribute("ID", kMissingActionId);
     if (id.empty()) return nullptr;
-    auto action = std::make_unique<CActionKav>(GetAttributeInt("ActionID", 0), std::string());
+    const int number = GetAttributeInt("ActionID", 0);
+    const CActionKav* entry = FindPredefinedAction(GetActionCatalogue(), number);
+    auto action = std::make_unique<CActionKav>(number, entry ? entry->GetName() : std::string());
     action->SetId(id);
     return action;
 }

@@ -13,6 +13,10 @@ namespace {
 constexpr int kMisplacedXmlAttribute = 45183;  // [W1183]
 constexpr int kMisplacedXmlElement = 45185;    // [W1185]
 
+// Tool data is walked recursively wherever it is used (saved, copied, compared, freed); nesting
+// beyond this depth is no tool data but a damaged or hostile file.
+constexpr size_t kMaxToolDataDepth = 1000;
+
 }  // namespace
 
 std::unique_ptr<CXMLElement> CXMLDataManager::ReadXmlElement() {
@@ -27,6 +31,10 @@ std::unique_ptr<CXMLAttribute> CXMLDataManager::ReadXmlAttribute() {
 
 bool CXMLDataManager::PlaceXmlElement(std::unique_ptr<CXMLElement> element, std::string_view parent,
                                       CWindowKav* window) {
+    if (openXmlElements_.size() >= kMaxToolDataDepth) {
+        SetMessage(kMisplacedXmlElement);
+        return false;
+    }
     CXMLElement* placed = nullptr;
     if (EqualsNoCase(parent, "WND")) {
         if (window) {

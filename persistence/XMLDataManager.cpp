@@ -50,16 +50,18 @@ bool CXMLDataManager::ParseFile(CFileKav* file, const std::string& encoding, con
     return false;
 }
 
-void CXMLDataManager::OnStartElement(const std::string&, const XmlAttributeList&) {}
-
-void CXMLDataManager::OnEndElement(const std::string&, const std::string&) {}
-
 CXMLDataManager::ParseOutcome CXMLDataManager::ParseText(std::string_view text, const std::string& encoding,
                                                          const XmlHandlers& handlers) {
     elementNames_.clear();
     collectedText_.clear();
     collectingText_ = false;
     halted_ = false;
+    // What an earlier parse left current may be gone by now.
+    projectElementRead_ = false;
+    current_ = CurrentObjects{};
+    currentGuiBuilder_ = nullptr;
+    openXmlElements_.clear();
+    exchangeTaskIds_.clear();
 
     ParseOutcome outcome;
     parser_ = XML_ParserCreate(encoding.empty() ? nullptr : encoding.c_str());
@@ -159,6 +161,10 @@ void CXMLDataManager::EndElement(CXMLDataManager& reader, const std::string& nam
     bool hasText = reader.collectingText_ && !reader.collectedText_.empty();
     reader.collectingText_ = false;
     if (hasText) reader.OnEndElement(name, reader.collectedText_);
+    if (EqualsNoCase(name, "XML_ELEMENT")) reader.CloseXmlElement();
+    // Only a package put its task on the stack: the end of a test case or test set inside one
+    // must not take the package's task away from the texts and packages that follow.
+    if (EqualsNoCase(name, "TP") && !reader.exchangeTaskIds_.empty()) reader.exchangeTaskIds_.pop_back();
     if (!reader.elementNames_.empty()) reader.elementNames_.pop_back();
 }
 

@@ -89,13 +89,18 @@ public:
     // elsewhere (see OpenProjectFile) gives the entry its new path. False with the message in
     // the global buffer.
     virtual bool ParseFile(CFileKav* file, const std::string& encoding, const XmlHandlers& handlers);
-    // The element handlers; the base accepts every element and does nothing.
+    // The element dispatch of the program's own XML (project files, undo snapshots, the
+    // installation's data, the messages and exchange data of VORNAK): each element's reader
+    // runs and what it returns is linked to the enclosing object; a misplaced or failing element
+    // stops the parse with its message. The end handler takes the texts of exchange data.
+    // Repository readers put their own handlers in place.
     virtual void OnStartElement(const std::string& name, const XmlAttributeList& attributes);
     virtual void OnEndElement(const std::string& name, const std::string& text);
 
     // The standard handlers. StartElement pushes the name, starts collecting character data and
     // calls OnStartElement with the attributes current; EndElement calls OnEndElement for an
-    // element that collected text and has no child element, then pops the name.
+    // element that collected text and has no child element, closes an open tool-data element
+    // and an exchange package, then pops the name.
     static void StartElement(CXMLDataManager& reader, const std::string& name, const XmlAttributeList& attributes);
     static void EndElement(CXMLDataManager& reader, const std::string& name);
     static void OnCharacterData(CXMLDataManager& reader, std::string_view text);
@@ -151,6 +156,24 @@ public:
     // The lowest root version read since the loader last emptied it; versions compare as text.
     const std::string& GetVersionText() const { return versionText_; }
     void SetVersionText(const std::string& version) { versionText_ = version; }
+    // Whether the parse under way or last run met a PROJECT element; each parse starts without.
+    bool IsProjectElementRead() const { return projectElementRead_; }
+    // Identifiers of the tasks made for the open packages of exchange data, innermost last.
+    std::vector<std::string>& ExchangeTaskIds() { return exchangeTaskIds_; }
+
+    // ---- Saving and linking a project.
+
+    // Writes the project: with toFile into the file at path, which is replaced only once the
+    // whole text is written (0 with [W0856] or [W0881] otherwise, the old file unchanged);
+    // without, the top elements are appended to out, which is emptied first. Objects of
+    // read-only files are left out; test cases, test scripts and the user-defined GUI builders
+    // are always written.
+    int SaveProject(bool toFile, const std::string& path, CApplicationKav& application, std::string& out);
+    // Turns the identifier texts that the readers kept into links, builds the window, task and
+    // requirement trees and the task flows, and reports every reference it cannot resolve,
+    // logged when log is set. 1 complete; -1 repaired by clearing references; -2 references
+    // remain unresolved or a link was refused. Every pass runs to its end.
+    int BuildRelations(CApplicationKav* project, bool log);
 
     // ---- Element readers: each reads the start tag being dispatched (from OnStartElement)
     // and returns a new object for the caller to link, or nothing (false, an empty text) after
@@ -217,7 +240,8 @@ public:
     // The builder that WNDCLASS elements now join; null when there is none or it was not kept.
     CGUIBuilder* GetCurrentGuiBuilder() const { return currentGuiBuilder_; }
     // Under WND the element becomes the window's tool data, under XML_ELEMENT a child of the
-    // innermost open one; either way it is open until CloseXmlElement.
+    // innermost open one; either way it is open until CloseXmlElement. Nesting deeper than a
+    // thousand levels is refused as a misplaced element.
     bool PlaceXmlElement(std::unique_ptr<CXMLElement> element, std::string_view parent, CWindowKav* window);
     // Joins the innermost open element; kept only when one is open.
     bool PlaceXmlAttribute(std::unique_ptr<CXMLAttribute> attribute, std::string_view parent);
@@ -275,17 +299,38 @@ public:
     void LogMessage(std::string_view text, bool log) const;
 
 protected:
+    // The objects that nested elements join: each replaced by the next element of its kind,
+    // none at the start of a parse.
+    struct CurrentObjects {
+        CWindowKav* window = nullptr;
+        CTransitionKav* transition = nullptr;
+        CActionKav* action = nullptr;
+        CTaskKav* task = nullptr;
+        CTaskStep* taskStep = nullptr;
+        CTestCase* testCase = nullptr;
+        CTestStep* testStep = nullptr;
+        CTestStepBBInfo* bbInfo = nullptr;
+        CDataSet* dataSet = nullptr;
+        CDataField* field = nullptr;
+        CDataEqClass* eqClass = nullptr;
+        CDataRecord* record = nullptr;
+        CDataEffect* effect = nullptr;
+    };
+
     enum class ParseStatus { Finished, Suspended, Failed };
     struct ParseOutcome {
         ParseStatus status = ParseStatus::Failed;
         int line = 0;            // expat's line of the failure
         std::string errorText;   // expat's text for its error code
     };
-    // Parses a whole text as the final piece. The element-name stack is emptied before and after
-    // a parse that did not finish; the caller words the failure.
+    // Parses a whole text as the final piece. Each parse starts with nothing current, nothing
+    // open and no PROJECT element read; the element-name stack is emptied before and after a
+    // parse that did not finish. The caller words the failure.
     ParseOutcome ParseText(std::string_view text, const std::string& encoding, const XmlHandlers& handlers);
 
 private:
+    friend class ElementDispatch;
+
     static void ExpatStart(void* reader, const char* name, const char** attributes);
     static void ExpatEnd(void* reader, const char* name);
     static void ExpatCharacterData(void* reader, const char* text, int length);
@@ -332,6 +377,9 @@ private:
 
     CApplicationKav* currentProject_ = nullptr;
     std::string versionText_;
+    bool projectElementRead_ = false;
+    CurrentObjects current_;
+    std::vector<std::string> exchangeTaskIds_;
 
     bool projectMode_ = true;
     CGUIBuilder* currentGuiBuilder_ = nullptr;

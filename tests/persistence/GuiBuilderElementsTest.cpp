@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ElementTestReader.h"
+#include "ElementTest.h"
 #include "model/GUIBuilderList.h"
 
 namespace {
@@ -16,7 +16,7 @@ protected:
         return builder;
     }
 
-    bool ReadBuilders(const std::string& elements) { return Read("<KAVRO_DATA>" + elements + "</KAVRO_DATA>"); }
+    bool ReadBuilders(const std::string& elements) { return Read(elements); }
 
     static std::vector<std::string> ClassNames(const CGUIBuilder* builder) {
         std::vector<std::string> names;
@@ -100,7 +100,7 @@ TEST_F(GuiBuilderElements, BuildersStandUnderTheRootAndClassesUnderABuilder) {
          "Invalid file structure: 'GUIBUILDER' tag detected at invalid position! [W0896]"},
     };
     for (const Case& c : cases) {
-        EXPECT_FALSE(Read(c.document)) << c.document;
+        EXPECT_FALSE(ReadDocument(c.document)) << c.document;
         EXPECT_EQ(Message(), c.message);
         EXPECT_TRUE(database.empty());
     }

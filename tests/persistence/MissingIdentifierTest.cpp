@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ElementTestReader.h"
+#include "ElementTest.h"
 
 // Every element that names an object needs its identifier; without one the reader reports the
 // element and the parse stops with that message.
@@ -24,7 +24,7 @@ TEST_F(ElementTest, AnElementWithoutIdentifierStopsTheParseWithItsMessage) {
         {"<GUIBUILDER ID=\"5\"><WNDCLASS/></GUIBUILDER>", "Missing or invalid ID for tag 'WNDCLASS'! [W0855]"},
     };
     for (const Case& c : cases) {
-        EXPECT_FALSE(Read(std::string("<KAVRO_DATA>") + c.document + "</KAVRO_DATA>")) << c.document;
+        EXPECT_FALSE(Read(c.document)) << c.document;
         EXPECT_EQ(Message(), c.message);
     }
 }

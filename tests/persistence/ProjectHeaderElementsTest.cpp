@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ElementTestReader.h"
+#include "ElementTest.h"
 #include "model/ShellServices.h"
 #include "model/WindowKav.h"
 #include "platform/UserFolders.h"
@@ -224,13 +224,14 @@ TEST_F(HeaderTest, AFilePathIsResolvedAgainstTheIncludingFile) {
 TEST_F(HeaderTest, AFileWithoutIdLoadsOnlyFromFilesBeforeFileIdentifiers) {
     for (const char* version : {"11.2", "11.3", ""}) {
         loaded_.GetFiles().DeleteAll();
-        ASSERT_TRUE(Read("<FILE Path=\"Lib.xml\"/>", version)) << version << ": " << Message();
+        ASSERT_TRUE(Read("<PROJECT ID=\"p\"><FILE Path=\"Lib.xml\"/></PROJECT>", version))
+            << version << ": " << Message();
         ASSERT_EQ(loaded_.GetFiles().size(), 1u);
         EXPECT_EQ(loaded_.GetFiles()[0]->GetID().size(), 12u);  // a fresh identifier
     }
-    EXPECT_FALSE(Read("<FILE Path=\"Lib.xml\"/>", "12.3"));
+    EXPECT_FALSE(Read("<PROJECT ID=\"p\"><FILE Path=\"Lib.xml\"/></PROJECT>", "12.3"));
     EXPECT_EQ(Message(), "Missing or invalid ID for tag 'FILE'! [W0564]");
-    EXPECT_FALSE(Read("<FILE ID=\"f\" Path=\"\"/>"));
+    EXPECT_FALSE(Read("<PROJECT ID=\"p\"><FILE ID=\"f\" Path=\"\"/></PROJECT>"));
     EXPECT_EQ(Message(), "Missing or invalid Path for tag 'FILE'! [W0801]");
 }
 
@@ -250,9 +251,9 @@ TEST_F(HeaderTest, AnAttributesTypeDefaultsToStringAndIsWrittenOnlyWhenOther) {
 
 // A library's header is all that is read of it at first; what follows may even be malformed.
 TEST_F(HeaderTest, ReadingOnlyTheHeaderEndsAfterTheProjectElementAsASuccess) {
-    ASSERT_TRUE(Read("<KAVRO_DATA Version=\"12.3\"><project ID=\"p\" Name=\"Lib\"><FILE ID=\"f\" Path=\"x.xml\"/>"
-                     "</project><TASK ID=\"t\" Name=\"T\"/><unclosed></KAVRO_DATA>",
-                     "", CXMLDataManager::HeaderHandlers()))
+    ASSERT_TRUE(ReadDocument("<KAVRO_DATA Version=\"12.3\"><project ID=\"p\" Name=\"Lib\"><FILE ID=\"f\" Path=\"x.xml\"/>"
+                             "</project><TASK ID=\"t\" Name=\"T\"/><unclosed></KAVRO_DATA>",
+                             "", CXMLDataManager::HeaderHandlers()))
         << Message();
     EXPECT_EQ(loaded_.GetName(), "Lib");
     EXPECT_EQ(loaded_.GetFiles().size(), 1u);
@@ -263,11 +264,11 @@ TEST_F(HeaderTest, ReadingOnlyTheHeaderEndsAfterTheProjectElementAsASuccess) {
 
 // Versions compare as texts, the way older files were always compared.
 TEST_F(HeaderTest, TheRootRefusesNewerVersionsAndKeepsTheLowestVersionRead) {
-    EXPECT_FALSE(Read("<KAVRO_DATA Version=\"12.5\"/>", ""));
+    EXPECT_FALSE(ReadDocument("<KAVRO_DATA Version=\"12.5\"/>"));
     EXPECT_EQ(Message(), "XML file " + file_->GetFullPath() +
                              " has been created by a newer version of KAVRO. Please contact the KAVRO support for"
                              " information on receiving an update! [W0861]");
-    EXPECT_FALSE(Read("<KAVRO_DATA Version=\"9.0\"/>", ""));  // "9.0" sorts after "12.4"
+    EXPECT_FALSE(ReadDocument("<KAVRO_DATA Version=\"9.0\"/>"));  // "9.0" sorts after "12.4"
 
     const std::tuple<std::string, std::string, std::string> cases[] = {
         // version text before, root Version, version text after
@@ -278,7 +279,7 @@ TEST_F(HeaderTest, TheRootRefusesNewerVersionsAndKeepsTheLowestVersionRead) {
         {"11.2", "11.10", "11.10"},
     };
     for (const auto& [before, version, after] : cases) {
-        ASSERT_TRUE(Read("<KAVRO_DATA Version=\"" + version + "\"/>", before)) << Message();
+        ASSERT_TRUE(ReadDocument("<KAVRO_DATA Version=\"" + version + "\"/>", before)) << Message();
         EXPECT_EQ(reader_.GetVersionText(), after) << before << " then " << version;
     }
 }
@@ -300,6 +301,7 @@ TEST_F(ElementTest, AMissingOrEmptyIdentifierFailsWithTheMessageOfItsTag) {
         {"<TASK ID=\"t\" Name=\"T\"><TASKREQ/></TASK>", "Missing or invalid ReqID for tag 'TASKREQ'! [W0841]"},
     };
     for (const auto& [document, message] : cases) {
+        loaded_.GetTasks().DeleteAll();
         EXPECT_FALSE(Read(document)) << document;
         EXPECT_EQ(Message(), message);
     }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ElementTestReader.h"
+#include "ElementTest.h"
 #include "tests/support/ProjectBuilder.h"
 
 TEST_F(ElementTest, ARequirementNamesItsParentByTheParentsUniqueIdentifier) {
@@ -22,7 +22,7 @@ TEST_F(ElementTest, ARequirementNamesItsParentByTheParentsUniqueIdentifier) {
               "<REQ ID=\"u2\" ParentID=\"u1\" Name=\"R1_1\" Title=\"Log in\""
               " Descr=\"The user &quot;admin&quot; logs in.&#xd;&#xa;Twice.\" DocPath=\"docs\\login.doc\"/>\r\n");
 
-    ASSERT_TRUE(Read("<KAVRO_DATA>" + rootText + childText + "</KAVRO_DATA>", "")) << Message();
+    ASSERT_TRUE(Read(rootText + childText)) << Message();
     ASSERT_EQ(loaded_.GetRequirements().size(), 2u);
     const CRequirement* read = loaded_.GetRequirements()[1];
     EXPECT_EQ(std::make_tuple(read->GetUniqueId(), read->GetParentId(), read->GetID(), read->GetTitle(),

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ElementTestReader.h"
+#include "ElementTest.h"
 #include "model/TaskStep.h"
 #include "model/TestCase.h"
 #include "model/TestScript.h"
@@ -95,7 +95,7 @@ TEST_F(TestCaseElements, EveryFieldOfATestCaseIsWrittenAndReadBack) {
               "</TESTSTEP>\r\n"
               "</TC>\r\n");
 
-    ASSERT_TRUE(Read("<KAVRO_DATA>" + text + "</KAVRO_DATA>")) << Message();
+    ASSERT_TRUE(Read(text)) << Message();
     ASSERT_EQ(loaded_.GetTestCases().size(), 1u);
     const CTestCase* read = loaded_.GetTestCases()[0];
     EXPECT_EQ(std::make_tuple(read->GetUniqueId(), read->GetWindowId(), read->GetTaskId(), read->GetStepId(),
@@ -148,7 +148,7 @@ TEST_F(TestCaseElements, ATestScriptLeavesOutTheFileDefaults) {
         EXPECT_EQ(text, "<TS ID=\"x1\" TaskID=\"t1\" Name=\"Order\" Path=\"C:\\scripts\"" + c.attributes + "/>\r\n");
 
         loaded_.GetTestScripts().DeleteAll();
-        ASSERT_TRUE(Read("<KAVRO_DATA>" + text + "</KAVRO_DATA>")) << Message();
+        ASSERT_TRUE(Read(text)) << Message();
         const CTestScript* read = loaded_.GetTestScripts()[0];
         EXPECT_EQ(std::make_tuple(read->GetId(), read->GetTaskId(), read->GetWindowId(), read->GetName(),
                                   read->GetPath(), read->GetFormat(), read->GetSumTC(), read->GetFileId()),

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ElementTestReader.h"
+#include "ElementTest.h"
 #include "model/DataSet.h"
 
 namespace {
@@ -10,7 +10,7 @@ protected:
     // Reads one DATASET document; the data set read, or null.
     const CDataSet* ReadDataSet(const std::string& document) {
         loaded_.GetDataSets().DeleteAll();
-        if (!Read("<KAVRO_DATA>" + document + "</KAVRO_DATA>")) return nullptr;
+        if (!Read(document)) return nullptr;
         return loaded_.GetDataSets().empty() ? nullptr : loaded_.GetDataSets()[0];
     }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ElementTestReader.h"
+#include "ElementTest.h"
 #include "model/ActionKav.h"
 #include "model/windows/WindowTypes.h"
 #include "tests/support/WindowBuilder.h"
@@ -14,7 +14,7 @@ protected:
     // Reads the elements; the window read with that internal ID, or null.
     CWindowKav* ReadWindows(const std::string& elements, const std::string& id = "w1") {
         loaded_.GetWindowList().DeleteAll();
-        if (!Read("<KAVRO_DATA>" + elements + "</KAVRO_DATA>")) return nullptr;
+        if (!Read(elements)) return nullptr;
         return loaded_.GetWindowList().FindByID(id);
     }
 
