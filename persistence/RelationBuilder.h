@@ -1,0 +1,95 @@
+#pragma once
+// The passes of CXMLDataManager::BuildRelations: the identifier texts that the element readers
+// kept become links. Every finding is written into the global message buffer (and the log); the
+// result is the lowest level reached: 1 complete, -1 repaired by clearing a reference, -2 a
+// reference unresolved or a link refused.
+#include <string>
+#include <unordered_map>
+
+class CApplicationKav;
+class CDataSet;
+class CFileKav;
+class CKavroObj;
+class CRequirement;
+class CTabControlKav;
+class CTaskKav;
+class CTaskStep;
+class CTestCase;
+class CTestStep;
+class CTransitionKav;
+class CWindowKav;
+class CXMLDataManager;
+
+class RelationBuilder {
+public:
+    static constexpr int kComplete = 1;
+    static constexpr int kRepaired = -1;
+    static constexpr int kUnresolved = -2;
+
+    RelationBuilder(CApplicationKav& project, const CXMLDataManager& reader, bool log);
+    int Run();
+
+private:
+    // Lookups by identifier, exact, the first object in list order; each list is indexed once,
+    // since nothing that the passes change moves an identifier.
+    template <class T>
+    using Index = std::unordered_map<std::string, T*>;
+    void BuildIndexes();
+    template <class T>
+    static T* Find(const Index<T>& index, const std::string& id) {
+        auto found = index.find(id);
+        return found == index.end() ? nullptr : found->second;
+    }
+
+    void LinkProject();
+    void LinkOwningFiles();
+    void LinkOwningFile(CKavroObj& object, int missingMessage);
+    void LinkWindows();
+    void LinkWindow(CWindowKav& window);
+    void LinkTabControl(CTabControlKav& tabControl);
+    void LinkTasks();
+    // Whether the task is the first one without parent: the root task.
+    void LinkTask(CTaskKav& task, bool& rootFound);
+    void LinkTaskStep(CTaskKav& task, CTaskStep& step);
+    void LinkRequirements();
+    void LinkTestCases();
+    void LinkTestStep(CTestStep& step);
+    void LinkTestScripts();
+    void QualifyDesignators();
+
+    // A reference that can be repaired: a non-empty text is looked up and the link set to the
+    // target; when there is none, the finding is reported and the text cleared, so that the
+    // next save writes no reference. True when it was cleared.
+    template <class Owner, class GetId, class SetId, class SetLink, class T>
+    bool ResolveOrClear(Owner& owner, GetId getId, SetId setId, SetLink setLink, const Index<T>& index, int message) {
+        const std::string id = (owner.*getId)();
+        if (id.empty()) return false;
+        T* target = Find(index, id);
+        (owner.*setLink)(target);
+        if (target) return false;
+        Report(kRepaired, message, id);
+        (owner.*setId)(std::string());
+        return true;
+    }
+
+    // A finding with its message (the argument its only placeholder): formatted, logged, and
+    // the result lowered.
+    void Report(int level, int message);
+    void Report(int level, int message, const std::string& argument);
+    // A link that a model operation refused with its own message.
+    void ReportRefusal();
+    void Lower(int level);
+
+    CApplicationKav& project_;
+    const CXMLDataManager& reader_;
+    const bool log_;
+    int result_ = kComplete;
+
+    Index<CFileKav> files_;
+    Index<CWindowKav> windows_;
+    Index<CTransitionKav> transitions_;
+    Index<CTaskKav> tasks_;
+    Index<CTaskStep> taskSteps_;
+    Index<CDataSet> dataSets_;
+    Index<CRequirement> requirements_;
+};
