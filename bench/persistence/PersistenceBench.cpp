@@ -1,0 +1,216 @@
+// Saving and loading a large project (5,000 windows, 500 tasks of 20 steps, 50 data sets), beside
+// a bare expat parse of the same file, the floor that loading builds on.
+#include <benchmark/benchmark.h>
+#include <expat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "model/ApplicationKav.h"
+#include "model/GUIBuilderList.h"
+#include "model/ShellServices.h"
+#include "model/windows/WindowTypes.h"
+#include "persistence/XMLDataManager.h"
+
+namespace {
+
+constexpr int kWindows = 5000;
+constexpr int kTopWindows = 50;
+constexpr int kTasks = 500;
+constexpr int kStepsPerTask = 20;
+constexpr int kDataSets = 50;
+constexpr int kFieldsPerSet = 10;
+constexpr int kRecordsPerSet = 20;
+
+std::string Numbered(const char* prefix, int number) {
+    std::string text = prefix;
+    text += std::to_string(number);
+    return text;
+}
+
+// Appended piecewise: GCC 12 warns falsely on a literal plus a string at -O2.
+std::string Wrapped(const char* before, const std::string& text, const char* after) {
+    std::string wrapped = before;
+    wrapped += text;
+    wrapped += after;
+    return wrapped;
+}
+
+void Require(bool ok, const char* what) {
+    if (!ok) throw std::runtime_error(what);
+}
+
+// Top windows with a row of controls each; every window has a transition to its parent (or to
+// the next top window), with a condition and an action.
+void AddWindows(CApplicationKav& project, CFileKav* file) {
+    static constexpr int kControlTypes[] = {kWndInputField, kWndPushButton, kWndCheckBox, kWndComboBox,
+                                            kWndListBox,    kWndStaticText, kWndRadioButton};
+    std::vector<CWindowKav*> windows;
+    for (int i = 0; i < kWindows; ++i) {
+        const bool top = i < kTopWindows;
+        const int type = top ? kWndDialogBox : kControlTypes[i % std::size(kControlTypes)];
+        WindowFields fields{.id = Numbered("W", i), .numId = 1000 + i, .guiId = 999, .caption = Numbered("Caption ", i)};
+        CWindowKav* window = CreateWindowOfType(type, fields);
+        window->SetInternalID(Numbered("w", i));
+        window->SetRect({i % 100, i % 70, i % 100 + 80, i % 70 + 20});
+        window->SetFile(file);
+        Require(project.GetWindowList().Add(window), "window");
+        if (!top) windows[i % kTopWindows]->AddChild(window);
+        windows.push_back(window);
+    }
+    for (int i = 0; i < kWindows; ++i) {
+        CWindowKav* window = windows[i];
+        CWindowKav* destination = window->GetParent() ? window->GetParent() : windows[(i + 1) % kTopWindows];
+        auto* transition = window->GetTransitions().Add(new CTransitionKav(
+            Numbered("T", i), Wrapped("Click(", window->GetName(), ")"), "", "goes back", "", "", window, destination, 0,
+            nullptr, 2, "0", 0));
+        transition->SetId(Numbered("tr", i));
+        transition->GetConditions().Add(new CConditionKav("", Wrapped("#", window->GetName(), ":$Enabled# = TRUE")));
+        CActionKav* action = transition->GetActions().Add(new CActionKav(6, "OpenWindow"));
+        action->SetId(Numbered("a", i));
+        action->GetArguments().Add(new CArgumentKav(0, destination->GetName()));
+    }
+}
+
+// A root folder with plain tasks of a chain of steps each; every fifth step performs a transition.
+void AddTasks(CApplicationKav& project, CFileKav* file) {
+    CTaskKav* root = project.GetTasks().Add(new CTaskKav("Project Bench", kTaskFolder));
+    root->SetID("t_root");
+    root->SetFile(file);
+    for (int t = 0; t < kTasks; ++t) {
+        CTaskKav* task = project.GetTasks().Add(new CTaskKav(Numbered("Task", t), kTaskPlain));
+        task->SetID(Numbered("t", t));
+        task->SetFile(file);
+        root->AddChild(task);
+        CTaskStep* previous = nullptr;
+        for (int s = 0; s < kStepsPerTask; ++s) {
+            const int w = (t * kStepsPerTask + s) % kWindows;
+            CWindowKav* window = project.GetWindowList().FindByID(Numbered("w", w));
+            auto* step = new CTaskStep(Numbered("Step", s), Wrapped("Click(", window->GetName(), ")"), "", "", "", "",
+                                       window, window, 0, nullptr, 2, "0", 1);
+            step->SetId(Numbered("s", t * kStepsPerTask + s));
+            if (s % 5 == 4) step->SetTransition(window->GetTransitions()[0]);
+            task->GetSteps().Add(step);
+            if (previous)
+                Require(task->ConnectSteps(previous, step) == 1, "connection");
+            else
+                task->SetStartStep(step);
+            previous = step;
+        }
+    }
+}
+
+void AddDataSets(CApplicationKav& project, CFileKav* file) {
+    for (int d = 0; d < kDataSets; ++d) {
+        CDataSet* dataSet = project.GetDataSets().Add(new CDataSet(Numbered("Set", d)));
+        dataSet->SetId(Numbered("d", d));
+        dataSet->SetFile(file);
+        for (int f = 0; f < kFieldsPerSet; ++f)
+            dataSet->GetFields().Add(new CDataField(Numbered("Field", f), 2, 0, 1000))->SetId(Numbered("f", d * 100 + f));
+        for (int r = 0; r < kRecordsPerSet; ++r) {
+            CDataRecord* record = dataSet->GetRecords().Add(new CDataRecord(Numbered("V", r), 1, 1));
+            record->SetId(Numbered("r", d * 100 + r));
+            for (const CDataField* field : dataSet->GetFields()) record->GetValues()[field->GetId()] = std::to_string(r);
+        }
+    }
+}
+
+class Fixture {
+public:
+    Fixture() : folder_(std::filesystem::temp_directory_path() / ("kavro_bench_persistence_" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(folder_);
+        path_ = (folder_ / "Bench.xml").string();
+        source_.GetFiles().Add(new CFileKav("Bench", path_, path_));
+        source_.SetId("P1");
+        source_.SetName("Bench");
+        AddWindows(source_, source_.GetMainFile());
+        AddTasks(source_, source_.GetMainFile());
+        AddDataSets(source_, source_.GetMainFile());
+        CurrentApplication = &source_;
+        Require(Save() == 1, "save");
+        std::ifstream in(path_, std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        bytes_ = bytes.str();
+    }
+    ~Fixture() {
+        CurrentApplication = nullptr;
+        std::filesystem::remove_all(folder_);
+    }
+
+    int Save() {
+        std::string unused;
+        return writer_.SaveProject(true, path_, source_, unused);
+    }
+    const std::string& Path() const { return path_; }
+    const std::string& Bytes() const { return bytes_; }
+
+private:
+    std::filesystem::path folder_;
+    std::string path_;
+    CApplicationKav source_;
+    CXMLDataManager writer_;
+    std::string bytes_;
+};
+
+Fixture& GetFixture() {
+    static Fixture fixture;
+    return fixture;
+}
+
+void BM_SaveProject(benchmark::State& state) {
+    Fixture& fixture = GetFixture();
+    for (auto _ : state) Require(fixture.Save() == 1, "save");
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(fixture.Bytes().size()));
+}
+
+// Reading and linking, as the loader does for a project without libraries.
+void BM_LoadProject(benchmark::State& state) {
+    Fixture& fixture = GetFixture();
+    for (auto _ : state) {
+        CApplicationKav project;
+        project.GetFiles().Add(new CFileKav("", fixture.Path(), fixture.Path()));
+        CXMLDataManager reader;
+        reader.SetCurrentProject(&project);
+        Require(reader.ParseFile(project.GetMainFile(), "UTF-8", CXMLDataManager::StandardHandlers()), "parse");
+        Require(reader.BuildRelations(&project, false) == 1, "relations");
+        state.PauseTiming();  // freeing the model is not loading
+        project.GetTasks().DeleteAll();
+        project.GetWindowList().DeleteAll();
+        project.GetDataSets().DeleteAll();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(fixture.Bytes().size()));
+}
+
+// expat alone over the file's bytes, its elements and attributes counted.
+void BM_RawExpatParse(benchmark::State& state) {
+    Fixture& fixture = GetFixture();
+    for (auto _ : state) {
+        std::ifstream in(fixture.Path(), std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        const std::string text = bytes.str();
+        long counted = 0;
+        XML_Parser parser = XML_ParserCreate("UTF-8");
+        XML_SetUserData(parser, &counted);
+        XML_SetStartElementHandler(parser, [](void* data, const char*, const char** attributes) {
+            long& count = *static_cast<long*>(data);
+            for (++count; *attributes; attributes += 2) ++count;
+        });
+        Require(XML_Parse(parser, text.data(), static_cast<int>(text.size()), XML_TRUE) == XML_STATUS_OK, "expat");
+        XML_ParserFree(parser);
+        benchmark::DoNotOptimize(counted);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(fixture.Bytes().size()));
+}
+
+}  // namespace
+
+BENCHMARK(BM_RawExpatParse)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadProject)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
