@@ -4,16 +4,11 @@
 #include "model/FileKav.h"
 #include "PersistenceFixture.h"
 #include "RecordingReader.h"
+#include "WrittenFiles.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-const std::string kHeader =
-    "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n"
-    "<KAVRO_DATA Version=\"12.4\" xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\""
-    " xsi:noNamespaceSchemaLocation=\"KavroData.xsd\">\n";
-const std::string kFooter = "</KAVRO_DATA>\n";
 
 class FileAccessTest : public PersistenceTest {
 protected:
@@ -98,7 +93,7 @@ TEST_F(FileAccessTest, AnUnreadableFileGivesW0882) {
 TEST_F(FileAccessTest, AWrittenFileHasTheRootTagsAndLoadsAgain) {
     const fs::path path = folder_ / "Demo.xml";
     ASSERT_TRUE(SaveWithName(path, "Demo")) << Message();
-    EXPECT_EQ(ReadFile(path), kHeader + "<PROJECT Name=\"Demo\"/>\r\n" + kFooter);
+    EXPECT_EQ(ReadFile(path), kWrittenHeader + "<PROJECT Name=\"Demo\"/>\r\n" + kWrittenFooter);
 
     CFileKav file("", path.string(), path.string());
     ASSERT_TRUE(reader_.ParseFile(&file, "UTF-8", CXMLDataManager::StandardHandlers())) << Message();

@@ -5,18 +5,11 @@
 #include "model/WindowKav.h"
 #include "platform/UserFolders.h"
 #include "tests/support/ProjectBuilder.h"
+#include "WrittenFiles.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// The settings that the writer leaves out.
-ProjectSettings WriterDefaults() {
-    ProjectSettings settings;
-    settings.oldTaskMode = 1;
-    settings.outputFormat = 0;
-    return settings;
-}
 
 class HeaderTest : public ElementTest {};
 

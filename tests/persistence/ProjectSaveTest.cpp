@@ -3,24 +3,11 @@
 #include "model/WindowKav.h"
 #include "ProjectFiles.h"
 #include "tests/support/ProjectBuilder.h"
+#include "WrittenFiles.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-const std::string kHeader =
-    "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n"
-    "<KAVRO_DATA Version=\"12.4\" xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\""
-    " xsi:noNamespaceSchemaLocation=\"KavroData.xsd\">\n";
-const std::string kFooter = "</KAVRO_DATA>\n";
-
-// The settings that the writer leaves out.
-ProjectSettings WriterDefaults() {
-    ProjectSettings settings;
-    settings.oldTaskMode = 1;
-    settings.outputFormat = 0;
-    return settings;
-}
 
 class SaveTest : public ProjectFileTest {
 protected:
@@ -58,7 +45,7 @@ TEST_F(SaveTest, AnEmptyProjectIsTheRootWithItsProjectElement) {
     std::string out = "left over";
     ASSERT_EQ(reader_.SaveProject(true, path.string(), project, out), 1) << Message();
     EXPECT_EQ(out, "");
-    EXPECT_EQ(ReadFile(path), kHeader + "<PROJECT ID=\"P1\"/>\r\n" + kFooter);
+    EXPECT_EQ(ReadFile(path), kWrittenHeader + "<PROJECT ID=\"P1\"/>\r\n" + kWrittenFooter);
     EXPECT_EQ(reader_.Builder().GetDocumentText(), "");
 }
 
