@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "conditions/LibraryQualification.h"
 #include "model/ApplicationKav.h"
 #include "model/GUIBuilderList.h"
 #include "model/WindowKav.h"
@@ -186,6 +187,7 @@ void RelationBuilder::LinkTestScripts() {
     }
 }
 
+// Texts written in a library name its objects without the library's prefix.
 void RelationBuilder::QualifyDesignators() {
-    // QualifyProjectDesignators(project_) once library qualification is part of the model.
+    if (!QualifyProjectDesignators(&project_)) ReportRefusal();
 }

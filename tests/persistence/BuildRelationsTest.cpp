@@ -264,3 +264,35 @@ TEST_F(RelationsTest, ObjectsWhoseFileIsMissingKeepTheirReferenceText) {
         EXPECT_EQ(object->GetFileId(), "zz");
     }
 }
+
+// Texts written in the main file name a library's objects with the library's prefix.
+TEST_F(RelationsTest, DesignatorsOfLibraryObjectsAreQualifiedAndAmbiguousOnesReported) {
+    const std::string path = WriteFile(
+        "p.xml",
+        "<KAVRO_DATA Version=\"12.4\"><PROJECT ID=\"p\"><FILE ID=\"L1\" Path=\"A.xml\"/><FILE ID=\"L2\" Path=\"B.xml\"/>"
+        "</PROJECT><WND ID=\"w1\" Name=\"Main\"/><WND ID=\"w2\" Name=\"Dlg\"/><TASK ID=\"t0\" Name=\"Root\"/>" +
+            PlainTask("<TASKSTEP ID=\"s1\" Event=\"Click(#Dlg:$Enabled#)\"/>") + "</KAVRO_DATA>");
+    const auto load = [&](CApplicationKav& project, bool twoLibraries) {
+        EXPECT_TRUE(Parse(path, project)) << Message();
+        project.GetFiles()[1]->SetName("Lib1");
+        project.GetFiles()[2]->SetName("Lib2");
+        project.GetMainFile()->UsedFileIds() = {"L1", "L2"};
+        project.GetWindowList().FindByID("w2")->SetFileId("L1");
+        if (twoLibraries) {
+            CWindowKav* other = project.GetWindowList().FindByID("w1");
+            other->SetFileId("L2");
+            other->SetFile(project.GetFiles()[2]);
+            EXPECT_TRUE(project.GetWindowList().RenameWindow(other, "Dlg")) << Message();
+        }
+        return reader_.BuildRelations(&project, false);
+    };
+    CApplicationKav single;
+    CurrentApplication = &single;
+    EXPECT_EQ(load(single, false), 1) << Message();
+    EXPECT_EQ(single.FindTask("t1", true)->GetSteps()[0]->GetEvent(), "Click(#^Lib1:Dlg:$Enabled#)");
+
+    CApplicationKav ambiguous;
+    CurrentApplication = &ambiguous;
+    EXPECT_EQ(load(ambiguous, true), -2);
+    EXPECT_TRUE(Message().ends_with("[W1210]")) << Message();
+}
