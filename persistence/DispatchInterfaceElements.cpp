@@ -11,7 +11,6 @@ namespace {
 constexpr int kNoInterfaceMessage = 45098;  // [W1098]
 constexpr int kOtherProcess = 45099;        // [W1099]
 constexpr int kErrorFromVornak = 45127;     // [W1127]
-constexpr int kStructureError = 2;
 constexpr int kNoProcessId = 0;
 
 struct CommandNumber {
@@ -36,10 +35,7 @@ void InstallVornakInterface(VornakInterface* vornakInterface) { g_vornakInterfac
 bool ElementDispatch::InterfaceRoot() {
     VornakInterface* vornak = RequireInterface();
     if (!vornak) return false;
-    if (!Under("")) {
-        vornak->SetReadError(kStructureError);
-        return Fail(kNoInterfaceMessage);
-    }
+    if (!Under("")) return FailAsStructureError(kNoInterfaceMessage);
     const int received = reader_.GetAttributeInt("ProcessID", -1);
     if (vornak->GetProcessId() == kNoProcessId) {
         vornak->SetProcessId(received);
