@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "conditions/Designator.h"
 #include "model/ApplicationKav.h"
 #include "model/StepTexts.h"
 #include "model/WindowKav.h"
@@ -64,26 +65,27 @@ int QualifyDesignatorsInText(const std::string& text, CApplicationKav* root, con
         const std::string body = text.substr(open + 1, close - open - 1);
 
         Resolution resolution = Resolution::NotFound;
-        if (body.starts_with('^')) {
+        // A qualified designator is taken as written, even a library without ":".
+        const bool qualified = body.starts_with('^');
+        DesignatorParts parts;
+        if (!qualified) SplitDesignator(body, parts);
+        if (qualified) {
             resolution = Resolution::Qualified;
-        } else if (body.starts_with('@')) {
+        } else if (parts.window.empty()) {
+            resolution = ChooseCandidate(Named(root->GetAttributes(), parts.attribute), parts.attribute,
+                                         kAmbiguousAttribute, *root, file, current);
+        } else if (parts.window.starts_with('@')) {
             resolution = Resolution::Found;
             current = file;
-        } else if (body.starts_with(':')) {
-            const std::string name = body.substr(1);
-            resolution = ChooseCandidate(Named(root->GetAttributes(), name), name, kAmbiguousAttribute, *root,
-                                         file, current);
-        } else if (body.starts_with('~')) {
-            const std::size_t colon = body.find(':');
+        } else if (parts.window.starts_with('~')) {
             // A data set without a member ends the rewriting of the text.
-            if (colon == std::string::npos) break;
-            const std::string name = body.substr(1, colon - 1);
+            if (parts.window.size() == body.size()) break;
+            const std::string name = parts.window.substr(1);
             resolution =
                 ChooseCandidate(Named(root->GetDataSets(), name), name, kAmbiguousDataSet, *root, file, current);
         } else {
-            const std::string name = body.substr(0, body.find(':'));
-            const std::vector<CWindowKav*> windows = root->GetWindowList().FindAllByName(name);
-            resolution = ChooseCandidate(std::vector<const CKavroObj*>(windows.begin(), windows.end()), name,
+            const std::vector<CWindowKav*> windows = root->GetWindowList().FindAllByName(parts.window);
+            resolution = ChooseCandidate(std::vector<const CKavroObj*>(windows.begin(), windows.end()), parts.window,
                                          kAmbiguousWindow, *root, file, current);
         }
         if (resolution == Resolution::Ambiguous) return 0;
