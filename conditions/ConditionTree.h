@@ -64,6 +64,19 @@ public:
     bool GetRightNext() const { return rightNext_; }
     void SetRightNext(bool next) { rightNext_ = next; }
 
+    // Proposes designator values under which the subtree may yield the wanted value ("TRUE",
+    // "FALSE", "UNDETERMINED", or a number or text below arithmetic and "&"): variables of the
+    // combination whose source is the designator node that set them. The caller evaluates the
+    // proposal and may ask again with next set for the one after it; the nodes keep where they
+    // stand between calls. The step counter is shared by the calls of one run: past
+    // kSearchStepLimit every call gives 1 at once. 1 proposed, 0 no further proposal, -1 with a
+    // message.
+    int FindSatisfyingValues(const std::string& wanted, bool next, CCombination& combination,
+                             const CConditionContext& context, int& steps);
+    // The search of the subtree starts anew; the variables that its designator nodes set leave
+    // the combination. Returns TRUE.
+    bool ResetSearch(CCombination& combination);
+
     // The value of the subtree with designator values from the combination, else from the
     // model. Operator and bracket nodes keep what they computed as their value and type. 1, or
     // 0 with a message; the first failure ends the evaluation.

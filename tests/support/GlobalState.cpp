@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "conditions/SatisfyingValueSearch.h"
 #include "model/ActionCatalogue.h"
 #include "model/ChangedTaskReport.h"
 #include "model/GUIBuilderList.h"
@@ -49,6 +50,7 @@ void ResetGlobalState() {
     GetGuiBuilderDatabase().DeleteAll();
     GetActionCatalogue().DeleteAll();
     InitPredefinedActions(GetActionCatalogue());
+    SetSearchCandidateCount(1);
 }
 
 ScriptedInteraction& TestInteraction() {

@@ -3,7 +3,8 @@
 // reset: no current project, empty message buffer and clipboard, VORNAK mode off, fresh
 // settings, no user folders, a fresh scripted interaction, the system clock, a fixed random seed, no deletion hook,
 // no receiver of changed tasks,
-// the standard action catalogue and an empty GUI builder database.
+// the standard action catalogue, an empty GUI builder database and one candidate per choice
+// for the satisfying-value search.
 #include "platform/Interaction.h"
 
 void ResetGlobalState();
