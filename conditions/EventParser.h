@@ -55,11 +55,13 @@ public:
     int EvaluateArguments(std::string_view event, const CWindowKav* window, const CCombination& combination,
                           std::string& out, bool& constant) const;
     // The attribute of the window that the event sets ("" for the window's own value, "$row,col"
-    // for a table cell) and the value: 1, 0 when it sets none, -1 with a message.
+    // for a table cell) and the value: 1, 0 when it sets none (also without a window), -1 with
+    // a message.
     int GetEventValue(std::string_view event, const CWindowKav* window, std::string& attribute, std::string& value,
                       const CCombination& combination) const;
-    // Whether the event can set the attribute of the window to the value: 1, 0, or -1 with a
-    // message. The combination is emptied first and receives the variable values found.
+    // Whether the event can set the attribute of the window to the value: 1, 0 (also without a
+    // window), or -1 with a message. The combination is emptied first and receives the variable
+    // values found.
     int EventSetsValue(std::string_view event, const CWindowKav* window, const std::string& attribute,
                        const std::string& value, CCombination& combination) const;
     // The satisfying-value search for the expression and the wanted value: 1, 0, or -1 with a
