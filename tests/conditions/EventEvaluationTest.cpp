@@ -118,4 +118,47 @@ TEST_F(EventEvaluationTest, TheValueThatAnEventSets) {
     EXPECT_TRUE(value.starts_with("-1 ") && value.size() > 3) << value;
 }
 
+TEST_F(EventEvaluationTest, WhetherAnEventCanSetAValue) {
+    struct Case {
+        const char* window;
+        const char* event;
+        const char* attribute;
+        const char* value;
+        int expected;
+    };
+    const Case cases[] = {
+        {"Group", "Select(\"Red\")", "", "red", 1},
+        {"Group", "Select(\"Red\")", "", "blue", 0},
+        {"Tab", "Select(\"Page \\\"2\\\"\")", "", "page \"2\"", 1},
+        {"Table", "Input(3, 4)", "$3,4", "anything", 1},
+        {"Table", "Input(3, 4)", "$3,5", "anything", 0},
+        {"Table", "Input(3, 4, \"x\")", "$3,5", "x", 0},
+        {"Input", "Input", "", "anything", 1},
+        {"Input", "Click", "", "anything", 0},
+        {"Button", "Input(\"a\")", "", "a", 0},
+        {"Input", "Input(", "", "a", -1},
+    };
+    for (const Case& c : cases) {
+        CCombination combination;
+        EXPECT_EQ(parser.EventSetsValue(c.event, Window(c.window), c.attribute, c.value, combination), c.expected)
+            << c.window << ": " << c.event << " " << c.value;
+    }
+}
+
+TEST_F(EventEvaluationTest, TheSearchFindsTheValuesUnderWhichAnEventSetsAValue) {
+    CCombination combination;
+    combination.AddVariable(new CVariable("Old", kTypeNum, "1", "SetAttribute"));
+    ASSERT_EQ(parser.EventSetsValue("Input(#~Cust:Name#)", Window("Input"), "", "Brown", combination), 1);
+    EXPECT_EQ(combination.FindVariable("Old"), nullptr);  // emptied before the search
+    ASSERT_NE(combination.FindVariable("~Cust:Name"), nullptr);
+    EXPECT_EQ(combination.FindVariable("~Cust:Name")->GetValues(), "Brown");
+
+    ASSERT_EQ(parser.EventSetsValue("Input(3, 4, #~Cust:Name#)", Window("Table"), "$3,4", "Grey", combination), 1);
+    EXPECT_EQ(combination.FindVariable("~Cust:Name")->GetValues(), "Grey");
+
+    ClearGlobalMessage();
+    EXPECT_EQ(CEventParser::ExpressionCanTakeValue("1 +", "1", combination), -1);
+    EXPECT_FALSE(GetGlobalMessageBuffer().empty());
+}
+
 }  // namespace
