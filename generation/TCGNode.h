@@ -7,15 +7,23 @@
 #include "platform/ObjectList.h"
 
 class CTCGState;
+class CWindowKav;
 class Progress;
 
 class CTCGNode {
 public:
     // progress: where the search logs and polls for Stop; may be null.
-    explicit CTCGNode(Progress* progress) : progress(progress) {}
+    explicit CTCGNode(Progress* progress);
     CTCGNode(const CTCGNode&) = delete;
     CTCGNode& operator=(const CTCGNode&) = delete;
     virtual ~CTCGNode();
+
+    // The window that opening this one opens: the first on its parent chain, itself included,
+    // whose open method is not "with its parent". Null with W0508 when the chain ends first.
+    static CWindowKav* GetOpeningWindow(CWindowKav* window);
+    // The first dialog box on the window's parent chain, itself included, that the combination
+    // holds system-modal; null when none or when that cannot be read.
+    static CWindowKav* FindSystemModalDialog(CWindowKav* window, const CCombination& combination);
 
     // The caller's state at which the search starts; not owned.
     CCombination* initialCombination = nullptr;

@@ -29,3 +29,9 @@ std::vector<std::string> TaskFlowTest::StepNames(const std::vector<CTaskNode*>& 
     for (const CTaskNode* node : nodes) names.push_back(node->step->GetName());
     return names;
 }
+
+std::vector<CTaskNode*> TaskFlowTest::PathOf(const std::vector<std::string>& stepNames) const {
+    std::vector<CTaskNode*> path;
+    for (const std::string& name : stepNames) path.push_back(NodesOf(name).at(0));
+    return path;
+}

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "generation/TCGTask.h"
+#include "tests/generation/SimulatedWindows.h"
 #include "tests/support/FlowBuilder.h"
-#include "tests/support/GlobalState.h"
-#include "tests/support/ProjectBuilder.h"
 
-class TaskFlowTest : public ProjectTest {
+// With the windows of the simulated application at hand.
+class TaskFlowTest : public SimulatedWindowsTest {
 protected:
     // A step with a description, connected from the predecessors; a task's first step is its
     // start step.
@@ -22,6 +22,8 @@ protected:
     // The nodes of the graph made from steps of that name, in graph order.
     std::vector<CTaskNode*> NodesOf(const std::string& stepName) const;
     static std::vector<std::string> StepNames(const std::vector<CTaskNode*>& nodes);
+    // The first node of each step named, in the order given.
+    std::vector<CTaskNode*> PathOf(const std::vector<std::string>& stepNames) const;
 
     CTCGTask graph{app};
 };
