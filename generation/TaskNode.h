@@ -60,6 +60,8 @@ public:
     int level = 0;
     // Distance from the node at which the path being built was started.
     int position = 0;
+    // The weight the node had when the path search last chose it.
+    int chosenWeight = 0;
     // The task instance the node belongs to.
     CTaskKav* contextTask;
     int contextNumber;
