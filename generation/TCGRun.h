@@ -6,6 +6,8 @@
 // tells whether it succeeded.
 #include <functional>
 
+#include "conditions/ProjectConditionCheck.h"
+#include "generation/DefaultGenerators.h"
 #include "generation/GenerationRequest.h"
 #include "generation/TestCaseGenerator.h"
 #include "platform/Progress.h"
@@ -18,7 +20,9 @@ using ProjectConditionCheck = std::function<int()>;
 
 class CTCGRun {
 public:
-    CTCGRun(GeneratorTable generators, ProjectConditionCheck checkConditions);
+    // By default the generators of the program and the project check of the condition language.
+    explicit CTCGRun(GeneratorTable generators = DefaultGeneratorTable(),
+                     ProjectConditionCheck checkConditions = CheckAllConditions);
     CTCGRun(const CTCGRun&) = delete;
     CTCGRun& operator=(const CTCGRun&) = delete;
 

@@ -38,9 +38,3 @@ int CTaskCoverageGenerator::Generate(const GenerationRequest& request, Progress&
                              request.task);
     return result;
 }
-
-GeneratorTable DefaultGeneratorTable() {
-    GeneratorTable table;
-    table.taskBased = [] { return std::make_unique<CTaskCoverageGenerator>(); };
-    return table;
-}

@@ -10,6 +10,3 @@ class CTaskCoverageGenerator : public TestCaseGenerator {
 public:
     int Generate(const GenerationRequest& request, Progress& progress, int& count) override;
 };
-
-// The generators of a run, one per family; a family without one yet has none.
-GeneratorTable DefaultGeneratorTable();

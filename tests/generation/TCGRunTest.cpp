@@ -8,6 +8,8 @@
 #include "generation/TCGRun.h"
 #include "platform/LogFile.h"
 #include "platform/MessageBuffer.h"
+#include "model/TransitionKav.h"
+#include "tests/support/FlowBuilder.h"
 #include "tests/support/ProjectBuilder.h"
 
 namespace fs = std::filesystem;
@@ -220,4 +222,28 @@ TEST_F(TCGRunTest, TheSavedLogIsAppendedToTheSharedLogFile) {
     const std::string line = wide("Generation Completed\r\n");
     EXPECT_EQ(bytes(), "\xFF\xFE" + line + line);  // the mark only where the file began
     fs::remove_all(folder);
+}
+
+TEST_F(TCGRunTest, TheProgramsRunChecksTheConditionsAndCoversTheTask) {
+    CTaskKav* task = project.AddTask("T");
+    CTaskStep* start = AddStep(*task, "Start");
+    AddStepAfter(*task, "Work", {start})->SetDescription("Work");
+    CTCGRun run;
+    run.SetParameters({&app, nullptr, nullptr, task, 2, {}}, true);
+    EXPECT_EQ(run.Run(), kGenerationSuccess);
+    EXPECT_EQ(run.GetProgress().Log().Lines(),
+              (Lines{"Step coverage selected", "Generating test cases for task 'T'", "Test case 'T_001' generated",
+                     "1 TASK Test Case(s) Generated!", "Generation Completed"}));
+    EXPECT_EQ(app.GetTestCases().size(), 1u);
+
+    CTransitionKav* bad = project.AddTransition(project.AddWindow("Main"), "Bad");
+    bad->GetConditions().Add(new CConditionKav("c", "#Foo# = 1"));
+    CTCGRun checked;
+    checked.SetParameters({&app, nullptr, nullptr, task, 2, {}}, true);
+    EXPECT_EQ(checked.Run(), kGenerationFatal);
+    const Lines& log = checked.GetProgress().Log().Lines();
+    ASSERT_EQ(log.size(), 3u);  // the check's message spans two lines
+    EXPECT_TRUE(log[0].starts_with("Condition Error: In Transition 'Bad' from 'Main'")) << log[0];
+    EXPECT_TRUE(log[1].ends_with("[W1129]")) << log[1];
+    EXPECT_EQ(log[2], "Generation Stopped");
 }

@@ -3,7 +3,7 @@
 #include "generation/GenerationSettings.h"
 #include "generation/MethodCodes.h"
 #include "generation/TaskCoverage.h"
-#include "generation/TaskCoverageGenerator.h"
+#include "generation/DefaultGenerators.h"
 #include "generation/TaskTestCases.h"
 #include "model/DataSet.h"
 #include "platform/MessageBuffer.h"
