@@ -13,10 +13,10 @@ CTaskNode::CTaskNode(CTaskKav* task, std::unique_ptr<CTaskStep> verifyStep, CTas
 
 CTaskNode::~CTaskNode() = default;
 
-CTaskNode* CTaskNode::MakeBlockCopy() const {
+CTaskNode* CTaskNode::MakeBlockCopy() {
     auto* copy = new CTaskNode(task, step, contextTask, kBlockCopyContext);
     copy->level = level;
-    copy->original_ = original_ ? original_ : const_cast<CTaskNode*>(this);
+    copy->original_ = GraphNode();
     for (const BlockCall& call : blockCalls) copy->blockCalls.push_back(call.Clone());
     return copy;
 }

@@ -41,7 +41,7 @@ public:
     bool IsTemporary() const { return contextNumber == kBlockCopyContext || contextNumber == kVerifyStepContext; }
     // A further pass through a looping block: a new node of the same step, level and context
     // task, with copies of the block calls.
-    CTaskNode* MakeBlockCopy() const;
+    CTaskNode* MakeBlockCopy();
     // The node of the graph that a temporary copy stands for; the node itself otherwise.
     CTaskNode* GraphNode();
 

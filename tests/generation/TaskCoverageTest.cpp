@@ -212,6 +212,7 @@ TEST_F(TaskCoverageTest, EachDataRecordOfTheKindGetsATestCase) {
         }
         EXPECT_EQ(records, c.records);
         EXPECT_EQ(errorCases, c.errorCases);
+        EXPECT_EQ(DisplayNames().back(), "T_00" + std::to_string(c.records.size()));
         EXPECT_TRUE(Logged("Generating test cases for data record '" + c.records[0] + "'"));
     }
     EXPECT_EQ(DisplayNames(), (Names{"T_001", "T_002", "T_003", "T_004"}));
