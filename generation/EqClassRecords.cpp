@@ -1,0 +1,95 @@
+#include "generation/EqClassRecords.h"
+
+#include <algorithm>
+#include <string>
+
+#include "generation/DataGenSettings.h"
+#include "generation/EqClassValues.h"
+#include "generation/NewRecords.h"
+#include "model/DataSet.h"
+
+namespace {
+
+class RecordMaker {
+public:
+    RecordMaker(CDataSet& dataSet, int valuesSetting) : dataSet_(dataSet), valuesSetting_(valuesSetting) {}
+
+    // The record of the combination, not yet named or appended; its classes' help values count
+    // as used.
+    std::unique_ptr<CDataRecord> Make(const CDataEqCombination& combination) {
+        const int valid = combination.GetValid();
+        auto record = std::make_unique<CDataRecord>(GeneratedRecordName(valid, 0), valid, kOriginEqClassMethod);
+        const OwningList<CDataField>& fields = dataSet_.GetFields();
+        const std::vector<CDataEqClass*>& classes = combination.GetClasses();
+        for (std::size_t i = 0; i < fields.size() && i < classes.size(); ++i)
+            record->GetValues()[fields[i]->GetId()] = TakeClassValue(*classes[i], valuesSetting_);
+        return record;
+    }
+
+    void Append(std::unique_ptr<CDataRecord> record) {
+        int& counter = record->IsValid() ? validCount_ : invalidCount_;
+        record->SetName(GeneratedRecordName(record->IsValid(), ++counter));
+        dataSet_.GetRecords().Add(record.release());
+    }
+
+private:
+    CDataSet& dataSet_;
+    int valuesSetting_;
+    int validCount_ = 0;
+    int invalidCount_ = 0;
+};
+
+// A class of the combination has more help values than combinations to show them.
+bool NeedsRepeat(const CDataEqCombination& combination) {
+    return std::any_of(combination.GetClasses().begin(), combination.GetClasses().end(), [](const CDataEqClass* c) {
+        const auto count = static_cast<int>(c->GetHelpValues().size());
+        return count > 1 && c->GetWorkValue() < count;
+    });
+}
+
+bool BringsUnusedValue(const CDataEqCombination& combination) {
+    return std::any_of(combination.GetClasses().begin(), combination.GetClasses().end(),
+                       [](const CDataEqClass* c) { return HasUnusedHelpValue(*c); });
+}
+
+bool IsModeCovered(const CDataSet& dataSet, int mode, const DataGenSettings& settings) {
+    const bool everyClassInACombination = settings.values == kAllSpecifiedValues && settings.strategy == kEachClassOnce;
+    for (const CDataField* field : dataSet.GetFields()) {
+        for (const CDataEqClass* eqClass : field->GetEqClasses()) {
+            if (!IsClassOfMode(*eqClass, mode)) continue;
+            if (HasUnusedHelpValue(*eqClass)) return false;
+            if (everyClassInACombination && eqClass->GetWorkValue() == 0) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void MakeRecordsOneValue(CDataSet& dataSet, const EqCombinationList& combinations, int valuesSetting) {
+    RecordMaker maker(dataSet, valuesSetting);
+    for (const auto& combination : combinations) maker.Append(maker.Make(*combination));
+}
+
+void MakeRecordsCovering(CDataSet& dataSet, const EqCombinationList& combinations, int mode,
+                         const DataGenSettings& settings) {
+    RecordMaker maker(dataSet, settings.values);
+    std::vector<const CDataEqCombination*> repeats;
+    for (const auto& combination : combinations) {
+        maker.Append(maker.Make(*combination));
+        if (NeedsRepeat(*combination)) repeats.push_back(combination.get());
+    }
+    bool keptOne = true;
+    while (keptOne && !IsModeCovered(dataSet, mode, settings)) {
+        keptOne = false;
+        for (const CDataEqCombination* combination : repeats) {
+            const bool bringsUnusedValue = BringsUnusedValue(*combination);
+            std::unique_ptr<CDataRecord> record = maker.Make(*combination);
+            if (bringsUnusedValue) {
+                maker.Append(std::move(record));
+                keptOne = true;
+            }
+            if (IsModeCovered(dataSet, mode, settings)) break;
+        }
+    }
+}
