@@ -1,5 +1,7 @@
 #include "model/ShellServices.h"
 
+#include "model/ApplicationKav.h"
+
 CApplicationKav* CurrentApplication = nullptr;
 bool VornakMode = false;
 
@@ -8,10 +10,21 @@ TestCaseDeletionHook& Hook() {
     static TestCaseDeletionHook hook;
     return hook;
 }
+UndoStepHook& UndoHook() {
+    static UndoStepHook hook;
+    return hook;
+}
 }  // namespace
 
 void SetTestCaseDeletionHook(TestCaseDeletionHook hook) { Hook() = std::move(hook); }
 
 void NotifyTestCaseDeleting(CTestCase* testCase) {
     if (Hook()) Hook()(testCase);
+}
+
+void SetUndoStepHook(UndoStepHook hook) { UndoHook() = std::move(hook); }
+
+void RecordUndoStep(const std::string& name) {
+    if (UndoHook()) UndoHook()(name);
+    else if (CurrentApplication) CurrentApplication->SetModified(1);
 }

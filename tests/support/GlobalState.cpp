@@ -9,8 +9,10 @@
 #include "model/ChangedTaskReport.h"
 #include "model/GUIBuilderList.h"
 #include "model/ShellServices.h"
+#include "platform/AtomicFile.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
+#include "platform/CommandLineSettings.h"
 #include "platform/MessageBuffer.h"
 #include "platform/Random.h"
 #include "platform/Settings.h"
@@ -37,9 +39,12 @@ void ResetGlobalState() {
     CurrentApplication = nullptr;
     VornakMode = false;
     SetTestCaseDeletionHook(nullptr);
+    SetUndoStepHook(nullptr);
+    ResetCommandLineSettings();
     SetChangedTaskReceiver(nullptr);
     ClearGlobalMessage();
     ClearClipboard();
+    SetFileFaultInjector(nullptr);
     InstallSettings(std::make_unique<MemorySettings>());
     SetUserFolders({});
     auto interaction = std::make_unique<ScriptedInteraction>();

@@ -1,0 +1,100 @@
+#pragma once
+// The conversion of test cases into scripts, as the Convert Test Cases command and batch mode
+// run it: loads the conversion settings, lets the dialog change them (not in batch mode),
+// stores them, picks the converter of the output format from the converter table, walks the
+// scope, hands the converter one package of test cases per window or task, records a test
+// script for each, reports, and records the undo step. This is the plain class behind the
+// conversion dialog: the dialog shows and edits Settings() through the showDialog callback.
+//
+// Messages go through Interaction (in batch mode too, where the flow says so); a converter
+// that reports as it goes writes into the Progress given.
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "conversion/framework/ConverterTable.h"
+#include "conversion/framework/TestcaseConverter.h"
+
+class CApplicationKav;
+class CTaskKav;
+class CWindowKav;
+class Progress;
+
+struct ConversionSettings {
+    // The script folder, or the exchange file for the formats that write one.
+    std::string outputPath;
+    // The application's executable; the start-page URL in a web test.
+    std::string exePath;
+    int wholeProject = -1;  // 0 only the selected element, 1 the whole project
+    int timeout = 0;        // window time-out in seconds
+    std::string startPageUrl;
+    int webTest = 0;
+    int optimizeWait = 0;
+    int showUft = 0;
+    int leaveUftOpen = 0;
+    std::string rootFolder;  // prefix of the executable path and the working folder
+    std::string parameters;
+    std::string workingFolder;
+    std::string extraVariables;
+    std::string scopeTitle;
+    int outputFormat = 0;
+    int keyboard = 0;  // 0 German, 1 US
+};
+
+class CTestcaseConverterDlg {
+public:
+    explicit CTestcaseConverterDlg(const ConverterTable& table = StandardConverterTable()) : table_(table) {}
+    CTestcaseConverterDlg(const CTestcaseConverterDlg&) = delete;
+    CTestcaseConverterDlg& operator=(const CTestcaseConverterDlg&) = delete;
+    ~CTestcaseConverterDlg();
+
+    // Shows the dialog modally on the loaded settings; false when the user cancelled. Without
+    // it the settings are taken as loaded.
+    std::function<bool(CTestcaseConverterDlg&)> showDialog;
+    // Where the run reports its current package and polls for a stop; may be null.
+    Progress* progress = nullptr;
+
+    // The whole conversion of the window, else the task, else (both null) the project, which
+    // batch mode always converts.
+    void ConvertTestCases(CWindowKav* window, CTaskKav* task, bool batch);
+
+    // ---- The steps of a run with the converter made by ConvertTestCases; 1, or 0 after the
+    // failing step showed its message.
+
+    int RunConverter(CWindowKav* window, CTaskKav* task);
+    // The window's test cases (with those of child windows without caption) or the task's, after
+    // those of its captioned child windows or its child tasks.
+    int ConvertObject(CWindowKav* window, CTaskKav* task);
+    // The whole scope as one package (the ESA folders in an ESA project).
+    int ConvertBlockInfoSheet(CTaskKav* task);
+
+    // The output path proposed for the output format (the dialog asks again when it changes).
+    std::string GetDefaultOutputPath();
+    std::string GetDefaultVornakPath() const;
+
+    ConversionSettings& Settings() { return settings_; }
+    const ConversionSettings& Settings() const { return settings_; }
+    int GetConvertedCount() const { return convertedCount_; }
+
+private:
+    void SetScope(const CWindowKav* window, const CTaskKav* task);
+    void LoadSettings(CApplicationKav& app);
+    void StoreSettings(CApplicationKav& app) const;
+    void RunExchangeExport(CWindowKav* window, CTaskKav* task);
+    int ConvertWholeProject();
+    // Checks, converts and records one package; 1, or 0 after its message.
+    int ConvertPackage(const std::string& name, CWindowKav* window, CTaskKav* task);
+    // Hands a package to the converter and adds its count; 1, or 0 after its message.
+    int ConvertList(TestCaseList& list, const std::string& name, std::string& path);
+    bool StopRequested() const;
+    // The output path as a file path: a relative one lies beside the project file.
+    std::filesystem::path ResolvedOutputPath() const;
+
+    const ConverterTable& table_;
+    ConversionSettings settings_;
+    bool batch_ = false;
+    int convertedCount_ = 0;
+    const ConverterEntry* entry_ = nullptr;
+    std::unique_ptr<CTestcaseConverter> converter_;
+};

@@ -1,0 +1,86 @@
+#include "ConversionFixture.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "platform/CommandLineSettings.h"
+#include "platform/TextUtil.h"
+#include "platform/UserFolders.h"
+
+void ConversionTest::SetUp() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder_ = std::filesystem::temp_directory_path() /
+              ("kavro_conversion_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
+               std::to_string(::getpid()));
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    UserFolders folders;
+    folders.scripts = Scripts();
+    SetUserFolders(folders);
+    app.SetName("Demo");
+    root_ = project.AddTask("Root", nullptr, kTaskFolder);
+    app.SetRootTask(root_);
+}
+
+void ConversionTest::TearDown() {
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_, ignored))
+        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+CTestStep* ConversionTest::AddStep(CTestCase* testCase, const std::string& name, CWindowKav* window,
+                                   const std::string& description, const std::string& expected) {
+    return testCase->GetSteps().Add(new CTestStep(name, "", "", description, "", expected, window, window, 0, 2, "",
+                                                  nullptr, testCase->GetTask(), nullptr, ""));
+}
+
+CTestCase* ConversionTest::AddTaskTestCase(CTaskKav* task, int number, int steps, int kind) {
+    CTestCase* testCase = project.AddTestCase(number, kind, task);
+    for (int i = 1; i <= steps; ++i) AddStep(testCase, task->GetName() + " step " + std::to_string(i));
+    return testCase;
+}
+
+CWindowKav* ConversionTest::AddCaptionedWindow(const std::string& name, CWindowKav* parent, int type) {
+    CWindowKav* window = project.AddWindow(name, parent, type);
+    window->SetHasCaption(true);
+    return window;
+}
+
+void ConversionTest::ConvertInBatch(int format) {
+    GetCommandLineSettings().outputFormat = format;
+    CTestcaseConverterDlg().ConvertTestCases(nullptr, nullptr, true);
+}
+
+std::string ConversionTest::ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::string ConversionTest::ReadUtf16(const std::filesystem::path& path) {
+    const std::string bytes = ReadBytes(path);
+    if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0) {
+        ADD_FAILURE() << path << " does not start with the UTF-16 byte-order mark";
+        return {};
+    }
+    std::u16string units;
+    for (size_t i = 2; i + 1 < bytes.size(); i += 2)
+        units.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                              static_cast<unsigned char>(bytes[i + 1]) << 8));
+    return Utf16ToUtf8(units);
+}
+
+std::vector<std::string> ConversionTest::FilesBelow(const std::filesystem::path& folder) {
+    std::vector<std::string> files;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, ignored))
+        if (entry.is_regular_file()) files.push_back(entry.path().lexically_relative(folder).string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
