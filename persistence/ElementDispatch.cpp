@@ -82,6 +82,10 @@ ElementDispatch::Handler ElementDispatch::FindHandler(std::string_view name) {
         {"REQUIREMENTSTRUCTURE", &ElementDispatch::ExchangeText},
         {"USER_DEFINED_ATTRIBUTE", &ElementDispatch::ExchangeText},
         {"VORNAK_EXCHANGE", &ElementDispatch::ExchangeRoot},
+        {"TP", &ElementDispatch::TestPackage},
+        {"DOVA_DRIVER_DATA", &ElementDispatch::DriverDataRoot},
+        {"DOVA_TEMPLATE", &ElementDispatch::DriverTemplate},
+        {"DOVA_PARAMETER", &ElementDispatch::DriverParameter},
     };
     if (auto found = handlers.find(name); found != handlers.end()) return found->second;
     if (name.starts_with(kCommandPrefix)) return &ElementDispatch::CommandKind;

@@ -64,6 +64,11 @@ private:
     bool LibraryEntry();
     bool ExchangeRoot();
     bool ExchangeText();
+    bool TestPackage();
+    // Elements of the installation's API-step template file.
+    bool DriverDataRoot();
+    bool DriverTemplate();
+    bool DriverParameter();
     bool Unknown();
 
     bool Under(std::string_view parent) const { return parent_ == parent; }

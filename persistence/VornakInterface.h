@@ -13,6 +13,10 @@ public:
 
     // The project that receives the exchange tasks.
     virtual CApplicationKav* GetProject() = 0;
+    // The state of the exchange: 4 once the test structure has arrived, 1 while the user works
+    // with the project.
+    virtual int GetState() const = 0;
+    virtual void SetState(int state) = 0;
     // The error of the message being read: 2 a structure error, 5 an exchange task that could
     // not be made, or the code VORNAK reported.
     virtual void SetReadError(int error) = 0;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "model/ApplicationKav.h"
 #include "model/FileKav.h"
 #include "platform/MessageBuffer.h"
 #include "platform/MessageLog.h"

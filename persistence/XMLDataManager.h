@@ -11,6 +11,7 @@
 // project dispatch and the repository readers fill in. A handler that meets an error writes its
 // message into the global message buffer and calls StopParser; that message then stands
 // instead of the parse error [W1110].
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "persistence/XMLInterface.h"
+#include "platform/ObjectList.h"
 #include "platform/OutputFile.h"
 
 class CActionKav;
@@ -30,8 +32,11 @@ class CDataEqClass;
 class CDataField;
 class CDataRecord;
 class CDataSet;
+class CDovaParameter;
+class CDovaTemplate;
 class CFileKav;
 class CGUIBuilder;
+class CKavroObj;
 class CRequirement;
 class CStepKav;
 class CTabPage;
@@ -47,6 +52,7 @@ class CWindowKav;
 class CXMLAttribute;
 class CXMLElement;
 class MessageLog;
+class ProjectDataImport;
 struct XML_ParserStruct;
 
 struct XmlAttribute {
@@ -76,6 +82,19 @@ struct GuiBuilderReading {
 
 // The version written into the root tag of every project file.
 inline constexpr std::string_view kProjectFileVersion = "12.4";
+
+// What loading needs of later parts of the program, which install it at start-up. A service
+// that is not installed counts as declined (the library list is not edited) or as nothing to
+// do (the conversions).
+struct LoadingServices {
+    // The project administration dialog on the project's list of libraries; true when the
+    // user confirmed it.
+    std::function<bool(CApplicationKav& project)> editLibraryList;
+    // Conversions of projects written by version 11.2 or older: new window names of a
+    // WinRunner project, recognition tags of all windows of a SilkTest project.
+    std::function<void(CApplicationKav& project)> regenerateWinRunnerNames;
+    std::function<void(CApplicationKav& project)> generateRecognitionTags;
+};
 
 class CXMLDataManager {
 public:
@@ -175,6 +194,65 @@ public:
     // remain unresolved or a link was refused. Every pass runs to its end.
     int BuildRelations(CApplicationKav* project, bool log);
 
+    // ---- Loading a project with its libraries. Paths are resolved against the folder of
+    // the file that names them; the working directory is never changed.
+
+    // Loads the project whose main file is path into the current application, which the caller
+    // has emptied. First the include hierarchy is read and checked, then the main file and each
+    // library into a project of its own; the libraries' objects are merged into the current
+    // application (asking which version to keep where an identifier occurs twice) and the
+    // references linked. The log receives the progress and every finding. 1 loaded; 2 loaded
+    // and a file is older than the current version (CheckVersion converts it); -1 loaded with
+    // references cleared; -2 not loaded; -3 stopped.
+    int LoadProject(const std::string& path, MessageLog* log);
+    // Reads one file completely into the project: 0 failed (the message logged when log is
+    // set); 1 read; 2 read, and the file is older than the current version.
+    int LoadProjectFile(CFileKav* file, CApplicationKav* project, bool log);
+    // Reads the headers of the project's files, adding the libraries they include to its file
+    // list, and checks the hierarchy. 1 valid; 3 problems the user may mend; 0 the main file
+    // cannot be read; -1 invalid argument or corrupted include structure. Each problem is shown.
+    int LoadLibraries(CApplicationKav* project, bool includeMain);
+    // 1 valid; 3 two files of one project name, or two files that include each other; -1 a
+    // used-file identifier names no file.
+    int CheckIncludeHierarchy(CApplicationKav* project);
+    // Merges the objects of every library of the project, taken from the projects read by the
+    // last load, and links the references: -3 stopped (a library is missing); -2 a conflict was
+    // not settled; else the result of BuildRelations. Undo and redo call it on a snapshot.
+    int LoadLibrary(CApplicationKav* project, bool log);
+    // Moves the library's objects into the project, asking where an identifier occurs in both:
+    // 1 merged; 0 a conflict was left unsettled (the project's object kept); -1 a conflict
+    // could not be decided.
+    int CheckDuplicates(CApplicationKav* project, CApplicationKav* library, CFileKav* libraryFile, bool log);
+    // Converts the current application after a load that returned 2, by the version of its
+    // main file: 1 done; 0 an unknown version ([W0888] in the message buffer).
+    int CheckVersion();
+    // The project read by the last load whose main file has that identifier (byId) or whose
+    // name is the key; exact comparison; null when none.
+    CApplicationKav* FindProjectFile(const std::string& key, bool byId) const;
+    // After a load: a copy of the main project, then one project per library in file order.
+    const OwningList<CApplicationKav>& GetLoadedProjects() const { return loadedProjects_; }
+    // Asks the question (Yes, No); on Yes runs the library list editor on the project. True,
+    // with the project marked modified, when the user confirmed the editor.
+    bool AskEditLibraries(int questionId, CApplicationKav* project);
+    void SetLoadingServices(LoadingServices services) { services_ = std::move(services); }
+
+    // ---- Importing the data of another project: the file is read into a project of its
+    // own, whose objects the user selects and the importer takes over into the current
+    // application. 0 the file could not be read or the import failed; 1 imported; 2 imported
+    // from an older version, which the caller converts; 3 cancelled by the user.
+    int ImportProjectData(const std::string& path, MessageLog* log, ProjectDataImport& importer);
+
+    // ---- The installation's data files, read at start-up: the predefined GUI builders into
+    // the builder database (emptied first) and the API-step templates into the template list.
+    // False with the message in the buffer; what was read before an error stays.
+    bool LoadPredefinedGuiBuilders();
+    bool LoadDriverTemplates();
+
+    // ---- Exchange data of VORNAK: parses a message of the interface; project receives a new
+    // project that holds the project data the message carries, and the tasks made for its test
+    // packages join the interface's project. False when the text was not parsed completely.
+    bool ParseVornakFile(std::string_view text, std::unique_ptr<CApplicationKav>& project);
+
     // ---- Element readers: each reads the start tag being dispatched (from OnStartElement)
     // and returns a new object for the caller to link, or nothing (false, an empty text) after
     // writing its message; the caller then stops the parse. Conditions, attributes,
@@ -221,6 +299,13 @@ public:
     // Tool data of windows; these never fail.
     std::unique_ptr<CXMLElement> ReadXmlElement();     // XML_ELEMENT
     std::unique_ptr<CXMLAttribute> ReadXmlAttribute(); // XML_ATT
+    // The API-step template file.
+    std::unique_ptr<CDovaTemplate> ReadDovaTemplate();    // DOVA_TEMPLATE
+    std::unique_ptr<CDovaParameter> ReadDovaParameter();  // DOVA_PARAMETER
+    // TP of exchange data: a folder task for the test package, its parent the package it stands
+    // in, pushed on the exchange stack; null for another element, or after [W1122] for a name
+    // a task may not have.
+    std::unique_ptr<CTaskKav> ReadVornakTestPackage(const std::string& elementName);
 
     // ---- Placing what the readers return where the reader itself keeps the state: the
     // current GUI builder and the open tool-data elements. parent is the enclosing element;
@@ -315,6 +400,7 @@ protected:
         CDataEqClass* eqClass = nullptr;
         CDataRecord* record = nullptr;
         CDataEffect* effect = nullptr;
+        CDovaTemplate* dovaTemplate = nullptr;
     };
 
     enum class ParseStatus { Finished, Suspended, Failed };
@@ -385,4 +471,42 @@ private:
     CGUIBuilder* currentGuiBuilder_ = nullptr;
     // Innermost last; null stands for an element that was not kept.
     std::vector<CXMLElement*> openXmlElements_;
+
+    // Loading: the projects of the last load, the answers given to the question which of two
+    // objects of one identifier to keep (the text "A\u00b6B": keep the object of file A), and
+    // whether the questions stop for the library being merged.
+    OwningList<CApplicationKav> loadedProjects_;
+    std::vector<std::string> conflictDecisions_;
+    bool conflictQuestionsStopped_ = false;
+    // The version of the main file of the last load, which CheckVersion converts from.
+    std::string mainFileVersion_;
+    LoadingServices services_;
+
+    // Parses the installation's data file of that name, for no project.
+    bool ReadInstallationFile(std::string_view fileName);
+    // Makes a project current for the reads of one operation, and the one before current again
+    // at its end.
+    class CurrentProjectScope {
+    public:
+        CurrentProjectScope(CXMLDataManager& reader, CApplicationKav* project)
+            : reader_(reader), previous_(reader.currentProject_) {
+            reader.currentProject_ = project;
+        }
+        ~CurrentProjectScope() { reader_.currentProject_ = previous_; }
+        CurrentProjectScope(const CurrentProjectScope&) = delete;
+        CurrentProjectScope& operator=(const CurrentProjectScope&) = delete;
+
+    private:
+        CXMLDataManager& reader_;
+        CApplicationKav* previous_;
+    };
+    // Resolves a conflict between a library's object and the project's object of one
+    // identifier, by an earlier answer or by asking: 1 one of them deleted; 0 nothing done (the
+    // questions are stopped for this library); -1 undecidable.
+    template <class List>
+    int ResolveIdConflict(CKavroObj* libraryObject, CKavroObj* projectObject, List& libraryList, List& projectList,
+                          const std::string& libraryName, CApplicationKav& project);
 };
+
+// The reader of the process: projects, their libraries and the installation's data files.
+CXMLDataManager& GetProjectReader();

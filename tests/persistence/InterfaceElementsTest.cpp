@@ -1,49 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "ElementTest.h"
-#include "persistence/VornakInterface.h"
+#include "RecordingInterface.h"
 
 namespace {
-
-// Records what the reader tells the interface.
-class RecordingInterface : public VornakInterface {
-public:
-    CApplicationKav* GetProject() override { return &project; }
-    void SetReadError(int error) override { readError = error; }
-    int GetProcessId() const override { return processId; }
-    void SetProcessId(int id) override { processId = id; }
-    void SetReceivedCommand(int command) override { commands.push_back(command); }
-    void SetReceivedLibrary(const std::string& fileId, const std::string& name) override {
-        receivedLibrary = fileId + " " + name;
-    }
-    void SetRestoreFromFile(bool restore) override { restoreFromFile = restore; }
-    void SetTaskToShow(const std::string& taskId) override { taskToShow = taskId; }
-    void AddLibrary(const std::string& name, const std::string& fileId) override {
-        libraries.push_back(name + "=" + fileId);
-    }
-    void StartExchangeProject(const std::string& name) override { exchangeProjects.push_back(name); }
-
-    CApplicationKav project{ProjectSettings{}};
-    int readError = 0;
-    int processId = 0;
-    std::vector<int> commands;
-    std::string receivedLibrary;
-    bool restoreFromFile = false;
-    std::string taskToShow;
-    std::vector<std::string> libraries;
-    std::vector<std::string> exchangeProjects;
-};
-
-// Stands in for the reader of exchange packages, which makes a task for each package.
-class ExchangeReader : public CXMLDataManager {
-public:
-    void OnStartElement(const std::string& name, const XmlAttributeList& attributes) override {
-        if (name == "TP")
-            ExchangeTaskIds().push_back(FindAttribute("id"));
-        else
-            CXMLDataManager::OnStartElement(name, attributes);
-    }
-};
 
 class InterfaceTest : public ElementTest {
 protected:
@@ -139,23 +99,19 @@ TEST_F(InterfaceTest, ProjectDataArrivesInsideItsCommand) {
 
 // Exchange data names its project and describes each package in HTML.
 TEST_F(InterfaceTest, ExchangeTextsGoToTheTaskOfTheInnermostPackage) {
-    CTaskKav* outer = vornak_.project.GetTasks().Add(new CTaskKav("Outer", kTaskFolder));
-    outer->SetID("p1");
-    CTaskKav* inner = vornak_.project.GetTasks().Add(new CTaskKav("Inner", kTaskFolder));
-    inner->SetID("p2");
-    ExchangeReader reader;
-    reader.SetCurrentProject(&loaded_);
-    const std::string path = WriteFile("exchange.xml",
+    ASSERT_TRUE(ReadDocument(
         "<VORNAK_KAVRO_INTERFACE ProcessID=\"42\"><COMMAND><CMD_DATA_TS><VORNAK_EXCHANGE>"
-        "<PROJECT name=\"Release 2\"><TS><TP id=\"p1\">"
+        "<PROJECT name=\"Release 2\"><TS><TP name=\"Outer\" user_defined_id=\"p1\">"
         "<DESCRIPTION>&lt;html&gt;&lt;body&gt;Outer package&lt;/body&gt;&lt;/html&gt;</DESCRIPTION>"
-        "<TP id=\"p2\"><PRECONDITION>Logged in</PRECONDITION><DESCRIPTION>Inner</DESCRIPTION>"
-        "<TC><CONTENT>ignored</CONTENT></TC></TP>"
+        "<TP name=\"Inner\" user_defined_id=\"p2\"><PRECONDITION>Logged in</PRECONDITION>"
+        "<DESCRIPTION>Inner</DESCRIPTION><TC><CONTENT>ignored</CONTENT></TC></TP>"
         "<POSTCONDITION>Logged out</POSTCONDITION></TP></TS></PROJECT>"
-        "<PROJECT/></VORNAK_EXCHANGE></CMD_DATA_TS></COMMAND></VORNAK_KAVRO_INTERFACE>");
-    CFileKav file("", path, path);
-    ASSERT_TRUE(reader.ParseFile(&file, "UTF-8", CXMLDataManager::StandardHandlers())) << Message();
+        "<PROJECT/></VORNAK_EXCHANGE></CMD_DATA_TS></COMMAND></VORNAK_KAVRO_INTERFACE>"))
+        << Message();
     EXPECT_EQ(vornak_.exchangeProjects, (std::vector<std::string>{"Release2", "KAVRO_Tasks"}));
+    CTaskKav* outer = vornak_.project.FindTask("p1", true);
+    CTaskKav* inner = vornak_.project.FindTask("p2", true);
+    ASSERT_TRUE(outer && inner);
     EXPECT_EQ(outer->GetDescription(), "Outer package");
     EXPECT_EQ(outer->GetPostcondition(), "Logged out");
     EXPECT_EQ(inner->GetDescription(), "Inner");

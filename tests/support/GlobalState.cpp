@@ -7,6 +7,7 @@
 #include "conditions/SatisfyingValueSearch.h"
 #include "model/ActionCatalogue.h"
 #include "model/ChangedTaskReport.h"
+#include "model/DovaTemplate.h"
 #include "model/GUIBuilderList.h"
 #include "model/ShellServices.h"
 #include "platform/AtomicFile.h"
@@ -53,6 +54,7 @@ void ResetGlobalState() {
     InstallClock(nullptr);
     SeedRandomSource({1, 1});
     GetGuiBuilderDatabase().DeleteAll();
+    GetDovaTemplateList().DeleteAll();
     GetActionCatalogue().DeleteAll();
     InitPredefinedActions(GetActionCatalogue());
     SetSearchCandidateCount(1);
