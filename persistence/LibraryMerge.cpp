@@ -6,7 +6,6 @@
 #include <unordered_set>
 
 #include "model/ApplicationKav.h"
-#include "model/CloneFlags.h"
 #include "model/ShellServices.h"
 #include "model/WindowKav.h"
 #include "persistence/XMLDataManager.h"
@@ -27,9 +26,6 @@ constexpr int kDuplicateWindow = 44560;      // [W0560]
 
 constexpr int kStopped = -3;
 constexpr int kUnsettled = -2;
-
-// The copies of the projects read keep identifiers and reference texts as they stand.
-constexpr int kLoadedCopy = kCloneKeepId | kCloneTextsAsStored;
 
 // Separates the two file identifiers of a decision.
 constexpr std::string_view kPilcrow = "\xC2\xB6";
@@ -84,7 +80,7 @@ int CXMLDataManager::LoadLibrary(CApplicationKav* project, bool log) {
             LogMessage(GetGlobalMessageBuffer(), log);
             return kStopped;
         }
-        std::unique_ptr<CApplicationKav> copy(library->Clone(kLoadedCopy));
+        std::unique_ptr<CApplicationKav> copy(library->Clone(kLoadedCopyFlags));
         if (CheckDuplicates(project, copy.get(), libraryFile, log) != 1) return kUnsettled;
     }
     return BuildRelations(project, log);
@@ -97,8 +93,8 @@ int CXMLDataManager::ResolveIdConflict(CKavroObj* libraryObject, CKavroObj* proj
     const std::string libraryFileId = libraryObject->GetFileId();
     const std::string projectFileId = projectObject->GetFileId();
     if (libraryFileId.empty() || projectFileId.empty() || libraryFileId == projectFileId) return -1;
-    const std::string keepLibrarys = libraryFileId + std::string(kPilcrow) + projectFileId;
-    const std::string keepProjects = projectFileId + std::string(kPilcrow) + libraryFileId;
+    const std::string keepLibraryVersion = libraryFileId + std::string(kPilcrow) + projectFileId;
+    const std::string keepProjectVersion = projectFileId + std::string(kPilcrow) + libraryFileId;
     auto decided = [&](const std::string& decision) {
         return std::find(conflictDecisions_.begin(), conflictDecisions_.end(), decision) != conflictDecisions_.end();
     };
@@ -110,8 +106,8 @@ int CXMLDataManager::ResolveIdConflict(CKavroObj* libraryObject, CKavroObj* proj
         DeleteObject(libraryList, libraryObject);
         return 1;
     };
-    if (decided(keepLibrarys)) return keepLibraryObject();
-    if (decided(keepProjects)) return keepProjectObject();
+    if (decided(keepLibraryVersion)) return keepLibraryObject();
+    if (decided(keepProjectVersion)) return keepProjectObject();
     if (conflictQuestionsStopped_) return 0;
 
     const CFileKav* projectFile = project.FindFile(projectFileId, true);
@@ -123,10 +119,10 @@ int CXMLDataManager::ResolveIdConflict(CKavroObj* libraryObject, CKavroObj* proj
     question.defaultAnswer = MessageAnswer::Yes;
     switch (GetInteraction().ShowMessage(question)) {
         case MessageAnswer::Yes:
-            conflictDecisions_.push_back(keepLibrarys);
+            conflictDecisions_.push_back(keepLibraryVersion);
             return keepLibraryObject();
         case MessageAnswer::No:
-            conflictDecisions_.push_back(keepProjects);
+            conflictDecisions_.push_back(keepProjectVersion);
             return keepProjectObject();
         default:
             conflictQuestionsStopped_ = true;

@@ -3,7 +3,6 @@
 // into the current application and the references linked. Where a library is at fault the user
 // may mend the list of libraries, and everything is read again.
 #include "model/ApplicationKav.h"
-#include "model/CloneFlags.h"
 #include "model/GUIBuilderList.h"
 #include "model/ShellServices.h"
 #include "model/WindowKav.h"
@@ -39,10 +38,6 @@ constexpr int kHierarchyMendable = 3;
 constexpr int kLibraryStopped = -3;
 constexpr int kReferencesRepaired = -1;
 constexpr int kReferencesUnresolved = -2;
-
-// The copies of the projects read keep identifiers and reference texts as they stand, so that
-// a merge can link them again.
-constexpr int kLoadedCopy = kCloneKeepId | kCloneTextsAsStored;
 
 // Everything the project holds, as when it was made; settings and files stay.
 void DeleteProjectObjects(CApplicationKav& project) {
@@ -117,7 +112,7 @@ int CXMLDataManager::LoadProject(const std::string& path, MessageLog* log) {
         project->CopySettings(*checking);
         TakeFileEntries(*project, *checking);
         checking.reset();
-        loadedProjects_.Add(project->Clone(kLoadedCopy));
+        loadedProjects_.Add(project->Clone(kLoadedCopyFlags));
 
         bool readAgain = false;
         for (size_t i = 1; i < project->GetFiles().size() && !readAgain; ++i) {

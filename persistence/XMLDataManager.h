@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/CloneFlags.h"
 #include "persistence/XMLInterface.h"
 #include "platform/ObjectList.h"
 #include "platform/OutputFile.h"
@@ -476,6 +477,9 @@ private:
     // objects of one identifier to keep (the text "A\u00b6B": keep the object of file A), and
     // whether the questions stop for the library being merged.
     OwningList<CApplicationKav> loadedProjects_;
+    // The copies of the projects read keep identifiers and reference texts as they stand, so
+    // that a merge can link them again.
+    static constexpr int kLoadedCopyFlags = kCloneKeepId | kCloneTextsAsStored;
     std::vector<std::string> conflictDecisions_;
     bool conflictQuestionsStopped_ = false;
     // The version of the main file of the last load, which CheckVersion converts from.

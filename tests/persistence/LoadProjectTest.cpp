@@ -233,3 +233,40 @@ TEST_F(LoadTest, VersionsOlderThanTheCurrentOneAreConvertedAfterLoading) {
     }
     EXPECT_EQ(Message(), "Unknown project version '12.3.5'!\nPlease contact the KAVRO support for help. [W0888]");
 }
+
+TEST_F(LoadTest, ALibraryTheUserLocatesIsReadFromThereAndTheProjectModified) {
+    const std::string moved = WriteProject("moved/Lib.xml", "pl", "Lib", "", "<REQ ID=\"lr\" Name=\"LibReq\"/>");
+    const std::string main = WriteProject("Main.xml", "pm", "Main", FileElement("fl", "Lib.xml"), kRootTask);
+    interaction_->answers = {MessageAnswer::Yes};
+    interaction_->paths = {moved};
+    ASSERT_EQ(Load(main), 1) << Message();
+    EXPECT_EQ(root_.FindFile("fl", true)->GetFullPath(), moved);
+    EXPECT_EQ(root_.IsModified(), 1);
+    EXPECT_NE(root_.FindRequirement("lr", true), nullptr);
+}
+
+TEST_F(LoadTest, ALibraryLocatedWhereAnotherIncludedLibraryLiesIsRefused) {
+    const std::string a = WriteProject("A.xml", "pa", "A", "", "");
+    const std::string main = WriteProject("Main.xml", "pm", "Main",
+                                          FileElement("fa", "A.xml") + FileElement("fm", "Missing.xml"), kRootTask);
+    interaction_->answers = {MessageAnswer::Yes, MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::No};
+    interaction_->paths = {a};
+    EXPECT_EQ(Load(main), -2);
+    // The entry now names A as well.
+    const std::vector<std::string> asked = Asked();
+    ASSERT_EQ(asked.size(), 4u);
+    EXPECT_EQ(asked[1], "Library A is directly included twice! [W1203]");
+    EXPECT_EQ(asked[2], "Duplicate library name: 2 libraries have the same project name 'A'! [W1703]");
+}
+
+// Cancel keeps the main file's objects for the rest of the library; the load then fails.
+TEST_F(LoadTest, ACancelledConflictLeavesTheLoadUnsettled) {
+    WriteProject("Lib.xml", "pl", "Lib", "", "<REQ ID=\"r1\" Name=\"R1\" Title=\"library\"/>");
+    const std::string main = WriteProject("Main.xml", "pm", "Main", FileElement("fl", "Lib.xml"),
+                                          "<REQ ID=\"r1\" Name=\"R1\" Title=\"main\"/>" + kRootTask);
+    interaction_->answers = {MessageAnswer::Cancel, MessageAnswer::No};
+    EXPECT_EQ(Load(main), -2);
+    ASSERT_EQ(Asked().size(), 2u);
+    EXPECT_EQ(Asked()[1].substr(0, 42), "Building the object relations has failed. ");
+    EXPECT_EQ(root_.FindRequirement("r1", true)->GetTitle(), "main");
+}
