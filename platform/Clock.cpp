@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 
 namespace {
 
@@ -50,4 +51,18 @@ const Clock& GetClock() { return *Installed(); }
 
 void InstallClock(std::unique_ptr<Clock> clock) {
     Installed() = clock ? std::move(clock) : std::make_unique<SystemClock>();
+}
+
+std::string FormatCTime(const DateTime& time) {
+    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const std::chrono::year_month_day date{std::chrono::year(time.year), std::chrono::month(time.month),
+                                           std::chrono::day(time.day)};
+    const unsigned weekday = std::chrono::weekday(std::chrono::sys_days(date)).c_encoding();
+    const int month = time.month >= 1 && time.month <= 12 ? time.month - 1 : 0;
+    char text[64];
+    std::snprintf(text, sizeof text, "%s %s %2d %02d:%02d:%02d %d", kDays[weekday % 7], kMonths[month], time.day,
+                  time.hour, time.minute, time.second, time.year);
+    return text;
 }

@@ -3,11 +3,15 @@
 // output read. One injectable clock, so tests and benchmarks run with fixed values.
 #include <cstdint>
 #include <memory>
+#include <string>
 
 struct DateTime {
     int year = 1970, month = 1, day = 1;
     int hour = 0, minute = 0, second = 0, millisecond = 0;
 };
+
+// The C library's fixed 24-character form, "Wed Jun 30 21:49:08 1993", without its line feed.
+std::string FormatCTime(const DateTime& time);
 
 class Clock {
 public:

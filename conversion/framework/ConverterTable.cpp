@@ -2,8 +2,15 @@
 
 #include <algorithm>
 
+#include "conversion/framework/OutputFormats.h"
+#include "conversion/plaintext/PlainTextConverter.h"
+
 const ConverterTable& StandardConverterTable() {
-    static const ConverterTable table = {};
+    static const ConverterTable table = {
+        {{kFormatPlainText, kFormatUniversalFile, kFormatAlmSheet}, ConversionRoad::PerPackage,
+         CreatePlainTextConverter},
+        {{kFormatBlockInfoSheet}, ConversionRoad::WholeScope, CreatePlainTextConverter},
+    };
     return table;
 }
 

@@ -3,12 +3,10 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "platform/CommandLineSettings.h"
-#include "platform/TextUtil.h"
 #include "platform/UserFolders.h"
+#include "tests/support/GoldenFiles.h"
 
 void ConversionTest::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -56,24 +54,15 @@ void ConversionTest::ConvertInBatch(int format) {
     CTestcaseConverterDlg().ConvertTestCases(nullptr, nullptr, true);
 }
 
-std::string ConversionTest::ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+std::string ConversionTest::ReadBytes(const std::filesystem::path& path) { return ReadFileBytes(path); }
 
 std::string ConversionTest::ReadUtf16(const std::filesystem::path& path) {
-    const std::string bytes = ReadBytes(path);
-    if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0) {
+    const std::string bytes = ReadFileBytes(path);
+    if (bytes.compare(0, 2, "\xFF\xFE") != 0) {
         ADD_FAILURE() << path << " does not start with the UTF-16 byte-order mark";
         return {};
     }
-    std::u16string units;
-    for (size_t i = 2; i + 1 < bytes.size(); i += 2)
-        units.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                              static_cast<unsigned char>(bytes[i + 1]) << 8));
-    return Utf16ToUtf8(units);
+    return ReadableText(bytes);
 }
 
 std::vector<std::string> ConversionTest::FilesBelow(const std::filesystem::path& folder) {

@@ -1,0 +1,71 @@
+// Whole outputs of each format, compared with the files under tests/golden/conversion/<case>/:
+// the case's project.xml is loaded and converted in batch mode; the expected folder holds the
+// script folder as written and messages.txt, the texts of the message boxes shown.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "ConversionFixture.h"
+#include "conversion/framework/OutputFormats.h"
+#include "model/ApplicationKav.h"
+#include "model/ShellServices.h"
+#include "persistence/XMLDataManager.h"
+#include "platform/Clock.h"
+#include "platform/MessageBuffer.h"
+#include "platform/MessageLog.h"
+#include "tests/support/GoldenFiles.h"
+
+namespace {
+
+struct GoldenCase {
+    const char* name;
+    int format;
+};
+
+class GoldenConversionTest : public ConversionTest, public ::testing::WithParamInterface<GoldenCase> {
+protected:
+    void SetUp() override {
+        ConversionTest::SetUp();
+        auto clock = std::make_unique<FixedClock>();
+        clock->local = {2024, 5, 17, 9, 30, 0};
+        InstallClock(std::move(clock));
+    }
+
+    static std::filesystem::path CaseFolder() {
+        return std::filesystem::path(KAVRO_SOURCE_DIR) / "tests" / "golden" / "conversion" / GetParam().name;
+    }
+
+    // Reads and links the project file as loading a project does.
+    bool Load(const std::filesystem::path& file) {
+        CurrentApplication = &loaded;
+        loaded.GetFiles().Add(new CFileKav("", file.string(), file.string()));
+        CXMLDataManager reader;
+        MessageLog log;
+        reader.SetMessageLog(&log);
+        reader.SetCurrentProject(&loaded);
+        reader.SetVersionText("");
+        if (!reader.ParseFile(loaded.GetMainFile(), "UTF-8", CXMLDataManager::StandardHandlers())) return false;
+        return reader.BuildRelations(&loaded, true) == 1;
+    }
+
+    CApplicationKav loaded;
+};
+
+TEST_P(GoldenConversionTest, WritesTheExpectedFiles) {
+    ASSERT_TRUE(Load(CaseFolder() / "project.xml")) << GetGlobalMessageBuffer();
+    ConvertInBatch(GetParam().format);
+    std::ofstream messages(folder_ / "messages.txt", std::ios::binary);
+    for (const std::string& text : TestInteraction().Texts()) messages << text << "\n";
+    messages.close();
+    ExpectFolderMatchesGolden(folder_, CaseFolder() / "expected");
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, GoldenConversionTest,
+                         ::testing::Values(GoldenCase{"plain_text", kFormatPlainText},
+                                           GoldenCase{"universal_file", kFormatUniversalFile},
+                                           GoldenCase{"alm_sheet", kFormatAlmSheet},
+                                           GoldenCase{"block_info_sheet", kFormatBlockInfoSheet},
+                                           GoldenCase{"esa_block_info_sheet", kFormatBlockInfoSheet}),
+                         [](const ::testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
