@@ -1,8 +1,8 @@
 // One run of the converter over the scope: the walk over windows and tasks, the packages it
 // hands over, and the test scripts it records.
+#include "conversion/framework/ConversionCopies.h"
 #include "conversion/framework/TestcaseConverterDlg.h"
 #include "model/ApplicationKav.h"
-#include "model/CloneFlags.h"
 #include "model/ShellServices.h"
 #include "model/WindowKav.h"
 #include "platform/Interaction.h"
@@ -13,15 +13,6 @@
 namespace {
 
 void ShowBufferedMessage(MessageIcon icon) { GetInteraction().Inform(GetGlobalMessageBuffer(), icon); }
-
-// A copy that keeps identifiers and references. A step copy takes the fields of its task step
-// again, which would lose what generation wrote into the test step (names, evaluated events,
-// expanded texts): the step's own fields are put back.
-CTestCase* CopyForConversion(const CTestCase& testCase) {
-    CTestCase* copy = testCase.Clone(kCloneKeepId | kCloneKeepFile | kCloneKeepReferences);
-    for (size_t i = 0; i < copy->GetSteps().size(); ++i) copy->GetSteps()[i]->CopyFieldsFrom(testCase.GetSteps()[i]);
-    return copy;
-}
 
 }  // namespace
 
@@ -82,7 +73,7 @@ int CTestcaseConverterDlg::ConvertPackage(const std::string& name, CWindowKav* w
 
     // The converter works on copies, which it may change and drop.
     OwningList<CTestCase> copies;
-    for (const CTestCase* testCase : found) copies.Add(CopyForConversion(*testCase));
+    for (const CTestCase* testCase : found) copies.Add(CopyTestCaseForConversion(*testCase));
     TestCaseList list = copies.Snapshot();
     if (!converter_->CheckTestCases(list)) {
         ShowBufferedMessage(MessageIcon::Warning);

@@ -51,8 +51,6 @@ int CTestcaseConverter::Convert(TestCaseList&, std::string, int& count, std::str
     return 1;
 }
 
-int CTestcaseConverter::CheckTestCases(TestCaseList&) { return 1; }
-
 std::vector<std::filesystem::path> CTestcaseConverter::PlannedFiles(const TestCaseList&, const std::string&) const {
     return {};
 }

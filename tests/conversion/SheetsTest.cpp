@@ -204,33 +204,33 @@ TEST_F(SheetsTest, TheEsaSheetGroupsTestCasesByTestDesign) {
     ConvertInBatch(kFormatBlockInfoSheet);
     const std::filesystem::path file = ProjectFolder() / "Demo.csv";
     const std::vector<std::string> lines = Lines(ReadUtf16(file));
-    const std::vector<std::string> expected = {
+    // Both test cases lie in the same test design, which is named once.
+    const auto testCaseRows = [](const std::string& name) {
+        return std::vector<std::string>{
+            "Test Case " + name,
+            "\t\t\tTest Case Source / Requirements:\t",
+            "\t\t\tNumber of Atomic Steps:\t1",
+            "\t\t\tTest Category:\tFunctional",
+            "\t\t\tTest Case Title:\tLogin works",
+            "\t\t\tDescription:\t\"Logs in\"",
+            "\t\t\tAssembly / Configuration:\tRack 2",
+            "\t\t\tRequired Tool / Input:\t\"Tool \"\"X\"\"\"",
+            "1\t1\tDemo\tBlock\t\"pre\nblock\"\t\"post\"\t\"User = ann\nMode = fast\"\t\t\t\t\tt_block",
+        };
+    };
+    std::vector<std::string> expected = {
         "Step ID\tDepth\tLibrary\tStep Name\tInput\tOutput\tDetailed Information\tInstruction\t"
         "Expected Result Value\tCriticality\tTimeout\tInternal ID",
         "Test Item Demo",
         "Test Design Sub\t\t\t\t\"Design text\nRequirements: REQ-1\"",
-        "Test Case Task_001",
-        "\t\t\tTest Case Source / Requirements:\t",
-        "\t\t\tNumber of Atomic Steps:\t1",
-        "\t\t\tTest Category:\tFunctional",
-        "\t\t\tTest Case Title:\tLogin works",
-        "\t\t\tDescription:\t\"Logs in\"",
-        "\t\t\tAssembly / Configuration:\tRack 2",
-        "\t\t\tRequired Tool / Input:\t\"Tool \"\"X\"\"\"",
-        "1\t1\tDemo\tBlock\t\"pre\nblock\"\t\"post\"\t\"User = ann\nMode = fast\"\t\t\t\t\tt_block",
-        "1.1\t2\tDemo\tEnter\t\"desc of Enter\"\t\"result of Enter\"\t\"name = OK\nwait = 2\"\t\"Button\n(Press)\"\t1\t"
-        "CRITICAL\t250\tsid_Enter",
-        "Test Case Task_002",
-        "\t\t\tTest Case Source / Requirements:\t",
-        "\t\t\tNumber of Atomic Steps:\t1",
-        "\t\t\tTest Category:\tFunctional",
-        "\t\t\tTest Case Title:\tLogin works",
-        "\t\t\tDescription:\t\"Logs in\"",
-        "\t\t\tAssembly / Configuration:\tRack 2",
-        "\t\t\tRequired Tool / Input:\t\"Tool \"\"X\"\"\"",
-        "1\t1\tDemo\tBlock\t\"pre\nblock\"\t\"post\"\t\"User = ann\nMode = fast\"\t\t\t\t\tt_block",
-        "1.1\t2\tDemo\tLeave\t\"desc of Leave\"\t\"result of Leave\"\t\"\"\t\"_Underscored\"\t\tMAJOR\t250\tsid_Leave",
     };
+    for (const std::string& row : testCaseRows("Task_001")) expected.push_back(row);
+    expected.push_back(
+        "1.1\t2\tDemo\tEnter\t\"desc of Enter\"\t\"result of Enter\"\t\"name = OK\nwait = 2\"\t\"Button\n(Press)\"\t1\t"
+        "CRITICAL\t250\tsid_Enter");
+    for (const std::string& row : testCaseRows("Task_002")) expected.push_back(row);
+    expected.push_back(
+        "1.1\t2\tDemo\tLeave\t\"desc of Leave\"\t\"result of Leave\"\t\"\"\t\"_Underscored\"\t\tMAJOR\t250\tsid_Leave");
     EXPECT_EQ(lines, expected);
     const std::string columns = ColumnsByPython(file);
     EXPECT_EQ(columns.substr(0, 2), "12");
