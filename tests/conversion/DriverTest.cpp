@@ -12,6 +12,7 @@
 #include "model/WindowKav.h"
 #include "platform/CommandLineSettings.h"
 #include "platform/MessageBuffer.h"
+#include "platform/Progress.h"
 #include "platform/Registry.h"
 
 namespace {
@@ -393,6 +394,58 @@ TEST_F(DriverTest, TheVornakPathComesFromTheProjectOrBesideTheInstalledRuntime) 
     GetCommandLineSettings().scriptPath = "/given";
     EXPECT_EQ(dialog.GetDefaultOutputPath(), "/given");
     EXPECT_EQ(dialog.GetDefaultOutputPath(), "/x/exchange.xml") << "the command line serves once";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DriverTest, AWebTestStartsTheBrowserAtItsStartPageOnly) {
+    AddTaskTestCase(project.AddTask("Login", root_), 1);
+    app.SetWebTest(1);
+    app.SetExePath("http://demo/start");
+    app.SetRootPath("/r");
+    app.SetExeParams("-p");
+    app.SetExeDir("/d");
+    Convert(nullptr, nullptr, true);
+    EXPECT_EQ(calls[0].testCases, (std::vector<std::string>{"http://demo/start", "", ""}));
+    EXPECT_EQ(app.GetExePath(), "http://demo/start");
+    EXPECT_EQ(app.GetRootPath(), "");
+    EXPECT_EQ(app.GetExeParams(), "");
+}
+
+TEST_F(DriverTest, UftFlagsAreOnUnlessStoredOff) {
+    const auto read = [](const char* name) {
+        return ReadRegistryString(SettingsHive::CurrentUser, std::string(kProductKey), name);
+    };
+    WriteRegistryString(SettingsHive::CurrentUser, std::string(kProductKey), "TCC_QTP_OPEN", "0", kRegistryText);
+    CTestcaseConverterDlg dialog(table);
+    dialog.ConvertTestCases(nullptr, nullptr, true);
+    EXPECT_EQ(dialog.Settings().showUft, 1);
+    EXPECT_EQ(dialog.Settings().leaveUftOpen, 0);
+    EXPECT_EQ(read("TCC_QTP_SHOW"), "1");
+    EXPECT_EQ(read("TCC_QTP_OPEN"), "0");
+}
+
+TEST_F(DriverTest, TheRunShowsItsPackageAndStopsWhenAsked) {
+    for (const char* name : {"A", "B"}) AddTaskTestCase(project.AddTask(name, root_), 1);
+    struct Items : ProgressObserver {
+        void OnCurrentItem(const std::string& item) override { seen.push_back(item); }
+        std::vector<std::string> seen;
+    } items;
+    Progress progress;
+    progress.AddObserver(&items);
+    CTestcaseConverterDlg dialog(table);
+    dialog.progress = &progress;
+    dialog.ConvertTestCases(nullptr, nullptr, true);
+    EXPECT_EQ(items.seen, (std::vector<std::string>{"A", "B"}));
+
+    calls.clear();
+    progress.RequestStop();
+    dialog.ConvertTestCases(nullptr, nullptr, true);
+    EXPECT_EQ(Operations(), std::vector<std::string>{"Init"}) << "nothing converted, no report";
+    EXPECT_TRUE(TestInteraction().messages.empty());
+    progress.RemoveObserver(&items);
 }
 
 }  // namespace
