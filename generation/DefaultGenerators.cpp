@@ -1,9 +1,10 @@
 #include "generation/DefaultGenerators.h"
 
-#include "generation/TaskCoverageGenerator.h"
+#include "generation/TCGDriver.h"
 
 GeneratorTable DefaultGeneratorTable() {
     GeneratorTable table;
-    table.taskBased = [] { return std::make_unique<CTaskCoverageGenerator>(); };
+    table.taskBased = [] { return std::make_unique<CTCGDriverGenerator>(); };
+    table.transition = [] { return std::make_unique<CTCGDriverGenerator>(); };
     return table;
 }

@@ -232,7 +232,8 @@ TEST_F(TCGRunTest, TheProgramsRunChecksTheConditionsAndCoversTheTask) {
     run.SetParameters({&app, nullptr, nullptr, task, 2, {}}, true);
     EXPECT_EQ(run.Run(), kGenerationSuccess);
     EXPECT_EQ(run.GetProgress().Log().Lines(),
-              (Lines{"Step coverage selected", "Generating test cases for task 'T'", "Test case 'T_001' generated",
+              (Lines{"Step coverage selected", "Generating test cases for task 'T' and children",
+                     "Generating test cases for task 'T'", "Test case 'T_001' generated",
                      "1 TASK Test Case(s) Generated!", "Generation Completed"}));
     EXPECT_EQ(app.GetTestCases().size(), 1u);
 
