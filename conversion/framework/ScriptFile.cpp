@@ -38,7 +38,12 @@ std::string EncodeLatin1(std::string_view text) {
 }  // namespace
 
 std::string ScriptFile::EncodedBytes() const {
-    return encoding_ == ScriptEncoding::Utf16LeWithBom ? EncodeUtf16Le(text_) : EncodeLatin1(text_);
+    switch (encoding_) {
+        case ScriptEncoding::Utf16LeWithBom: return EncodeUtf16Le(text_);
+        case ScriptEncoding::Latin1: return EncodeLatin1(text_);
+        case ScriptEncoding::Utf8: return SanitizeUtf8(text_);
+    }
+    return {};
 }
 
 bool ScriptFile::Commit() const { return WriteFileAtomically(path_, EncodedBytes()).ok; }

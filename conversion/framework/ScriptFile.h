@@ -10,6 +10,7 @@
 enum class ScriptEncoding {
     Utf16LeWithBom,  // byte-order mark FF FE, then UTF-16 little endian
     Latin1,          // one byte per character up to U+00FF; "?" for any other
+    Utf8,            // no byte-order mark; invalid sequences become U+FFFD
 };
 
 enum class LineEnd { CrLf, Lf };
