@@ -4,12 +4,14 @@
 
 #include "conversion/framework/OutputFormats.h"
 #include "conversion/plaintext/PlainTextConverter.h"
+#include "conversion/vornak/VornakExchangeConverter.h"
 
 const ConverterTable& StandardConverterTable() {
     static const ConverterTable table = {
         {{kFormatPlainText, kFormatUniversalFile, kFormatAlmSheet}, ConversionRoad::PerPackage,
          CreatePlainTextConverter},
         {{kFormatBlockInfoSheet}, ConversionRoad::WholeScope, CreatePlainTextConverter},
+        {{kFormatVornakXml}, ConversionRoad::ExchangeFile, CreateVornakExchangeConverter},
     };
     return table;
 }
