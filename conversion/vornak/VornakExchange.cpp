@@ -1,5 +1,7 @@
 // The exchange file of output format 4: the test structure for the test-management product
 // VORNAK, written whole or not at all.
+#include <system_error>
+
 #include "conversion/framework/ScriptFile.h"
 #include "conversion/vornak/VornakExchangeConverter.h"
 #include "conversion/xml/XMLConverter.h"
@@ -66,6 +68,9 @@ int CXMLConverter::ExportVornakExchange(const std::filesystem::path& path, CWind
     // The file stays as it was.
     if (!written) return 0;
     file.Write(kFooter);
+    // The proposed path lies in the user's script folder, which no conversion may have made yet.
+    std::error_code ignored;
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ignored);
     if (!file.Commit()) {
         SetMessage(kCannotOpenFile, path.string());
         return 0;

@@ -65,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, GoldenConversionTest,
                                            GoldenCase{"universal_file", kFormatUniversalFile},
                                            GoldenCase{"alm_sheet", kFormatAlmSheet},
                                            GoldenCase{"block_info_sheet", kFormatBlockInfoSheet},
-                                           GoldenCase{"esa_block_info_sheet", kFormatBlockInfoSheet}),
+                                           GoldenCase{"esa_block_info_sheet", kFormatBlockInfoSheet},
+                                           GoldenCase{"vornak_exchange", kFormatVornakXml}),
                          [](const ::testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
