@@ -12,13 +12,13 @@ bool HoldsBinFolder(const std::filesystem::path& folder) {
     return !folder.empty() && std::filesystem::is_directory(folder / "Bin", ignored);
 }
 
+}  // namespace
+
 std::filesystem::path RunningProgram() {
     std::error_code error;
     std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::filesystem::path() : program;
 }
-
-}  // namespace
 
 std::filesystem::path FindInstallationFolder(const std::filesystem::path& executable,
                                              const std::filesystem::path& buildTreeFolder) {

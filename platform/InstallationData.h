@@ -13,5 +13,7 @@ std::filesystem::path FindInstallationFolder();
 // The search without the setting, from a given program path and build-tree folder.
 std::filesystem::path FindInstallationFolder(const std::filesystem::path& executable,
                                              const std::filesystem::path& buildTreeFolder);
+// The path of the running program; empty when the system does not tell it.
+std::filesystem::path RunningProgram();
 // The data file of that name in the installation's Bin folder.
 std::filesystem::path GetInstallationDataFile(std::string_view fileName);

@@ -34,9 +34,16 @@ const std::unordered_map<int, const char*>& Index() {
     return index;
 }
 
+std::unordered_map<int, std::string>& Translations() {
+    static std::unordered_map<int, std::string> translations;
+    return translations;
+}
+
 }  // namespace
 
 const char* FindMessageText(int id) {
+    if (auto translated = Translations().find(id); translated != Translations().end())
+        return translated->second.c_str();
     auto it = Index().find(id);
     return it == Index().end() ? nullptr : it->second;
 }
@@ -64,4 +71,8 @@ std::vector<MessageEntry> AllMessageEntries() {
     for (const MessageEntry& e : kEntries)
         if (e.text) all.push_back(e);
     return all;
+}
+
+void InstallMessageTranslations(std::unordered_map<int, std::string> translations) {
+    Translations() = std::move(translations);
 }

@@ -56,45 +56,47 @@ std::string TakeCommandLinePath(std::string& given, const std::string& projectVa
 
 CTestcaseConverterDlg::~CTestcaseConverterDlg() = default;
 
-void CTestcaseConverterDlg::ConvertTestCases(CWindowKav* window, CTaskKav* task, bool batch) {
+int CTestcaseConverterDlg::ConvertTestCases(CWindowKav* window, CTaskKav* task, bool batch) {
     CApplicationKav* app = CurrentApplication;
-    if (!app) return;
+    if (!app) return 0;
     batch_ = batch;
     SetScope(window, task);
     LoadSettings(*app);
     // The dialog proposes the same path when it opens.
     settings_.outputPath = GetDefaultOutputPath();
     if (batch_) settings_.wholeProject = 1;
-    else if (showDialog && !showDialog(*this)) return;
+    else if (showDialog && !showDialog(*this)) return 0;
     if (settings_.webTest) settings_.exePath = settings_.startPageUrl;
     StoreSettings(*app);
 
     if (!CheckAllConditions()) {
         GetInteraction().ShowMessage({FormatMessageId(45118, GetGlobalMessageBuffer()), "Invalid Condition",
                                       MessageButtons::Ok, MessageIcon::Warning});
-        return;
+        return 0;
     }
     entry_ = FindConverterEntry(table_, settings_.outputFormat);
     if (!entry_) {
         GetInteraction().Inform(
             FormatMessageId(49900, settings_.outputFormat, GetConverterName(settings_.outputFormat)),
             MessageIcon::Warning);
-        return;
+        return 0;
     }
     converter_ = entry_->create({settings_.outputFormat, settings_.webTest, progress});
+    int result;
     if (entry_->road == ConversionRoad::ExchangeFile) {
-        RunExchangeExport(window, task);
+        result = RunExchangeExport(window, task);
     } else {
         if (settings_.wholeProject == 1) {
             app->GetTestScripts().DeleteAll();
             window = nullptr;
             task = nullptr;
         }
-        RunConverter(window, task);
+        result = RunConverter(window, task);
     }
     converter_.reset();
     entry_ = nullptr;
     RecordUndoStep(kUndoName);
+    return result;
 }
 
 void CTestcaseConverterDlg::SetScope(const CWindowKav* window, const CTaskKav* task) {
@@ -161,7 +163,7 @@ void CTestcaseConverterDlg::StoreSettings(CApplicationKav& app) const {
     WriteSetting(kLeaveUftOpenValue, settings_.leaveUftOpen ? "1" : "0");
 }
 
-void CTestcaseConverterDlg::RunExchangeExport(CWindowKav* window, CTaskKav* task) {
+int CTestcaseConverterDlg::RunExchangeExport(CWindowKav* window, CTaskKav* task) {
     ExchangeExport request;
     request.output = ResolvedOutputPath();
     request.window = window;
@@ -169,9 +171,10 @@ void CTestcaseConverterDlg::RunExchangeExport(CWindowKav* window, CTaskKav* task
     if (converter_->ExportFile(request) != 1) {
         GetInteraction().ShowMessage(
             {GetGlobalMessageBuffer(), "Export Error", MessageButtons::Ok, MessageIcon::Warning});
-        return;
+        return 0;
     }
     if (request.report && (!batch_ || request.reportInBatch)) GetInteraction().ShowMessage(*request.report);
+    return 1;
 }
 
 std::filesystem::path CTestcaseConverterDlg::ResolvedOutputPath() const {

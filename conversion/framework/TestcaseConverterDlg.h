@@ -56,8 +56,9 @@ public:
     Progress* progress = nullptr;
 
     // The whole conversion of the window, else the task, else (both null) the project, which
-    // batch mode always converts.
-    void ConvertTestCases(CWindowKav* window, CTaskKav* task, bool batch);
+    // batch mode always converts. 1 when it ran through (also with nothing to convert); 0 when
+    // the user cancelled or a step failed after its message.
+    int ConvertTestCases(CWindowKav* window, CTaskKav* task, bool batch);
 
     // ---- The steps of a run with the converter made by ConvertTestCases; 1, or 0 after the
     // failing step showed its message.
@@ -81,7 +82,7 @@ private:
     void SetScope(const CWindowKav* window, const CTaskKav* task);
     void LoadSettings(CApplicationKav& app);
     void StoreSettings(CApplicationKav& app) const;
-    void RunExchangeExport(CWindowKav* window, CTaskKav* task);
+    int RunExchangeExport(CWindowKav* window, CTaskKav* task);
     int ConvertWholeProject();
     // Checks, converts and records one package; 1, or 0 after its message.
     int ConvertPackage(const std::string& name, CWindowKav* window, CTaskKav* task);

@@ -18,6 +18,7 @@
 #include "platform/Random.h"
 #include "platform/Settings.h"
 #include "platform/UserFolders.h"
+#include "resources/MessageCatalogue.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ void ResetGlobalState() {
     ResetCommandLineSettings();
     SetChangedTaskReceiver(nullptr);
     ClearGlobalMessage();
+    InstallMessageTranslations({});
     ClearClipboard();
     SetFileFaultInjector(nullptr);
     InstallSettings(std::make_unique<MemorySettings>());

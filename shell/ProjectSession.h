@@ -1,0 +1,51 @@
+#pragma once
+// The one project the program holds, as the main frame and batch mode open and close it: the
+// model root (CurrentApplication for as long as the session lives), whether a project is open,
+// and whether its load found errors. What the frame adds on top (views, title, recent files,
+// undo history) is the frame's own; messages go through Interaction.
+#include <functional>
+#include <memory>
+#include <string>
+
+class CApplicationKav;
+class MessageLog;
+
+class CProjectSession {
+public:
+    // A new, empty root with the settings of a new project becomes the current application.
+    CProjectSession();
+    // The root is deleted and there is no current application any more.
+    ~CProjectSession();
+    CProjectSession(const CProjectSession&) = delete;
+    CProjectSession& operator=(const CProjectSession&) = delete;
+
+    CApplicationKav& Root() { return *root_; }
+    bool IsProjectOpen() const { return projectOpen_; }
+    bool HasLoadErrors() const { return loadErrors_; }
+
+    // Asked before a load replaces an open project (outside VORNAK mode); false keeps the project
+    // and ends the load. The main frame offers to save here; without it the project is closed.
+    std::function<bool()> confirmClose;
+
+    // Reads the project file into a fresh root. 1 when the project is open: loaded, loaded with
+    // errors (HasLoadErrors), or written by an older version and converted (announced with
+    // [W0860] when announceConversion is set; the project is then modified). 0 when it is not:
+    // the loader's message is shown, or the conversion's with "Conversion Error", and the
+    // session holds an empty project. The loader's progress and findings go to the log.
+    int LoadProject(const std::string& path, bool announceConversion, MessageLog* log);
+
+    // An empty root with the settings of a new project replaces the project; the clipboard's
+    // objects and the user-defined GUI builders go with the old one.
+    void CloseProject();
+
+    // The project named on the command line: with no path the user is asked for one (a cancel
+    // leaves the program without a project); a path that names no file gives [W0874] with
+    // "File not found": 0. Otherwise the file is loaded: 1, also when the load itself failed
+    // (IsProjectOpen tells). VORNAK mode's interface is not started here.
+    int OpenProjectFromCommandLine(const std::string& path, MessageLog* log);
+
+private:
+    std::unique_ptr<CApplicationKav> root_;
+    bool projectOpen_ = false;
+    bool loadErrors_ = false;
+};

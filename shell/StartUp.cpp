@@ -1,0 +1,44 @@
+#include "shell/StartUp.h"
+
+#include <memory>
+
+#include "persistence/XMLDataManager.h"
+#include "platform/InstallationData.h"
+#include "platform/Interaction.h"
+#include "platform/MessageBuffer.h"
+#include "platform/Settings.h"
+#include "shell/LanguageModule.h"
+#include "shell/UserFolderSetup.h"
+
+namespace {
+
+void ShowBufferedMessage(MessageIcon icon) { GetInteraction().Inform(GetGlobalMessageBuffer(), icon); }
+
+}  // namespace
+
+void InstallProgramSettings() {
+    // The machine hive lies where the installation is; the setting that could name another
+    // folder is itself in that hive.
+    InstallSettings(
+        std::make_unique<FileSettings>(FileSettings::DefaultUserFile(), FindInstallationFolder() / "settings.txt"));
+}
+
+std::filesystem::path ProgramFolder() { return RunningProgram().parent_path(); }
+
+int PrepareProgram(const std::filesystem::path& programFolder) {
+    if (!SetUpUserFolders()) {
+        ShowBufferedMessage(MessageIcon::None);
+        return 0;
+    }
+    if (!LoadLanguageModule(programFolder)) {
+        ShowBufferedMessage(MessageIcon::Warning);
+        return 0;
+    }
+    return 1;
+}
+
+void LoadInstallationData() {
+    CXMLDataManager& reader = GetProjectReader();
+    if (!reader.LoadPredefinedGuiBuilders()) ShowBufferedMessage(MessageIcon::Warning);
+    if (!reader.LoadDriverTemplates()) ShowBufferedMessage(MessageIcon::Warning);
+}

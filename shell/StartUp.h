@@ -1,0 +1,20 @@
+#pragma once
+// The steps of start-up that batch mode and the window program share around the opening of
+// the project. Messages go through the installed Interaction.
+#include <filesystem>
+
+// The settings store of the program: the user's file (FileSettings::DefaultUserFile) and the
+// machine's "settings.txt" in the installation folder. Before the command line is read, which
+// reads a setting of its own.
+void InstallProgramSettings();
+
+// The folder of the running program, where the language catalogue lies.
+std::filesystem::path ProgramFolder();
+
+// Sets up the user folders and loads the language module of the setting "Language". 1, or 0
+// after the message ([W0782], [W1114]) when the program must end.
+int PrepareProgram(const std::filesystem::path& programFolder);
+
+// Reads the installation's GUI builder database and API-step templates; a file that cannot be
+// read shows the loader's message as a warning, and start-up goes on.
+void LoadInstallationData();
