@@ -181,13 +181,13 @@ private:
                 Transition(calculate_, "T_" + id, r.name, "The calculation is refused.",
                            "A message box \"Error\" says: " + std::string(r.message), error_, 1);
             Condition(refusal, "C_" + id, r.condition);
-            Action(refusal, "A_" + id, kOpenModalDialog, {"Error"});
+            Action(refusal, "A_" + id, kOpenModalDialog, {"#Error#"});
             if (id == "TooYoung") tooYoung_ = refusal;
         }
 
         acknowledge_ = Transition(errorOk_, "T_ErrorOK", "Error_OK", "Closes the message box.",
                                   "The dialog shows the premium of the last calculation.", main_);
-        Action(acknowledge_, "A_ErrorOK", kCloseWindow, {"Error"});
+        Action(acknowledge_, "A_ErrorOK", kCloseWindow, {"#Error#"});
         closing_ = Transition(close_, "T_Close", "Close", "Closes the dialog and ends the program.",
                               "The program has ended.", nullptr);
         Action(closing_, "A_Close", kCloseApplication, {});

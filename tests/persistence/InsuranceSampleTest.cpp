@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "conditions/Designator.h"
 #include "conditions/EventParser.h"
 #include "model/TransitionKav.h"
 #include "model/WindowKav.h"
@@ -81,7 +82,15 @@ TEST_F(InsuranceSampleTest, ModelsWhatGenerationNeeds) {
             EXPECT_EQ(events.CheckEventString(step.GetEvent(), step.GetStartWindow()), 1)
                 << step.GetEvent() << ": " << Message();
         }
-        for (const CActionKav* action : step.GetActions()) ends |= action->GetName() == "CloseApplication";
+        for (const CActionKav* action : step.GetActions()) {
+            ends |= action->GetName() == "CloseApplication";
+            // A window action names its window as a designator in "#", as generation reads it.
+            if (const CArgumentKav* name = action->FindArgument("Name")) {
+                const std::string value = name->GetValue();
+                EXPECT_TRUE(value.size() > 2 && value.front() == '#' && value.back() == '#') << value;
+                EXPECT_NE(ResolveDesignatorObject(value), nullptr) << value << ": " << Message();
+            }
+        }
     };
     for (CWindowKav* window : root_.GetWindowList().Snapshot())
         for (CTransitionKav* transition : window->GetTransitions()) checkStep(*transition);
