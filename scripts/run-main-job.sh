@@ -9,7 +9,7 @@ project=examples/insurance/Insurance.xml
 out="$dir/main-job"
 
 rm -rf "$out"
-mkdir -p "$out/home" "$out/vornak"
+mkdir -p "$out/home"
 # The run's own settings and user folders, so that the job neither reads nor changes the user's.
 export XDG_CONFIG_HOME="$out/home/config"
 export XDG_DOCUMENTS_DIR="$out/home/Documents"

@@ -3,6 +3,7 @@
 #include "conditions/ConditionContext.h"
 #include "conditions/Designator.h"
 #include "conversion/framework/TestcaseConverterDlg.h"
+#include "conversion/xml/XMLConverter.h"
 #include "generation/TCGRun.h"
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
@@ -71,6 +72,9 @@ int ConvertInBatch(Progress* progress, const ConverterTable& converters) {
 }
 
 int ExportSmurfInBatch(const std::string& exportPath) {
-    (void)exportPath;
+    CXMLConverter exporter(XmlConverterMode::SmurfObjectMaps);
+    int count = 0;
+    if (exporter.ExportSmurfObjectMaps(exportPath, count, "") == 1) return 1;
+    ShowWarning(GetGlobalMessageBuffer());
     return 0;
 }

@@ -90,8 +90,9 @@ protected:
         SetUndoStepHook([this](const std::string& name) { undoSteps.push_back(name); });
     }
 
-    void Convert(CWindowKav* window, CTaskKav* task, bool batch = false) {
-        CTestcaseConverterDlg(table).ConvertTestCases(window, task, batch);
+    // 1 when the conversion ran through, 0 when it failed.
+    int Convert(CWindowKav* window, CTaskKav* task, bool batch = false) {
+        return CTestcaseConverterDlg(table).ConvertTestCases(window, task, batch);
     }
 
     // The calls of one kind, by the name or test cases they were given.
@@ -143,7 +144,7 @@ TEST_F(DriverTest, AFormatWithoutConverterConvertsNothingAndSaysSo) {
     for (const char* stored : {"11", "5"}) {
         StoreFormat(stored);
         TestInteraction().messages.clear();
-        Convert(nullptr, nullptr);
+        EXPECT_EQ(Convert(nullptr, nullptr), 0);
         EXPECT_TRUE(calls.empty()) << stored;
         EXPECT_EQ(StoredFormat(), stored);
         ASSERT_EQ(TestInteraction().messages.size(), 1u);
@@ -157,7 +158,7 @@ TEST_F(DriverTest, AFormatWithoutConverterConvertsNothingAndSaysSo) {
 }
 
 TEST_F(DriverTest, NoTestCasesWarnsAndStillFinishes) {
-    Convert(nullptr, nullptr, true);
+    EXPECT_EQ(Convert(nullptr, nullptr, true), 1);
     EXPECT_EQ(Operations(), (std::vector<std::string>{"Init", "Finish"}));
     EXPECT_EQ(TestInteraction().Texts(),
               std::vector<std::string>{"There are no test cases for the selected object.\nYou have to generate test "
@@ -225,7 +226,7 @@ TEST_F(DriverTest, AFailingPackageStopsTheRunWithItsIconAndKeepsEarlierScripts) 
         TestInteraction().messages.clear();
         RecordingConverter::failOn = "B";
         RecordingConverter::failResult = result;
-        Convert(nullptr, nullptr);
+        EXPECT_EQ(Convert(nullptr, nullptr), 0);
         EXPECT_EQ(Converted(), (std::vector<std::string>{"A", "B"}));
         EXPECT_EQ(Operations().back(), "Convert") << "no Finish after a failure";
         ASSERT_EQ(TestInteraction().messages.size(), 1u);
@@ -242,7 +243,7 @@ TEST_F(DriverTest, AnInvalidConditionStopsBeforeAnyConverterIsMade) {
     project.AddTransition(main, "Main_T1")->GetConditions().Add(new CConditionKav("c1", "#Nowhere# = 1"));
     AddTaskTestCase(project.AddTask("Login", root_), 1);
 
-    Convert(nullptr, nullptr, true);
+    EXPECT_EQ(Convert(nullptr, nullptr, true), 0);
     EXPECT_TRUE(made.empty());
     ASSERT_EQ(TestInteraction().messages.size(), 1u);
     const MessageRequest& box = TestInteraction().messages[0];
@@ -260,7 +261,7 @@ TEST_F(DriverTest, AScriptFolderThatCannotBeMadeStopsWithItsMessage) {
     app.SetScriptPath((folder_ / "blocked" / "scripts").string());
     AddTaskTestCase(project.AddTask("Login", root_), 1);
 
-    Convert(nullptr, nullptr);
+    EXPECT_EQ(Convert(nullptr, nullptr), 0);
     EXPECT_EQ(Operations(), std::vector<std::string>{"Init"});
     EXPECT_EQ(TestInteraction().Texts(),
               std::vector<std::string>{"Cannot create directory " + (folder_ / "blocked" / "scripts").string() +
@@ -297,7 +298,7 @@ TEST_F(DriverTest, TheDialogCanChangeTheSettingsOrCancel) {
         EXPECT_EQ(dialog.Settings().scopeTitle, "Project Demo");
         return false;
     };
-    cancelled.ConvertTestCases(nullptr, nullptr, false);
+    EXPECT_EQ(cancelled.ConvertTestCases(nullptr, nullptr, false), 0);
     EXPECT_TRUE(made.empty());
     EXPECT_TRUE(undoSteps.empty());
     EXPECT_EQ(StoredFormat(), "");
@@ -329,7 +330,7 @@ TEST_F(DriverTest, TheBlockInformationSheetTakesTheWholeScopeAsOnePackage) {
 TEST_F(DriverTest, TheExchangeRoadWritesOneFileAndReportsOutsideBatchMode) {
     StoreFormat("4");
     app.SetVornakPath((folder_ / "exchange.xml").string());
-    Convert(nullptr, nullptr, true);
+    EXPECT_EQ(Convert(nullptr, nullptr, true), 1);
     EXPECT_EQ(Operations(), std::vector<std::string>{"Export"});
     EXPECT_EQ(calls[0].name, (folder_ / "exchange.xml").string());
     EXPECT_TRUE(TestInteraction().messages.empty());
@@ -338,7 +339,7 @@ TEST_F(DriverTest, TheExchangeRoadWritesOneFileAndReportsOutsideBatchMode) {
     EXPECT_EQ(TestInteraction().Texts(), std::vector<std::string>{"exported"});
 
     RecordingConverter::failOn = "export";
-    Convert(nullptr, nullptr, true);
+    EXPECT_EQ(Convert(nullptr, nullptr, true), 0);
     EXPECT_EQ(TestInteraction().messages.back().caption, "Export Error");
     EXPECT_EQ(TestInteraction().messages.back().text, "cannot export");
     EXPECT_EQ(undoSteps.size(), 3u);

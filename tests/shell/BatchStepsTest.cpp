@@ -12,6 +12,7 @@
 #include "shell/BatchSteps.h"
 #include "tests/support/GlobalState.h"
 #include "tests/support/ProjectBuilder.h"
+#include "ScratchFolder.h"
 
 namespace {
 
@@ -177,4 +178,18 @@ TEST_F(BatchStepsTest, ConversionTakesTheLinesFormatFirstAndItsScriptPathOnce) {
     GetCommandLineSettings().outputFormat = kFormatWinRunner;
     EXPECT_EQ(ConvertInBatch(nullptr, converters), 0);
     EXPECT_NE(Warnings().back().find("No converter serves the output format 8"), std::string::npos);
+}
+
+// The object maps go below the folder of the line; a failure is a warning only.
+TEST_F(BatchStepsTest, TheExportWritesTheObjectMapsAndWarnsWhenItCannot) {
+    ScratchFolder folder;
+    AddUsableWindow("Login")->SetSmurfValue("application", "Shop", nullptr, false);
+    EXPECT_EQ(ExportSmurfInBatch((folder.Path() / "maps").string()), 1);
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder.Path() / "maps" / "Shop" / "TestObjects.xml"));
+    EXPECT_TRUE(Warnings().empty());
+
+    const std::string blocked = folder.Write("blocked", "a file");
+    EXPECT_EQ(ExportSmurfInBatch(blocked), 0);
+    ASSERT_EQ(Warnings().size(), 1u);
+    EXPECT_NE(Warnings()[0].find(blocked), std::string::npos) << Warnings()[0];
 }

@@ -2,6 +2,10 @@
 // codes, what it prints where, and what it leaves on disk.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <map>
+#include <regex>
+
 #include "platform/Registry.h"
 #include "platform/Settings.h"
 #include "ProgramRun.h"
@@ -113,4 +117,61 @@ TEST_F(KavroProgramTest, TheStepsRunInTheirOrderAndLeaveTheProjectFileAlone) {
     }
     EXPECT_EQ(ScratchFolder::Read(project), before);
     EXPECT_TRUE(std::filesystem::exists(folder_.Path() / "scripts"));
+}
+
+namespace {
+
+// The files below the folder, by their path inside it, with their bytes.
+std::map<std::string, std::string> FilesBelow(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            files[std::filesystem::relative(entry.path(), folder).string()] = ScratchFolder::Read(entry.path());
+    return files;
+}
+
+bool PassesCommand(const std::string& command, const std::filesystem::path& file) {
+    return std::system((command + " '" + file.string() + "' >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Test case identifiers are made from the clock; everything else of a run is the same.
+std::string WithoutTestCaseIds(const std::string& text) {
+    return std::regex_replace(text, std::regex("kavrotc-[^\"]{12}\""), "kavrotc-<id>\"");
+}
+
+}  // namespace
+
+TEST_F(KavroProgramTest, TheSampleProjectGivesReadableScriptsAndTheSameFilesEachRun) {
+    const std::string before = ScratchFolder::Read(kSample);
+    auto convert = [&](const std::string& format, const std::string& output) {
+        const ProgramRun run = program_.Run({"-p", kSample, "-g", "-c", format, "-s", output, "-q"});
+        EXPECT_EQ(run.exitCode, 0) << format << "\n" << run.out << run.err;
+        EXPECT_NE(run.out.find("Generation Completed"), std::string::npos) << run.out;
+    };
+
+    convert("PLAINTEXT", "plain");
+    const std::map<std::string, std::string> plain = FilesBelow(folder_.Path() / "plain");
+    EXPECT_FALSE(plain.empty());
+    // UTF-16 with its byte-order mark, every line ended by CR LF.
+    const std::string utf16Lines =
+        "python3 -c \"import sys; t = open(sys.argv[1], 'rb').read().decode('utf-16'); "
+        "r = t.replace('\\r\\n', ''); sys.exit('\\r' in r or '\\n' in r)\"";
+    for (const auto& [name, bytes] : plain) {
+        EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE") << name;
+        EXPECT_TRUE(PassesCommand(utf16Lines, folder_.Path() / "plain" / name)) << name;
+    }
+
+    convert("UNIVERSALFILE", "first");
+    convert("UNIVERSALFILE", "second");
+    EXPECT_EQ(FilesBelow(folder_.Path() / "first"), FilesBelow(folder_.Path() / "second"));
+
+    convert("VORNAK_XML", "first.xml");
+    convert("VORNAK_XML", "second.xml");
+    for (const char* name : {"first.xml", "second.xml"})
+        EXPECT_TRUE(PassesCommand("xmllint --noout", folder_.Path() / name)) << name;
+    const std::string first = ScratchFolder::Read(folder_.Path() / "first.xml");
+    EXPECT_NE(first.find("kavrotc-"), std::string::npos);
+    EXPECT_EQ(WithoutTestCaseIds(first), WithoutTestCaseIds(ScratchFolder::Read(folder_.Path() / "second.xml")));
+
+    EXPECT_EQ(ScratchFolder::Read(kSample), before);
 }
