@@ -1,6 +1,5 @@
 #pragma once
-// The generators that a run uses, one per family of methods; a family without one yet has
-// none (a run of its methods then fails with a message).
+// The generators that a run uses, one per family of methods.
 #include "generation/TestCaseGenerator.h"
 
 GeneratorTable DefaultGeneratorTable();

@@ -65,8 +65,15 @@ using TaskPath = std::vector<CTaskNode*>;
 // actions become temporary nodes (a failed simulation takes them out again). On 0, failingNode
 // is the graph node at which the path failed. otherWayIn is set when a node of the path has an
 // unblocked predecessor other than the node before it.
+//
+// Random walks choose every data set's record themselves and play the steps of a looping
+// building block once each: they switch the reset of the data sets and the loops off.
+struct TaskPathOptions {
+    bool resetDataSets = true;
+    bool expandBlockLoops = true;
+};
 int SimulateTaskPath(TaskPath& path, CCombination& combination, CDataSet* dataSetInUse, bool verify,
-                     CTaskNode*& failingNode, bool& otherWayIn);
+                     CTaskNode*& failingNode, bool& otherWayIn, const TaskPathOptions& options = {});
 
 // Takes the temporary nodes out of the path and deletes them (a Verify step's node with its
 // step).

@@ -15,6 +15,7 @@
 #include "model/TestStep.h"
 #include "platform/ObjectList.h"
 
+class CActionKav;
 class CConditionTree;
 class CTCGState;
 class CTransitionKav;
@@ -163,6 +164,9 @@ CTransitionKav* FindTransitionOpeningWindow(const std::string& actionName, const
 // attribute to the value: 1 (position on it), 0 none, -1 with a message.
 int FindTransitionSettingValue(CWindowKav& window, const std::string& attribute, const std::string& value,
                                std::optional<std::size_t>& position, CTransitionKav*& transition);
+// The first argument of the action without its first and last character (the "#" around a
+// designator); empty when it has none.
+std::string FirstArgumentName(const CActionKav& action);
 // The window that the designator names, or null.
 CWindowKav* ResolveWindow(const std::string& designator);
 // A backslash before every backslash and every double quote.

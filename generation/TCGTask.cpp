@@ -95,8 +95,8 @@ CActionKav* MakeRecordAction(const CApplicationKav& project, const CTaskNode& ca
 
 }  // namespace
 
-CTCGTask::CTCGTask(CApplicationKav& project) : project_(project) {
-    if (!project_.GetOldTaskMode()) return;
+CTCGTask::CTCGTask(CApplicationKav& project, bool ownTaskOnly) : project_(project) {
+    if (ownTaskOnly || !project_.GetOldTaskMode()) return;
     if (ConvertTask(project_.GetRootTask()) != 1) {
         GetInteraction().ShowMessage(
             {GetGlobalMessageBuffer(), "", MessageButtons::Ok, MessageIcon::Error, MessageAnswer::Ok});

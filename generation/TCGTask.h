@@ -21,8 +21,9 @@ class CTaskKav;
 class CTCGTask {
 public:
     // In the old task mode, converts the root task (a failure is shown in an error box and
-    // leaves an empty graph) and builds the edges.
-    explicit CTCGTask(CApplicationKav& project);
+    // leaves an empty graph) and builds the edges; not for a graph that only ever holds the
+    // task it converts itself (ownTaskOnly).
+    explicit CTCGTask(CApplicationKav& project, bool ownTaskOnly = false);
     CTCGTask(const CTCGTask&) = delete;
     CTCGTask& operator=(const CTCGTask&) = delete;
     virtual ~CTCGTask();
@@ -51,6 +52,17 @@ public:
     // start node is never a target. Null when none.
     CTaskNode* FindUncoveredNode(int contextNumber) const;
     CTaskNodeConnect* FindUncoveredConnection(int contextNumber) const;
+
+    // ---- Random testing's marks of the graph as a whole
+
+    // A walk has entered the building block.
+    bool IsCovered() const { return covered_; }
+    void MarkCovered() { covered_ = true; }
+    // How many of the block's elements the coverage goal counts, and how many walks covered.
+    int GetTarget() const { return target_; }
+    void SetTarget(int target) { target_ = target; }
+    int GetCoveredCount() const { return coveredCount_; }
+    void AddCoveredElement() { ++coveredCount_; }
 
     CApplicationKav& GetProject() const { return project_; }
     const OwningList<CTaskNode>& GetNodes() const { return nodes_; }
@@ -83,4 +95,7 @@ private:
     std::unordered_map<std::pair<const CTaskNode*, const CTaskNode*>, CTaskNodeConnect*, EdgeKeyHash> edgeIndex_;
     CTaskNode* startNode_ = nullptr;
     CTaskKav* rootTask_ = nullptr;
+    bool covered_ = false;
+    int target_ = 0;
+    int coveredCount_ = 0;
 };

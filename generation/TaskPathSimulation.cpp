@@ -62,8 +62,9 @@ void ResetOtherDataSets(const CDataSet* dataSetInUse) {
 
 class TaskPathWalk {
 public:
-    TaskPathWalk(TaskPath& path, CCombination& combination, CDataSet* dataSetInUse, bool verify)
-        : path_(path), combination_(combination), dataSetInUse_(dataSetInUse), verify_(verify) {}
+    TaskPathWalk(TaskPath& path, CCombination& combination, CDataSet* dataSetInUse, bool verify, bool expandLoops)
+        : path_(path), combination_(combination), dataSetInUse_(dataSetInUse), verify_(verify),
+          expandLoops_(expandLoops) {}
 
     int Run(CTaskNode*& failingNode, bool& otherWayIn) {
         for (size_t index = 0; index < path_.size();) {
@@ -129,7 +130,7 @@ private:
     int EnterBlock(size_t index, size_t callIndex, BlockOutcome& outcome) {
         CTaskNode& node = *path_[index];
         const BlockCall& call = node.blockCalls[callIndex];
-        if (!call.record->GetNote().empty()) {
+        if (expandLoops_ && !call.record->GetNote().empty()) {
             int count = 0;
             if (const int result = EvaluateLoopCount(node, call, count); result != 1) return result;
             size_t end = index + 1;
@@ -235,17 +236,19 @@ private:
     CCombination& combination_;
     CDataSet* dataSetInUse_;
     bool verify_;
+    bool expandLoops_;
     const CEventParser parser_;
 };
 
 }  // namespace
 
 int SimulateTaskPath(TaskPath& path, CCombination& combination, CDataSet* dataSetInUse, bool verify,
-                     CTaskNode*& failingNode, bool& otherWayIn) {
+                     CTaskNode*& failingNode, bool& otherWayIn, const TaskPathOptions& options) {
     failingNode = nullptr;
     otherWayIn = false;
-    ResetOtherDataSets(dataSetInUse);
-    const int result = TaskPathWalk(path, combination, dataSetInUse, verify).Run(failingNode, otherWayIn);
+    if (options.resetDataSets) ResetOtherDataSets(dataSetInUse);
+    const int result = TaskPathWalk(path, combination, dataSetInUse, verify, options.expandBlockLoops)
+                           .Run(failingNode, otherWayIn);
     if (result != 1) {
         combination.RemoveAll();
         RemoveTemporaryNodes(path);

@@ -16,12 +16,9 @@
 
 namespace {
 
-// The action's first argument names the window: its value without the enclosing characters.
+// The action's first argument names the window, or it has none.
 bool NamesWindow(const CActionKav& action, const std::string& windowName) {
-    const auto& arguments = action.GetArguments();
-    if (arguments.empty()) return true;
-    const std::string value = arguments[0]->GetValue();
-    return value.size() >= 2 && EqualsNoCase(value.substr(1, value.size() - 2), windowName);
+    return action.GetArguments().empty() || EqualsNoCase(FirstArgumentName(action), windowName);
 }
 
 bool OpensWindow(const CTransitionKav& transition, const std::string& actionName, const std::string& windowName) {
@@ -77,6 +74,12 @@ bool ControlEvent(const CWindowKav& window, const std::string& value, const std:
 }
 
 }  // namespace
+
+std::string FirstArgumentName(const CActionKav& action) {
+    if (action.GetArguments().empty()) return {};
+    const std::string value = action.GetArguments()[0]->GetValue();
+    return value.size() >= 2 ? value.substr(1, value.size() - 2) : std::string();
+}
 
 CWindowKav* ResolveWindow(const std::string& designator) {
     CKavroObj* object = ResolveDesignatorObject(designator);
