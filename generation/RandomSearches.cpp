@@ -177,13 +177,10 @@ int CTCRandomTesting::ExploreAdjacentBlocks(CTCRandomWalk& walk) {
     for (CTaskNode* entry : blockEntryNodes_) {
         if (fullyCovered(coverage_->FindTaskGraph(entry))) continue;
         CTCRandomWalk attempt;
-        attempt.CopyFrom(walk);
-        const int simulated = SimulateStep(attempt, entry);
-        if (simulated < 0) return -1;
-        if (simulated == 0) continue;
         bool increase = false;
-        coverage_->AccountCoverage(attempt.LastNode(), entry, increase, true);
-        attempt.Append(entry);
+        const int extended = ExtendedCopy(walk, entry, attempt, increase);
+        if (extended < 0) return -1;
+        if (extended == 0) continue;
         const int searched = increase ? 1 : RandomSearch(attempt, kEntryDepth, false, nullptr, found);
         if (searched == 1) walk.CopyFrom(attempt);
         if (searched != 0) return searched;
@@ -200,19 +197,26 @@ int CTCRandomTesting::DepthFirstSearch(CTCRandomWalk& walk, bool& found) {
     if (successors.empty() || static_cast<int>(walk.NodeCount()) >= length_) return 1;
     for (CTaskNode* successor : successors) {
         CTCRandomWalk attempt;
-        attempt.CopyFrom(walk);
-        const int simulated = SimulateStep(attempt, successor);
-        if (simulated < 0) return -1;
-        if (simulated == 0) continue;
         bool increase = false;
-        coverage_->AccountCoverage(attempt.LastNode(), successor, increase, true);
-        attempt.Append(successor);
+        const int extended = ExtendedCopy(walk, successor, attempt, increase);
+        if (extended < 0) return -1;
+        if (extended == 0) continue;
         const int deeper = increase ? 1 : DepthFirstSearch(attempt, found);
         found = found || increase;
         if (deeper == 1 && found) walk.CopyFrom(attempt);
         if (deeper != 0) return deeper;
     }
     return 0;
+}
+
+int CTCRandomTesting::ExtendedCopy(const CTCRandomWalk& walk, CTaskNode* node, CTCRandomWalk& extended,
+                                   bool& increase) {
+    extended.CopyFrom(walk);
+    const int simulated = SimulateStep(extended, node);
+    if (simulated != 1) return simulated;
+    coverage_->AccountCoverage(extended.LastNode(), node, increase, true);
+    extended.Append(node);
+    return 1;
 }
 
 int CTCRandomTesting::ConstructPathToGoal(CTaskNode* goal, CTCRandomWalk& walk, bool& found, int depth) {

@@ -73,6 +73,9 @@ private:
     int RandomSearch(CTCRandomWalk& walk, int depth, bool allowRestart, const CTaskNode* goal, bool& found);
     int ExploreAdjacentBlocks(CTCRandomWalk& walk);
     int DepthFirstSearch(CTCRandomWalk& walk, bool& found);
+    // A copy of the walk extended by the node, when the node can be simulated after it: 1
+    // (increase: the node adds coverage), 0, -1.
+    int ExtendedCopy(const CTCRandomWalk& walk, CTaskNode* node, CTCRandomWalk& extended, bool& increase);
     // Makes the goal executable by first executing steps whose actions provide what it lacks.
     // 1 when the walk was extended up to the goal (found: with new coverage).
     int ConstructPathToGoal(CTaskNode* goal, CTCRandomWalk& walk, bool& found, int depth);
