@@ -116,7 +116,11 @@ TEST_F(KavroProgramTest, TheStepsRunInTheirOrderAndLeaveTheProjectFileAlone) {
         at = found;
     }
     EXPECT_EQ(ScratchFolder::Read(project), before);
-    EXPECT_TRUE(std::filesystem::exists(folder_.Path() / "scripts"));
+    // Converted after generating: the new test case is in the scripts.
+    const std::string script = ScratchFolder::Read(folder_.Path() / "scripts" / "Insurance" / "RefuseYoungClient.txt");
+    std::string testCase;
+    for (char c : std::string("RefuseYoungClient_001")) testCase += std::string{c, '\0'};
+    EXPECT_NE(script.find(testCase), std::string::npos);
 }
 
 namespace {
