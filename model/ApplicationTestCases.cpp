@@ -18,16 +18,19 @@ void CApplicationKav::DeleteTestCases(const CWindowKav* window, const CStepKav* 
             if (belongs(testCase)) DeleteTestCase(testCase);
     };
     const bool anyKind = kind == kTestCaseAnyKind;
+    // Every branch honours the kind: replacing one kind of generated test cases under a task
+    // must not delete the task's other test cases (manual ones among them).
+    auto ofKind = [&](const CTestCase* tc) { return anyKind || tc->GetType() == kind; };
     if (task) {
-        deleteWhere([&](const CTestCase* tc) { return tc->GetTask() == task; });
+        deleteWhere([&](const CTestCase* tc) { return tc->GetTask() == task && ofKind(tc); });
         for (const CTaskKav* child : task->GetChildren()) DeleteTestCases(nullptr, nullptr, child, kind);
     } else if (transition) {
-        deleteWhere([&](const CTestCase* tc) { return tc->GetTransitionStep() == transition; });
+        deleteWhere([&](const CTestCase* tc) { return tc->GetTransitionStep() == transition && ofKind(tc); });
     } else if (window) {
-        deleteWhere([&](const CTestCase* tc) { return tc->GetWindow() == window && (anyKind || tc->GetType() == kind); });
+        deleteWhere([&](const CTestCase* tc) { return tc->GetWindow() == window && ofKind(tc); });
         for (const CWindowKav* child : window->GetChildren()) DeleteTestCases(child, nullptr, nullptr, kind);
     } else {
-        deleteWhere([&](const CTestCase* tc) { return anyKind || tc->GetType() == kind; });
+        deleteWhere(ofKind);
     }
 }
 

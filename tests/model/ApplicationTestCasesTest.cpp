@@ -37,10 +37,14 @@ TEST_F(ApplicationTestCases, DeletingATasksTestCasesTakesEveryKindAndTheChildTas
         EXPECT_FALSE(app.GetTestCases().Contains(tc));
         announced.push_back(tc->GetDisplayName());
     });
-    app.DeleteTestCases(nullptr, nullptr, order, kTestCaseTransition);
+    // Replacing one kind under a task keeps the task's other kinds.
+    app.DeleteTestCases(nullptr, nullptr, order, kTestCaseRandom);
+    EXPECT_EQ(announced, (std::vector<std::string>{"Order_006", "OrderChild_006"}));
+    EXPECT_EQ(app.GetTestCases().size(), 5u);
 
-    EXPECT_EQ(announced, (std::vector<std::string>{"Order_001", "Order_003", "Order_006", "OrderChild_001",
-                                                   "OrderChild_003", "OrderChild_006"}));
+    announced.clear();
+    app.DeleteTestCases(nullptr, nullptr, order, kTestCaseAnyKind);
+    EXPECT_EQ(announced, (std::vector<std::string>{"Order_001", "Order_003", "OrderChild_001", "OrderChild_003"}));
     EXPECT_EQ(app.GetTestCases().Snapshot(), std::vector<CTestCase*>{kept});
 }
 
@@ -58,7 +62,9 @@ TEST_F(ApplicationTestCases, DeletingByWindowOrForTheProjectHonoursTheKind) {
     EXPECT_EQ(app.GetTestCases().Snapshot(), (std::vector<CTestCase*>{random, taskTest}));
 
     project.AddTestCase(2, kTestCaseTransition, nullptr, button, click);
-    app.DeleteTestCases(nullptr, click, nullptr, kTestCaseRandom);  // a transition takes every kind
+    app.DeleteTestCases(nullptr, click, nullptr, kTestCaseRandom);  // a transition honours the kind too
+    EXPECT_EQ(app.GetTestCases().size(), 3u);
+    app.DeleteTestCases(nullptr, click, nullptr, kTestCaseTransition);
     EXPECT_EQ(app.GetTestCases().size(), 2u);
 
     app.DeleteTestCases(nullptr, nullptr, nullptr, kTestCaseGraphCoverage);
