@@ -28,7 +28,7 @@ constexpr int kNumber = 2, kBool = 3, kString = 4;
 constexpr int kManualRecord = 1;
 
 constexpr int kOpenModalDialog = 7, kCloseWindow = 8, kCloseApplication = 9;
-constexpr int kLoopValidRecords = 2;
+constexpr int kLoopValidRecords = 2, kLoopInvalidRecords = 4;
 
 class SampleBuilder {
 public:
@@ -96,22 +96,24 @@ private:
                        {.className = "#32770", .method = 1, .caption = "Insurance Premium Calculation",
                         .style = kDialog | kVisible},
                        {0, 0, 330, 250});
+        // As the standard Windows builder sees a radio group: the radio buttons are siblings of
+        // their group box and lie inside its rectangle.
         vehicle_ = Control("W_Vehicle", "Vehicle_GRP", kWndGroupBox, main_, kNoControlId, "Button", "Vehicle",
                            kGroupBoxStyle, 0, {10, 10, 160, 100}, "Motorcycle");
-        Control("W_Motorcycle", "Motorcycle", kWndRadioButton, vehicle_, 1073, "Button", "Motorcycle",
-                kRadioStyle | kGroup | kTabStop, 1, {10, 20, 140, 35});
-        Control("W_Car", "Car", kWndRadioButton, vehicle_, 1074, "Button", "Car", kRadioStyle, 2, {10, 45, 140, 60});
-        Control("W_Van", "Van", kWndRadioButton, vehicle_, 1075, "Button", "Van", kRadioStyle, 3, {10, 70, 140, 85});
+        Control("W_Motorcycle", "Motorcycle", kWndRadioButton, main_, 1073, "Button", "Motorcycle",
+                kRadioStyle | kGroup | kTabStop, 1, {20, 30, 150, 45});
+        Control("W_Car", "Car", kWndRadioButton, main_, 1074, "Button", "Car", kRadioStyle, 2, {20, 55, 150, 70});
+        Control("W_Van", "Van", kWndRadioButton, main_, 1075, "Button", "Van", kRadioStyle, 3, {20, 80, 150, 95});
         Control("W_EnginePowerLabel", "EnginePower_TXT", kWndStaticText, main_, kNoControlId, "Static",
                 "Engine Power (HP)", kControl | kGroup, 4, {180, 15, 310, 30});
         enginePower_ = Control("W_EnginePower", "EnginePower", kWndInputField, main_, 1041, "Edit", "", kEditStyle, 5,
                                {180, 35, 310, 55}, "0");
         client_ = Control("W_Client", "Client_GRP", kWndGroupBox, main_, kNoControlId, "Button", "Client",
                           kGroupBoxStyle, 6, {10, 110, 160, 175}, "Male");
-        Control("W_Male", "Male", kWndRadioButton, client_, 1076, "Button", "Male", kRadioStyle | kGroup | kTabStop,
-                7, {10, 20, 140, 35});
-        Control("W_Female", "Female", kWndRadioButton, client_, 1077, "Button", "Female", kRadioStyle, 8,
-                {10, 45, 140, 60});
+        Control("W_Male", "Male", kWndRadioButton, main_, 1076, "Button", "Male", kRadioStyle | kGroup | kTabStop,
+                7, {20, 130, 150, 145});
+        Control("W_Female", "Female", kWndRadioButton, main_, 1077, "Button", "Female", kRadioStyle, 8,
+                {20, 155, 150, 170});
         Control("W_AgeLabel", "Age_TXT", kWndStaticText, main_, kNoControlId, "Static", "Age", kControl | kGroup, 9,
                 {180, 115, 310, 130});
         age_ = Control("W_Age", "Age", kWndInputField, main_, 1040, "Edit", "", kEditStyle, 10, {180, 135, 310, 155},
@@ -182,7 +184,7 @@ private:
                            "A message box \"Error\" says: " + std::string(r.message), error_, 1);
             Condition(refusal, "C_" + id, r.condition);
             Action(refusal, "A_" + id, kOpenModalDialog, {"#Error#"});
-            if (id == "TooYoung") tooYoung_ = refusal;
+            refusals_.push_back(refusal);
         }
 
         acknowledge_ = Transition(errorOk_, "T_ErrorOK", "Error_OK", "Closes the message box.",
@@ -267,7 +269,8 @@ private:
         Record("R_V3", "V3", true, {"Van", "99", "Male", "30"}, {});
         Record("R_V4", "V4", true, {"Car", "100", "Male", "66"}, {"X_Senior"});
         Record("R_I1", "I1", false, {"Car", "60", "Male", "17"}, {"X_TooYoung"});
-        Record("R_I2", "I2", false, {"Van", "60", "Female", "20"}, {});
+        Record("R_I2", "I2", false, {"Van", "60", "Female", "20"}, {"X_YoungDriver"});
+        Record("R_I3", "I3", false, {"Van", "99", "Male", "70"}, {"X_Senior"});
     }
 
     // ---- Requirements and tasks
@@ -297,16 +300,25 @@ private:
         task->SetID(id);
         task->SetDescription(description);
         if (parent) parent->AddChild(task);
+        // As the task editor makes them: a task or building block begins with the blank step
+        // "Start", which generation leaves out of the test cases.
+        if (type != kTaskFolder) Step(task, "S_" + id.substr(2) + "Start", "Start", nullptr, "");
         return task;
     }
 
-    // A step on a window of its own, or one that performs a transition and takes its texts.
+    // A step on a window of its own; designators in its description are filled in by generation.
     CTaskStep* Step(CTaskKav* task, const std::string& id, const std::string& name, CWindowKav* window,
-                    const std::string& event, CTransitionKav* transition = nullptr) {
+                    const std::string& event, const std::string& description = {}) {
         auto* step = task->GetSteps().Add(
-            new CTaskStep(name, event, "", "", "", "", window, window, 0, nullptr, 2, "0", 1));
+            new CTaskStep(name, event, "", description, "", "", window, window, 0, nullptr, 2, "0", 1));
         step->SetId(id);
-        if (transition) step->SetTransition(transition);
+        return step;
+    }
+
+    // A step that performs a transition and takes its texts.
+    CTaskStep* Perform(CTaskKav* task, const std::string& id, CTransitionKav* transition) {
+        CTaskStep* step = Step(task, id, "", nullptr, "");
+        step->SetTransition(transition);
         return step;
     }
 
@@ -326,47 +338,92 @@ private:
         CTaskKav* root = Task("K_Root", "Project Insurance", kTaskFolder, nullptr, "");
         project_->SetRootTask(root);
 
+        // The dialog's answer to any client: the premium, or the error box of the age rule that
+        // refuses the client, closed again. The record in use decides which branch a path can take.
         CTaskKav* block = Task("K_EnterClient", "EnterClientAndCalculate", kTaskBuildingBlock, root,
-                               "Enters the client of the current record of Clients and calculates the premium.");
-        Step(block, "S_Vehicle", "Choose vehicle", vehicle_, "Select(#~Clients:Vehicle#)");
-        Step(block, "S_EnginePower", "Enter engine power", enginePower_, "Input(#~Clients:EnginePower#)");
-        Step(block, "S_Sex", "Choose sex", client_, "Select(#~Clients:Sex#)");
-        Step(block, "S_Age", "Enter age", age_, "Input(#~Clients:Age#)");
-        Step(block, "S_Calculate", "", nullptr, "", calculation_);
+                               "Enters the client of the current record of Clients and calculates the premium; a "
+                               "client refused by an age rule gets the error box, which is closed.");
+        Step(block, "S_Vehicle", "Choose vehicle", vehicle_, "Select(#~Clients:Vehicle#)",
+             "Choose the vehicle #~Clients:Vehicle# of client #~Clients:$id#.");
+        Step(block, "S_EnginePower", "Enter engine power", enginePower_, "Input(#~Clients:EnginePower#)",
+             "Enter the engine power #~Clients:EnginePower# HP.");
+        Step(block, "S_Sex", "Choose sex", client_, "Select(#~Clients:Sex#)", "Choose #~Clients:Sex#.");
+        CTaskStep* age = Step(block, "S_Age", "Enter age", age_, "Input(#~Clients:Age#)",
+                              "Enter the age #~Clients:Age#.");
         Chain(block);
+        block->ConnectSteps(age, Perform(block, "S_Calculate", calculation_));
+        std::vector<CTaskStep*> refusedSteps;
+        for (CTransitionKav* refusal : refusals_) {
+            refusedSteps.push_back(Perform(block, "S_" + refusal->GetId().substr(2), refusal));
+            block->ConnectSteps(age, refusedSteps.back());
+        }
+        CTaskStep* acknowledge = Perform(block, "S_ErrorOK", acknowledge_);
+        for (CTaskStep* refused : refusedSteps) block->ConnectSteps(refused, acknowledge);
 
-        CTaskKav* premiums = Task("K_Premiums", "CalculatePremiums", kTaskPlain, root,
-                                  "Calculates the premium of every valid client and ends the program.");
+        // Loops over the records: the block once for each valid client, or for each invalid one.
+        CTaskKav* premiums = ClientTask("K_Premiums", "CalculatePremiums", "S_EachClient", "S_Close", block,
+                                        "Calculates the premium of every valid client and ends the program.");
+        LoopOverClients(premiums, kLoopValidRecords);
         premiums->SetTestGoal("Every valid client gets the premium of the rules.");
-        premiums->SetTestLevel("System Test");
         premiums->SetTestType("Functional Test");
-        premiums->SetDataSet(clients_);
-        CTaskStep* loop = Call(premiums, "S_EachClient", block);
-        loop->SetLoopMode(kLoopValidRecords);
-        loop->SetLoopCount("0");
-        loop->SetLoopDataSet(clients_);
-        Step(premiums, "S_Close", "", nullptr, "", closing_);
-        Chain(premiums);
         premiums->GetRequirements() = {premium_, surcharge_};
+
+        CTaskKav* invalid = ClientTask("K_InvalidClients", "RefuseInvalidClients", "S_EachInvalidClient",
+                                       "S_CloseAfterInvalid", block,
+                                       "Every invalid client is refused by its age rule; then the program ends.");
+        LoopOverClients(invalid, kLoopInvalidRecords);
+        invalid->SetTestGoal("No client that an age rule excludes gets a premium.");
+        invalid->SetTestType("Error Test");
+        invalid->GetRequirements() = {ageRules_};
+
+        // Data-oriented tests: one test case per record of the task's data set. A task that loops
+        // over the same data set cannot have it, as its loop would move the record in use.
+        CTaskKav* single = ClientTask("K_OneClient", "CalculateOnePremium", "S_OneClient", "S_CloseAfterOne", block,
+                                      "Calculates the premium of one client of Clients, or has it refused, and ends "
+                                      "the program.");
+        single->SetDataSet(clients_);
+        single->SetTestGoal("Each client gets the premium or the refusal of the rules.");
+        single->SetTestType("Functional Test");
+        single->GetRequirements() = {premium_, surcharge_, ageRules_};
 
         CTaskKav* refused = Task("K_Refused", "RefuseYoungClient", kTaskPlain, root,
                                  "A client under 18 is refused; the message box is closed and so is the program.");
         refused->SetTestGoal("A client under 18 gets no premium.");
         refused->SetTestLevel("System Test");
         refused->SetTestType("Error Test");
-        Step(refused, "S_YoungAge", "Enter age 17", age_, "Input(17)");
-        Step(refused, "S_Refused", "", nullptr, "", tooYoung_);
-        Step(refused, "S_Acknowledge", "", nullptr, "", acknowledge_);
-        Step(refused, "S_End", "", nullptr, "", closing_);
+        Step(refused, "S_YoungAge", "Enter age 17", age_, "Input(17)", "Enter the age 17.");
+        Perform(refused, "S_Refused", refusals_.front());
+        Perform(refused, "S_Acknowledge", acknowledge_);
+        Perform(refused, "S_End", closing_);
         Chain(refused);
         refused->GetRequirements() = {ageRules_};
+    }
+
+    // A system test that runs the block, then ends the program.
+    CTaskKav* ClientTask(const std::string& id, const std::string& name, const std::string& callId,
+                         const std::string& closeId, CTaskKav* block, const std::string& description) {
+        CTaskKav* task = Task(id, name, kTaskPlain, block->GetParent(), description);
+        task->SetTestLevel("System Test");
+        Call(task, callId, block);
+        Perform(task, closeId, closing_);
+        Chain(task);
+        return task;
+    }
+
+    // The task's block call repeats for each record of Clients of the loop's kind.
+    void LoopOverClients(CTaskKav* task, int loopMode) {
+        CTaskStep* call = task->GetSteps()[1];
+        call->SetLoopMode(loopMode);
+        call->SetLoopCount("0");
+        call->SetLoopDataSet(clients_);
     }
 
     std::unique_ptr<CApplicationKav> project_;
     CFileKav* file_ = nullptr;
     CWindowKav *main_ = nullptr, *vehicle_ = nullptr, *enginePower_ = nullptr, *client_ = nullptr, *age_ = nullptr,
                *calculate_ = nullptr, *close_ = nullptr, *error_ = nullptr, *errorOk_ = nullptr;
-    CTransitionKav *calculation_ = nullptr, *tooYoung_ = nullptr, *acknowledge_ = nullptr, *closing_ = nullptr;
+    CTransitionKav *calculation_ = nullptr, *acknowledge_ = nullptr, *closing_ = nullptr;
+    std::vector<CTransitionKav*> refusals_;  // too young, van driver too young, van driver too old
     CDataSet* clients_ = nullptr;
     CRequirement *premium_ = nullptr, *surcharge_ = nullptr, *ageRules_ = nullptr;
 };

@@ -2,11 +2,14 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 
 #include "conditions/Designator.h"
 #include "conditions/EventParser.h"
+#include "model/DataSet.h"
 #include "model/TransitionKav.h"
 #include "model/WindowKav.h"
+#include "model/windows/ButtonWindows.h"
 #include "InsuranceSample.h"
 #include "LoadFixture.h"
 
@@ -71,6 +74,20 @@ TEST_F(InsuranceSampleTest, ModelsWhatGenerationNeeds) {
     }
     EXPECT_TRUE(loop);
     EXPECT_TRUE(buildingBlockCall);
+
+    // Each radio group has its radio buttons, and its initial value and the values of the
+    // records that are chosen in it are among their captions.
+    const std::map<std::string, std::string> groupFields = {{"Vehicle_GRP", "Vehicle"}, {"Client_GRP", "Sex"}};
+    const CDataSet* clients = root_.GetDataSets().front();
+    for (const auto& [groupName, fieldName] : groupFields) {
+        const auto* group = dynamic_cast<const CGroupBoxKav*>(root_.GetWindowList().FindByName(groupName, nullptr));
+        ASSERT_NE(group, nullptr) << groupName;
+        EXPECT_NE(group->FindRadioButton(group->GetInitialValue()), nullptr) << groupName;
+        const CDataField* field = clients->FindField(fieldName);
+        ASSERT_NE(field, nullptr) << fieldName;
+        for (const CDataRecord* record : clients->GetRecords())
+            EXPECT_NE(group->FindRadioButton(record->GetValues().at(field->GetId())), nullptr) << record->GetName();
+    }
 
     // Every condition parses and every event fits its window; a transition ends the program.
     CEventParser events;

@@ -150,12 +150,17 @@ TEST_F(KavroProgramTest, TheSampleProjectGivesReadableScriptsAndTheSameFilesEach
     auto convert = [&](const std::string& format, const std::string& output) {
         const ProgramRun run = program_.Run({"-p", kSample, "-g", "-c", format, "-s", output, "-q"});
         EXPECT_EQ(run.exitCode, 0) << format << "\n" << run.out << run.err;
-        EXPECT_NE(run.out.find("Generation Completed"), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find("4 TASK Test Case(s) Generated!\nGeneration Completed"), std::string::npos) << run.out;
     };
 
     convert("PLAINTEXT", "plain");
     const std::map<std::string, std::string> plain = FilesBelow(folder_.Path() / "plain");
-    EXPECT_FALSE(plain.empty());
+    // Step coverage: one test case for each task, each in the package of its task.
+    std::vector<std::string> packages;
+    for (const auto& entry : plain) packages.push_back(entry.first);
+    EXPECT_EQ(packages, (std::vector<std::string>{"Insurance/CalculateOnePremium.txt", "Insurance/CalculatePremiums.txt",
+                                                  "Insurance/RefuseInvalidClients.txt",
+                                                  "Insurance/RefuseYoungClient.txt"}));
     // UTF-16 with its byte-order mark, every line ended by CR LF.
     const std::string utf16Lines =
         "python3 -c \"import sys; t = open(sys.argv[1], 'rb').read().decode('utf-16'); "
@@ -178,4 +183,45 @@ TEST_F(KavroProgramTest, TheSampleProjectGivesReadableScriptsAndTheSameFilesEach
     EXPECT_EQ(WithoutTestCaseIds(first), WithoutTestCaseIds(ScratchFolder::Read(folder_.Path() / "second.xml")));
 
     EXPECT_EQ(ScratchFolder::Read(kSample), before);
+}
+
+namespace {
+
+// The text of a UTF-16LE file as UTF-8, for the ASCII texts looked for here.
+std::string AsciiOfUtf16(const std::string& bytes) {
+    std::string text;
+    for (size_t i = 2; i + 1 < bytes.size(); i += 2) text += bytes[i];
+    return text;
+}
+
+}  // namespace
+
+// The age rules refuse every invalid client, each in its own branch of the building block, and
+// the loops walk the clients' records in their order.
+TEST_F(KavroProgramTest, TheSampleCoversEveryTransitionThroughItsTasks) {
+    const ProgramRun run = program_.Run({"-p", kSample, "-g", "-c", "PLAINTEXT", "-s", "plain", "-q"});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    const std::filesystem::path package = folder_.Path() / "plain" / "Insurance";
+    const std::string premiums = AsciiOfUtf16(ScratchFolder::Read(package / "CalculatePremiums.txt"));
+    const std::string refusals = AsciiOfUtf16(ScratchFolder::Read(package / "RefuseInvalidClients.txt"));
+    std::vector<std::string> expected = {"client V1", "client V2", "client V3", "client V4", "Closes the dialog"};
+    size_t at = 0;
+    for (const std::string& text : expected) {
+        at = premiums.find(text, at);
+        ASSERT_NE(at, std::string::npos) << text << "\n" << premiums;
+    }
+    EXPECT_EQ(premiums.find("refused"), std::string::npos);
+    expected = {"client I1", "Client too young!", "Closes the message box", "client I2",
+                "Client too young for driving a van!", "client I3", "Client too old!", "Closes the dialog"};
+    at = 0;
+    for (const std::string& text : expected) {
+        at = refusals.find(text, at);
+        ASSERT_NE(at, std::string::npos) << text << "\n" << refusals;
+    }
+}
+
+TEST_F(KavroProgramTest, EveryTransitionOfTheSampleGetsATransitionTest) {
+    const ProgramRun run = program_.Run({"-p", kSample, "-m", "T", "-g", "-q"});
+    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("6 TRANSITION Test Case(s) Generated!\nGeneration Completed"), std::string::npos) << run.out;
 }
