@@ -1,6 +1,5 @@
 #include "generation/CoverageTargets.h"
 
-#include "generation/GenerationSettings.h"
 #include "generation/MethodCodes.h"
 #include "generation/TCGTask.h"
 #include "model/DataSet.h"
@@ -11,11 +10,6 @@
 #include "platform/Progress.h"
 
 namespace {
-
-// A line of the detailed log.
-void Trace(Progress& progress, const std::string& line) {
-    if (GetGenerationSettings().detailedLog) progress.AddLogText(line);
-}
 
 // A node as target: the start (one test case) or each uncovered step of the instance.
 class NodeTarget : public CoverageTarget {
@@ -37,7 +31,9 @@ public:
     void MarkUnreachable() override {
         node_->covered = true;
         node_->blocked = true;
-        Trace(progress_, FormatMessageId(44028, node_->task->GetName(), node_->step->GetName()));
+    }
+    std::string UnreachableMessage() const override {
+        return FormatMessageId(44028, node_->task->GetName(), node_->step->GetName());
     }
     void MarkCovered() override { node_->covered = true; }
 
@@ -67,8 +63,10 @@ public:
     void MarkUnreachable() override {
         edge_->covered = true;
         edge_->blocked = true;
-        Trace(progress_, FormatMessageId(44034, edge_->from->task->GetName(), edge_->from->step->GetName(),
-                                         edge_->to->task->GetName(), edge_->to->step->GetName()));
+    }
+    std::string UnreachableMessage() const override {
+        return FormatMessageId(44034, edge_->from->task->GetName(), edge_->from->step->GetName(),
+                               edge_->to->task->GetName(), edge_->to->step->GetName());
     }
     void MarkCovered() override { edge_->covered = true; }
 
@@ -112,7 +110,8 @@ public:
     }
     CTaskNode* From() const override { return graph_.GetStartNode(); }
     CTaskNode* To() const override { return graph_.GetStartNode(); }
-    void MarkUnreachable() override { Trace(progress_, FormatMessageId(44572, Record().GetName())); }
+    void MarkUnreachable() override {}
+    std::string UnreachableMessage() const override { return FormatMessageId(44572, Record().GetName()); }
 
     int TestCaseKind() const override { return kTestCaseDataCoverage; }
     int ErrorCase() const override { return Record().IsValid() ? 0 : 1; }

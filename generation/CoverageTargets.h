@@ -4,6 +4,7 @@
 // gives the node from which a path is searched backward and the one from which it goes on
 // forward; a target that no valid path reaches is marked so that the next one comes.
 #include <memory>
+#include <string>
 
 #include "generation/TaskNode.h"
 
@@ -29,6 +30,8 @@ public:
     bool JoinsForwardStart() const { return From() != To(); }
     // No valid path reaches the target: it is marked so that it is not chosen again.
     virtual void MarkUnreachable() = 0;
+    // Why the target has no test case, once no valid path reaches it.
+    virtual std::string UnreachableMessage() const = 0;
     // A test case was made for the target. Its path covers the target, unless the target lies
     // in a block that loops zero times and so left the path: it counts as covered all the same,
     // or it would be chosen again without end.

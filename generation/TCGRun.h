@@ -38,7 +38,11 @@ public:
     // and "Save Log File" are enabled.
     bool IsFinished() const { return finished_; }
     int GetResult() const { return result_; }
-    bool Succeeded() const { return finished_ && result_ == kGenerationSuccess; }
+    // Completed, and no element of it failed: a task or transition that got no test case is
+    // logged and counted while the run goes on, and a batch run must not pass over it.
+    bool Succeeded() const {
+        return finished_ && result_ == kGenerationSuccess && progress_.Counts().failures == 0;
+    }
     bool ClosesByItself() const { return finished_ && autoClose_; }
 
     Progress& GetProgress() { return progress_; }

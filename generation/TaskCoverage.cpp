@@ -40,6 +40,8 @@ int CTaskCoverage::GenerateTestCases(CTaskKav& task, int method, OwningList<CTes
         std::unique_ptr<CoverageTarget> target = MakeCoverageTarget(method, graph_, task, *entry, progress_);
         result = kGenerationSuccess;
         number_ = 1;
+        firstUnreachable_.clear();
+        const size_t earlier = out.size();
         for (bool more = target && target->First(); more; more = target->Next()) {
             const TargetOutcome outcome = CoverTarget(task, *target, out);
             if (outcome == TargetOutcome::kStopped) {
@@ -51,6 +53,12 @@ int CTaskCoverage::GenerateTestCases(CTaskKav& task, int method, OwningList<CTes
                 result = kGenerationFailed;
                 break;
             }
+        }
+        // Targets that no valid path reaches are passed by silently while others get test
+        // cases; a task none of whose targets has one failed, and says which target failed first.
+        if (result == kGenerationSuccess && out.size() == earlier && !firstUnreachable_.empty()) {
+            SetGlobalMessage(firstUnreachable_);
+            result = kGenerationFailed;
         }
     }
     if (!projectWide) graph_.Clear();
@@ -87,6 +95,9 @@ CTaskCoverage::TargetOutcome CTaskCoverage::CoverTarget(CTaskKav& task, Coverage
         if (backwardResult == kPathStopped) return TargetOutcome::kStopped;
         if (backwardResult == kNoFurtherPath) {
             target.MarkUnreachable();
+            const std::string why = target.UnreachableMessage();
+            Trace(why);
+            if (firstUnreachable_.empty()) firstUnreachable_ = why;
             return TargetOutcome::kDone;
         }
         if (backwardResult == kPathDeadEnd) {

@@ -4,6 +4,8 @@
 // set. Each test case is a path from a beginning of the task graph to an end, built in two
 // halves around a target (backward from it, then forward), checked by simulating the
 // application along it, and kept when the simulation holds.
+#include <string>
+
 #include "generation/GuiSimulation.h"
 #include "generation/TaskPathSearch.h"
 #include "model/Combination.h"
@@ -22,8 +24,8 @@ public:
 
     // Appends the task's new test cases to out. 1 done (also when everything was covered
     // already or a data-oriented method has no records: logged); 0 failed with the message in
-    // the global message buffer, out emptied of its test cases; 2 stopped by the user, what was
-    // made so far kept. Outside the old task mode the graph is the task's own, made here and
+    // the global message buffer, out emptied of its test cases, or no target reachable by a
+    // valid path (the first one's message); 2 stopped by the user, what was made so far kept. Outside the old task mode the graph is the task's own, made here and
     // cleared at the end.
     int GenerateTestCases(CTaskKav& task, int method, OwningList<CTestCase>& out);
 
@@ -48,4 +50,5 @@ private:
     TaskPath joined_;
     int depthLimit_ = kNoDepthLimit;
     int number_ = 1;
+    std::string firstUnreachable_;  // the message of the first target no valid path reached
 };

@@ -22,6 +22,7 @@ using Lines = std::vector<std::string>;
 struct FakeBehaviour {
     int result = kGenerationSuccess;
     int count = 0;
+    int failures = 0;          // elements counted as failed
     std::string message;       // left in the global message buffer
     bool stopsWhenAsked = false;
     int calls = 0;
@@ -38,6 +39,7 @@ public:
         behaviour_.lastRequest = request;
         progress.SetTotal(3);
         progress.StepCompleted();
+        for (int i = 0; i < behaviour_.failures; ++i) progress.StepFailed();
         count = behaviour_.count;
         if (behaviour_.stopsWhenAsked && progress.ShouldStop()) return kGenerationStopped;
         if (!behaviour_.message.empty()) SetGlobalMessage(behaviour_.message);
@@ -137,6 +139,18 @@ TEST_F(TCGRunTest, AFailureLogsTheGeneratorsMessageInsteadOfTheCount) {
         // A failed batch run ends too, rather than wait for someone to close its window.
         EXPECT_TRUE(run->ClosesByItself());
     }
+}
+
+// The run completes when an element fails, as the log says, but it has not succeeded.
+TEST_F(TCGRunTest, ARunWithAFailedElementCompletesWithoutSucceeding) {
+    fake.count = 1;
+    fake.failures = 1;
+    auto run = MakeRun(2, true);
+    EXPECT_EQ(run->Run(), kGenerationSuccess);
+    EXPECT_EQ(run->GetProgress().Log().Lines(),
+              (Lines{"Step coverage selected", "1 TASK Test Case(s) Generated!", "Generation Completed"}));
+    EXPECT_TRUE(run->ClosesByItself());
+    EXPECT_FALSE(run->Succeeded());
 }
 
 TEST_F(TCGRunTest, AConditionThatDoesNotParseEndsTheRunBeforeAnyGenerator) {

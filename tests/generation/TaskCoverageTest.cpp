@@ -147,14 +147,41 @@ TEST_F(TaskCoverageTest, AStepWhoseConditionNeverHoldsIsPassedBy) {
     }
 }
 
-TEST_F(TaskCoverageTest, ATargetThatNoValidPathReachesIsMarkedAndLeft) {
-    GetGenerationSettings().detailedLog = true;
+// Not a single test case for the task is a failure of the task, not a success that made
+// nothing; with the detailed log off this message is the only hint the user gets.
+TEST_F(TaskCoverageTest, ATaskThatNoValidPathCrossesFailsWithItsFirstUnreachableTarget) {
     a->GetConditions().Add(new CConditionKav("never", "1 = 2"));
-    ASSERT_EQ(Generate(kMethodStepCoverage), 1);
-    EXPECT_TRUE(made.empty());
+    CDataSet* data = project.AddDataSet("Customers");
+    data->GetRecords().Add(new CDataRecord("V1", 1, 1));
+    task->SetDataSet(data);
+    const std::pair<int, std::string> cases[] = {
+        {kMethodSingleTestCase,
+         "Cannot generate a valid path containing task 'T'/step 'Start' because the conditions cannot be fulfilled! "
+         "[W0028]"},
+        {kMethodStepCoverage,
+         "Cannot generate a valid path containing task 'T'/step 'A' because the conditions cannot be fulfilled! "
+         "[W0028]"},
+        {kMethodConnectionCoverage,
+         "Cannot generate a valid path containing the connection between task 'T'/step 'Start' and task 'T'/step "
+         "'A' because the conditions cannot be fulfilled! [W0034]"},
+        {kMethodValidRecords, "Cannot generate a valid path for record 'V1' because the conditions cannot be "
+                              "fulfilled! [W0572]"},
+    };
+    for (const auto& [method, message] : cases) {
+        SCOPED_TRACE(method);
+        ClearGlobalMessage();
+        EXPECT_EQ(Generate(method), 0);
+        EXPECT_TRUE(made.empty());
+        EXPECT_EQ(GetGlobalMessageBuffer(), message);
+    }
+    const std::string unreachable =
+        "Cannot generate a valid path containing task 'T'/step 'A' because the conditions cannot be fulfilled! [W0028]";
+    EXPECT_FALSE(Logged(unreachable));
+
+    GetGenerationSettings().detailedLog = true;
+    EXPECT_EQ(Generate(kMethodStepCoverage), 0);
     EXPECT_TRUE(Logged("Generation of path 1 failed because of condition in task 'T' /step 'A'! [W0514]"));
-    EXPECT_TRUE(Logged("Cannot generate a valid path containing task 'T'/step 'A' because the conditions cannot be "
-                       "fulfilled! [W0028]"));
+    EXPECT_TRUE(Logged(unreachable));
 }
 
 TEST_F(TaskCoverageTest, ASimulationErrorFailsTheTaskAndDropsItsTestCases) {

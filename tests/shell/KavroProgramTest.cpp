@@ -225,3 +225,28 @@ TEST_F(KavroProgramTest, EveryTransitionOfTheSampleGetsATransitionTest) {
     EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
     EXPECT_NE(run.out.find("6 TRANSITION Test Case(s) Generated!\nGeneration Completed"), std::string::npos) << run.out;
 }
+
+// Radio buttons that are children of their group box, as only the Java builder has them: the
+// radio group has no member, so no client can be entered. Every task that enters clients gets
+// no test case; each is logged with its first unreachable step and the run fails, while the
+// other task's test case is still converted.
+TEST_F(KavroProgramTest, ATaskThatGetsNoTestCaseIsLoggedAndFailsTheRun) {
+    std::string text = ScratchFolder::Read(kSample);
+    for (const std::string radio : {"W_Motorcycle", "W_Car", "W_Van"}) {
+        const std::string parent = "ID=\"" + radio + "\" ParentID=\"W_Insurance\"";
+        const size_t at = text.find(parent);
+        ASSERT_NE(at, std::string::npos) << radio;
+        text.replace(at, parent.size(), "ID=\"" + radio + "\" ParentID=\"W_Vehicle\"");
+    }
+    const std::string project = folder_.Write("Nested.xml", text);
+    const ProgramRun run = program_.Run({"-p", project, "-g", "-c", "PLAINTEXT", "-s", "plain", "-q"});
+    EXPECT_EQ(run.exitCode, 2);
+    for (const char* task : {"CalculatePremiums", "RefuseInvalidClients", "CalculateOnePremium"}) {
+        EXPECT_NE(run.out.find("Generating test cases for task '" + std::string(task) +
+                               "'\nCannot generate a valid path containing task '" + task + "'/step "),
+                  std::string::npos)
+            << task << "\n" << run.out;
+    }
+    EXPECT_NE(run.out.find("1 TASK Test Case(s) Generated!"), std::string::npos) << run.out;
+    EXPECT_TRUE(std::filesystem::exists(folder_.Path() / "plain" / "Insurance" / "RefuseYoungClient.txt"));
+}
