@@ -24,15 +24,6 @@ constexpr std::initializer_list<const char*> kBaseKeyNames = {
 // The keypad's character keys are "#" and one character; "#0" to "#9" among them.
 int BaseKeyCode(std::string_view name) { return name.size() == 2 && name[0] == '#' ? kKeypadCharacterKey : kNamedKey; }
 
-// The bytes of the UTF-8 character that starts at the position (one byte for a stray byte).
-size_t CharacterLength(std::string_view text, size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    return std::min(length, text.size() - at);
-}
-
-bool IsSingleCharacter(std::string_view text) { return !text.empty() && CharacterLength(text, 0) == text.size(); }
-
 constexpr int kKeyNameOpenTwice = 44357;  // "<" inside an open key name
 constexpr int kKeyNameOpenAtEnd = 44358;
 constexpr int kUnknownKeyName = 44361;
@@ -40,6 +31,16 @@ constexpr int kUnknownKeyName = 44361;
 }  // namespace
 
 CEventParser::CEventParser() { AddBaseKeys(); }
+
+size_t CEventParser::CharacterLength(std::string_view text, size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return std::min(length, text.size() - at);
+}
+
+bool CEventParser::IsSingleCharacter(std::string_view text) {
+    return !text.empty() && CharacterLength(text, 0) == text.size();
+}
 
 CEventParser::~CEventParser() { RemoveAllKeys(); }
 
