@@ -4,6 +4,7 @@
 
 #include "conversion/framework/OutputFormats.h"
 #include "conversion/plaintext/PlainTextConverter.h"
+#include "conversion/silktest/QAP4.h"
 #include "conversion/vornak/VornakExchangeConverter.h"
 
 const ConverterTable& StandardConverterTable() {
@@ -12,6 +13,8 @@ const ConverterTable& StandardConverterTable() {
          CreatePlainTextConverter},
         {{kFormatBlockInfoSheet}, ConversionRoad::WholeScope, CreatePlainTextConverter},
         {{kFormatVornakXml}, ConversionRoad::ExchangeFile, CreateVornakExchangeConverter},
+        {{kFormatSilkTest}, ConversionRoad::PerPackage, CreateSilkTestConverter, CreateSilkTestEventParser,
+         GenerateSilkTestTags},
     };
     return table;
 }
