@@ -45,11 +45,11 @@ constexpr const char* kLibraryText =
     "[ ] // Add project-specific functions for setting the application\u00B4s base-state and recovery from errors "
     "here";
 
-// The folder exists or was made; a file in its place does not count.
+// The folder was made, or something of its name exists already.
 bool MakeFolder(const std::filesystem::path& folder) {
     std::error_code error;
     std::filesystem::create_directory(folder, error);
-    return std::filesystem::is_directory(folder, error);
+    return std::filesystem::exists(folder, error);
 }
 
 }  // namespace
@@ -64,6 +64,7 @@ int CQAP4::Init(std::string projectName, std::string scriptFolder, std::string e
                                   std::move(workingFolder), std::move(parameters)) ||
         !MakeFolder(Includes()) || !MakeFolder(Suite()))
         return Fail(44455);
+    if (!IsFolder(Includes())) return Fail(44457);
     // Window includes are named after the three files of the frame, so that none takes their place.
     ClaimPackageFile(kTestFrame, "");
     ClaimPackageFile(kIncludeList, "");
@@ -81,6 +82,11 @@ int CQAP4::Init(std::string projectName, std::string scriptFolder, std::string e
     }
     if (!declared) return Fail(44459);
     return WriteIncludeList(includes) && WriteLibraryInclude();
+}
+
+bool CQAP4::IsFolder(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(path, error);
 }
 
 bool CQAP4::CommitFile(const ScriptFile& file) const {

@@ -1,6 +1,4 @@
 // The SilkTest suite: a script and a test plan per package, and the main test plan.
-#include <system_error>
-
 #include "conversion/framework/OutputFormats.h"
 #include "conversion/silktest/QAP4.h"
 #include "conversion/silktest/SilkTestFormat.h"
@@ -18,11 +16,6 @@
 namespace {
 
 constexpr const char* kMainPlan = "Main.pln";
-
-bool SuiteExists(const std::filesystem::path& suite) {
-    std::error_code error;
-    return std::filesystem::is_directory(suite, error);
-}
 
 // The step's description as a comment behind its statement, on the statement's line.
 std::string StepComment(const CTestStep& step) {
@@ -51,7 +44,7 @@ int CQAP4::Convert(TestCaseList& list, std::string name, int& count, std::string
     count = 0;
     path.clear();
     packageName_ = std::move(name);
-    if (!SuiteExists(Suite())) return Fail(44444, kSuiteFolder);
+    if (!IsFolder(Suite())) return Fail(44444, kSuiteFolder);
     const std::string base = ClaimPackageFile("TP_" + packageName_, ".t").stem().string();
 
     ScriptFile script(Suite() / (base + ".t"), kSilkTestEncoding, LineEnd::CrLf);
@@ -120,7 +113,7 @@ int CQAP4::WriteTestCase(ScriptFile& file, const CTestCase& testCase) {
 }
 
 int CQAP4::Finish() {
-    if (!SuiteExists(Suite())) return Fail(44445);
+    if (!IsFolder(Suite())) return Fail(44445);
     ScriptFile plan(Suite() / kMainPlan, kSilkTestEncoding, LineEnd::CrLf);
     WriteHeader(plan, "Main Test Plan", "generated for project:   " + GetProjectName());
     plan.WriteLine();

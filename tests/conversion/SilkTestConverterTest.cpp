@@ -214,6 +214,32 @@ TEST_F(SilkTestConverterTest, AProjectWithoutStartWindowWritesNoTestFrame) {
     EXPECT_EQ(FilesBelow(ProjectFolder() / "Includes"), std::vector<std::string>{});
 }
 
+// A file where a folder of the project belongs ends the run with the folder's message.
+TEST_F(SilkTestConverterTest, AFileInPlaceOfAFolderStopsTheRun) {
+    const struct {
+        const char* file;
+        bool withTestCase;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {"Includes", true, {"Cannot change into directory 'Includes'! [W0457]"}},
+        {"Test_Suite", true, {"Cannot change into directory 'Test_Suite'! [W0444]"}},
+        {"Test_Suite", false,
+         {"There are no test cases for the selected object.\nYou have to generate test cases before you can convert "
+          "them! [W0516]",
+          "Cannot change into suite directory! [W0445]"}},
+    };
+    for (const auto& [file, withTestCase, messages] : cases) {
+        std::filesystem::remove_all(ProjectFolder());
+        std::filesystem::create_directories(ProjectFolder());
+        std::ofstream(ProjectFolder() / file) << "not a folder";
+        app.GetTestCases().DeleteAll();
+        if (withTestCase) AddTaskTestCase(task_, 1);
+        TestInteraction().messages.clear();
+        ConvertInBatch(kFormatSilkTest);
+        EXPECT_EQ(TestInteraction().Texts(), messages) << file;
+    }
+}
+
 TEST_F(SilkTestConverterTest, CharactersBeyondLatin1AreWrittenAsQuestionMarksAndCounted) {
     CTestCase* testCase = AddTaskTestCase(task_, 1, 0);
     AddEventStep(testCase, "Pay", ok_, "Click", "Pay 5 € or 5 ¥");
