@@ -82,9 +82,13 @@ int CEventParser::TranslateKey(const std::string& key, std::string& out) {
         out = key;
         return 1;
     }
-    const CEventKey* entry = FindKey(key);
+    return TranslateKeyName(key, out, kUnknownKeyName);
+}
+
+int CEventParser::TranslateKeyName(const std::string& name, std::string& out, int unknownMessage) const {
+    const CEventKey* entry = FindKey(name);
     if (!entry) {
-        SetMessage(kUnknownKeyName, key);
+        SetMessage(unknownMessage, name);
         return 0;
     }
     out = entry->GetText();

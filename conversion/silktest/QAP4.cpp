@@ -121,32 +121,20 @@ int CQAP4::WriteTestFrame() {
     if (builder == kJavaGuiBuilderId && app.GetWebTest()) {
         file.WriteLine("[+] window MainWin " + name);
         WriteTagLines(file, *start);
-    } else if (builder == kHtmlGui) {
-        file.WriteLine("[ ] const wMainWindow = " + name);
-        file.WriteLine("[ ]");
-        file.WriteLine("[+] window BrowserChild " + name);
-        WriteTagLines(file, *start);
-        file.WriteLine("\t[ ]");
-        file.WriteLine("\t[ ] // the URL of the start page");
-        file.WriteLine("\t[ ] const sLocation = \"" + GetExePath() + "\"");
     } else {
+        // A web page starts in the browser, any other application from its command line.
+        const bool page = builder == kHtmlGui;
         file.WriteLine("[ ] const wMainWindow = " + name);
         file.WriteLine("[ ]");
-        file.WriteLine("[+] window MainWin " + name);
+        file.WriteLine((page ? "[+] window BrowserChild " : "[+] window MainWin ") + name);
         WriteTagLines(file, *start);
         file.WriteLine("\t[ ]");
-        file.WriteLine("\t[ ] // The working directory of the application, when it is invoked");
-        file.WriteLine("\t[ ] const sDir = \"" + GetWorkingFolder() + "\"");
-        file.WriteLine("\t[ ] ");
-        file.WriteLine("\t[ ] // The command line used to invoke the application");
-        file.WriteLine("\t[ ] const sCmdLine = \"" + GetExePath() + " " + GetParameters() + "\"");
-        file.WriteLine("\t[ ] ");
-        file.WriteLine("\t[ ] // The first window to appear when the application is invoked");
-        file.WriteLine("\t[ ] // const wStartup = ?");
-        file.WriteLine("\t[ ] ");
-        file.WriteLine("\t[ ] // The list of windows the recovery system is to leave open");
-        file.WriteLine(EqualsNoCase(start->GetTag(), "[DialogBox]Program Manager") ? "\t[ ] const lwLeaveOpen = {Taskbar}"
-                                                                                   : "\t[ ] // const lwLeaveOpen = {?}");
+        if (page) {
+            file.WriteLine("\t[ ] // the URL of the start page");
+            file.WriteLine("\t[ ] const sLocation = \"" + GetExePath() + "\"");
+        } else {
+            WriteStartCommand(file, *start);
+        }
     }
     file.WriteLine("\t[ ] ");
     WriteChildDeclarations(file, *start);
@@ -155,6 +143,21 @@ int CQAP4::WriteTestFrame() {
     SetMessage(44581, kTestFrame);
     GetInteraction().Inform(GetGlobalMessageBuffer(), MessageIcon::Warning);
     return 0;
+}
+
+void CQAP4::WriteStartCommand(ScriptFile& file, const CWindowKav& start) const {
+    file.WriteLine("\t[ ] // The working directory of the application, when it is invoked");
+    file.WriteLine("\t[ ] const sDir = \"" + GetWorkingFolder() + "\"");
+    file.WriteLine("\t[ ] ");
+    file.WriteLine("\t[ ] // The command line used to invoke the application");
+    file.WriteLine("\t[ ] const sCmdLine = \"" + GetExePath() + " " + GetParameters() + "\"");
+    file.WriteLine("\t[ ] ");
+    file.WriteLine("\t[ ] // The first window to appear when the application is invoked");
+    file.WriteLine("\t[ ] // const wStartup = ?");
+    file.WriteLine("\t[ ] ");
+    file.WriteLine("\t[ ] // The list of windows the recovery system is to leave open");
+    file.WriteLine(EqualsNoCase(start.GetTag(), "[DialogBox]Program Manager") ? "\t[ ] const lwLeaveOpen = {Taskbar}"
+                                                                              : "\t[ ] // const lwLeaveOpen = {?}");
 }
 
 int CQAP4::WriteWindowInclude(const CWindowKav& window, std::string& fileName) {

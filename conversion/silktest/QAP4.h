@@ -53,6 +53,8 @@ public:
 private:
     // ---- Includes/ (Init)
     int WriteTestFrame();
+    // How the recovery system starts the application.
+    void WriteStartCommand(ScriptFile& file, const CWindowKav& start) const;
     int WriteWindowInclude(const CWindowKav& window, std::string& fileName);
     int WriteIncludeList(const std::vector<std::string>& fileNames);
     int WriteLibraryInclude();

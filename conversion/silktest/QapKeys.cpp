@@ -2,7 +2,6 @@
 #include "conditions/EventKey.h"
 #include "conditions/EventRules.h"
 #include "conversion/silktest/QapEventParser.h"
-#include "platform/MessageBuffer.h"
 
 namespace {
 
@@ -94,13 +93,7 @@ int CQapEventParser::TranslateKey(const std::string& key, std::string& out) {
         out = key == "\"" ? "\"\"" : key == "<" ? "Less" : key == ">" ? "Greater" : key == "-" ? "Minus" : key;
         return 1;
     }
-    const CEventKey* entry = FindKey(key);
-    if (!entry) {
-        SetMessage(kUnknownKeyName, key);
-        return 0;
-    }
-    out = entry->GetText();
-    return 1;
+    return TranslateKeyName(key, out, kUnknownKeyName);
 }
 
 int CQapEventParser::TranslateKeySequence(const std::string& keys, std::string& out) {

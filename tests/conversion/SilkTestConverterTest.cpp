@@ -6,10 +6,12 @@
 #include <fstream>
 
 #include "ConversionFixture.h"
+#include "SilkTestWindows.h"
 #include "conversion/framework/OutputFormats.h"
 #include "conversion/silktest/QAP4.h"
 #include "model/TaskKav.h"
 #include "model/TestScript.h"
+#include "model/Win32Styles.h"
 #include "model/WindowList.h"
 #include "platform/CommandLineSettings.h"
 #include "platform/Progress.h"
@@ -125,6 +127,48 @@ TEST_F(SilkTestConverterTest, IncludesTestFrameAndLibraryLieInIncludesAndTheLibr
     EXPECT_EQ(Include("Kavrolib.inc"), "[ ] // mine");
     EXPECT_EQ(Include("Incl.inc"), list + "[ ] use \"kavrolib.inc\"\r\n");
     ExpectOutsideReaderAccepts(ProjectFolder());
+}
+
+// The test frame starts a web page in the browser, a Java applet in its page, and any other
+// application from its command line.
+TEST_F(SilkTestConverterTest, TheTestFrameSaysHowTheApplicationStarts) {
+    const struct {
+        WindowSpec start;
+        int webTest;
+        std::string tag;
+        std::string expected;
+    } cases[] = {
+        {{.type = kWndCustom, .guiId = 995, .style = win32::WS_CAPTION}, 1, "tag \"Shop\"\r\nparent Browser",
+         "[ ] const wMainWindow = Start\r\n[ ]\r\n[+] window BrowserChild Start\r\n\t[ ] tag \"Shop\"\r\n"
+         "\t[ ] parent Browser\r\n\t[ ]\r\n\t[ ] // the URL of the start page\r\n"
+         "\t[ ] const sLocation = \"http://shop\"\r\n\t[ ] \r\n\t[ ]\r\n"},
+        {{.type = kWndMain, .guiId = 996, .style = win32::WS_CAPTION}, 1,
+         "tag \"[JavaApplet]BEANSCONTROLWINDOW\"\r\nparent BrowserPage",
+         "[+] window MainWin Start\r\n\t[ ] tag \"[JavaApplet]BEANSCONTROLWINDOW\"\r\n\t[ ] parent BrowserPage\r\n"
+         "\t[ ] \r\n\t[ ]\r\n"},
+        {{.type = kWndDialogBox, .style = win32::WS_CAPTION}, 0, "[DialogBox]Program Manager",
+         "[+] window MainWin Start\r\n\t[ ] [DialogBox]Program Manager\r\n\t[ ]\r\n"
+         "\t[ ] // The working directory of the application, when it is invoked\r\n\t[ ] const sDir = \"/work\"\r\n"
+         "\t[ ] \r\n\t[ ] // The command line used to invoke the application\r\n"
+         "\t[ ] const sCmdLine = \"http://shop -x\"\r\n\t[ ] \r\n"
+         "\t[ ] // The first window to appear when the application is invoked\r\n\t[ ] // const wStartup = ?\r\n"
+         "\t[ ] \r\n\t[ ] // The list of windows the recovery system is to leave open\r\n"
+         "\t[ ] const lwLeaveOpen = {Taskbar}\r\n\t[ ] \r\n\t[ ]\r\n"},
+    };
+    int n = 0;
+    for (const auto& [spec, webTest, tag, expected] : cases) {
+        CWindowKav* start = AddSpecWindow(project, "Start", nullptr, spec);
+        start->SetTag(tag);
+        app.SetStartWindow(start);
+        app.SetWebTest(webTest);
+        app.SetExePath("http://shop");
+        app.SetExeParams("-x");
+        app.SetExeDir("/work");
+        ConvertInBatch(kFormatSilkTest);
+        const std::string frame = Include("MainWin.inc");
+        EXPECT_TRUE(frame.ends_with(expected)) << ++n << "\n" << frame;
+        app.GetWindowList().DeleteWindow("Start", project.Main());
+    }
 }
 
 TEST_F(SilkTestConverterTest, AnUntranslatableStepEndsItsTestCaseAndFailsThePackage) {
