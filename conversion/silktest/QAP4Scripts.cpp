@@ -28,7 +28,7 @@ std::string StepComment(const CTestStep& step) {
 // each line.
 std::string UserCode(const std::string& commands) {
     std::string code = commands.front() == '\t' ? ReplaceSeparators(commands, "\n", "\n")
-                                                : "\t" + ReplaceSeparators(commands, "\n", "\n\t");
+                                                : ReplaceSeparators("\t" + commands, "\n", "\n\t");
     if (code.find('[') == std::string::npos) code = ReplaceSeparators(code, "\t", "\t[ ] ");
     return code;
 }

@@ -8,6 +8,7 @@
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
 #include "model/WindowList.h"
+#include "platform/Format.h"
 #include "platform/TextUtil.h"
 
 namespace {
@@ -105,7 +106,8 @@ int CQAP4::GenerateTag(CWindowKav* window, int preferCaption) {
 std::string CQAP4::GetTagPath(const CWindowKav& window, int preferCaption) {
     const auto segment = [&](const CWindowKav& of) {
         const std::string part = GetTagPart(of, preferCaption);
-        return of.GetType() == kWndCustom ? part : "[" + GetWindowClassName(&of, 1) + "]" + part;
+        const std::string className = GetWindowClassName(&of, 1);
+        return of.GetType() == kWndCustom ? part : "[" + className + "]" + part;
     };
     std::string path;
     if (!IsSkipped(window)) {
@@ -141,7 +143,7 @@ std::string CQAP4::GetTagPart(const CWindowKav& window, int preferCaption) {
     } else if (!(type == kWndGroupBox && builder == kJavaGuiBuilderId) && window.GetClass() != "html_rect") {
         if (builder == kHtmlGui) caption = TrimLeadingSpace(caption);
         if ((caption.empty() || preferCaption == 0) && controlId != 0 && !window.HasCaption())
-            part = "$" + std::to_string(controlId);
+            part = Fmt("$%d", controlId);
         else if (!caption.empty() && builder == kHtmlGui && IsHtmlValueControl(type))
             part = "$" + caption;
         else if (!caption.empty() && builder == kWindowsFormsGui && IsWindowsFormsNamedControl(window))
@@ -151,7 +153,7 @@ std::string CQAP4::GetTagPart(const CWindowKav& window, int preferCaption) {
     }
     if (!part.empty() || !reference || IsMenu(window)) return part;
     if (builder != kJavaGuiBuilderId) part = GetLabelText(window, *reference);
-    if (part.empty()) part = "#" + std::to_string(1 + CountPrecedingSiblings(*reference, window, rect));
+    if (part.empty()) part = Fmt("#%d", 1 + CountPrecedingSiblings(*reference, window, rect));
     return part;
 }
 
