@@ -42,6 +42,14 @@ bool CEventParser::IsSingleCharacter(std::string_view text) {
     return !text.empty() && CharacterLength(text, 0) == text.size();
 }
 
+std::string CEventParser::TakeKeyCharacter(std::string_view sequence, size_t& at) {
+    if (sequence[at] == '\\' && ++at == sequence.size()) return {};  // a final backslash escapes nothing
+    const size_t length = CharacterLength(sequence, at);
+    const size_t start = at;
+    at += length;
+    return std::string(sequence.substr(start, length));
+}
+
 CEventParser::~CEventParser() { RemoveAllKeys(); }
 
 int CEventParser::InitKeyTable() {
@@ -119,13 +127,10 @@ int CEventParser::TranslateKeySequence(const std::string& keys, std::string& out
             ++at;
             continue;
         }
-        if (c == '\\' && ++at == sequence.size()) break;  // a final backslash escapes nothing
-        const size_t length = CharacterLength(sequence, at);
-        const std::string character = sequence.substr(at, length);
-        at += length;
+        const std::string character = TakeKeyCharacter(sequence, at);
         if (inName)
             name += character;
-        else if (!takeKey(character))
+        else if (!character.empty() && !takeKey(character))
             return 0;
     }
     if (inName) {

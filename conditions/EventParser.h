@@ -142,6 +142,9 @@ protected:
     static size_t CharacterLength(std::string_view text, size_t at);
     // One character: a key that is typed as it is written.
     static bool IsSingleCharacter(std::string_view text);
+    // The character of a key sequence at the position, read past it; a backslash makes the
+    // character after it literal, and a final backslash gives nothing.
+    static std::string TakeKeyCharacter(std::string_view sequence, size_t& at);
     // The key table's text of the key name: 1, or 0 with the message, which names the key.
     int TranslateKeyName(const std::string& name, std::string& out, int unknownMessage) const;
 

@@ -128,13 +128,10 @@ int CQapEventParser::TranslateKeySequence(const std::string& keys, std::string& 
             ++at;
             continue;
         }
-        if (c == '\\' && ++at == sequence.size()) break;  // a final backslash escapes nothing
-        const size_t length = CharacterLength(sequence, at);
-        const std::string character = sequence.substr(at, length);
-        at += length;
+        const std::string character = TakeKeyCharacter(sequence, at);
         if (inName)
             name += character;
-        else if (!addKey(character))
+        else if (!character.empty() && !addKey(character))
             return 0;
     }
     if (inName) return Refuse(kKeyNameOpenAtEnd);
