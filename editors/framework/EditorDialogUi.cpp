@@ -30,7 +30,11 @@ std::vector<std::string> ChoiceItems(const wxChoice& choice) {
 
 EditorDialogUi::EditorDialogUi(EditorDialog& dialog, wxWindow* parent)
     : wxDialog(parent, wxID_ANY, ToWx(dialog.GetTitle())), dialog_(dialog) {
-    Bind(wxEVT_INIT_DIALOG, [this](wxInitDialogEvent&) { Forward([this] { dialog_.OnInitDialog(); }); });
+    // Opening reads nothing from the controls: they are still empty, the dialog is not.
+    Bind(wxEVT_INIT_DIALOG, [this](wxInitDialogEvent&) {
+        dialog_.OnInitDialog();
+        ApplyState();
+    });
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); }, wxID_OK);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(wxID_CANCEL); }, wxID_CANCEL);
     // The toolkit has no help event of its own for F1: the key is caught before any control.
