@@ -5,6 +5,8 @@
 #include "conversion/framework/OutputFormats.h"
 #include "conversion/plaintext/PlainTextConverter.h"
 #include "conversion/vornak/VornakExchangeConverter.h"
+#include "conversion/esa/EsaTestItemConverter.h"
+#include "conversion/ibmqm/RqmConverter.h"
 
 const ConverterTable& StandardConverterTable() {
     static const ConverterTable table = {
@@ -12,6 +14,9 @@ const ConverterTable& StandardConverterTable() {
          CreatePlainTextConverter},
         {{kFormatBlockInfoSheet}, ConversionRoad::WholeScope, CreatePlainTextConverter},
         {{kFormatVornakXml}, ConversionRoad::ExchangeFile, CreateVornakExchangeConverter},
+        {{kFormatEsaDovaXml}, ConversionRoad::ExchangeFile, CreateEsaTestItemConverter},
+        {{kFormatEsaEudArtXml}, ConversionRoad::ExchangeFile, CreateEsaTestItemConverter},
+        {{kFormatIbmQmXml}, ConversionRoad::ExchangeFile, CreateRqmConverter},
     };
     return table;
 }
