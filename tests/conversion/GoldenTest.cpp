@@ -36,10 +36,11 @@ protected:
         return std::filesystem::path(KAVRO_SOURCE_DIR) / "tests" / "golden" / "conversion" / GetParam().name;
     }
 
-    // Reads and links the project file as loading a project does.
+    // Reads and links the project file as loading a project does; the file is named by its
+    // name alone, so that outputs that name it are the same wherever the sources lie.
     bool Load(const std::filesystem::path& file) {
         CurrentApplication = &loaded;
-        loaded.GetFiles().Add(new CFileKav("", file.string(), file.string()));
+        loaded.GetFiles().Add(new CFileKav("", file.filename().string(), file.string()));
         CXMLDataManager reader;
         MessageLog log;
         reader.SetMessageLog(&log);
@@ -81,6 +82,9 @@ INSTANTIATE_TEST_SUITE_P(Formats, GoldenConversionTest,
                                            GoldenCase{"block_info_sheet", kFormatBlockInfoSheet},
                                            GoldenCase{"esa_block_info_sheet", kFormatBlockInfoSheet},
                                            GoldenCase{"vornak_exchange", kFormatVornakXml},
+                                           GoldenCase{"esa_dova", kFormatEsaDovaXml},
+                                           GoldenCase{"esa_eud_art", kFormatEsaEudArtXml},
+                                           GoldenCase{"ibm_qm", kFormatIbmQmXml},
                                            GoldenCase{"silktest", kFormatSilkTest}),
                          [](const ::testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
 
