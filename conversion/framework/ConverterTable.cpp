@@ -4,6 +4,7 @@
 
 #include "conversion/framework/OutputFormats.h"
 #include "conversion/plaintext/PlainTextConverter.h"
+#include "conversion/silktest/QAP4.h"
 #include "conversion/vornak/VornakExchangeConverter.h"
 #include "conversion/esa/EsaTestItemConverter.h"
 #include "conversion/ibmqm/RqmConverter.h"
@@ -17,6 +18,8 @@ const ConverterTable& StandardConverterTable() {
         {{kFormatEsaDovaXml}, ConversionRoad::ExchangeFile, CreateEsaTestItemConverter},
         {{kFormatEsaEudArtXml}, ConversionRoad::ExchangeFile, CreateEsaTestItemConverter},
         {{kFormatIbmQmXml}, ConversionRoad::ExchangeFile, CreateRqmConverter},
+        {{kFormatSilkTest}, ConversionRoad::PerPackage, CreateSilkTestConverter, CreateSilkTestEventParser,
+         GenerateSilkTestTags},
     };
     return table;
 }

@@ -256,7 +256,7 @@ namespace {
 
 // Readers that know nothing of the program, one per kind of file it writes; each takes the
 // files to read as its arguments.
-enum class OutsideReader { Xml, Sheet, Utf16Text, Latin1Text, CSharp };
+enum class OutsideReader { Xml, Sheet, Utf16Text, Latin1Text, CSharp, SilkTestOutline };
 
 std::string ReaderCommand(OutsideReader reader) {
     const auto python = [](const std::string& perFile) {
@@ -272,6 +272,8 @@ std::string ReaderCommand(OutsideReader reader) {
         case OutsideReader::Utf16Text: return python("open(name, 'rb').read().decode('utf-16')");
         case OutsideReader::Latin1Text: return python("open(name, 'rb').read().decode('latin-1')");
         case OutsideReader::CSharp: return "mcs --parse";
+        case OutsideReader::SilkTestOutline:
+            return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/silktest_outline.py'";
     }
     return "false";
 }
@@ -326,6 +328,7 @@ TEST_F(KavroProgramTest, OutsideReadersReadEveryFileOfEveryFormat) {
         {{"-c", "ESA_DOVA_XML", "-s", "dova/items.xml"}, "dova", OutsideReader::Xml},
         {{"-c", "ESA_EUD_ART_XML", "-s", "eudart/items.xml"}, "eudart", OutsideReader::Xml},
         {{"-c", "IBM_QM_XML", "-s", "ibm"}, "ibm", OutsideReader::Xml},
+        {{"-c", "SILKTEST", "-s", "silk"}, "silk", OutsideReader::SilkTestOutline},
         {{"-x", "SMURF", "smurf"}, "smurf", OutsideReader::Xml},
     };
     for (const auto& format : formats) {
@@ -372,4 +375,46 @@ TEST_F(KavroProgramTest, TheQualityManagerExportReportsAndLogsItsWarnings) {
               std::string::npos)
         << run.out;
     EXPECT_TRUE(std::filesystem::exists(folder_.Path() / "ibm" / "Insurance" / "RefuseYoungClient_001_TS.xml"));
+}
+
+TEST_F(KavroProgramTest, TheSampleConvertsIntoASilkTestProjectWithEveryPackage) {
+    const ProgramRun run = program_.Run({"-p", kSample, "-g", "-c", "SILKTEST", "-s", "silk", "-q"});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    const std::filesystem::path project = folder_.Path() / "silk" / "Insurance";
+    std::vector<std::string> files;
+    for (const auto& entry : FilesBelow(project)) files.push_back(entry.first);
+    EXPECT_EQ(files, (std::vector<std::string>{
+                         "Includes/Error.inc", "Includes/Incl.inc", "Includes/Kavrolib.inc", "Includes/MainWin.inc",
+                         "Test_Suite/Main.pln", "Test_Suite/TP_CalculateOnePremium.pln", "Test_Suite/TP_CalculateOnePremium.t",
+                         "Test_Suite/TP_CalculatePremiums.pln", "Test_Suite/TP_CalculatePremiums.t",
+                         "Test_Suite/TP_RefuseInvalidClients.pln", "Test_Suite/TP_RefuseInvalidClients.t",
+                         "Test_Suite/TP_RefuseYoungClient.pln", "Test_Suite/TP_RefuseYoungClient.t"}));
+    const std::string mainPlan = ScratchFolder::Read(project / "Test_Suite" / "Main.pln");
+    for (const char* package : {"CalculateOnePremium", "CalculatePremiums", "RefuseInvalidClients", "RefuseYoungClient"})
+        EXPECT_NE(mainPlan.find("\t[-] " + std::string(package) + "\r\n\t\t[ ] include: " +
+                                (project / "Test_Suite" / ("TP_" + std::string(package) + ".pln")).string() + "\r\n"),
+                  std::string::npos)
+            << package << "\n" << mainPlan;
+}
+
+// Projects of version 11.2 or older kept no SilkTest tags: loading one generates them.
+TEST_F(KavroProgramTest, LoadingAnOldSilkTestProjectGeneratesItsTags) {
+    const std::string project = folder_.Write("Old.xml", R"xml(<?xml version="1.0" encoding="utf-8" ?>
+<KAVRO_DATA Version="11.2">
+<PROJECT ID="P1" Name="Old" OutputFormat="1" MainWndID="w_main"/>
+<WND ID="w_main" Name="Main" Type="0" Caption="Demo" Style="12582912"/>
+<WND ID="w_name" ParentID="w_main" Name="UserName" Type="6"/>
+<TASK ID="t1" StartID="s1" Name="SignIn" Type="0">
+  <TASKSTEP ID="s1" StartWndID="w_name" Name="Enter name" Event="Input(&quot;ann&quot;)"/>
+</TASK>
+<TC ID="tc1" TaskID="t1" TC_No="1" Type="2">
+  <TESTSTEP ID="ts1" StartWndID="w_name" DestWndID="w_name" TaskID="t1" BaseStepID="s1" Name="Enter" Event="Input(&quot;ann&quot;)"/>
+</TC>
+</KAVRO_DATA>
+)xml");
+    const ProgramRun run = program_.Run({"-p", project, "-c", "SILKTEST", "-s", "silk", "-q"});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    const std::string frame = ScratchFolder::Read(folder_.Path() / "silk" / "Old" / "Includes" / "MainWin.inc");
+    EXPECT_NE(frame.find("[+] window MainWin Main\r\n\t[ ] tag \"[MainWin]Demo\"\r\n"), std::string::npos) << frame;
+    EXPECT_NE(frame.find("\t[ ] TextField UserName\r\n\t\t[ ] tag \"[TextField]#1\"\r\n"), std::string::npos) << frame;
 }
