@@ -5,17 +5,6 @@
 
 namespace {
 
-std::string EncodeUtf16Le(std::string_view text) {
-    const std::u16string units = Utf8ToUtf16(text);
-    std::string bytes = "\xFF\xFE";
-    bytes.reserve(2 + 2 * units.size());
-    for (char16_t unit : units) {
-        bytes.push_back(static_cast<char>(unit & 0xFF));
-        bytes.push_back(static_cast<char>(unit >> 8));
-    }
-    return bytes;
-}
-
 std::string EncodeLatin1(std::string_view text) {
     const std::u16string units = Utf8ToUtf16(text);
     std::string bytes;
@@ -39,7 +28,11 @@ std::string EncodeLatin1(std::string_view text) {
 
 std::string ScriptFile::EncodedBytes() const {
     switch (encoding_) {
-        case ScriptEncoding::Utf16LeWithBom: return EncodeUtf16Le(text_);
+        case ScriptEncoding::Utf16LeWithBom: {
+            std::string bytes = "\xFF\xFE";
+            bytes += Utf8ToUtf16LittleEndian(text_);
+            return bytes;
+        }
         case ScriptEncoding::Latin1: return EncodeLatin1(text_);
         case ScriptEncoding::Utf8: return SanitizeUtf8(text_);
     }
