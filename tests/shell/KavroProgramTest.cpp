@@ -9,7 +9,7 @@
 #include "platform/Registry.h"
 #include "platform/Settings.h"
 #include "ProgramRun.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
