@@ -33,12 +33,12 @@ bool WouldBlock(int error) { return error == EAGAIN || error == EWOULDBLOCK; }
 }  // namespace
 
 CVornakSocket::CVornakSocket(unsigned port, std::string processId, VornakSink& sink, VornakSocketOptions options,
-                             int logLevel)
+                             InterfaceLog log)
     : port_(port),
       processId_(std::move(processId)),
       sink_(sink),
       options_(options),
-      log_("VornakSocket.txt", logLevel) {}
+      log_(std::move(log)) {}
 
 CVornakSocket::~CVornakSocket() { CloseDescriptor(); }
 

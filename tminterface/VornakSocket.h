@@ -47,7 +47,8 @@ public:
     // the worker must end instead.
     using ConnectWait = std::function<bool(int descriptor)>;
 
-    CVornakSocket(unsigned port, std::string processId, VornakSink& sink, VornakSocketOptions options, int logLevel);
+    // The log is "VornakSocket.txt".
+    CVornakSocket(unsigned port, std::string processId, VornakSink& sink, VornakSocketOptions options, InterfaceLog log);
     ~CVornakSocket();
     CVornakSocket(const CVornakSocket&) = delete;
     CVornakSocket& operator=(const CVornakSocket&) = delete;

@@ -29,7 +29,6 @@ CVornakThread::CVornakThread(unsigned port, std::string processId, VornakSink& s
       processId_(std::move(processId)),
       sink_(sink),
       options_(options),
-      logLevel_(logLevel),
       log_("VornakSocket.txt", logLevel),
       wakeDescriptor_(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
 
@@ -82,7 +81,7 @@ void CVornakThread::Run() {
 }
 
 bool CVornakThread::InitInstance() {
-    socket_ = std::make_unique<CVornakSocket>(port_, processId_, sink_, options_, logLevel_);
+    socket_ = std::make_unique<CVornakSocket>(port_, processId_, sink_, options_, log_);
     const int result = socket_->Connect([this](int descriptor) { return WaitForConnection(descriptor); });
     if (result == kConnected) return true;
     // Closing while connecting ends the worker without a word.

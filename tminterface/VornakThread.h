@@ -44,7 +44,7 @@ private:
     std::string processId_;
     VornakSink& sink_;
     VornakSocketOptions options_;
-    int logLevel_;
+    // "VornakSocket.txt", which the worker shares with its socket.
     InterfaceLog log_;
 
     int wakeDescriptor_ = -1;

@@ -17,7 +17,7 @@ protected:
     // the socket's time of connecting.
     void Connect(std::chrono::milliseconds pingInterval, std::chrono::milliseconds answerTimeout) {
         socket = std::make_unique<CVornakSocket>(peer.Port(), "4711", posts, TestOptions(pingInterval, answerTimeout),
-                                                 kVornakLogOff);
+                                                 InterfaceLog("VornakSocket.txt", kVornakLogOff));
         ASSERT_EQ(socket->Connect([](int descriptor) {
             pollfd writable{descriptor, POLLOUT, 0};
             return ::poll(&writable, 1, static_cast<int>(kPatience.count())) == 1;
