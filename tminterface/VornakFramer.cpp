@@ -95,9 +95,18 @@ std::optional<std::string> VornakFramer::NextMessage() {
     }
     const std::size_t end = endTag + kVornakEndTag.size();
     const std::size_t start = buffer_.find_first_not_of(kWhiteSpace, begin_);
-    std::string message = buffer_.substr(start, end - start);
-    begin_ = end;
-    searchFrom_ = end;
+    std::string message;
+    if (end == buffer_.size()) {
+        // The usual case, and the one that matters for a long message: it is all there is.
+        message = std::move(buffer_);
+        buffer_.clear();
+        message.erase(0, start);
+        begin_ = 0;
+    } else {
+        message = buffer_.substr(start, end - start);
+        begin_ = end;
+    }
+    searchFrom_ = begin_;
     return message;
 }
 

@@ -199,7 +199,7 @@ void CVornakSocket::OnReceive(TimePoint now) {
         remaining -= std::min(remaining, static_cast<std::size_t>(received));
         log_.Write(Fmt("OnReceive read %d bytes\n", static_cast<int>(received)));
         framer_.Append(std::string_view(piece.data(), static_cast<std::size_t>(received)));
-        while (std::optional<std::string> message = framer_.NextMessage()) HandleMessage(*message, now);
+        while (std::optional<std::string> message = framer_.NextMessage()) HandleMessage(std::move(*message), now);
         if (pingDeadline_ && state_ == kSocketOpen && now - lastPing_ >= options_.pingInterval) {
             lastPing_ = now;
             Send(kCmdPing, kCannotSendPing, now);
@@ -222,7 +222,7 @@ void CVornakSocket::ReceiveFailed() {
     CloseDescriptor();
 }
 
-void CVornakSocket::HandleMessage(const std::string& message, TimePoint now) {
+void CVornakSocket::HandleMessage(std::string message, TimePoint now) {
     if (log_.GetLevel() == kVornakLogFine) {
         log_.WriteBanner("NEW COMMAND from VORNAK", kVornakLogFine);
         log_.Write(Fmt("Length of m_receivedCmd: %d\n", static_cast<int>(message.size())), kVornakLogFine);
@@ -241,7 +241,7 @@ void CVornakSocket::HandleMessage(const std::string& message, TimePoint now) {
         case VornakMessageKind::PingAnswer:
             return;
         case VornakMessageKind::Other:
-            sink_.Post(VornakPost::Message(message));
+            sink_.Post(VornakPost::Message(std::move(message)));
             return;
     }
 }

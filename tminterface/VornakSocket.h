@@ -98,7 +98,7 @@ private:
     void OnReceive(TimePoint now);
     void OnArrival(TimePoint now);
     void ReceiveFailed();
-    void HandleMessage(const std::string& message, TimePoint now);
+    void HandleMessage(std::string message, TimePoint now);
     void CloseDescriptor();
     void PostError(int messageId, int code);
 

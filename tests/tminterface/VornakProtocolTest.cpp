@@ -86,6 +86,7 @@ TEST(VornakFramer, TheStreamIsCutAtEachEndTagWhereverThePiecesEnd) {
         {"byte by byte", {}, {a}},
         // White space between messages is dropped; other text before a message is part of it.
         {"line feeds between", {a + "\r\n\n\t " + b + "\n"}, {a, b}},
+        {"line feeds before", {"\n\n" + a, "\n" + b}, {a, b}},
         {"text before", {"junk" + a}, {"junk" + a}},
         {"no end tag", {"<VORNAK_KAVRO_INTERFACE><COMMAND><CMD_OK/></COMMAND></VORNAK_KAVRO_INTERFA"}, {}},
         {"only white space", {"\n\n"}, {}},
