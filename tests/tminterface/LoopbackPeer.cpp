@@ -1,7 +1,6 @@
 #include "LoopbackPeer.h"
 
 #include <arpa/inet.h>
-#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -55,8 +54,6 @@ bool LoopbackPeer::Accept(std::chrono::milliseconds limit) {
     if (!WaitFor(listener_, POLLIN, std::chrono::steady_clock::now() + limit)) return false;
     socklen_t length = sizeof toolAddress_;
     connection_ = ::accept4(listener_, reinterpret_cast<sockaddr*>(&toolAddress_), &length, SOCK_CLOEXEC);
-    const int noDelay = 1;
-    ::setsockopt(connection_, IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
     return connection_ >= 0;
 }
 
