@@ -20,6 +20,10 @@ constexpr std::size_t kReadPiece = 0x3FFFF;
 // The state the interface waits in once connected: the test structure is next.
 constexpr int kWaitingForTestStructure = 8;
 
+bool WouldBlock(int error) { return error == EAGAIN || error == EWOULDBLOCK; }
+
+}  // namespace
+
 sockaddr_in LoopbackAddress(std::uint16_t port) {
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -27,10 +31,6 @@ sockaddr_in LoopbackAddress(std::uint16_t port) {
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     return address;
 }
-
-bool WouldBlock(int error) { return error == EAGAIN || error == EWOULDBLOCK; }
-
-}  // namespace
 
 CVornakSocket::CVornakSocket(unsigned port, std::string processId, VornakSink& sink, VornakSocketOptions options,
                              InterfaceLog log)

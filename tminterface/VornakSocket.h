@@ -5,6 +5,8 @@
 // main window through the sink. The socket never blocks: writes are queued and go out as the
 // peer takes them, and the worker's poll loop drives reading, writing and the timers through
 // GetPollEvents, OnReady, NextDeadline and OnTimers.
+#include <netinet/in.h>
+
 #include <chrono>
 #include <cstdint>
 #include <deque>
@@ -31,6 +33,9 @@ enum VornakSocketState : int {
     kSocketClosed = 1,            // sends are refused
     kSocketReceivingStopped = 2,  // arriving data is ignored
 };
+
+// 127.0.0.1 at the port.
+sockaddr_in LoopbackAddress(std::uint16_t port);
 
 // Results of CVornakSocket::Connect.
 enum VornakConnectResult : int {

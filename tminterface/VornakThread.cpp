@@ -25,12 +25,10 @@ int PollTimeout(const std::optional<CVornakSocket::TimePoint>& deadline) {
 
 CVornakThread::CVornakThread(unsigned port, std::string processId, VornakSink& sink, VornakSocketOptions options,
                              int logLevel)
-    : port_(port),
-      processId_(std::move(processId)),
-      sink_(sink),
-      options_(options),
+    : sink_(sink),
       log_("VornakSocket.txt", logLevel),
-      wakeDescriptor_(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
+      wakeDescriptor_(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)),
+      socket_(std::make_unique<CVornakSocket>(port, std::move(processId), sink, options, log_)) {}
 
 CVornakThread::~CVornakThread() {
     if (thread_.joinable()) {
@@ -81,7 +79,6 @@ void CVornakThread::Run() {
 }
 
 bool CVornakThread::InitInstance() {
-    socket_ = std::make_unique<CVornakSocket>(port_, processId_, sink_, options_, log_);
     const int result = socket_->Connect([this](int descriptor) { return WaitForConnection(descriptor); });
     if (result == kConnected) return true;
     // Closing while connecting ends the worker without a word.

@@ -29,7 +29,7 @@ public:
 
 private:
     void Run();
-    // Creates the socket and connects; false ends the thread (the error posted).
+    // Connects; false ends the thread (the error posted).
     bool InitInstance();
     void ExitInstance();
     void Loop();
@@ -40,10 +40,7 @@ private:
     void DrainWakeUps();
     bool IsQuitRequested();
 
-    unsigned port_;
-    std::string processId_;
     VornakSink& sink_;
-    VornakSocketOptions options_;
     // "VornakSocket.txt", which the worker shares with its socket.
     InterfaceLog log_;
 
@@ -54,6 +51,6 @@ private:
     int threadId_ = 0;
     std::thread thread_;
 
-    // The worker's own.
+    // Made with the thread, used by the worker only; it opens nothing before InitInstance.
     std::unique_ptr<CVornakSocket> socket_;
 };

@@ -9,6 +9,9 @@
 #include <cerrno>
 #include <stdexcept>
 
+#include "tminterface/VornakFramer.h"
+#include "tminterface/VornakSocket.h"
+
 namespace {
 
 int MillisecondsUntil(std::chrono::steady_clock::time_point deadline) {
@@ -31,10 +34,7 @@ LoopbackPeer::LoopbackPeer(std::uint16_t port, int backlog) {
     listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     const int reuse = 1;
     ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_in address = LoopbackAddress(port);
     socklen_t length = sizeof address;
     if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(listener_, backlog) != 0 ||
         ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
@@ -118,11 +118,8 @@ void LoopbackPeer::CloseConnection(bool reset) {
 }
 
 LoopbackClient::LoopbackClient(std::uint16_t port) : descriptor_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(descriptor_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+    const sockaddr_in address = LoopbackAddress(port);
+    if (::connect(descriptor_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
         throw std::runtime_error("the test client cannot connect");
 }
 
@@ -135,4 +132,14 @@ std::string VornakMessage(std::string_view commandElement, std::string_view proc
     message += commandElement;
     message += "\n</COMMAND>\n</VORNAK_KAVRO_INTERFACE>";
     return message;
+}
+
+std::vector<std::string> Frame(const std::vector<std::string>& pieces) {
+    VornakFramer framer;
+    std::vector<std::string> messages;
+    for (const std::string& piece : pieces) {
+        framer.Append(piece);
+        while (std::optional<std::string> message = framer.NextMessage()) messages.push_back(*message);
+    }
+    return messages;
 }

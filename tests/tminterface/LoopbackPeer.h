@@ -1,7 +1,7 @@
 #pragma once
 // VORNAK's end of the connection for the tests: a listening socket on 127.0.0.1 that accepts the
 // tool's connection, reads what it sends and writes what a test scripts. Every wait has a
-// limit, so a test that fails does not hang.
+// limit, so a test that fails does not hang. Beside it, the messages and framing the tests share.
 #include <netinet/in.h>
 
 #include <chrono>
@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Long enough for a loaded machine running the sanitizers; reached only when a test fails.
 inline constexpr std::chrono::milliseconds kPatience{60000};
@@ -62,6 +63,9 @@ public:
 private:
     int descriptor_;
 };
+
+// The messages the framer makes of the pieces of a stream, in order.
+std::vector<std::string> Frame(const std::vector<std::string>& pieces);
 
 // A message of VORNAK with the command inside COMMAND (the element's text, "<CMD_OK/>" say).
 std::string VornakMessage(std::string_view commandElement, std::string_view processId = "4711");

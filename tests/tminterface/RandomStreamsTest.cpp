@@ -8,6 +8,7 @@
 #include <iostream>
 #include <random>
 
+#include "LoopbackPeer.h"
 #include "model/TaskKav.h"
 #include "persistence/XMLDataManager.h"
 #include "platform/Clock.h"
@@ -96,16 +97,6 @@ private:
 
     std::mt19937 random_;
 };
-
-std::vector<std::string> Frame(const std::vector<std::string>& pieces) {
-    VornakFramer framer;
-    std::vector<std::string> messages;
-    for (const std::string& piece : pieces) {
-        framer.Append(piece);
-        while (std::optional<std::string> message = framer.NextMessage()) messages.push_back(*message);
-    }
-    return messages;
-}
 
 }  // namespace
 

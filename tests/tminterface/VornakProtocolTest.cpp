@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "LoopbackPeer.h"
 #include "tminterface/VornakCommands.h"
 #include "tminterface/VornakFramer.h"
 #include "tminterface/VornakIF.h"
@@ -16,16 +17,6 @@ const std::string kHeader =
     "<VORNAK_KAVRO_INTERFACE InterfaceVersion=\"3.0\" Tool=\"KAVRO\" ToolVersion=\"16.7\" ProcessID=\"77\" "
     "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xsi:noNamespaceSchemaLocation=\"Protocol.xsd\">\n";
 const std::string kFooter = "</COMMAND>\n</VORNAK_KAVRO_INTERFACE>\n";
-
-std::vector<std::string> Frame(const std::vector<std::string>& pieces) {
-    VornakFramer framer;
-    std::vector<std::string> messages;
-    for (const std::string& piece : pieces) {
-        framer.Append(piece);
-        while (std::optional<std::string> message = framer.NextMessage()) messages.push_back(*message);
-    }
-    return messages;
-}
 
 }  // namespace
 
