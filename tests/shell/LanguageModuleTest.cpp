@@ -5,7 +5,7 @@
 #include "resources/MessageCatalogue.h"
 #include "shell/LanguageModule.h"
 #include "tests/support/GlobalState.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 

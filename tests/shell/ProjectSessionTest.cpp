@@ -7,7 +7,7 @@
 #include "platform/MessageLog.h"
 #include "shell/ProjectSession.h"
 #include "tests/support/GlobalState.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
