@@ -88,9 +88,8 @@ double CShiftRegister::GetValue() const {
 }
 
 // n steps summing the cells' values, then as many steps as 13 times their mean, rounded: reached
-// by jumping, as the steps would take seconds for a large process id. The mean is the same
-// double that adding the values step by step made, exact as long as n is below 2^29 (any
-// process id of Linux).
+// by jumping, as the steps would take seconds for a large process id. The sum is exact, as
+// adding the values one by one in a double was while n stays below 2^29 (any Linux process id).
 void CShiftRegister::Seed(std::uint32_t tick, std::uint32_t processId) {
     std::vector<std::uint8_t> cells;
     for (int i = 0; i < 12; ++i) {
