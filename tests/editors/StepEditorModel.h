@@ -14,12 +14,14 @@ protected:
     StepEditorModelTest() {
         project.AddAttribute("N");
         app.GetAttributes().Add(new CAttributeKav("S", 4, ""))->SetFile(project.Main());
-        CWindowKav* main = project.AddWindow("Main");
-        AddControl(project, "Edit1", kWndInputField, main, {10, 150, 100, 170});
-        AddControl(project, "OK", kWndPushButton, main, {10, 200, 60, 220}, "OK");
-        AddControl(project, "Group1", kWndGroupBox, main, {0, 0, 200, 100}, "Answer");
-        AddControl(project, "Radio1", kWndRadioButton, main, {10, 20, 90, 40}, "YES");
+        mainWindow = project.AddWindow("Main");
+        AddControl(project, "Edit1", kWndInputField, mainWindow, {10, 150, 100, 170});
+        AddControl(project, "OK", kWndPushButton, mainWindow, {10, 200, 60, 220}, "OK");
+        AddControl(project, "Group1", kWndGroupBox, mainWindow, {0, 0, 200, 100}, "Answer");
+        AddControl(project, "Radio1", kWndRadioButton, mainWindow, {10, 20, 90, 40}, "YES");
         project.AddWindow("Dlg1", nullptr, kWndDialogBox);
         project.AddDataSet("Set1");
     }
+
+    CWindowKav* mainWindow;
 };
