@@ -150,10 +150,11 @@ void EditorDialogUi::ApplyState() {
     for (const auto& [id, control] : dialog_.Controls()) {
         if (wxWindow* window = FindWindow(WxId(id))) ApplyControl(window, control);
     }
-    for (const auto& [id, list] : dialog_.Lists()) ApplyList(id, list);
     if (auto* button = dynamic_cast<wxButton*>(FindWindow(WxId(dialog_.GetDefaultButton())))) button->SetDefault();
     Layout();
     ApplyFocus();
+    // After the focus: a list box that takes it selects the row under its cursor.
+    for (const auto& [id, list] : dialog_.Lists()) ApplyList(id, list);
     applying_ = false;
 }
 
