@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int kReadOnlySuffix = 47177;
+// Windows, attributes, the task's parameters and all test data.
+constexpr int kAllReferenceKinds = 23;
 
 }  // namespace
 
@@ -46,6 +48,13 @@ void EditorDialog::ReplaceSelection(int id, const std::string& text) {
     EditorControl& control = controls_.at(id);
     control.text.replace(control.selectionFrom, control.selectionTo - control.selectionFrom, text);
     control.selectionFrom = control.selectionTo = control.selectionFrom + text.size();
+}
+
+void EditorDialog::BrowseDesignatorsInto(int id, CTaskKav* task) {
+    const std::string reference = host_.SelectReference(kAllReferenceKinds, task, nullptr, nullptr);
+    if (reference.empty()) return;
+    ReplaceSelection(id, "#" + reference + "#");
+    SetFocus(id);
 }
 
 void EditorDialog::ChooseRow(int list, int row) {

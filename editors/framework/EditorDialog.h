@@ -11,6 +11,7 @@
 
 #include "editors/framework/EditorList.h"
 
+class CTaskKav;
 class EditorHost;
 
 // The ids of OK and Cancel in every dialog, which are also how a modal run ends.
@@ -103,6 +104,10 @@ protected:
     void SetFocus(int id) { focus_ = {id, false}; }
     // Puts the text in place of the edit's selection, the caret after it.
     void ReplaceSelection(int id, const std::string& text);
+    // Browse Designators: the reference chosen in the browser (windows, attributes, the task's
+    // parameters, all test data), between two "#", in place of the edit's selection; the edit
+    // gets the focus. Nothing on Cancel.
+    void BrowseDesignatorsInto(int id, CTaskKav* task);
     // Ends the dialog as OK or Cancel would, without running OnOK.
     void EndDialog(int endId) { endRequest_ = endId; }
 

@@ -45,9 +45,6 @@ constexpr int kCaptionDelete = 47039;
 constexpr int kCaptionMissingHashForDesignator = 47172;
 constexpr int kTitle = 47176;
 
-// Windows, attributes, task parameters and all test data.
-constexpr int kAllReferenceKinds = 23;
-
 // A value without its first and last character: a designator without its "#" marks, a string
 // constant without its quotes.
 std::string Inner(const std::string& value) {
@@ -370,10 +367,7 @@ void CActionEditorDlg::ReturnToIdle() {
 }
 
 void CActionEditorDlg::OnBrowseDesignators() {
-    const std::string reference = Host().SelectReference(kAllReferenceKinds, browseTask_, nullptr, nullptr);
-    if (reference.empty()) return;
-    ReplaceSelection(kActValue, "#" + reference + "#");
-    SetFocus(kActValue);
+    BrowseDesignatorsInto(kActValue, browseTask_);
 }
 
 bool CActionEditorDlg::OnOK() {

@@ -26,8 +26,6 @@ constexpr int kCaptionDelete = 47173;
 constexpr int kUndoEditMetaConditions = 48001;
 
 constexpr size_t kMaxIdLength = 30;
-// Windows, attributes, task parameters and all test data.
-constexpr int kAllReferenceKinds = 23;
 
 }  // namespace
 
@@ -178,10 +176,7 @@ void CConditionAdmin::OnDelete() {
 }
 
 void CConditionAdmin::OnBrowseDesignators() {
-    const std::string reference = Host().SelectReference(kAllReferenceKinds, nullptr, nullptr, nullptr);
-    if (reference.empty()) return;
-    ReplaceSelection(kMetaText, "#" + reference + "#");
-    SetFocus(kMetaText);
+    BrowseDesignatorsInto(kMetaText, nullptr);
 }
 
 bool CConditionAdmin::OnOK() {

@@ -22,9 +22,6 @@ constexpr int kTitle = 47179;
 constexpr int kExpandLabel = 47262;
 constexpr int kImplodeLabel = 47263;
 
-// Windows, attributes, task parameters and all test data.
-constexpr int kAllReferenceKinds = 23;
-
 // The controls that change the list: out of use while it shows expanded, and in a read-only run.
 constexpr int kEditingControls[] = {kCondNew, kCondSet, kCondText, kCondMeta};
 
@@ -141,10 +138,7 @@ void CConditionEditDlg::OnDelete() {
 }
 
 void CConditionEditDlg::OnBrowseDesignators() {
-    const std::string reference = Host().SelectReference(kAllReferenceKinds, browseTask_, nullptr, nullptr);
-    if (reference.empty()) return;
-    ReplaceSelection(kCondText, "#" + reference + "#");
-    SetFocus(kCondText);
+    BrowseDesignatorsInto(kCondText, browseTask_);
 }
 
 void CConditionEditDlg::OnMetaConditions() {
