@@ -61,7 +61,9 @@ EditorDialogUi::EditorDialogUi(EditorDialog& dialog, wxWindow* parent)
     // Opening reads nothing from the controls: they are still empty, the dialog is not.
     Bind(wxEVT_INIT_DIALOG, [this](wxInitDialogEvent&) {
         dialog_.OnInitDialog();
+        opening_ = true;
         ApplyState();
+        opening_ = false;
     });
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); }, wxID_OK);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(wxID_CANCEL); }, wxID_CANCEL);
@@ -223,7 +225,11 @@ void EditorDialogUi::ApplyFocus() {
     const FocusRequest request = dialog_.GetFocusRequest();
     dialog_.ClearFocusRequest();
     wxWindow* window = request.control ? FindWindow(WxId(request.control)) : nullptr;
-    if (!window || !window->IsEnabled()) return;
+    if (!window || !window->IsEnabled()) {
+        // A window opens with the focus on its first control unless its dialog asks for another.
+        if (opening_) SetFocus();
+        return;
+    }
     window->SetFocus();
     // The toolkit selects an edit's whole text when it takes the focus; only a refusal should.
     if (auto* entry = dynamic_cast<wxTextEntry*>(window)) {

@@ -57,4 +57,6 @@ private:
     std::map<int, int> listRevisions_;
     // Set while the window changes its lists, whose events are then not the user's.
     bool applying_ = false;
+    // Set while the window shows its dialog's state for the first time.
+    bool opening_ = false;
 };

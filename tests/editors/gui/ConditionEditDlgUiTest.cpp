@@ -91,6 +91,11 @@ TEST_F(ConditionEditDlgUiTest, ExpandShowsTheRowsResolvedAndRelabelsItsButton) {
     Run([&](EditorDialogUi& window) {
         auto* rows = FindControl<wxListBox>(&window, kCondList);
         auto* expand = FindControl<wxButton>(&window, kCondExpand);
+        // The list opens with the focus, and without a row chosen.
+        EXPECT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == rows; }));
+        DrainEvents();
+        EXPECT_EQ(rows->GetSelection(), wxNOT_FOUND);
+        EXPECT_TRUE(FindControl<wxTextCtrl>(&window, kCondText)->IsEmpty());
         EXPECT_EQ(expand->GetLabel(), "<< Expand Meta-IDs >>");
         ASSERT_TRUE(PressButton(&window, kCondExpand));
         EXPECT_EQ(rows->GetString(0), "#:N# > 1");
