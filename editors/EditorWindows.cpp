@@ -4,6 +4,9 @@
 #include <typeindex>
 
 #include "editors/steps/ParameterDlgUi.h"
+#include "editors/steps/ConditionAdminUi.h"
+#include "editors/steps/ConditionEditDlgUi.h"
+#include "editors/steps/ActionEditorDlgUi.h"
 
 namespace {
 
@@ -22,6 +25,9 @@ EditorWindowEntry Entry() {
 const std::vector<EditorWindowEntry>& EditorWindowTable() {
     static const std::vector<EditorWindowEntry> table{
         Entry<CParameterDlg, ParameterDlgUi>(),
+        Entry<CConditionAdmin, ConditionAdminUi>(),
+        Entry<CConditionEditDlg, ConditionEditDlgUi>(),
+        Entry<CActionEditorDlg, ActionEditorDlgUi>(),
     };
     return table;
 }
