@@ -34,7 +34,7 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::OnCreate() {
     viewMode_ = ReadViewMode();
-    window_.SetTitle(kTitle);
+    window_.ShowTitle(kTitle);
     RefreshAll();
     // The interface reports when it is active; until then the user waits.
     if (VornakMode && !(vornak_ && vornak_->GetState() == 1)) window_.SetWaitCursor(true);
@@ -161,9 +161,9 @@ void CMainFrame::OnPrinterChanged() {
     for (FrameView* view : views_) view->Redraw();
 }
 
-void CMainFrame::ShowTitle() {
+void CMainFrame::ShowProjectTitle() {
     const bool named = session_->IsProjectOpen() && !Root().GetMainFileName().empty();
-    window_.SetTitle(named ? std::string(kTitle) + " - " + Root().GetMainFileName() : std::string(kTitle));
+    window_.ShowTitle(named ? std::string(kTitle) + " - " + Root().GetMainFileName() : std::string(kTitle));
 }
 
 CApplicationKav& CMainFrame::Root() const { return session_->Root(); }

@@ -182,7 +182,7 @@ public:
 private:
     WorkspacePage* GetPage(WorkspacePageIndex index) const;
     std::vector<WorkspacePage*> Pages() const;
-    void ShowTitle();
+    void ShowProjectTitle();
     // The frame's part of closing a project: empty, disabled trees, the plain title, no pick.
     void AfterProjectClosed();
     void SendVornakExit();

@@ -7,6 +7,8 @@
 #include "platform/Registry.h"
 #include "resources/MessageCatalogue.h"
 #include "shell/CommandIds.h"
+#include "shell/FrameBars.h"
+#include "shell/Help.h"
 #include "shell/MainFrame.h"
 
 namespace {
@@ -14,38 +16,8 @@ namespace {
 constexpr int kLanguageChanged = 42032;        // [I0032]
 constexpr int kLanguageSettingsCaption = 47241;
 
-// The window palette in button order: its command and the window type it draws.
-struct PaletteButton {
-    int command;
-    int tool;
-};
-
-constexpr PaletteButton kPalette[] = {
-    {32849, CMainFrame::kSelectTool},
-    {32860, 0},   // Main Window
-    {32867, 1},   // Child Window
-    {32854, 2},   // Dialog Box
-    {32853, 3},   // Custom Window
-    {32864, 5},   // Static Text
-    {32857, 6},   // Input Field
-    {32855, 7},   // Group Box
-    {32862, 8},   // Push Button
-    {32850, 9},   // Check Box
-    {32863, 10},  // Radio Button
-    {32852, 11},  // Combo Box
-    {32858, 12},  // List Box
-    {32868, 13},  // Tab Control
-    {32856, 14},  // Tool Bar
-    {32859, 15},  // List View
-    {32866, 16},  // Header
-    {32890, 18},  // Tree Control
-    {32895, 19},  // Table
-    {32928, 20},  // Link
-    {32940, 21},  // Image
-};
-
 const PaletteButton* FindPaletteButton(int command) {
-    for (const PaletteButton& button : kPalette)
+    for (const PaletteButton& button : kPaletteButtons)
         if (button.command == command) return &button;
     return nullptr;
 }
@@ -82,8 +54,8 @@ bool IsRecentFileCommand(int command) {
 }  // namespace
 
 void CMainFrame::SelectWindowTool(int index) {
-    if (index < 0 || index >= static_cast<int>(std::size(kPalette))) return;
-    OnCommand(kPalette[index].command);
+    if (index < 0 || index >= static_cast<int>(std::size(kPaletteButtons))) return;
+    OnCommand(kPaletteButtons[index].command);
 }
 
 bool CMainFrame::OnCommand(int command) {
@@ -104,6 +76,8 @@ bool CMainFrame::OnCommand(int command) {
         case command::kEnglish:
         case command::kGerman: SwitchLanguage(); return true;
         case command::kOpenProject: OpenProject(); return true;
+        case command::kHelp:
+        case command::kContextHelp: ShowHelp(kMainFrameHelpContext); return true;
         default: return false;
     }
 }

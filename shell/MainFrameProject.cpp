@@ -34,7 +34,7 @@ int CMainFrame::LoadProject(const std::string& path, bool announceConversion) {
     }
     UpdateControlBars(PaneKind::TasksPage);
     if (!VornakMode) {
-        ShowTitle();
+        ShowProjectTitle();
         recentFiles_.Add(path);
     }
     return 1;
@@ -56,7 +56,7 @@ void CMainFrame::AfterProjectClosed() {
         page->RebuildTree();
         page->EnableTree(false);
     }
-    window_.SetTitle(kTitle);
+    window_.ShowTitle(kTitle);
     RefreshAll();
 }
 
@@ -81,7 +81,7 @@ int CMainFrame::SaveOrSendProject(int questionMode, bool /*saveAs*/) {
         return -1;
     }
     root.SetModified(0);
-    ShowTitle();
+    ShowProjectTitle();
     recentFiles_.Add(root.GetMainFilePath());
     return 1;
 }

@@ -16,7 +16,7 @@ class MainFrameWindow {
 public:
     virtual ~MainFrameWindow() = default;
 
-    virtual void SetTitle(const std::string& title) = 0;
+    virtual void ShowTitle(const std::string& title) = 0;
     // The status bar's text, painted at once.
     virtual void ShowStatusText(const std::string& text) = 0;
     // The wait cursor over the whole frame, on or off.

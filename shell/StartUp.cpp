@@ -2,11 +2,13 @@
 
 #include <memory>
 
+#include "generation/GenerationSettings.h"
 #include "persistence/XMLDataManager.h"
 #include "platform/InstallationData.h"
 #include "platform/Interaction.h"
 #include "platform/MessageBuffer.h"
 #include "platform/Settings.h"
+#include "shell/CommandLine.h"
 #include "shell/LanguageModule.h"
 #include "shell/UserFolderSetup.h"
 
@@ -21,6 +23,11 @@ void InstallProgramSettings() {
     // folder is itself in that hive.
     InstallSettings(
         std::make_unique<FileSettings>(FileSettings::DefaultUserFile(), FindInstallationFolder() / "settings.txt"));
+}
+
+void MakeCommandLineCurrent(const CommandLine& line) {
+    StoreCommandLineSettings(line);
+    GetGenerationSettings().buildingBlockInfo = line.buildingBlockInfo;
 }
 
 std::filesystem::path ProgramFolder() { return RunningProgram().parent_path(); }

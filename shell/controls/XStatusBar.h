@@ -22,7 +22,8 @@ public:
     // The size grip keeps this many pixels at the right end.
     static constexpr int kGripWidth = 15;
     static constexpr int kTextLeft = 3;
-    static constexpr int kTextHeight = 16;
+    // The text rectangle's height: a 14-pixel font drawn 3 below the top, descenders included.
+    static constexpr int kTextHeight = 19;
 
     void SetStatusText(const std::string& text) { text_ = text; }
     const std::string& GetStatusText() const { return text_; }

@@ -87,6 +87,9 @@ PixelRect CXTabCtrl::GetPageRect() const {
     PixelRect rect{2, 2, clientWidth_ - 2, clientHeight_ - 2};
     if (TabsAtTop()) rect.top += GetItemHeight();
     else rect.bottom -= GetItemHeight();
+    // A strip smaller than its borders has an empty page.
+    rect.right = std::max(rect.left, rect.right);
+    rect.bottom = std::max(rect.top, rect.bottom);
     return rect;
 }
 

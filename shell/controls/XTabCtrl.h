@@ -77,7 +77,7 @@ public:
     int GetCurSel() const { return selected_; }
 
     PixelRect GetRect(int index) const;
-    // The client area without the border of 2 and the tab strip.
+    // The client area without the border of 2 and the tab strip (empty when nothing is left).
     PixelRect GetPageRect() const;
     // The first tab whose rectangle holds the point, or -1.
     int HitTest(int x, int y) const;

@@ -42,7 +42,7 @@ private:
 
 class FakeWindow : public MainFrameWindow {
 public:
-    void SetTitle(const std::string& text) override { title = text; }
+    void ShowTitle(const std::string& text) override { title = text; }
     void ShowStatusText(const std::string& text) override { status = text; }
     void SetWaitCursor(bool on) override { waitCursor = on; }
     bool IsBarShown(FrameBar bar) const override { return bars.count(bar) ? bars.at(bar) : true; }
