@@ -68,6 +68,9 @@ CMainFrameUi::CMainFrameUi()
 }
 
 CMainFrameUi::~CMainFrameUi() {
+    // Nothing may reach the frame's rules once they are gone.
+    Unbind(wxEVT_UPDATE_UI, &CMainFrameUi::OnUpdateCommand, this);
+    Unbind(wxEVT_MENU, &CMainFrameUi::OnCommand, this);
     if (waiting_) wxEndBusyCursor();
     wxDocManager* manager = GetDocumentManager();
     // The views go first: they tell the frame that they close.

@@ -40,21 +40,29 @@ CTreeCtrlExtendedUi::CTreeCtrlExtendedUi(wxWindow* parent, int id, CTreeCtrlExte
                                          bool checkBoxes)
     : wxTreeCtrl(parent, id, wxDefaultPosition, wxDefaultSize, style), logic_(logic) {
     if (checkBoxes) AssignStateImageList(CheckStateImages(this));
-    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& event) {
-        logic_.SetFocusFlag(true);
-        event.Skip();
-    });
-    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
-        logic_.SetFocusFlag(false);
-        event.Skip();
-    });
+    Bind(wxEVT_SET_FOCUS, &CTreeCtrlExtendedUi::OnFocus, this);
+    Bind(wxEVT_KILL_FOCUS, &CTreeCtrlExtendedUi::OnFocus, this);
     Bind(wxEVT_TREE_BEGIN_DRAG, &CTreeCtrlExtendedUi::OnBeginDrag, this);
     Bind(wxEVT_TREE_END_DRAG, &CTreeCtrlExtendedUi::OnEndDrag, this);
     Bind(wxEVT_MOTION, &CTreeCtrlExtendedUi::OnDragMotion, this);
-    Bind(wxEVT_TREE_DELETE_ITEM, [this](wxTreeEvent& event) {
-        logic_.ForgetItem(Key(event.GetItem()));
-        event.Skip();
-    });
+    Bind(wxEVT_TREE_DELETE_ITEM, &CTreeCtrlExtendedUi::OnDeleteItem, this);
+}
+
+CTreeCtrlExtendedUi::~CTreeCtrlExtendedUi() {
+    // The base class would delete the items after this class is gone.
+    DeleteAllItems();
+    Unbind(wxEVT_SET_FOCUS, &CTreeCtrlExtendedUi::OnFocus, this);
+    Unbind(wxEVT_KILL_FOCUS, &CTreeCtrlExtendedUi::OnFocus, this);
+}
+
+void CTreeCtrlExtendedUi::OnFocus(wxFocusEvent& event) {
+    logic_.SetFocusFlag(event.GetEventType() == wxEVT_SET_FOCUS);
+    event.Skip();
+}
+
+void CTreeCtrlExtendedUi::OnDeleteItem(wxTreeEvent& event) {
+    logic_.ForgetItem(Key(event.GetItem()));
+    event.Skip();
 }
 
 void CTreeCtrlExtendedUi::SetItemTextColor(const wxTreeItemId& item, std::uint32_t colour) {

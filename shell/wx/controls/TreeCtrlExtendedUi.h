@@ -14,6 +14,7 @@ public:
     // shows its check state left of it.
     CTreeCtrlExtendedUi(wxWindow* parent, int id, CTreeCtrlExtended& logic, long style = wxTR_DEFAULT_STYLE,
                         bool checkBoxes = false);
+    ~CTreeCtrlExtendedUi() override;
 
     CTreeCtrlExtended& GetLogic() { return logic_; }
     static TreeItem Key(const wxTreeItemId& item) { return item.GetID(); }
@@ -25,6 +26,8 @@ public:
     void SetItemMarks(const wxTreeItemId& item, int flags);
 
 private:
+    void OnFocus(wxFocusEvent& event);
+    void OnDeleteItem(wxTreeEvent& event);
     void OnBeginDrag(wxTreeEvent& event);
     void OnEndDrag(wxTreeEvent& event);
     void OnDragMotion(wxMouseEvent& event);
