@@ -157,7 +157,6 @@ void CMainFrame::UpdateControlBars(PaneKind pane) {
 }
 
 void CMainFrame::OnPrinterChanged() {
-    ++printerChanges_;
     for (FrameView* view : views_) view->Redraw();
 }
 

@@ -106,8 +106,6 @@ public:
     int GetPickMode() const { return pick_.mode; }
     // The pick operations' commands and messages drive it; RefreshAll clears it.
     PickState& Pick() { return pick_; }
-    // The number of printer set-ups so far.
-    int GetPrinterChangeCount() const { return printerChanges_; }
 
     void SetStatusText(const std::string& text);
     // Marks the project modified and records the undo step of that name.
@@ -146,10 +144,10 @@ public:
     // Closes every view and the project, offering to save changes first when ask is set:
     // 1 closed, 0 when the user cancelled or saving failed.
     int CloseProject(bool ask);
-    // Saves the project, or sends it to VORNAK: 1 saved, sent or nothing to save; 2 the user
-    // answered No to the question of mode 2; 0 cancelled; -1 failed. Question mode 0 asks
-    // nothing about the changes, 2 asks whether to save them.
-    int SaveOrSendProject(int questionMode, bool saveAs);
+    // Saves the project into its main file: 1 saved or nothing to save; 2 the user answered No
+    // to the question of mode 2; 0 cancelled; -1 failed (the file as it was, the project still
+    // modified). Question mode 0 asks nothing about the changes, 2 asks whether to save them.
+    int SaveOrSendProject(int questionMode);
     // The project of the command line: in VORNAK mode the interface is started on the port;
     // without a path the Open command runs; a missing file is refused with [W0874]: 0.
     // Otherwise the file is loaded: 1, also when the load failed.
@@ -195,7 +193,6 @@ private:
     RecentFileList recentFiles_;
     int viewMode_ = kDefaultViewMode;
     int drawingTool_ = kSelectTool;
-    int printerChanges_ = 0;
     PickState pick_;
     std::vector<FrameView*> views_;
     TasksPage* tasksPage_ = nullptr;

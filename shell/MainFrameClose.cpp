@@ -34,7 +34,7 @@ bool CMainFrame::OnClose() {
             {FormatMessageId(kSendOrSaveQuestion, Root().GetName()), LoadMessage(kSaveSendCaption),
              MessageButtons::YesNoCancel, MessageIcon::Question, MessageAnswer::Yes});
         if (answer == MessageAnswer::Cancel) return false;
-        if (answer == MessageAnswer::Yes && SaveOrSendProject(0, false) != 1) return false;
+        if (answer == MessageAnswer::Yes && SaveOrSendProject(0) != 1) return false;
         SendVornakExit();
         if (answer == MessageAnswer::No) CloseProject(false);
     }

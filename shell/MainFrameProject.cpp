@@ -43,7 +43,7 @@ int CMainFrame::LoadProject(const std::string& path, bool announceConversion) {
 int CMainFrame::CloseProject(bool ask) {
     CloseAllViews();
     if (ask) {
-        const int saved = SaveOrSendProject(2, false);
+        const int saved = SaveOrSendProject(2);
         if (saved == 0 || saved == -1) return 0;
     }
     session_->CloseProject();
@@ -60,7 +60,7 @@ void CMainFrame::AfterProjectClosed() {
     RefreshAll();
 }
 
-int CMainFrame::SaveOrSendProject(int questionMode, bool /*saveAs*/) {
+int CMainFrame::SaveOrSendProject(int questionMode) {
     CApplicationKav& root = Root();
     if (!root.IsModified() && !VornakMode) return 1;
     if (questionMode == 2) {

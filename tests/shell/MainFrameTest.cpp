@@ -418,6 +418,9 @@ TEST_F(MainFrameTest, AViewOfAnObjectOpensOnceAndEveryViewCloses) {
     frame_.AddView(&second);
     frame_.RefreshAllViews();
     EXPECT_EQ(first.refreshes + second.refreshes + window_.opened[0]->refreshes, 3);
+    frame_.RebindAfterUndo();
+    EXPECT_EQ(first.rebinds + second.rebinds + window_.opened[0]->rebinds, 3);
+    EXPECT_EQ(tasks_.rebuilds + requirements_.rebuilds + windows_.rebuilds + testData_.rebuilds, 4);
     frame_.CloseAllViews();
     EXPECT_TRUE(frame_.GetViews().empty());
     EXPECT_EQ(first.closeRequests + second.closeRequests, 2);

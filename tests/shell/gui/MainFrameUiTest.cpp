@@ -212,3 +212,18 @@ TEST_F(MainFrameUiTest, AWindowViewBringsThePaletteAndClosingItEndsItsPick) {
     ASSERT_EQ(dialogs_.Shown().size(), 1u);
     EXPECT_EQ(dialogs_.Shown()[0].title, "Draw Error");
 }
+
+TEST_F(MainFrameUiTest, ADroppedProjectLoadsAndJoinsTheRecentFiles) {
+    CMainFrameUi* window = Start({});
+    // Without a project on the line the Open File dialog comes at once; ended without a file, it
+    // leaves the program without a project.
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(dialogs_.Shown().size(), 1u);
+    EXPECT_FALSE(window->GetMainFrame().IsProjectOpen());
+    EXPECT_EQ(window->GetTitle(), "VORNAK Designer (KAVRO)");
+    auto* files = new wxString[1]{wxString::FromUTF8(kSample)};
+    wxDropFilesEvent drop(wxEVT_DROP_FILES, 1, files);
+    window->GetEventHandler()->ProcessEvent(drop);
+    EXPECT_EQ(window->GetTitle(), "VORNAK Designer (KAVRO) - Insurance");
+    EXPECT_EQ(window->GetMainFrame().GetRecentFileName(0), std::filesystem::path(kSample).lexically_normal().string());
+}
