@@ -48,7 +48,10 @@ std::string RecentFileList::GetFileName(std::size_t index) const {
 
 std::string RecentFileList::GetDisplayName(std::size_t index, std::size_t maxLength) const {
     if (index >= entries_.size()) return {};
-    return "&" + std::to_string(index + 1) + " " + AbbreviatePath(entries_[index], maxLength);
+    // An ampersand of the path is shown, not taken as the item's mnemonic.
+    std::string shown;
+    for (char c : AbbreviatePath(entries_[index], maxLength)) shown += c == '&' ? std::string("&&") : std::string(1, c);
+    return "&" + std::to_string(index + 1) + " " + shown;
 }
 
 void RecentFileList::Save() const {

@@ -20,7 +20,8 @@ public:
     std::size_t Capacity() const { return capacity_; }
     // The path of the entry, or "" when the index is not below the size.
     std::string GetFileName(std::size_t index) const;
-    // The entry as a menu shows it: "&1 " and the path shortened to maxLength characters.
+    // The entry as a menu shows it: "&1 " and the path shortened to maxLength characters, its
+    // ampersands doubled.
     std::string GetDisplayName(std::size_t index, std::size_t maxLength) const;
 
 private:

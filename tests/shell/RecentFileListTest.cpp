@@ -17,6 +17,8 @@ TEST(RecentFileList, KeepsTheNewestFilesFirstAndNoFileTwice) {
     EXPECT_EQ(next.Size(), 2u);
     EXPECT_EQ(next.GetFileName(1), "/p/c.xml");
     EXPECT_EQ(next.GetDisplayName(0, 60), "&1 /p/d.xml");
+    next.Add("/p/R&D.xml");
+    EXPECT_EQ(next.GetDisplayName(0, 60), "&1 /p/R&&D.xml");
 }
 
 TEST(RecentFileList, LongPathsShowTheirTailBehindDots) {

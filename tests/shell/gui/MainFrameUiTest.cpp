@@ -95,7 +95,8 @@ TEST_F(MainFrameUiTest, AMissingProjectEndsStartUpAndQuitEndsItAfterTheSteps) {
     ASSERT_EQ(dialogs_.Shown().size(), 1u);
     EXPECT_EQ(dialogs_.Shown()[0].title, "File not found");
 
-    // VORNAK's start-up data with -q goes to the window program, which ends after the steps.
+    // With -q the window program ends after the steps (the road of VORNAK's start-up data with
+    // -q); a warning of -w does not fail it.
     dialogs_.Clear();
     EXPECT_EQ(Start({"-p", kSample, "-w", "Nowhere", "-q"}), nullptr);
     EXPECT_EQ(exitCode_, 0);
