@@ -48,10 +48,15 @@ std::string RecentFileList::GetFileName(std::size_t index) const {
 
 std::string RecentFileList::GetDisplayName(std::size_t index, std::size_t maxLength) const {
     if (index >= entries_.size()) return {};
+    std::string shown(1, '&');
+    shown += std::to_string(index + 1);
+    shown += ' ';
     // An ampersand of the path is shown, not taken as the item's mnemonic.
-    std::string shown;
-    for (char c : AbbreviatePath(entries_[index], maxLength)) shown += c == '&' ? std::string("&&") : std::string(1, c);
-    return "&" + std::to_string(index + 1) + " " + shown;
+    for (char c : AbbreviatePath(entries_[index], maxLength)) {
+        if (c == '&') shown += '&';
+        shown += c;
+    }
+    return shown;
 }
 
 void RecentFileList::Save() const {
