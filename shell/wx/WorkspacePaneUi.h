@@ -25,7 +25,7 @@ public:
 
     CXPropertySheetUi& GetSheet() { return *sheet_; }
     CXPropertyPageUi& GetPage(WorkspacePageIndex index) { return *pages_[static_cast<int>(index)]; }
-    // Brings the page's tab to the front, telling the sheet's parent as a click would.
+    // Brings the page's tab to the front; the sheet announces the change as for a click.
     void SelectPage(WorkspacePageIndex index);
 
 private:
