@@ -11,6 +11,10 @@ bool SolveConditionTree(const CConditionTree* tree, QZSolutionList* solutions);
 
 // One conjunction, as one integer linear program (LinearProgram.cpp).
 bool SolveLP(const CConditionTree& conjunction, QZSolutionList& solutions);
+// The same for a conjunction given by its comparisons.
+bool SolveComparisons(std::vector<const CConditionTree*> comparisons, QZSolutionList& solutions);
+// False only when the solver finds that the comparisons have no common solution within the borders.
+bool MayHaveSolution(std::vector<const CConditionTree*> comparisons);
 
 // The comparisons below the logical nodes, left to right.
 std::vector<const CConditionTree*> CollectComparisons(const CConditionTree& tree);

@@ -2,10 +2,8 @@
 
 #include <algorithm>
 
-#include "combgen/BoundaryValues.h"
-#include "combgen/ConditionParser.h"
+#include "combgen/ConjunctionOfTerms.h"
 #include "combgen/LibraryText.h"
-#include "combgen/Normalizer.h"
 
 namespace {
 
@@ -77,8 +75,7 @@ bool Advance(std::vector<std::size_t>& cursors, const std::vector<const CEffectL
 
 bool SolveCombination(CEffectCombination& combination) {
     ClearLibraryMessage();
-    std::unique_ptr<CConditionTree> tree = ParseCondition(CombinedCondition(combination));
-    return tree && NormalizeCondition(tree) && SolveConditionTree(tree.get(), &combination.solutions);
+    return SolveConjunctionOfTerms(CombinedCondition(combination), combination.solutions);
 }
 
 int UncoveredEffects(const CEffectCombination& combination, CombinationMode mode) {

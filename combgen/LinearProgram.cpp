@@ -18,6 +18,11 @@ struct ModelDeleter {
 };
 using Model = std::unique_ptr<lprec, ModelDeleter>;
 
+// Only equations and less-or-equal comparisons become rows.
+void KeepRows(std::vector<const CConditionTree*>& comparisons) {
+    std::erase_if(comparisons, [](const CConditionTree* c) { return c->kind != kEqual && c->kind != kLessEqual; });
+}
+
 // Columns in the order of the variables, integer, bounded by the borders; one row per comparison.
 Model BuildModel(const std::vector<std::unique_ptr<CVariable>>& variables,
                  const std::vector<const CConditionTree*>& comparisons) {
@@ -68,11 +73,14 @@ bool Satisfies(const QZSolutionMap& solution, const std::vector<const CCondition
 }  // namespace
 
 bool SolveLP(const CConditionTree& conjunction, QZSolutionList& solutions) {
+    return SolveComparisons(CollectComparisons(conjunction), solutions);
+}
+
+bool SolveComparisons(std::vector<const CConditionTree*> comparisons, QZSolutionList& solutions) {
     const auto& variables = GetConfiguration().variables;
     const int count = static_cast<int>(variables.size());
     if (count == 0) return Fail("No variables defined when calling SolveLP!");
-    std::vector<const CConditionTree*> comparisons = CollectComparisons(conjunction);
-    std::erase_if(comparisons, [](const CConditionTree* c) { return c->kind != kEqual && c->kind != kLessEqual; });
+    KeepRows(comparisons);
     Model model = BuildModel(variables, comparisons);
     if (!model) return Fail(kSolverFailed);
 
@@ -95,4 +103,12 @@ bool SolveLP(const CConditionTree& conjunction, QZSolutionList& solutions) {
         if (AddUniqueSolution(std::move(solution), solutions) == AddResult::Failed) return false;
     }
     return true;
+}
+
+bool MayHaveSolution(std::vector<const CConditionTree*> comparisons) {
+    const auto& variables = GetConfiguration().variables;
+    if (variables.empty()) return true;
+    KeepRows(comparisons);
+    Model model = BuildModel(variables, comparisons);
+    return !model || solve(model.get()) != INFEASIBLE;
 }

@@ -24,15 +24,6 @@ constexpr std::initializer_list<const char*> kBaseKeyNames = {
 // The keypad's character keys are "#" and one character; "#0" to "#9" among them.
 int BaseKeyCode(std::string_view name) { return name.size() == 2 && name[0] == '#' ? kKeypadCharacterKey : kNamedKey; }
 
-// The bytes of the UTF-8 character that starts at the position (one byte for a stray byte).
-size_t CharacterLength(std::string_view text, size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    return std::min(length, text.size() - at);
-}
-
-bool IsSingleCharacter(std::string_view text) { return !text.empty() && CharacterLength(text, 0) == text.size(); }
-
 constexpr int kKeyNameOpenTwice = 44357;  // "<" inside an open key name
 constexpr int kKeyNameOpenAtEnd = 44358;
 constexpr int kUnknownKeyName = 44361;
@@ -40,6 +31,24 @@ constexpr int kUnknownKeyName = 44361;
 }  // namespace
 
 CEventParser::CEventParser() { AddBaseKeys(); }
+
+size_t CEventParser::CharacterLength(std::string_view text, size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return std::min(length, text.size() - at);
+}
+
+bool CEventParser::IsSingleCharacter(std::string_view text) {
+    return !text.empty() && CharacterLength(text, 0) == text.size();
+}
+
+std::string CEventParser::TakeKeyCharacter(std::string_view sequence, size_t& at) {
+    if (sequence[at] == '\\' && ++at == sequence.size()) return {};  // a final backslash escapes nothing
+    const size_t length = CharacterLength(sequence, at);
+    const size_t start = at;
+    at += length;
+    return std::string(sequence.substr(start, length));
+}
 
 CEventParser::~CEventParser() { RemoveAllKeys(); }
 
@@ -81,9 +90,13 @@ int CEventParser::TranslateKey(const std::string& key, std::string& out) {
         out = key;
         return 1;
     }
-    const CEventKey* entry = FindKey(key);
+    return TranslateKeyName(key, out, kUnknownKeyName);
+}
+
+int CEventParser::TranslateKeyName(const std::string& name, std::string& out, int unknownMessage) const {
+    const CEventKey* entry = FindKey(name);
     if (!entry) {
-        SetMessage(kUnknownKeyName, key);
+        SetMessage(unknownMessage, name);
         return 0;
     }
     out = entry->GetText();
@@ -114,13 +127,10 @@ int CEventParser::TranslateKeySequence(const std::string& keys, std::string& out
             ++at;
             continue;
         }
-        if (c == '\\' && ++at == sequence.size()) break;  // a final backslash escapes nothing
-        const size_t length = CharacterLength(sequence, at);
-        const std::string character = sequence.substr(at, length);
-        at += length;
+        const std::string character = TakeKeyCharacter(sequence, at);
         if (inName)
             name += character;
-        else if (!takeKey(character))
+        else if (!character.empty() && !takeKey(character))
             return 0;
     }
     if (inName) {

@@ -4,6 +4,8 @@
 
 bool CEventParser::IsWindowUnsupported(const CWindowKav*, int) { return false; }
 
+bool CEventParser::IsTagOptional(const CWindowKav*, int) { return false; }
+
 int CEventParser::TranslateCheck(const CWindowKav*, int, const std::string&, int, std::string&) { return 1; }
 
 int CEventParser::TranslateClick(const CWindowKav*, char, int, int, int, std::string&) { return 1; }

@@ -87,6 +87,9 @@ public:
     // The tool's view of a window: TRUE for windows it cannot address. context is 0 when an
     // event is translated and 1 when a converter walks the GUI model for its own output.
     virtual bool IsWindowUnsupported(const CWindowKav* window, int context);
+    // Whether the tool finds the window without a recognition tag of its own, so that a window
+    // with an empty tag need not be reported. context as above. The base needs every tag.
+    virtual bool IsTagOptional(const CWindowKav* window, int context);
 
     // The translation hooks, one per event kind. Each writes the tool's statement into out and
     // returns 1; any other result fails the translation, with the hook's message in the global
@@ -133,6 +136,17 @@ public:
     // RemoveAllKeys and then its own InitKeyTable from its constructor (the base constructor
     // cannot reach an override).
     virtual int InitKeyTable();
+
+protected:
+    // The bytes of the UTF-8 character that starts at the position (one byte for a stray byte).
+    static size_t CharacterLength(std::string_view text, size_t at);
+    // One character: a key that is typed as it is written.
+    static bool IsSingleCharacter(std::string_view text);
+    // The character of a key sequence at the position, read past it; a backslash makes the
+    // character after it literal, and a final backslash gives nothing.
+    static std::string TakeKeyCharacter(std::string_view sequence, size_t& at);
+    // The key table's text of the key name: 1, or 0 with the message, which names the key.
+    int TranslateKeyName(const std::string& name, std::string& out, int unknownMessage) const;
 
 private:
     void AddBaseKeys();

@@ -59,6 +59,7 @@ int RunBatchRoad(const CommandLine& line, const std::filesystem::path& programFo
 
     CProjectSession session;
     LoadInstallationData();
+    InstallConverterServices();
     ConsoleProgressObserver console(log);
     Progress progress;
     progress.AddObserver(&console);

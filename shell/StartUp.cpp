@@ -2,7 +2,14 @@
 
 #include <memory>
 
+#include "conditions/EventParser.h"
+#include "conversion/framework/ConverterTable.h"
+#include "conversion/framework/OutputFormats.h"
 #include "generation/GenerationSettings.h"
+#include "generation/ToolEventParsers.h"
+#include "model/ApplicationKav.h"
+#include "model/WindowKav.h"
+#include "model/WindowList.h"
 #include "persistence/XMLDataManager.h"
 #include "platform/InstallationData.h"
 #include "platform/Interaction.h"
@@ -48,4 +55,21 @@ void LoadInstallationData() {
     CXMLDataManager& reader = GetProjectReader();
     if (!reader.LoadPredefinedGuiBuilders()) ShowBufferedMessage(MessageIcon::Warning);
     if (!reader.LoadDriverTemplates()) ShowBufferedMessage(MessageIcon::Warning);
+}
+
+void InstallConverterServices() {
+    InstallToolEventParserFactory([](int format) -> std::unique_ptr<CEventParser> {
+        const ConverterEntry* entry = FindConverterEntry(StandardConverterTable(), format);
+        return entry && entry->createParser ? entry->createParser() : nullptr;
+    });
+    LoadingServices services;
+    // The tags of every top-level window that may be changed and was not read from a tool's
+    // repository, and of the windows below it.
+    services.generateRecognitionTags = [](CApplicationKav& project) {
+        const ConverterEntry* entry = FindConverterEntry(StandardConverterTable(), kFormatSilkTest);
+        for (CWindowKav* window : project.GetWindowList().Snapshot())
+            if (!window->GetParent() && window->IsEditable(false) && window->GetImportTool() == 0)
+                entry->generateTags(*window, 0);
+    };
+    GetProjectReader().SetLoadingServices(std::move(services));
 }

@@ -23,3 +23,8 @@ int PrepareProgram(const std::filesystem::path& programFolder);
 // Reads the installation's GUI builder database and API-step templates; a file that cannot be
 // read shows the loader's message as a warning, and start-up goes on.
 void LoadInstallationData();
+
+// What earlier parts of the program ask of the converters: the event parser of each output
+// format's tool (generation), and the recognition tags that loading an old SilkTest project
+// generates.
+void InstallConverterServices();

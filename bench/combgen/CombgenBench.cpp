@@ -1,5 +1,6 @@
 // Boundary values and effect combinations of a data set of 20 variables with 36 valid effects
-// (six effect variables of six effects each) and 4 invalid effects, through libmirvane.so.
+// (six effect variables of six effects each) and 4 invalid effects, and the combination of
+// three effects that each exclude four values, through libmirvane.so.
 #include <benchmark/benchmark.h>
 
 #include <stdexcept>
@@ -87,6 +88,33 @@ void BM_ValidAndInvalidEffectCombinations(benchmark::State& state) {
     mirvane.ClearConfiguration();
 }
 BENCHMARK(BM_ValidAndInvalidEffectCombinations)->Unit(benchmark::kMillisecond);
+
+// Each effect has 16 conjunctions of its own, of which 2 have a solution: the combination's
+// 4,096 conjunctions are only worth forming as far as they can still be solved.
+void BM_CombinationOfEffectsExcludingValues(benchmark::State& state) {
+    CExportQZ mirvane;
+    mirvane.ClearConfiguration();
+    for (const char* name : {"a", "b", "c"}) {
+        Require(mirvane.AddVariable(name, 0, 30), mirvane);
+        Require(mirvane.AddEffectVariable(name, ""), mirvane);
+        std::string condition;
+        for (int value = 1; value <= 4; ++value) {
+            if (value > 1) condition += " AND ";
+            condition += '#';
+            condition += name;
+            condition += Numbered("# != ", value);
+        }
+        Require(mirvane.AddEffect(name, 1, condition, name, ""), mirvane);
+    }
+    QZResultList results;
+    for (auto _ : state) {
+        Require(mirvane.GenerateEffectCombinations(1, 0, &results), mirvane);
+        benchmark::DoNotOptimize(results.data());
+    }
+    state.counters["maps"] = static_cast<double>(results.empty() ? 0 : results.front()->Solutions().size());
+    mirvane.ClearConfiguration();
+}
+BENCHMARK(BM_CombinationOfEffectsExcludingValues)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // One run of the converter over the scope: the walk over windows and tasks, the packages it
 // hands over, and the test scripts it records.
 #include "conversion/framework/ConversionCopies.h"
+#include "conversion/framework/EsaTestDesigns.h"
 #include "conversion/framework/TestcaseConverterDlg.h"
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
@@ -110,11 +111,7 @@ int CTestcaseConverterDlg::ConvertBlockInfoSheet(CTaskKav* task) {
     std::vector<CTestCase*> list;
     std::string name;
     if (app.IsEsaOutputFormat()) {
-        // The test designs of an ESA project: the folders right below the root task.
-        for (CTaskKav* folder : app.GetTasks()) {
-            if (!folder->IsFolder() || !folder->GetParent() || folder->GetParent() != app.GetRootTask() ||
-                folder->CountTasks() <= 0)
-                continue;
+        for (CTaskKav* folder : GetEsaTestDesigns(app)) {
             std::vector<CTestCase*> found;
             app.CollectTestCases(nullptr, nullptr, folder, true, true, found);
             list.insert(list.end(), found.begin(), found.end());

@@ -4,7 +4,10 @@
 
 #include "conversion/framework/OutputFormats.h"
 #include "conversion/plaintext/PlainTextConverter.h"
+#include "conversion/silktest/QAP4.h"
 #include "conversion/vornak/VornakExchangeConverter.h"
+#include "conversion/esa/EsaTestItemConverter.h"
+#include "conversion/ibmqm/RqmConverter.h"
 
 const ConverterTable& StandardConverterTable() {
     static const ConverterTable table = {
@@ -12,6 +15,11 @@ const ConverterTable& StandardConverterTable() {
          CreatePlainTextConverter},
         {{kFormatBlockInfoSheet}, ConversionRoad::WholeScope, CreatePlainTextConverter},
         {{kFormatVornakXml}, ConversionRoad::ExchangeFile, CreateVornakExchangeConverter},
+        {{kFormatEsaDovaXml}, ConversionRoad::ExchangeFile, CreateEsaTestItemConverter},
+        {{kFormatEsaEudArtXml}, ConversionRoad::ExchangeFile, CreateEsaTestItemConverter},
+        {{kFormatIbmQmXml}, ConversionRoad::ExchangeFile, CreateRqmConverter},
+        {{kFormatSilkTest}, ConversionRoad::PerPackage, CreateSilkTestConverter, CreateSilkTestEventParser,
+         GenerateSilkTestTags},
     };
     return table;
 }

@@ -9,6 +9,8 @@
 
 #include "conversion/framework/TestcaseConverter.h"
 
+class CEventParser;
+class CWindowKav;
 class Progress;
 
 enum class ConversionRoad {
@@ -29,11 +31,20 @@ struct ConverterSettings {
 };
 
 using ConverterFactory = std::function<std::unique_ptr<CTestcaseConverter>(const ConverterSettings&)>;
+// The event parser of the format's tool, for those who ask which windows the tool can address.
+using EventParserFactory = std::function<std::unique_ptr<CEventParser>()>;
+// Computes the recognition tags of the window and of every window below it and stores them in
+// the model; preferCaption is the tag generation's preference (0 numeric id, 1 caption). 1, or
+// another value with the message in the global buffer.
+using TagGenerator = std::function<int(CWindowKav& window, int preferCaption)>;
 
 struct ConverterEntry {
     std::vector<int> formats;  // the output format codes served
     ConversionRoad road;
     ConverterFactory create;
+    // Empty for a format that writes for no outside tool.
+    EventParserFactory createParser = nullptr;
+    TagGenerator generateTags = nullptr;
 };
 
 using ConverterTable = std::vector<ConverterEntry>;

@@ -16,7 +16,7 @@ std::string EncodeUtf16Le(std::string_view text) {
     return bytes;
 }
 
-std::string EncodeLatin1(std::string_view text) {
+std::string EncodeLatin1(std::string_view text, int& replaced) {
     const std::u16string units = Utf8ToUtf16(text);
     std::string bytes;
     bytes.reserve(units.size());
@@ -28,6 +28,7 @@ std::string EncodeLatin1(std::string_view text) {
         }
         // A character outside the code page, a surrogate pair counting as one.
         bytes.push_back('?');
+        ++replaced;
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
             units[i + 1] <= 0xDFFF)
             ++i;
@@ -37,13 +38,22 @@ std::string EncodeLatin1(std::string_view text) {
 
 }  // namespace
 
-std::string ScriptFile::EncodedBytes() const {
-    switch (encoding_) {
-        case ScriptEncoding::Utf16LeWithBom: return EncodeUtf16Le(text_);
-        case ScriptEncoding::Latin1: return EncodeLatin1(text_);
-        case ScriptEncoding::Utf8: return SanitizeUtf8(text_);
-    }
-    return {};
+void ScriptFile::WriteText(std::string_view text) {
+    for (size_t lineFeed; (lineFeed = text.find('\n')) != std::string_view::npos; text.remove_prefix(lineFeed + 1))
+        WriteLine(text.substr(0, lineFeed));
+    Write(text);
 }
 
-bool ScriptFile::Commit() const { return WriteFileAtomically(path_, EncodedBytes()).ok; }
+std::string ScriptFile::EncodedBytes(int* replaced) const {
+    int unencodable = 0;
+    std::string bytes;
+    switch (encoding_) {
+        case ScriptEncoding::Utf16LeWithBom: bytes = EncodeUtf16Le(text_); break;
+        case ScriptEncoding::Latin1: bytes = EncodeLatin1(text_, unencodable); break;
+        case ScriptEncoding::Utf8: bytes = SanitizeUtf8(text_); break;
+    }
+    if (replaced) *replaced = unencodable;
+    return bytes;
+}
+
+bool ScriptFile::Commit(int* replaced) const { return WriteFileAtomically(path_, EncodedBytes(replaced)).ok; }

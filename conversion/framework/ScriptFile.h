@@ -27,11 +27,14 @@ public:
         text_.append(text);
         text_.append(lineEnd_ == LineEnd::CrLf ? "\r\n" : "\n");
     }
+    // The text with each line feed written as the file's line end.
+    void WriteText(std::string_view text);
 
-    // The bytes the file will hold.
-    std::string EncodedBytes() const;
+    // The bytes the file will hold; replaced (when given) receives the number of characters
+    // that the encoding cannot hold and that were written as "?".
+    std::string EncodedBytes(int* replaced = nullptr) const;
     // Replaces the file with the bytes; false (nothing changed on disk) when it cannot be.
-    bool Commit() const;
+    bool Commit(int* replaced = nullptr) const;
 
 private:
     std::filesystem::path path_;

@@ -1,11 +1,10 @@
 // The sheets that show each test case with its task's data and, per test step, the building
 // blocks it was generated from: the general one and the ESA variant.
-#include "conditions/Designator.h"
+#include "conversion/framework/BlockRecordEntry.h"
 #include "conversion/plaintext/PlainTextConverter.h"
 #include "conversion/plaintext/SheetRow.h"
 #include "conversion/xml/StepFieldTexts.h"
 #include "model/ApplicationKav.h"
-#include "model/AttributeKav.h"
 #include "model/ShellServices.h"
 #include "model/TaskKav.h"
 #include "model/TestCase.h"
@@ -30,20 +29,13 @@ private:
     bool warned_ = false;
 };
 
-// The record's reference split into the block (a task's path) and the step in it; the row
-// gets Step ID, Depth and Library. 0 with the splitter's message.
+// The record read, and the row begun with its Step ID, Depth and Library. 0 with the
+// splitter's message.
 int BeginStepRow(const CTestStepBBInfo& record, const std::string& projectName, SheetRow& row,
-                 DesignatorParts& reference) {
-    reference = {};
-    if (!record.GetHierarchy().empty() && SplitDesignator(record.GetHierarchy(), reference) != 1) return 0;
-    row.Text(record.GetName()).Number(record.GetDepth());
-    row.Text(reference.library.empty() ? projectName : reference.library);
+                 BlockRecordEntry& entry) {
+    if (!ReadBlockRecord(record, projectName, entry)) return 0;
+    row.Text(entry.stepId).Number(entry.depth).Text(entry.library);
     return 1;
-}
-
-// A block's own name: its path without the task mark.
-std::string BlockName(const DesignatorParts& reference) {
-    return reference.window.empty() ? std::string() : reference.window.substr(1);
 }
 
 std::string RequirementIds(const CTaskKav& task) {
@@ -63,14 +55,6 @@ std::string ParameterLines(const std::vector<std::string>& names, const std::vec
         lines += names[i] + " = " + values[i];
     }
     return lines;
-}
-
-void ReadParameters(const CTestStepBBInfo& record, std::vector<std::string>& names,
-                    std::vector<std::string>& values) {
-    for (const CAttributeKav* parameter : record.GetAttributes()) {
-        names.push_back(parameter->GetName());
-        values.push_back(parameter->GetValue());
-    }
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -123,10 +107,10 @@ int CPlainTextConverter::WriteBlockInfoSheet(ScriptFile& file, const TestCaseLis
         for (const CTestStep* step : testCase->GetSteps()) {
             for (const CTestStepBBInfo* record : step->GetBBInfos()) {
                 SheetRow row;
-                DesignatorParts reference;
-                if (!BeginStepRow(*record, app.GetName(), row, reference)) return 0;
-                if (record->GetDapiId().empty()) {
-                    row.Text(reference.attribute)
+                BlockRecordEntry entry;
+                if (!BeginStepRow(*record, app.GetName(), row, entry)) return 0;
+                if (entry.executable) {
+                    row.Text(entry.name)
                         .Quoted(step->GetDescription())
                         .Quoted(step->GetInput())
                         .Quoted(step->GetExpectedResult())
@@ -134,16 +118,14 @@ int CPlainTextConverter::WriteBlockInfoSheet(ScriptFile& file, const TestCaseLis
                         .Number(step->GetDelay())
                         .Text(step->GetId());
                 } else {
-                    std::vector<std::string> names, values;
-                    ReadParameters(*record, names, values);
-                    row.Text(BlockName(reference))
+                    row.Text(entry.name)
                         .Quoted(record->GetDescription())
                         .Quoted(record->GetPrecondition())
                         .Quoted(record->GetPostcondition())
-                        .Quoted(JoinLines(names))
-                        .Quoted(JoinLines(values))
+                        .Quoted(JoinLines(entry.parameterNames))
+                        .Quoted(JoinLines(entry.parameterValues))
                         .Empty()
-                        .Text(record->GetDapiId());
+                        .Text(entry.internalId);
                 }
                 row.WriteTo(file);
             }
@@ -190,15 +172,15 @@ int CPlainTextConverter::WriteEsaBlockInfoSheet(ScriptFile& file, const TestCase
         for (const CTestStep* step : testCase->GetSteps()) {
             for (const CTestStepBBInfo* record : step->GetBBInfos()) {
                 SheetRow row;
-                DesignatorParts reference;
-                if (!BeginStepRow(*record, app.GetName(), row, reference)) return 0;
-                std::vector<std::string> names, values;
-                if (record->GetDapiId().empty()) {
+                BlockRecordEntry entry;
+                if (!BeginStepRow(*record, app.GetName(), row, entry)) return 0;
+                if (entry.executable) {
                     std::string first, second;
+                    std::vector<std::string> names, values;
                     ParseNameValueList(step->GetCommands(), first, second, names, values);
                     const std::string instruction =
                         !second.empty() && second.front() == '_' ? second : second + "\n(" + first + ")";
-                    row.Text(reference.attribute)
+                    row.Text(entry.name)
                         .Quoted(step->GetDescription())
                         .Quoted(step->GetExpectedResult())
                         .Quoted(ParameterLines(names, values))
@@ -208,13 +190,12 @@ int CPlainTextConverter::WriteEsaBlockInfoSheet(ScriptFile& file, const TestCase
                         .Number(step->GetDelay())
                         .Text(step->GetId());
                 } else {
-                    ReadParameters(*record, names, values);
-                    row.Text(BlockName(reference))
+                    row.Text(entry.name)
                         .Quoted(record->GetPrecondition())
                         .Quoted(record->GetPostcondition())
-                        .Quoted(ParameterLines(names, values))
+                        .Quoted(ParameterLines(entry.parameterNames, entry.parameterValues))
                         .Empty(4)
-                        .Text(record->GetDapiId());
+                        .Text(entry.internalId);
                 }
                 row.WriteTo(file);
             }

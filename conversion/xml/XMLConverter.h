@@ -7,19 +7,22 @@
 // what the document lays out ends in CR LF.
 //
 // The core is here; each format's operations are defined in the format's own folder
-// (conversion/vornak/, conversion/smurf/). Exports return 1, or 0 with the message in the
-// global buffer.
+// (conversion/vornak/, conversion/smurf/, conversion/esa/, conversion/ibmqm/). Exports return
+// 1, or 0 with the message in the global buffer.
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "conversion/framework/TestcaseConverter.h"
 #include "persistence/XMLInterface.h"
 
 class CWindowKav;
 class CTaskKav;
+class CTestStep;
 class CXMLElement;
+class Progress;
 class ScriptFile;
 
 // Who made the converter; it selects nothing inside the writers (the caller selects the format
@@ -80,6 +83,34 @@ public:
     // element with children as an empty element holding them. 0 for null, else 1.
     int WriteSmurfElement(const CXMLElement* element);
 
+    // ---- ESA test items (conversion/esa/)
+
+    // The TESTITEM file of Test Commander (format 3: a STEP per test step) or of EUD-ART
+    // (format 14: a STEP per building-block record, nested by depth), with a TESTDESIGN per
+    // test design that has test cases; then, beside it, the SMURF maps of the applications
+    // that the steps name. count: the test cases written. 1, or 0 with W0927 when the file
+    // cannot be written, the message of a reference that does not split, or a map's.
+    int ExportTestItemsWithSteps(const std::filesystem::path& path, int& count);
+    int ExportTestItems(const std::filesystem::path& path, int& count);
+    // Completes the document's current STEP with the test step's texts and its parameters, one
+    // PARAMETER per name=value line of its commands; the step's application joins the list
+    // when it is new. Returns 1.
+    int WriteTestItemStep(const CTestStep& step, std::vector<std::string>& applications);
+
+    // ---- IBM quality manager (conversion/ibmqm/)
+
+    // In the folder of the project below the path: a test script file per test case and a
+    // test case file per window and task, of the window, else the task, else every top-level
+    // window and then the root task. 1, or 0 with the message of a folder or file that cannot
+    // be written.
+    int ExportRqm(const std::filesystem::path& path, CWindowKav* window, CTaskKav* task);
+    // The files of the window's or the task's test cases, its test case file, then those of
+    // its children. A child window without caption writes none of its own: its test cases are
+    // its captioned ancestor's.
+    int WriteRqmFiles(CWindowKav* window, CTaskKav* task);
+    // Where an export logs what does not stop it; may be null.
+    void SetLog(Progress* log) { log_ = log; }
+
 protected:
     // The scratch document in which every fragment is built; reset before each one.
     CXMLInterface document_;
@@ -92,7 +123,10 @@ private:
     // stays current).
     void AppendElementTree(const CXMLElement& root, bool top, TreeText content);
 
+    int ExportTestItemFile(const std::filesystem::path& path, int& count, bool eudArt);
+
     XmlConverterMode mode_;
+    Progress* log_ = nullptr;
 };
 
 // The name as an XML name: each character a name may not hold becomes "_", and "_" leads a

@@ -34,6 +34,7 @@ CMainFrameUi* StartWindowProgram(const CommandLine& line, int& exitCode) {
     frame.SetStatusText(LoadMessage(kLoadingConfiguration));
     window->Update();
     CLogoDlgUi::ShowWhile(window, LoadInstallationData);
+    InstallConverterServices();
     frame.SetStatusText("");
     window->Update();
 

@@ -5,10 +5,11 @@
 #include <set>
 
 #include "combgen/BoundaryValues.h"
+#include "combgen/ConjunctionOfTerms.h"
 
 namespace {
 
-enum class Op { Equal, Less, Greater, LessEqual, GreaterEqual };
+enum class Op { Equal, Less, Greater, LessEqual, GreaterEqual, NotEqual };
 
 struct Constraint {
     std::vector<int> coefficients;  // one per variable
@@ -29,6 +30,7 @@ const char* OpText(Op op, bool mirrored) {
         case Op::Greater: return mirrored ? "<" : ">";
         case Op::LessEqual: return mirrored ? ">=" : "<=";
         case Op::GreaterEqual: return mirrored ? "<=" : ">=";
+        case Op::NotEqual: return "!=";
     }
     return "";
 }
@@ -42,6 +44,7 @@ bool Holds(const Constraint& c, const Point& point) {
         case Op::Greater: return sum > c.constant;
         case Op::LessEqual: return sum <= c.constant;
         case Op::GreaterEqual: return sum >= c.constant;
+        case Op::NotEqual: return sum != c.constant;
     }
     return false;
 }
@@ -55,14 +58,74 @@ bool Holds(const Conjunction& conjunction, const Point& point) {
 
 std::string VariableName(std::size_t j) { return "v" + std::to_string(j); }
 
+// A term of a conjunction of terms: a disjunction of conjunctions, maybe negated.
+struct Term {
+    std::vector<Conjunction> disjunction;
+    bool negated;
+};
+
+std::vector<Conjunction> Product(const std::vector<Conjunction>& left, const std::vector<Conjunction>& right) {
+    std::vector<Conjunction> product;
+    for (const Conjunction& a : left) {
+        for (const Conjunction& b : right) {
+            product.push_back(a);
+            product.back().insert(product.back().end(), b.begin(), b.end());
+        }
+    }
+    return product;
+}
+
+// The comparisons that may stand for the constraint, or for its negation, in a normal form
+// without != (which becomes < or >).
+std::vector<Conjunction> Alternatives(const Constraint& c, bool negated) {
+    std::vector<Op> ops = {c.op};
+    if (negated) {
+        switch (c.op) {
+            case Op::NotEqual: ops = {Op::Equal}; break;
+            case Op::Less: ops = {Op::GreaterEqual}; break;
+            case Op::Greater: ops = {Op::LessEqual}; break;
+            case Op::LessEqual: ops = {Op::Greater}; break;
+            case Op::GreaterEqual: ops = {Op::Less}; break;
+            case Op::Equal: ops = {Op::NotEqual}; break;
+        }
+    }
+    if (ops.front() == Op::NotEqual) ops = {Op::Less, Op::Greater};
+    std::vector<Conjunction> alternatives;
+    for (Op op : ops) alternatives.push_back({Constraint{c.coefficients, op, c.constant}});
+    return alternatives;
+}
+
+std::vector<Conjunction> NormalForm(const Term& term) {
+    std::vector<Conjunction> form;
+    if (!term.negated) {
+        for (const Conjunction& conjunction : term.disjunction) {
+            std::vector<Conjunction> part(1);
+            for (const Constraint& c : conjunction) part = Product(part, Alternatives(c, false));
+            form.insert(form.end(), part.begin(), part.end());
+        }
+        return form;
+    }
+    // NOT of a disjunction: of each conjunction, one of the negated comparisons.
+    form.resize(1);
+    for (const Conjunction& conjunction : term.disjunction) {
+        std::vector<Conjunction> any;
+        for (const Constraint& c : conjunction) {
+            const std::vector<Conjunction> alternatives = Alternatives(c, true);
+            any.insert(any.end(), alternatives.begin(), alternatives.end());
+        }
+        form = Product(form, any);
+    }
+    return form;
+}
+
 class BruteForceTest : public MirvaneTest {
 protected:
     std::mt19937 random_{20240611};
 
     int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
-    Constraint RandomConstraint(const Limits& limits) {
-        Constraint c{std::vector<int>(limits.variables), static_cast<Op>(Uniform(0, 4)), 0};
+    Constraint RandomConstraint(const Limits& limits, bool notEqual = false) {
+        Constraint c{std::vector<int>(limits.variables), static_cast<Op>(Uniform(0, notEqual ? 5 : 4)), 0};
         while (std::all_of(c.coefficients.begin(), c.coefficients.end(), [](int k) { return k == 0; })) {
             for (int& k : c.coefficients) k = Uniform(-limits.coefficient, limits.coefficient);
         }
@@ -104,34 +167,45 @@ protected:
         return points;
     }
 
-    // The maps of a disjunction of conjunctions, checked against the points that satisfy each.
-    void CrossCheck(const std::vector<Conjunction>& disjunction, const Limits& limits) {
+    std::string Text(const std::vector<Conjunction>& disjunction) {
+        std::string text;
+        for (const Conjunction& conjunction : disjunction) text += (text.empty() ? "(" : " OR (") + Text(conjunction) + ")";
+        return text;
+    }
+
+    std::vector<std::pair<int, int>> AddRandomVariables(const Limits& limits) {
         Reset();
         std::vector<std::pair<int, int>> borders;
         for (int j = 0; j < limits.variables; ++j) {
             const int lower = Uniform(limits.lowest, limits.lowest + limits.width);
             borders.emplace_back(lower, lower + Uniform(0, limits.width));
-            ASSERT_EQ(CExportQZ().AddVariable(VariableName(j), borders.back().first, borders.back().second), 1);
+            EXPECT_EQ(CExportQZ().AddVariable(VariableName(j), borders.back().first, borders.back().second), 1);
         }
-        std::string text;
-        for (const Conjunction& conjunction : disjunction) text += (text.empty() ? "(" : " OR (") + Text(conjunction) + ")";
-        SCOPED_TRACE(text);
+        return borders;
+    }
 
+    static QZSolutionList SolveAsOneNormalForm(const std::string& text) {
         auto tree = Normalized(text);
-        ASSERT_NE(tree, nullptr) << Message();
+        EXPECT_NE(tree, nullptr) << Message();
         QZSolutionList solutions;
-        ASSERT_TRUE(SolveConditionTree(tree.get(), &solutions)) << Message();
+        EXPECT_TRUE(tree && SolveConditionTree(tree.get(), &solutions)) << Message();
+        return solutions;
+    }
 
+    // The maps of a disjunction of conjunctions without !=, checked against the points that satisfy each.
+    void CheckBoundaryValues(const QZSolutionList& solutions, const std::vector<Conjunction>& disjunction,
+                             const std::vector<std::pair<int, int>>& borders) {
+        const int variables = static_cast<int>(borders.size());
         std::vector<Point> found;
         for (const QZSolutionMap& solution : solutions) {
             ASSERT_EQ(solution.size(), borders.size());
             Point point;
-            for (int j = 0; j < limits.variables; ++j) point.push_back(solution.at(VariableName(j)));
+            for (int j = 0; j < variables; ++j) point.push_back(solution.at(VariableName(j)));
             found.push_back(point);
             EXPECT_TRUE(std::any_of(disjunction.begin(), disjunction.end(),
                                     [&](const Conjunction& c) { return Holds(c, point); }))
                 << "unsatisfied map";
-            for (int j = 0; j < limits.variables; ++j) {
+            for (int j = 0; j < variables; ++j) {
                 EXPECT_GE(point[j], borders[j].first);
                 EXPECT_LE(point[j], borders[j].second);
             }
@@ -140,7 +214,7 @@ protected:
 
         const std::vector<Point> points = AllPoints(borders);
         for (const Conjunction& conjunction : disjunction) {
-            for (int j = 0; j < limits.variables; ++j) {
+            for (int j = 0; j < variables; ++j) {
                 std::optional<int> lowest, highest;
                 for (const Point& p : points) {
                     if (!Holds(conjunction, p)) continue;
@@ -164,10 +238,41 @@ protected:
         }
     }
 
-    Conjunction RandomConjunction(const Limits& limits) {
+    void CrossCheck(const std::vector<Conjunction>& disjunction, const Limits& limits) {
+        const auto borders = AddRandomVariables(limits);
+        const std::string text = Text(disjunction);
+        SCOPED_TRACE(text);
+        CheckBoundaryValues(SolveAsOneNormalForm(text), disjunction, borders);
+    }
+
+    // Term by term, the maps are those of the one normal form, in any order. Random terms are
+    // joined while the text stays within the parser's 99 nodes.
+    void CrossCheckTerms(const Limits& limits) {
+        const auto borders = AddRandomVariables(limits);
+        std::string text;
+        std::vector<Conjunction> form(1);
+        for (int terms = 0; terms < 3; ++terms) {
+            Term term{{}, Uniform(0, 3) == 0};
+            for (int i = Uniform(1, 3); i > 0; --i) term.disjunction.push_back(RandomConjunction(limits, true));
+            const std::string longer =
+                text + (text.empty() ? "" : " AND ") + (term.negated ? "NOT(" : "(") + Text(term.disjunction) + ")";
+            if (!ParseCondition(longer)) break;
+            text = longer;
+            form = Product(form, NormalForm(term));
+        }
+        SCOPED_TRACE(text);
+        QZSolutionList solutions;
+        ASSERT_TRUE(SolveConjunctionOfTerms(text, solutions)) << Message();
+        CheckBoundaryValues(solutions, form, borders);
+        const QZSolutionList joined = SolveAsOneNormalForm(text);
+        EXPECT_EQ(std::set<QZSolutionMap>(solutions.begin(), solutions.end()),
+                  std::set<QZSolutionMap>(joined.begin(), joined.end()));
+    }
+
+    Conjunction RandomConjunction(const Limits& limits, bool notEqual = false) {
         Conjunction conjunction;
         const int count = Uniform(1, limits.constraints);
-        for (int i = 0; i < count; ++i) conjunction.push_back(RandomConstraint(limits));
+        for (int i = 0; i < count; ++i) conjunction.push_back(RandomConstraint(limits, notEqual));
         return conjunction;
     }
 };
@@ -190,6 +295,15 @@ TEST_F(BruteForceTest, DisjunctionsOfConjunctions) {
     const Limits limits{3, 2, 3, 8, -5, 5};
     for (int round = 0; round < 60; ++round) {
         CrossCheck({RandomConjunction(limits), RandomConjunction(limits)}, limits);
+    }
+}
+
+TEST_F(BruteForceTest, ConjunctionsOfTermsWithNotEqualAndNegation) {
+    const Limits limits{2, 2, 3, 8, -5, 5};
+    for (int round = 0; round < 120; ++round) {
+        Limits these = limits;
+        these.variables = Uniform(1, limits.variables);
+        CrossCheckTerms(these);
     }
 }
 

@@ -1,6 +1,8 @@
 // Uses libmirvane.so as the main program does: its one header and its exported classes only.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "combgen/Mirvane.h"
 
 namespace {
@@ -122,6 +124,29 @@ TEST_F(InterfaceTest, JoinedTextsKeepTheirOwnGrouping) {
     for (const QZSolutionMap& solution : results[0]->Solutions()) {
         EXPECT_EQ(solution.at("y"), 3);
         EXPECT_TRUE(solution.at("x") == 1 || solution.at("x") == 2);
+    }
+}
+
+TEST_F(InterfaceTest, CombinesEffectsWhoseJoinedNormalFormWouldBeTooLarge) {
+    // Each effect alone has 16 conjunctions; joined they would have 4,096, of which 8 have a solution.
+    const Names names = {"a", "b", "c"};
+    for (const std::string& name : names) {
+        ASSERT_EQ(mirvane_.AddVariable(name, 0, 30), 1);
+        ASSERT_EQ(mirvane_.AddEffectVariable(name, ""), 1);
+        const std::string v = "#" + name + "#";
+        const std::string condition = v + " != 1 AND " + v + " != 2 AND " + v + " != 3 AND " + v + " != 4";
+        ASSERT_EQ(mirvane_.AddEffect("Not" + name, 1, condition, name, ""), 1) << mirvane_.GetErrorMessage();
+    }
+    QZResultList results;
+    ASSERT_EQ(mirvane_.GenerateEffectCombinations(1, 0, &results), 1) << mirvane_.GetErrorMessage();
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0]->EffectNames(), (Names{"Nota", "Notb", "Notc"}));
+    for (const std::string& name : names) {
+        std::set<int> values;
+        for (const QZSolutionMap& solution : results[0]->Solutions()) values.insert(solution.at(name));
+        // the boundaries of both parts, x <= 0 and x >= 5, and nothing between
+        EXPECT_TRUE(values.count(0) && values.count(5) && values.count(30)) << name;
+        EXPECT_EQ(values.lower_bound(1), values.lower_bound(5)) << name;
     }
 }
 

@@ -1,6 +1,7 @@
 // Whole outputs of each format, compared with the files under tests/golden/conversion/<case>/:
 // the case's project.xml is loaded and converted in batch mode; the expected folder holds the
-// script folder as written and messages.txt, the texts of the message boxes shown.
+// script folder as written and messages.txt, the texts of the message boxes shown. A path into
+// the run's scratch folder, which differs from run to run, is written as "<run>".
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -35,10 +36,11 @@ protected:
         return std::filesystem::path(KAVRO_SOURCE_DIR) / "tests" / "golden" / "conversion" / GetParam().name;
     }
 
-    // Reads and links the project file as loading a project does.
+    // Reads and links the project file as loading a project does; the file is named by its
+    // name alone, so that outputs that name it are the same wherever the sources lie.
     bool Load(const std::filesystem::path& file) {
         CurrentApplication = &loaded;
-        loaded.GetFiles().Add(new CFileKav("", file.string(), file.string()));
+        loaded.GetFiles().Add(new CFileKav("", file.filename().string(), file.string()));
         CXMLDataManager reader;
         MessageLog log;
         reader.SetMessageLog(&log);
@@ -51,12 +53,25 @@ protected:
     CApplicationKav loaded;
 };
 
+void ReplaceRunFolder(const std::filesystem::path& folder) {
+    const std::string runFolder = folder.string();
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file()) continue;
+        std::string bytes = ReadFileBytes(entry.path());
+        bool replaced = false;
+        for (size_t at; (at = bytes.find(runFolder)) != std::string::npos; replaced = true)
+            bytes.replace(at, runFolder.size(), "<run>");
+        if (replaced) std::ofstream(entry.path(), std::ios::binary) << bytes;
+    }
+}
+
 TEST_P(GoldenConversionTest, WritesTheExpectedFiles) {
     ASSERT_TRUE(Load(CaseFolder() / "project.xml")) << GetGlobalMessageBuffer();
     ConvertInBatch(GetParam().format);
     std::ofstream messages(folder_ / "messages.txt", std::ios::binary);
     for (const std::string& text : TestInteraction().Texts()) messages << text << "\n";
     messages.close();
+    ReplaceRunFolder(folder_);
     ExpectFolderMatchesGolden(folder_, CaseFolder() / "expected");
 }
 
@@ -66,7 +81,11 @@ INSTANTIATE_TEST_SUITE_P(Formats, GoldenConversionTest,
                                            GoldenCase{"alm_sheet", kFormatAlmSheet},
                                            GoldenCase{"block_info_sheet", kFormatBlockInfoSheet},
                                            GoldenCase{"esa_block_info_sheet", kFormatBlockInfoSheet},
-                                           GoldenCase{"vornak_exchange", kFormatVornakXml}),
+                                           GoldenCase{"vornak_exchange", kFormatVornakXml},
+                                           GoldenCase{"esa_dova", kFormatEsaDovaXml},
+                                           GoldenCase{"esa_eud_art", kFormatEsaEudArtXml},
+                                           GoldenCase{"ibm_qm", kFormatIbmQmXml},
+                                           GoldenCase{"silktest", kFormatSilkTest}),
                          [](const ::testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -18,12 +18,13 @@ TEST_F(ScriptFileTest, Utf16FilesStartWithTheMarkAndKeepLineEndsAsWritten) {
               std::string("\xFF\xFE\xE9\x00\xAC\x20\r\x00\n\x00x\x00\n\x00\x34\xD8\x1E\xDD", 18));
 }
 
-TEST_F(ScriptFileTest, Latin1WritesOneBytePerCharacter) {
+TEST_F(ScriptFileTest, Latin1WritesOneBytePerCharacterAndCountsThoseItCannotHold) {
     ScriptFile file(folder_ / "a.t", ScriptEncoding::Latin1, LineEnd::CrLf);
     file.WriteLine("Größe ÿ");
-    file.WriteLine("€ 𝄞 end");
-    file.Write("last");
-    EXPECT_EQ(file.EncodedBytes(), "Gr\xF6\xDF" "e \xFF\r\n? ? end\r\nlast");
+    file.WriteText("€ 𝄞 end\nlast");
+    int replaced = -1;
+    EXPECT_EQ(file.EncodedBytes(&replaced), "Gr\xF6\xDF" "e \xFF\r\n? ? end\r\nlast");
+    EXPECT_EQ(replaced, 2) << "a surrogate pair is one character";
 
     ScriptFile lf(folder_ / "b.t", ScriptEncoding::Latin1, LineEnd::Lf);
     lf.WriteLine("a");

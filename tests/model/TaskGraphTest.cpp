@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 #include "platform/MessageBuffer.h"
 #include "tests/support/FlowBuilder.h"
 #include "tests/support/ProjectBuilder.h"
@@ -103,8 +101,6 @@ TEST_F(TaskGraph, TheCycleTestVisitsEachStepOnce) {
         bottom = AddStepAfter(*task, "J" + std::to_string(i), {left, right});
     }
     CTaskStep* last = AddStep(*task, "Last");
-    const auto begin = std::chrono::steady_clock::now();
     EXPECT_EQ(task->ConnectSteps(bottom, last), 1);
     EXPECT_EQ(task->ConnectSteps(bottom, start), 0);
-    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(1));
 }

@@ -2,6 +2,7 @@
 // codes, what it prints where, and what it leaves on disk.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <regex>
@@ -249,4 +250,171 @@ TEST_F(KavroProgramTest, ATaskThatGetsNoTestCaseIsLoggedAndFailsTheRun) {
     }
     EXPECT_NE(run.out.find("1 TASK Test Case(s) Generated!"), std::string::npos) << run.out;
     EXPECT_TRUE(std::filesystem::exists(folder_.Path() / "plain" / "Insurance" / "RefuseYoungClient.txt"));
+}
+
+namespace {
+
+// Readers that know nothing of the program, one per kind of file it writes; each takes the
+// files to read as its arguments.
+enum class OutsideReader { Xml, Sheet, Utf16Text, Latin1Text, CSharp, SilkTestOutline };
+
+std::string ReaderCommand(OutsideReader reader) {
+    const auto python = [](const std::string& perFile) {
+        return "python3 -c \"import csv, sys\nfor name in sys.argv[1:]:\n    " + perFile + "\"";
+    };
+    switch (reader) {
+        case OutsideReader::Xml: return "xmllint --noout";
+        // Strict quoting; no row wider than the header.
+        case OutsideReader::Sheet:
+            return python(
+                "rows = list(csv.reader(open(name, encoding='utf-16', newline=''), delimiter='\\t', strict=True))\n"
+                "    if not rows or max(len(r) for r in rows) != len(rows[0]): sys.exit(name + ': ragged rows')");
+        case OutsideReader::Utf16Text: return python("open(name, 'rb').read().decode('utf-16')");
+        case OutsideReader::Latin1Text: return python("open(name, 'rb').read().decode('latin-1')");
+        case OutsideReader::CSharp: return "mcs --parse";
+        case OutsideReader::SilkTestOutline:
+            return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/silktest_outline.py'";
+    }
+    return "false";
+}
+
+// Whether the command reads all the files without complaint; its output tells why not.
+::testing::AssertionResult ReadsAll(const std::string& command, const std::map<std::string, std::string>& files,
+                                    const std::filesystem::path& folder) {
+    std::string line = command;
+    for (const auto& entry : files) line += " '" + (folder / entry.first).string() + "'";
+    FILE* pipe = ::popen((line + " 2>&1").c_str(), "r");
+    if (!pipe) return ::testing::AssertionFailure() << "cannot run " << command;
+    std::string output;
+    char buffer[512];
+    while (const size_t read = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, read);
+    if (::pclose(pipe) != 0) return ::testing::AssertionFailure() << output;
+    return ::testing::AssertionSuccess();
+}
+
+// The sample with its tasks in one folder below the root, as ESA test designs want them, and
+// SMURF data on its dialog.
+std::string SampleWithFolderAndSmurfData() {
+    std::string text = ScratchFolder::Read(kSample);
+    const std::string root = "<TASK ID=\"K_Root\" Name=\"Project Insurance\"/>";
+    text.replace(text.find(root), root.size(),
+                 "<TASK ID=\"K_Root\" Name=\"Project Insurance\" Type=\"2\"/>\n"
+                 "<TASK ID=\"K_Design\" ParentID=\"K_Root\" Name=\"Premiums\" Type=\"2\"/>");
+    for (size_t at; (at = text.find("ParentID=\"K_Root\" StartID")) != std::string::npos;)
+        text.replace(at, 17, "ParentID=\"K_Design\"");
+    const std::string dialogEnd = "Style=\"-1865940864\" PosR=\"330\" PosB=\"250\"/>";
+    text.replace(text.find(dialogEnd), dialogEnd.size(),
+                 "Style=\"-1865940864\" PosR=\"330\" PosB=\"250\">\n<XML_ELEMENT Name=\"smurfData\">\n"
+                 "<XML_ELEMENT Name=\"application\" Value=\"Insurance\"/>\n</XML_ELEMENT>\n</WND>");
+    return text;
+}
+
+}  // namespace
+
+// Each format the program writes, in batch on the sample, is read by an outside reader: every
+// file it wrote passes. A new converter adds its row.
+TEST_F(KavroProgramTest, OutsideReadersReadEveryFileOfEveryFormat) {
+    const std::string project = folder_.Write("Sample.xml", SampleWithFolderAndSmurfData());
+    const struct {
+        std::vector<std::string> options;
+        const char* folder;
+        OutsideReader reader;
+    } formats[] = {
+        {{"-c", "PLAINTEXT", "-s", "plain"}, "plain", OutsideReader::Utf16Text},
+        {{"-c", "UNIVERSALFILE", "-s", "universal"}, "universal", OutsideReader::Utf16Text},
+        {{"-c", "HP_ALM_EXCEL", "-s", "alm"}, "alm", OutsideReader::Sheet},
+        {{"-c", "EXCEL_BB_INFO", "-s", "blocks"}, "blocks", OutsideReader::Sheet},
+        {{"-c", "VORNAK_XML", "-s", "vornak/exchange.xml"}, "vornak", OutsideReader::Xml},
+        {{"-c", "ESA_DOVA_XML", "-s", "dova/items.xml"}, "dova", OutsideReader::Xml},
+        {{"-c", "ESA_EUD_ART_XML", "-s", "eudart/items.xml"}, "eudart", OutsideReader::Xml},
+        {{"-c", "IBM_QM_XML", "-s", "ibm"}, "ibm", OutsideReader::Xml},
+        {{"-c", "SILKTEST", "-s", "silk"}, "silk", OutsideReader::SilkTestOutline},
+        {{"-x", "SMURF", "smurf"}, "smurf", OutsideReader::Xml},
+    };
+    for (const auto& format : formats) {
+        std::vector<std::string> line = {"-p", project, "-b", "-g"};
+        line.insert(line.end(), format.options.begin(), format.options.end());
+        line.push_back("-q");
+        const ProgramRun run = program_.Run(line);
+        EXPECT_EQ(run.exitCode, 0) << format.folder << "\n" << run.out << run.err;
+        const std::map<std::string, std::string> files = FilesBelow(folder_.Path() / format.folder);
+        EXPECT_FALSE(files.empty()) << format.folder;
+        EXPECT_TRUE(ReadsAll(ReaderCommand(format.reader), files, folder_.Path() / format.folder)) << format.folder;
+    }
+}
+
+// The sample keeps its tasks right below the root: no test design, so the item is empty; in one
+// folder they make one test design with every test case.
+TEST_F(KavroProgramTest, EsaTestItemsHoldTheTestCasesOfTheFoldersBelowTheRoot) {
+    const auto convert = [&](const std::string& project, const std::string& output) {
+        const ProgramRun run = program_.Run({"-p", project, "-g", "-c", "ESA_DOVA_XML", "-s", output, "-q"});
+        EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+        EXPECT_EQ(run.err, "") << "no box in batch mode";
+        return ScratchFolder::Read(folder_.Path() / output);
+    };
+    const std::string empty = convert(kSample, "sample.xml");
+    EXPECT_EQ(empty.substr(empty.find('\n', empty.find("<TESTITEM"))), "\n</TESTITEM>\n");
+
+    const std::string items = convert(folder_.Write("Sample.xml", SampleWithFolderAndSmurfData()), "folder.xml");
+    EXPECT_NE(items.find("<TESTDESIGN name=\"Premiums\">"), std::string::npos) << items;
+    std::vector<std::string> testCases;
+    for (size_t at = 0; (at = items.find("<TESTCASE name=\"", at)) != std::string::npos; at += 16)
+        testCases.push_back(items.substr(at + 16, items.find('"', at + 16) - at - 16));
+    EXPECT_EQ(testCases, (std::vector<std::string>{"CalculateOnePremium_001", "CalculatePremiums_001",
+                                                   "RefuseInvalidClients_001", "RefuseYoungClient_001"}));
+}
+
+// The quality manager's export reports in batch mode too; a task description without its
+// sections is a warning in the log.
+TEST_F(KavroProgramTest, TheQualityManagerExportReportsAndLogsItsWarnings) {
+    const ProgramRun run = program_.Run({"-p", kSample, "-g", "-c", "IBM_QM_XML", "-s", "ibm", "-q"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.err.find("IBM Quality Manager export successful! [I0018] "), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find("Warning: Description of task 'RefuseYoungClient' doesn't have format "
+                           "'§§§Preconditions§§§Description§§§ExpectedResult'\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_TRUE(std::filesystem::exists(folder_.Path() / "ibm" / "Insurance" / "RefuseYoungClient_001_TS.xml"));
+}
+
+TEST_F(KavroProgramTest, TheSampleConvertsIntoASilkTestProjectWithEveryPackage) {
+    const ProgramRun run = program_.Run({"-p", kSample, "-g", "-c", "SILKTEST", "-s", "silk", "-q"});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    const std::filesystem::path project = folder_.Path() / "silk" / "Insurance";
+    std::vector<std::string> files;
+    for (const auto& entry : FilesBelow(project)) files.push_back(entry.first);
+    EXPECT_EQ(files, (std::vector<std::string>{
+                         "Includes/Error.inc", "Includes/Incl.inc", "Includes/Kavrolib.inc", "Includes/MainWin.inc",
+                         "Test_Suite/Main.pln", "Test_Suite/TP_CalculateOnePremium.pln", "Test_Suite/TP_CalculateOnePremium.t",
+                         "Test_Suite/TP_CalculatePremiums.pln", "Test_Suite/TP_CalculatePremiums.t",
+                         "Test_Suite/TP_RefuseInvalidClients.pln", "Test_Suite/TP_RefuseInvalidClients.t",
+                         "Test_Suite/TP_RefuseYoungClient.pln", "Test_Suite/TP_RefuseYoungClient.t"}));
+    const std::string mainPlan = ScratchFolder::Read(project / "Test_Suite" / "Main.pln");
+    for (const char* package : {"CalculateOnePremium", "CalculatePremiums", "RefuseInvalidClients", "RefuseYoungClient"})
+        EXPECT_NE(mainPlan.find("\t[-] " + std::string(package) + "\r\n\t\t[ ] include: " +
+                                (project / "Test_Suite" / ("TP_" + std::string(package) + ".pln")).string() + "\r\n"),
+                  std::string::npos)
+            << package << "\n" << mainPlan;
+}
+
+// Projects of version 11.2 or older kept no SilkTest tags: loading one generates them.
+TEST_F(KavroProgramTest, LoadingAnOldSilkTestProjectGeneratesItsTags) {
+    const std::string project = folder_.Write("Old.xml", R"xml(<?xml version="1.0" encoding="utf-8" ?>
+<KAVRO_DATA Version="11.2">
+<PROJECT ID="P1" Name="Old" OutputFormat="1" MainWndID="w_main"/>
+<WND ID="w_main" Name="Main" Type="0" Caption="Demo" Style="12582912"/>
+<WND ID="w_name" ParentID="w_main" Name="UserName" Type="6"/>
+<TASK ID="t1" StartID="s1" Name="SignIn" Type="0">
+  <TASKSTEP ID="s1" StartWndID="w_name" Name="Enter name" Event="Input(&quot;ann&quot;)"/>
+</TASK>
+<TC ID="tc1" TaskID="t1" TC_No="1" Type="2">
+  <TESTSTEP ID="ts1" StartWndID="w_name" DestWndID="w_name" TaskID="t1" BaseStepID="s1" Name="Enter" Event="Input(&quot;ann&quot;)"/>
+</TC>
+</KAVRO_DATA>
+)xml");
+    const ProgramRun run = program_.Run({"-p", project, "-c", "SILKTEST", "-s", "silk", "-q"});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    const std::string frame = ScratchFolder::Read(folder_.Path() / "silk" / "Old" / "Includes" / "MainWin.inc");
+    EXPECT_NE(frame.find("[+] window MainWin Main\r\n\t[ ] tag \"[MainWin]Demo\"\r\n"), std::string::npos) << frame;
+    EXPECT_NE(frame.find("\t[ ] TextField UserName\r\n\t\t[ ] tag \"[TextField]#1\"\r\n"), std::string::npos) << frame;
 }

@@ -1,0 +1,41 @@
+#include "editors/EditorWindows.h"
+
+#include <functional>
+#include <typeindex>
+
+#include "editors/steps/ParameterDlgUi.h"
+
+namespace {
+
+struct EditorWindowEntry {
+    std::type_index dialogClass;
+    std::function<std::unique_ptr<EditorDialogUi>(EditorDialog&, wxWindow*)> make;
+};
+
+template <class Dialog, class Window>
+EditorWindowEntry Entry() {
+    return {typeid(Dialog), [](EditorDialog& dialog, wxWindow* parent) {
+                return std::make_unique<Window>(static_cast<Dialog&>(dialog), parent);
+            }};
+}
+
+const std::vector<EditorWindowEntry>& EditorWindowTable() {
+    static const std::vector<EditorWindowEntry> table{
+        Entry<CParameterDlg, ParameterDlgUi>(),
+    };
+    return table;
+}
+
+}  // namespace
+
+std::unique_ptr<EditorDialogUi> MakeEditorWindow(EditorDialog& dialog, wxWindow* parent) {
+    for (const EditorWindowEntry& entry : EditorWindowTable())
+        if (entry.dialogClass == typeid(dialog)) return entry.make(dialog, parent);
+    return nullptr;
+}
+
+int ShowEditorWindow(EditorDialog& dialog, wxWindow* parent) {
+    std::unique_ptr<EditorDialogUi> window = MakeEditorWindow(dialog, parent);
+    wxCHECK_MSG(window, kIdCancel, "an editor dialog without a window");
+    return window->ShowModal() == wxID_OK ? kIdOk : kIdCancel;
+}

@@ -1,0 +1,124 @@
+#pragma once
+// The plain half of every editor dialog: what its window shows (the title, the controls by
+// their dialog ids with text, enabling and visibility, the rows of its lists, the default
+// button, where the focus goes) and what each event does to it and to the model, without a
+// window. Its window, the class of the same name with "Ui", copies the texts out of the
+// controls before each event it forwards and shows the result afterwards; tests call the
+// handlers directly.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "editors/framework/EditorList.h"
+
+class EditorHost;
+
+// The ids of OK and Cancel in every dialog, which are also how a modal run ends.
+enum EditorEndId : int { kIdOk = 1, kIdCancel = 2 };
+
+// One control as the window shows it. text: an edit's contents, the chosen entry of a choice
+// ("" for none), or a button's label; items: the entries of a choice.
+struct EditorControl {
+    bool enabled = true;
+    bool shown = true;
+    std::string text;
+    std::vector<std::string> items;
+};
+
+// Where the focus goes once the event is handled (control 0: it stays); the control's text is
+// selected after a refusal, so the user can type over it.
+struct FocusRequest {
+    int control = 0;
+    bool selectText = false;
+};
+
+class EditorDialog {
+public:
+    EditorDialog(const EditorDialog&) = delete;
+    EditorDialog& operator=(const EditorDialog&) = delete;
+    virtual ~EditorDialog() = default;
+
+    int GetResourceId() const { return resourceId_; }
+    const std::string& GetTitle() const { return title_; }
+
+    // ---- What the window shows. A control or list the dialog did not declare is a
+    // programming error (std::out_of_range).
+
+    const std::map<int, EditorControl>& Controls() const { return controls_; }
+    const EditorControl& Control(int id) const { return controls_.at(id); }
+    std::string GetText(int id) const { return Control(id).text; }
+    // The window hands over what the user typed or chose.
+    void SetText(int id, std::string text) { controls_.at(id).text = std::move(text); }
+    bool IsEnabled(int id) const { return Control(id).enabled; }
+    bool IsShown(int id) const { return Control(id).shown; }
+
+    const std::map<int, EditorList>& Lists() const { return lists_; }
+    const EditorList& List(int id) const { return lists_.at(id); }
+
+    int GetDefaultButton() const { return defaultButton_; }
+    const FocusRequest& GetFocusRequest() const { return focus_; }
+    // The window has moved the focus.
+    void ClearFocusRequest() { focus_ = {}; }
+
+    // ---- Events every dialog has
+
+    // The window opens.
+    virtual void OnInitDialog() {}
+    // OK: true closes the dialog; false keeps it open (a refusal has been shown).
+    virtual bool OnOK() { return true; }
+    // A row of the list was chosen by a click or a key (-1: a click beside the rows): the list
+    // highlights it and the dialog hears of it.
+    void ChooseRow(int list, int row);
+    // F1: the topic of the focused control when Shift is held and the control has one, else the
+    // dialog's topic.
+    void OnHelp(bool shiftDown, int focusedControl);
+
+protected:
+    EditorDialog(EditorHost& host, int resourceId);
+
+    EditorHost& Host() const { return host_; }
+
+    // Declared by each dialog's constructor: its controls and lists by dialog id.
+    void AddControl(int id, std::string text = {});
+    void AddList(int id);
+    EditorList& EditList(int id) { return lists_.at(id); }
+
+    // A read-only run says so in the title.
+    void SetTitle(const std::string& title, bool readOnly);
+    void Enable(int id, bool enabled = true) { controls_.at(id).enabled = enabled; }
+    void Show(int id, bool shown = true) { controls_.at(id).shown = shown; }
+    void SetItems(int id, std::vector<std::string> items) { controls_.at(id).items = std::move(items); }
+    void SetDefaultButton(int id) { defaultButton_ = id; }
+    void SetFocus(int id) { focus_ = {id, false}; }
+
+    // A refused value: the warning (text by id, or the text of the global message buffer) in a
+    // box with the caption by id and the exclamation icon; then the focus goes back to the
+    // control, its text selected. Always false, so that a check can return it.
+    bool Refuse(int messageId, int captionId, int control);
+    bool RefuseWithText(const std::string& text, int captionId, int control);
+    // A question with the buttons Yes and No and the exclamation icon: true for Yes.
+    bool AskYesNo(int questionId, int captionId);
+
+    // What choosing a row does; the row is highlighted already.
+    virtual void OnListRowChosen(int list, int row) {
+        (void)list;
+        (void)row;
+    }
+
+    // The dialog's help topic: its resource id plus 0x20000, unless its Part gives another.
+    virtual int HelpTopic() const { return 0x20000 + resourceId_; }
+    // A control's own help context; 0 when it has none (most have none).
+    virtual int ControlHelpContext(int control) const {
+        (void)control;
+        return 0;
+    }
+
+private:
+    EditorHost& host_;
+    int resourceId_;
+    std::string title_;
+    std::map<int, EditorControl> controls_;
+    std::map<int, EditorList> lists_;
+    int defaultButton_ = kIdOk;
+    FocusRequest focus_;
+};

@@ -1,0 +1,40 @@
+#pragma once
+// How a runner writes back a list of a step or task that its editor worked on as copies
+// (conditions, actions, attributes): the copies keep their entries' unique ids and carry an
+// Edited mark where the editor applied something, so entries that were not changed keep their
+// identity.
+#include <string>
+#include <vector>
+
+#include "model/ActionKav.h"
+#include "model/AttributeKav.h"
+#include "model/ConditionKav.h"
+#include "platform/ObjectList.h"
+
+inline std::string UniqueIdOf(const CAttributeKav& attribute) { return attribute.GetId(); }
+inline std::string UniqueIdOf(const CActionKav& action) { return action.GetId(); }
+inline std::string UniqueIdOf(const CConditionKav& condition) { return condition.GetUniqueId(); }
+
+// The list takes the order of the copies. A copy with the unique id of an entry replaces that
+// entry when it is marked Edited, and otherwise gives way to the entry, which stays the very
+// object it was; a copy without an entry is new; entries without a copy are deleted. An empty
+// unique id matches nothing. The copies end up in the list or deleted; their list is emptied.
+template <class T>
+void MergeEditedCopies(OwningList<T>& list, OwningList<T>& copies) {
+    std::vector<T*> merged;
+    for (T* copy : copies) {
+        const std::string id = UniqueIdOf(*copy);
+        T* entry = id.empty() ? nullptr : list.FindIf([&id](const T* item) { return UniqueIdOf(*item) == id; });
+        if (entry && !copy->IsEdited()) {
+            list.Release(entry);
+            merged.push_back(entry);
+            delete copy;
+            continue;
+        }
+        if (entry) list.Delete(entry);
+        merged.push_back(copy);
+    }
+    copies.Pointers().clear();
+    list.DeleteAll();
+    for (T* item : merged) list.Add(item);
+}
