@@ -5,6 +5,7 @@
 // undo history) is the frame's own; messages go through Interaction.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CApplicationKav;
@@ -49,3 +50,11 @@ private:
     bool projectOpen_ = false;
     bool loadErrors_ = false;
 };
+
+// The Open File dialog for a project, proposing the path (may be empty): the chosen file, or
+// nothing when the user cancelled.
+std::optional<std::string> AskForProjectFile(const std::string& proposedPath);
+
+// Whether the command line's project path names a file; if not, [W0874] with the path is shown
+// with "File not found".
+bool CommandLineProjectExists(const std::string& path);

@@ -5,6 +5,7 @@
 #include "conditions/EventParser.h"
 #include "conversion/framework/ConverterTable.h"
 #include "conversion/framework/OutputFormats.h"
+#include "generation/GenerationSettings.h"
 #include "generation/ToolEventParsers.h"
 #include "model/ApplicationKav.h"
 #include "model/WindowKav.h"
@@ -14,6 +15,7 @@
 #include "platform/Interaction.h"
 #include "platform/MessageBuffer.h"
 #include "platform/Settings.h"
+#include "shell/CommandLine.h"
 #include "shell/LanguageModule.h"
 #include "shell/UserFolderSetup.h"
 
@@ -28,6 +30,11 @@ void InstallProgramSettings() {
     // folder is itself in that hive.
     InstallSettings(
         std::make_unique<FileSettings>(FileSettings::DefaultUserFile(), FindInstallationFolder() / "settings.txt"));
+}
+
+void MakeCommandLineCurrent(const CommandLine& line) {
+    StoreCommandLineSettings(line);
+    GetGenerationSettings().buildingBlockInfo = line.buildingBlockInfo;
 }
 
 std::filesystem::path ProgramFolder() { return RunningProgram().parent_path(); }
