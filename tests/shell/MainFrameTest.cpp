@@ -14,7 +14,7 @@
 #include "shell/CommandIds.h"
 #include "tests/support/GlobalState.h"
 #include "FrameDoubles.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 

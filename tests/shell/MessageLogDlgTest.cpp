@@ -7,7 +7,7 @@
 #include "platform/UserFolders.h"
 #include "shell/MessageLogDlg.h"
 #include "tests/support/GlobalState.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 TEST(MessageLogDlg, OnlyLoadingAndImportingCloseByThemselves) {
     const struct {

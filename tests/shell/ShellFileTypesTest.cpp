@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
