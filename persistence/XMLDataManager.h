@@ -206,6 +206,9 @@ public:
     // and a file is older than the current version (CheckVersion converts it); -1 loaded with
     // references cleared; -2 not loaded; -3 stopped.
     int LoadProject(const std::string& path, MessageLog* log);
+    // After a load that failed: whether the message in the global buffer was shown already, as
+    // the include check shows each problem when it meets it; else the caller shows it.
+    bool IsLoadFailureShown() const { return loadFailureShown_; }
     // Reads one file completely into the project: 0 failed (the message logged when log is
     // set); 1 read; 2 read, and the file is older than the current version.
     int LoadProjectFile(CFileKav* file, CApplicationKav* project, bool log);
@@ -482,6 +485,7 @@ private:
     static constexpr int kLoadedCopyFlags = kCloneKeepId | kCloneTextsAsStored;
     std::vector<std::string> conflictDecisions_;
     bool conflictQuestionsStopped_ = false;
+    bool loadFailureShown_ = false;
     // The version of the main file of the last load, which CheckVersion converts from.
     std::string mainFileVersion_;
     LoadingServices services_;
