@@ -105,7 +105,7 @@ public:
     CXMLDataManager& operator=(const CXMLDataManager&) = delete;
 
     // Reads and parses one file with the given encoding ("UTF-8" for project files; a file that
-    // carries the exact ISO-8859-2 declaration is read as ISO-8859-1). A file the user located
+    // begins with the exact ISO-8859-2 declaration is read as ISO-8859-1). A file the user located
     // elsewhere (see OpenProjectFile) gives the entry its new path. False with the message in
     // the global buffer.
     virtual bool ParseFile(CFileKav* file, const std::string& encoding, const XmlHandlers& handlers);
