@@ -187,7 +187,8 @@ public:
     // whole text is written (0 with [W0856] or [W0881] otherwise, the old file unchanged);
     // without, the top elements are appended to out, which is emptied first. Objects of
     // read-only files are left out; test cases, test scripts and the user-defined GUI builders
-    // are always written.
+    // are always written. Characters that XML cannot carry are replaced, and a save that
+    // replaced any logs how many.
     int SaveProject(bool toFile, const std::string& path, CApplicationKav& application, std::string& out);
     // Turns the identifier texts that the readers kept into links, builds the window, task and
     // requirement trees and the task flows, and reports every reference it cannot resolve,
@@ -381,7 +382,8 @@ public:
     int WriteXmlElement(const CXMLElement& element);
     int WriteXmlAttribute(const CXMLAttribute& attribute);
 
-    // The log that receives the progress and error lines of a load; null for none.
+    // The log that receives the progress and error lines of a load and the warning of a save;
+    // null for none.
     void SetMessageLog(MessageLog* log) { messageLog_ = log; }
     MessageLog* GetMessageLog() const { return messageLog_; }
     // Adds the text to the attached log when log is set.
