@@ -29,6 +29,10 @@ public:
     RelationBuilder(CApplicationKav& project, const CXMLDataManager& reader, bool log);
     int Run();
 
+    // The root task is named after the project, except in the project that VORNAK sent; a name
+    // the task may not take (a blank in a task that is no folder) leaves its own.
+    static void NameRootTask(CTaskKav& task, const CApplicationKav& project);
+
 private:
     // Lookups by identifier, exact, the first object in list order; each list is indexed once,
     // since nothing that the passes change moves an identifier.
