@@ -47,7 +47,7 @@ void RelationBuilder::LinkTasks() {
 void RelationBuilder::LinkTask(CTaskKav& task, bool& rootFound) {
     if (const std::string parentId = task.GetParentId(); !parentId.empty()) {
         if (CTaskKav* parent = Find(tasks_, parentId)) {
-            if (!parent->AddChild(&task)) ReportRefusal();
+            if (!LinkChild(*parent, task, taskTops_)) ReportRefusal();
         } else {
             Report(kUnresolved, kParentTaskMissing, parentId);
         }

@@ -64,6 +64,8 @@ CXMLDataManager::ParseOutcome CXMLDataManager::ParseText(std::string_view text, 
     currentGuiBuilder_ = nullptr;
     openXmlElements_.clear();
     exchangeTaskIds_.clear();
+    taskIdsProject_ = nullptr;
+    taskIds_.clear();
 
     ParseOutcome outcome;
     parser_ = XML_ParserCreate(encoding.empty() ? nullptr : encoding.c_str());

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "model/CloneFlags.h"
@@ -472,6 +473,11 @@ private:
     bool projectElementRead_ = false;
     CurrentObjects current_;
     std::vector<std::string> exchangeTaskIds_;
+    // The identifiers of the tasks of the project that the parse fills, those it held before
+    // included: indexed at the parse's first task, so that no task looks at every other one.
+    std::unordered_set<std::string>& TaskIdsOf(CApplicationKav& project);
+    const CApplicationKav* taskIdsProject_ = nullptr;
+    std::unordered_set<std::string> taskIds_;
 
     bool projectMode_ = true;
     CGUIBuilder* currentGuiBuilder_ = nullptr;

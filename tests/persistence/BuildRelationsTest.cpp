@@ -228,15 +228,23 @@ TEST_F(RelationsTest, TheLinkThatClosesACycleIsRefusedInListOrder) {
                                                       taskCycle, taskCycle, requirementCycle,
                                                       "Parent requirement with ID=x2 not found! [W0999]",
                                                       requirementCycle}));
-    const std::pair<const char*, const char*> parents[] = {{"a", "b"}, {"b", "c"}, {"c", nullptr}, {"d", nullptr},
-                                                           {"p", "q"}, {"q", nullptr}, {"h", "a"}, {"m", nullptr}};
-    for (const auto& [child, parent] : parents) {
-        EXPECT_EQ(Task(child)->GetParent(), parent ? Task(parent) : nullptr) << child;
-    }
-    EXPECT_EQ(project().FindRequirement("ra", true)->GetParent(), project().FindRequirement("rb", true));
-    EXPECT_EQ(project().FindRequirement("rb", true)->GetParent(), nullptr);
-    EXPECT_EQ(project().FindRequirement("rd", true)->GetParent(), nullptr);
-    EXPECT_EQ(project().FindRequirement("rh", true)->GetParent(), project().FindRequirement("ra", true));
+    const auto expectTrees = [&] {
+        const std::pair<const char*, const char*> parents[] = {{"a", "b"}, {"b", "c"}, {"c", nullptr},
+                                                               {"d", nullptr}, {"p", "q"}, {"q", nullptr},
+                                                               {"h", "a"},   {"m", nullptr}};
+        for (const auto& [child, parent] : parents) {
+            EXPECT_EQ(Task(child)->GetParent(), parent ? Task(parent) : nullptr) << child;
+        }
+        CRequirement* ra = project().FindRequirement("ra", true);
+        EXPECT_EQ(ra->GetParent(), project().FindRequirement("rb", true));
+        EXPECT_EQ(project().FindRequirement("rb", true)->GetParent(), nullptr);
+        EXPECT_EQ(project().FindRequirement("rd", true)->GetParent(), nullptr);
+        EXPECT_EQ(project().FindRequirement("rh", true)->GetParent(), ra);
+    };
+    expectTrees();
+    // Linked a second time, every link stands already and no cycle closes.
+    EXPECT_EQ(reader_.BuildRelations(&project(), false), -2);
+    expectTrees();
 }
 
 // Random forests with cycles, self-links and missing parents, of tasks and of requirements,
