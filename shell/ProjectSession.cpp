@@ -66,7 +66,7 @@ int CProjectSession::LoadProject(const std::string& path, bool announceConversio
         }
         root_->SetModified(1);
     } else if (result != kLoaded) {
-        ShowBufferedMessage(0, MessageIcon::Warning);
+        if (!reader.IsLoadFailureShown()) ShowBufferedMessage(0, MessageIcon::Warning);
         CloseProject();
         return 0;
     }

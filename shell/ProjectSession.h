@@ -31,8 +31,9 @@ public:
     // Reads the project file into a fresh root. 1 when the project is open: loaded, loaded with
     // errors (HasLoadErrors), or written by an older version and converted (announced with
     // [W0860] when announceConversion is set; the project is then modified). 0 when it is not:
-    // the loader's message is shown, or the conversion's with "Conversion Error", and the
-    // session holds an empty project. The loader's progress and findings go to the log.
+    // the loader's message is shown (unless the loader showed it already), or the conversion's
+    // with "Conversion Error", and the session holds an empty project. The loader's progress
+    // and findings go to the log.
     int LoadProject(const std::string& path, bool announceConversion, MessageLog* log);
 
     // An empty root with the settings of a new project replaces the project; the clipboard's
