@@ -4,6 +4,7 @@
 #include <typeindex>
 
 #include "editors/steps/ParameterDlgUi.h"
+#include "editors/data/DataRecordDlgUi.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ EditorWindowEntry Entry() {
 const std::vector<EditorWindowEntry>& EditorWindowTable() {
     static const std::vector<EditorWindowEntry> table{
         Entry<CParameterDlg, ParameterDlgUi>(),
+        Entry<CDataRecordDlg, DataRecordDlgUi>(),
     };
     return table;
 }

@@ -268,6 +268,8 @@ private:
 
     void PaintColumn(GridCanvas& canvas, const GridVisibleRange& range, int column, int x);
     void PaintDataCell(GridCanvas& canvas, const GridRect& rect, GridCell cell);
+    // The highlight in the cursor row while the grid has the focus, else by protection.
+    GridColour CellBackground(GridCell cell) const;
 
     GridOwner& owner_;
     GridState state_;

@@ -187,8 +187,9 @@ void CBabyGrid::Paint(GridCanvas& canvas) {
         canvas.Text(box, EditText(), s.bodyFont, kBlack, kTextRight | kTextVCenter | kTextSingleLine);
     }
     if (ShowsCursorFrame()) {
+        // Drawn as exclusive-or with the cell's background, so that it shows on any colour.
         state_.activeCell = CellRect(s.cursorRow, s.cursorColumn);
-        canvas.Frame(state_.activeCell, s.cursorColour, 3);
+        canvas.Frame(state_.activeCell, s.cursorColour ^ CellBackground({s.cursorRow, s.cursorColumn}), 3);
     }
 }
 
@@ -229,13 +230,18 @@ void CBabyGrid::PaintColumn(GridCanvas& canvas, const GridVisibleRange& range, i
     canvas.Fill({x, bottom, x + columnWidth, clientHeight}, kGrey);
 }
 
+GridColour CBabyGrid::CellBackground(GridCell cell) const {
+    const GridState& s = state_;
+    if (s.drawHighlight && s.hasFocus && cell.row == s.cursorRow) return s.highlightColour;
+    const GridCellItem* item = cells_.Find(cell);
+    return item && item->isProtected ? s.protectColour : s.unprotectColour;
+}
+
 void CBabyGrid::PaintDataCell(GridCanvas& canvas, const GridRect& rect, GridCell cell) {
     const GridState& s = state_;
     const GridCellItem* item = cells_.Find(cell);
     const bool highlighted = s.drawHighlight && s.hasFocus && cell.row == s.cursorRow;
-    const bool isProtected = item && item->isProtected;
-    canvas.Cell(rect, highlighted ? s.highlightColour : isProtected ? s.protectColour : s.unprotectColour,
-                s.gridLineColour);
+    canvas.Cell(rect, CellBackground(cell), s.gridLineColour);
     if (!item) return;
     const GridColour textColour = highlighted ? s.highlightTextColour : kBlack;
     const GridRect textRect{rect.left + 2, rect.top, rect.right - 2, rect.bottom};

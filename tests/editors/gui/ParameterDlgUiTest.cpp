@@ -10,28 +10,13 @@
 #include "editors/steps/ParameterDlg.h"
 #include "platform/Interaction.h"
 #include "shell/wx/WxInteraction.h"
-#include "tests/editors/FakeEditorHost.h"
+#include "tests/editors/gui/WindowEditorHost.h"
 #include "tests/support/ProjectBuilder.h"
 #include "tests/support/gui/GuiTest.h"
 
 using ::testing::ElementsAre;
 
 namespace {
-
-// A host whose RunModal shows the editor's real window and runs the test's steps in it.
-class WindowHost : public FakeEditorHost {
-public:
-    std::function<void(EditorDialogUi&)> steps;
-
-    int RunModal(EditorDialog& dialog) override {
-        std::unique_ptr<EditorDialogUi> window = MakeEditorWindow(dialog, nullptr);
-        const int end = ::RunModal(*window, [&] {
-            EXPECT_TRUE(WaitUntil([&] { return window->IsShownOnScreen() && window->IsActive(); }));
-            steps(*window);
-        });
-        return end == wxID_OK ? kIdOk : kIdCancel;
-    }
-};
 
 class ParameterDlgUiTest : public GuiTest {
 protected:
