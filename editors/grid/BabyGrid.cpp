@@ -319,9 +319,10 @@ void CBabyGrid::ReapplySize() {
 
 void CBabyGrid::InvalidateCell(GridCell cell) {
     // Cells below the client area need no paint; most cells of a long fill lie there.
-    const GridRect rect = CellRect(cell.row, cell.column);
-    if (rect.top >= Window().ClientHeight()) return;
-    Window().InvalidateRect(rect, false);
+    const GridState& s = state_;
+    const int top = s.titleHeight + s.headerHeight + s.rowHeight * std::max(cell.row - s.homeRow, 0);
+    if (cell.row > 0 && top >= Window().ClientHeight()) return;
+    Window().InvalidateRect(CellRect(cell.row, cell.column), false);
 }
 
 void CBabyGrid::InvalidateCursorFrame() {

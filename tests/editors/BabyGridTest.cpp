@@ -423,6 +423,8 @@ TEST_F(BabyGridTest, PaintDrawsEachCellByItsType) {
     grid.Paint(focused);
     ASSERT_EQ(focused.Of("frame").size(), 1u);
     EXPECT_EQ(focused.Of("frame")[0].rect, grid.CellRect(1, 1));
+    // The frame shows on any background: its colour is the cursor colour in exclusive-or with it.
+    EXPECT_EQ(focused.Of("frame")[0].colour, 0xFFFFFFu ^ 0x640000u);
     EXPECT_EQ(focused.Of("cell")[0].colour, 0x640000u);
     window.LoseFocus();
     owner.cursorAfterPaint = true;
