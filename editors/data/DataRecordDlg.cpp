@@ -94,11 +94,7 @@ void CDataRecordDlg::OnInitDialog() {
     SetItems(kRecordType, types);
     SetText(kRecordType, LoadMessage(kSelectedTypeId));
     DropEdit();
-    currentRecord_ = nullptr;
-    currentRow_ = 0;
-    currentColumn_ = 0;
-    FillGrid();
-    UpdateControls();
+    RefillWithoutCurrentRecord();
 }
 
 bool CDataRecordDlg::OnOK() {
@@ -279,7 +275,8 @@ void CDataRecordDlg::InsertRecord(bool after) {
     // It belongs where the records of its set belong.
     record->SetFile(dataSet_->GetFile());
     record->SetFileId(dataSet_->GetFileId());
-    for (const CDataField* field : dataSet_->GetFields()) record->GetValues()[field->GetId()] = field->GetDefaultValue();
+    for (const CDataField* field : dataSet_->GetFields())
+        record->GetValues()[field->GetId()] = field->GetDefaultValue();
     if (currentRecord_) {
         const int index = copies_.IndexOf(currentRecord_);
         if (index < 0) {
@@ -323,6 +320,10 @@ void CDataRecordDlg::OnDelete() {
         for (CDataRecord* record : copies_.Snapshot())
             if (origin == 0 || record->GetOrigin() == origin) copies_.Delete(record);
     }
+    RefillWithoutCurrentRecord();
+}
+
+void CDataRecordDlg::RefillWithoutCurrentRecord() {
     currentRecord_ = nullptr;
     currentRow_ = 0;
     currentColumn_ = 0;

@@ -83,6 +83,8 @@ protected:
 
 private:
     void FillGrid();
+    // No cell chosen, the grid filled from the copies.
+    void RefillWithoutCurrentRecord();
     void SelectCell(int code, int row, int column);
     void LoadCell();
     void InsertRecord(bool after);

@@ -11,6 +11,7 @@
 namespace {
 
 // The grid is placed by the dialog itself, 7 pixels in, 688 by 320.
+const wxRect kGridPlace(7, 7, 688, 320);
 const wxSize kGridArea(7 + 688 + 7, 7 + 320);
 
 }  // namespace
@@ -18,7 +19,8 @@ const wxSize kGridArea(7 + 688 + 7, 7 + 320);
 DataRecordDlgUi::DataRecordDlgUi(CDataRecordDlg& dialog, wxWindow* parent)
     : EditorDialogUi(dialog, parent), dialog_(dialog) {
     // Made in their tab order.
-    new BabyGridUi(this, kRecordGrid, dialog.Grid(), [this](const std::function<void()>& handler) { Forward(handler); });
+    new BabyGridUi(this, kRecordGrid, kGridPlace, dialog.Grid(),
+                   [this](const std::function<void()>& handler) { Forward(handler); });
     auto* valueLabel = new wxStaticText(this, wxID_ANY, "Data Field Value");
     auto* value = new wxTextCtrl(this, kRecordValue);
     wxButton* set = MakeButton(kRecordSet);

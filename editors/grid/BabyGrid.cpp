@@ -109,7 +109,8 @@ void CBabyGrid::MeasureCell(GridCell cell, const std::string& text) {
     int widest = 0;
     int lines = 0;
     std::string rest = text;
-    for (bool last = false; !last; ++lines) widest = std::max(widest, Measure().TextWidth(SplitFirstLine(rest, last), font));
+    for (bool last = false; !last; ++lines)
+        widest = std::max(widest, Measure().TextWidth(SplitFirstLine(rest, last), font));
     if (state_.ellipsis && cell.row != 0) lines = 1;
     const int width = widest + 5;
     const int height = lines * Measure().LineHeight(font) + 5;
@@ -199,65 +200,10 @@ void CBabyGrid::SetGridLineColor(GridColour colour) {
     Refresh();
 }
 
-void CBabyGrid::SetProtectColor(GridColour colour) {
-    state_.protectColour = colour;
-    Invalidate();
-}
-
-void CBabyGrid::SetUnprotectColor(GridColour colour) {
-    state_.unprotectColour = colour;
-    Invalidate();
-}
-
-void CBabyGrid::SetHighlightColor(GridColour colour) {
-    state_.highlightColour = colour;
-    Invalidate();
-}
-
-void CBabyGrid::SetHighlightTextColor(GridColour colour) {
-    state_.highlightTextColour = colour;
-    Invalidate();
-}
-
-void CBabyGrid::SetRowNumbers(bool on) {
-    state_.rowNumbers = on;
-    Invalidate();
-}
-
-void CBabyGrid::SetColLetters(bool on) {
-    state_.columnLetters = on;
-    Invalidate();
-}
-
-void CBabyGrid::SetHighlight(bool on) {
-    state_.drawHighlight = on;
-    Refresh();
-}
-
-void CBabyGrid::SetExtendLast(bool on) {
-    state_.extendLast = on;
-    Refresh();
-}
-
 void CBabyGrid::SetIntegralRows(bool on) {
     state_.integralRows = on;
     ReapplySize();
     Refresh();
-}
-
-void CBabyGrid::SetEllipsis(bool on) {
-    state_.ellipsis = on;
-    Invalidate();
-}
-
-void CBabyGrid::SetTitleFont(const GridFont& font) {
-    state_.titleFont = font;
-    Invalidate();
-}
-
-void CBabyGrid::SetHeadingFont(const GridFont& font) {
-    state_.headingFont = font;
-    Invalidate();
 }
 
 void CBabyGrid::NotifyRow() {

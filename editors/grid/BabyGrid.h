@@ -155,11 +155,11 @@ public:
     void DrawCursor();
     void SetRowHeight(int height);
     void SetCursorColor(GridColour colour);
-    void SetProtectColor(GridColour colour);
-    void SetUnprotectColor(GridColour colour);
-    void SetRowNumbers(bool on);
-    void SetColLetters(bool on);
-    void SetHighlight(bool on);
+    void SetProtectColor(GridColour colour) { StoreAndInvalidate(state_.protectColour, colour); }
+    void SetUnprotectColor(GridColour colour) { StoreAndInvalidate(state_.unprotectColour, colour); }
+    void SetRowNumbers(bool on) { StoreAndInvalidate(state_.rowNumbers, on); }
+    void SetColLetters(bool on) { StoreAndInvalidate(state_.columnLetters, on); }
+    void SetHighlight(bool on) { StoreAndRefresh(state_.drawHighlight, on); }
     int GetRows() const { return state_.rows; }
     int GetCols() const { return state_.columns; }
     // GN_ROWCHANGED or GN_COLCHANGED, then GN_CELLCHANGED.
@@ -173,17 +173,17 @@ public:
     int GetRowHeight() const { return state_.rowHeight; }
     int GetHeaderHeight() const { return state_.headerHeight; }
     void SetTitleHeight(int height);
-    void SetHighlightColor(GridColour colour);
-    void SetHighlightTextColor(GridColour colour);
+    void SetHighlightColor(GridColour colour) { StoreAndInvalidate(state_.highlightColour, colour); }
+    void SetHighlightTextColor(GridColour colour) { StoreAndInvalidate(state_.highlightTextColour, colour); }
     void SetEditable(bool on) { state_.editable = on; }
     void SetGridLineColor(GridColour colour);
-    void SetExtendLast(bool on);
+    void SetExtendLast(bool on) { StoreAndRefresh(state_.extendLast, on); }
     void SetIntegralRows(bool on);
-    void SetEllipsis(bool on);
+    void SetEllipsis(bool on) { StoreAndInvalidate(state_.ellipsis, on); }
     void SetAutoWidth(bool on) { state_.autoWidth = on; }
     void SetColResize(bool on) { state_.columnResize = on; }
-    void SetTitleFont(const GridFont& font);
-    void SetHeadingFont(const GridFont& font);
+    void SetTitleFont(const GridFont& font) { StoreAndInvalidate(state_.titleFont, std::optional(font)); }
+    void SetHeadingFont(const GridFont& font) { StoreAndInvalidate(state_.headingFont, std::optional(font)); }
 
     // ---- Window messages and events
 
@@ -236,6 +236,17 @@ private:
     static bool InRange(GridCell cell);
 
     void Invalidate() { Window().Invalidate(false); }
+    // A setting that only changes the looks.
+    template <class T>
+    void StoreAndInvalidate(T& field, T value) {
+        field = std::move(value);
+        Invalidate();
+    }
+    template <class T>
+    void StoreAndRefresh(T& field, T value) {
+        field = std::move(value);
+        Refresh();
+    }
     // Invalidates and, while an edit is in progress, shows the edit's caret again.
     void Refresh();
     // Sends the size event twice with the size last requested.

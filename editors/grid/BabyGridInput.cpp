@@ -68,8 +68,7 @@ void CBabyGrid::OnKeyDown(GridKey key, bool shift, char32_t character) {
         if (const int previous = NextVisibleColumn(s.cursorColumn, -1)) {
             InvalidateCursorFrame();
             s.cursorColumn = previous;
-            Notify(GN_COLCHANGED);
-            Notify(GN_CELLCHANGED);
+            NotifyCol();
             InvalidateCursorFrame();
             UpdateProtectFlag();
             ScrollCursorIntoView();
@@ -80,8 +79,7 @@ void CBabyGrid::OnKeyDown(GridKey key, bool shift, char32_t character) {
         InvalidateCursorFrame();
         if (const int next = NextVisibleColumn(s.cursorColumn, +1)) {
             s.cursorColumn = next;
-            Notify(GN_COLCHANGED);
-            Notify(GN_CELLCHANGED);
+            NotifyCol();
         }
         FinishMove();
         return;
@@ -128,8 +126,7 @@ void CBabyGrid::HandleCharacterKey(GridKey key, char32_t character) {
 void CBabyGrid::MoveToRow(int row) {
     InvalidateCursorFrame();
     state_.cursorRow = row;
-    Notify(GN_ROWCHANGED);
-    Notify(GN_CELLCHANGED);
+    NotifyRow();
     FinishMove();
 }
 
@@ -137,8 +134,7 @@ void CBabyGrid::MoveDownOnReturn() {
     if (state_.cursorRow < state_.rows) {
         InvalidateCursorFrame();
         ++state_.cursorRow;
-        Notify(GN_ROWCHANGED);
-        Notify(GN_CELLCHANGED);
+        NotifyRow();
     }
     InvalidateCursorFrame();
     UpdateProtectFlag();
@@ -248,14 +244,8 @@ void CBabyGrid::OnLeftDown(int x, int y) {
         s.cursorRow = row;
         s.cursorColumn = column;
         Notify(GN_CLICK);
-        if (rowChanged) {
-            Notify(GN_ROWCHANGED);
-            Notify(GN_CELLCHANGED);
-        }
-        if (columnChanged) {
-            Notify(GN_COLCHANGED);
-            Notify(GN_CELLCHANGED);
-        }
+        if (rowChanged) NotifyRow();
+        if (columnChanged) NotifyCol();
     }
     FinishMove();
 }

@@ -117,8 +117,8 @@ private:
     BabyGridUi& window_;
 };
 
-BabyGridUi::BabyGridUi(wxWindow* parent, int id, CBabyGrid& grid, EventRunner run)
-    : wxWindow(parent, id, wxDefaultPosition, wxDefaultSize,
+BabyGridUi::BabyGridUi(wxWindow* parent, int id, const wxRect& place, CBabyGrid& grid, EventRunner run)
+    : wxWindow(parent, id, place.GetPosition(), place.GetSize(),
                wxWANTS_CHARS | wxBORDER_SUNKEN | wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE),
       grid_(grid),
       run_(std::move(run)),
@@ -173,6 +173,11 @@ void BabyGridUi::OnKeyDown(wxKeyEvent& event) {
     const std::optional<GridKey> key = GridKeyOf(event.GetKeyCode());
     if (!key) {
         event.Skip();  // a character follows as its own event
+        return;
+    }
+    // In a dialog Tab moves the focus on; an owner that wants the grid to have it passes it on.
+    if (*key == GridKey::Tab) {
+        Navigate(event.ShiftDown() ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
         return;
     }
     RunEvent([this, key = *key, shift = event.ShiftDown()] { grid_.OnKeyDown(key, shift); });

@@ -18,7 +18,8 @@ public:
     // what the grid's notifications changed in it; by default the handler just runs.
     using EventRunner = std::function<void(const std::function<void()>&)>;
 
-    BabyGridUi(wxWindow* parent, int id, CBabyGrid& grid, EventRunner run = {});
+    // Made where its owner will place it, so that it never shows its bars in a smaller size.
+    BabyGridUi(wxWindow* parent, int id, const wxRect& place, CBabyGrid& grid, EventRunner run = {});
     ~BabyGridUi() override;
 
     CBabyGrid& Grid() const { return grid_; }

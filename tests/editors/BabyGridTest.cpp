@@ -84,7 +84,8 @@ TEST_F(BabyGridTest, SizesAndWidthsAreKeptWithinTheirLimits) {
     struct Case {
         int rows, columns, wantRows, wantColumns;
     };
-    for (const Case& c : {Case{40000, 300, 32000, 256}, Case{5, 0, 5, 1}, Case{-1, 10, 32000, 10}, Case{0, 256, 0, 256}}) {
+    for (const Case& c :
+         {Case{40000, 300, 32000, 256}, Case{5, 0, 5, 1}, Case{-1, 10, 32000, 10}, Case{0, 256, 0, 256}}) {
         grid.SetSize(c.rows, c.columns);
         EXPECT_EQ(grid.GetRows(), c.wantRows) << c.rows;
         EXPECT_EQ(grid.GetCols(), c.wantColumns) << c.columns;
@@ -158,7 +159,8 @@ TEST_F(BabyGridTest, HeaderTextsWidenTheirColumnAndHeightenTheHeader) {
 }
 
 TEST_F(BabyGridTest, ColumnLettersAndTitles) {
-    const std::pair<int, std::string> letters[] = {{1, " A"}, {26, " Z"}, {27, "AA"}, {52, "AZ"}, {53, "BA"}, {256, "IV"}};
+    const std::pair<int, std::string> letters[] = {{1, " A"},  {26, " Z"}, {27, "AA"},
+                                                   {52, "AZ"}, {53, "BA"}, {256, "IV"}};
     for (const auto& [column, text] : letters) EXPECT_EQ(ColumnLetters(column), text) << column;
 
     grid.SetText(std::string(300, 't'));

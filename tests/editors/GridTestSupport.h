@@ -55,7 +55,9 @@ public:
 
     void Fill(const GridRect& rect, GridColour colour) override { items.push_back({"fill", rect, {}, 0, colour}); }
     void EtchedEdge(const GridRect& rect) override { items.push_back({"edge", rect, {}, 0, 0}); }
-    void Cell(const GridRect& rect, GridColour fill, GridColour) override { items.push_back({"cell", rect, {}, 0, fill}); }
+    void Cell(const GridRect& rect, GridColour fill, GridColour) override {
+        items.push_back({"cell", rect, {}, 0, fill});
+    }
     void Text(const GridRect& rect, const std::string& text, const GridFont&, GridColour colour,
               unsigned format) override {
         items.push_back({"text", rect, text, format, colour});
@@ -63,7 +65,9 @@ public:
     void CheckBox(const GridRect& rect, bool checked) override {
         items.push_back({"check", rect, checked ? "checked" : "unchecked", 0, 0});
     }
-    void Frame(const GridRect& rect, GridColour colour, int) override { items.push_back({"frame", rect, {}, 0, colour}); }
+    void Frame(const GridRect& rect, GridColour colour, int) override {
+        items.push_back({"frame", rect, {}, 0, colour});
+    }
     void EditBox(const GridRect& rect) override { items.push_back({"editbox", rect, {}, 0, 0}); }
 
     // The items of one kind.
