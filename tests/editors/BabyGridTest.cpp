@@ -362,6 +362,11 @@ TEST_F(BabyGridTest, EditingInPlaceKeepsAtMost301CharactersAndStoresOnReturn) {
     Type("y");
     grid.OnKeyDown(GridKey::Right);
     EXPECT_EQ(Cell(2, 1), "y");
+    // Return without an edit in progress moves on and leaves the text.
+    grid.SetCursor(2, 1);
+    grid.OnKeyDown(GridKey::Return);
+    EXPECT_EQ(Cell(2, 1), "y");
+    EXPECT_EQ(grid.GetCursorRow(), 3);
 
     // Booleans and protected cells take no typing; Return still moves down from a protected one.
     grid.SetCell({3, 1}, "TRUE");
