@@ -7,6 +7,7 @@
 #include "editors/steps/ConditionAdminUi.h"
 #include "editors/steps/ConditionEditDlgUi.h"
 #include "editors/steps/ActionEditorDlgUi.h"
+#include "editors/data/DataRecordDlgUi.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CConditionAdmin, ConditionAdminUi>(),
         Entry<CConditionEditDlg, ConditionEditDlgUi>(),
         Entry<CActionEditorDlg, ActionEditorDlgUi>(),
+        Entry<CDataRecordDlg, DataRecordDlgUi>(),
     };
     return table;
 }

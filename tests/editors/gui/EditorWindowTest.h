@@ -21,7 +21,11 @@ public:
     int RunModal(EditorDialog& dialog) override {
         std::unique_ptr<EditorDialogUi> window = MakeEditorWindow(dialog, nullptr);
         const int end = ::RunModal(*window, [&] {
-            EXPECT_TRUE(WaitUntil([&] { return window->IsShownOnScreen() && window->IsActive(); }));
+            // The display has no window manager: the window under the pointer gets the keys.
+            EXPECT_TRUE(WaitUntil([&] { return window->IsShownOnScreen(); }));
+            const wxRect area = window->GetScreenRect();
+            wxUIActionSimulator().MouseMove(area.GetPosition() + area.GetSize() / 2);
+            EXPECT_TRUE(WaitUntil([&] { return window->IsActive(); }));
             steps(*window);
         });
         return end == wxID_OK ? kIdOk : kIdCancel;
