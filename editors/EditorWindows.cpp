@@ -12,6 +12,7 @@
 #include "editors/generation/TCGRandomDlgUi.h"
 #include "editors/generation/TCGStatusDlgUi.h"
 #include "editors/generation/DataRecordGenDlgUi.h"
+#include "editors/generation/TestCaseAdminDlgUi.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<TCGRandomDlgControls, TCGRandomDlgUi>(),
         Entry<CTCGStatusDlg, TCGStatusDlgUi>(),
         Entry<DataRecordGenDlgControls, DataRecordGenDlgUi>(),
+        Entry<TestCaseAdminDlgControls, TestCaseAdminDlgUi>(),
     };
     return table;
 }

@@ -3,6 +3,7 @@
 #include "editors/generation/DataRecordGenDlgControls.h"
 #include "editors/generation/TCGDlgControls.h"
 #include "editors/generation/TCGStatusDlg.h"
+#include "editors/generation/TestCaseAdminDlgControls.h"
 #include "shell/EditorHost.h"
 
 CTCGDlg::Views MakeGenerationViews(EditorHost& host) {
@@ -25,4 +26,11 @@ CDataRecordGenDlg::Views MakeDataRecordGenViews(EditorHost& host, RecordReportVi
     };
     views.showReport = std::move(showReport);
     return views;
+}
+
+void SelectTestCaseToView(EditorHost& host, const CApplicationKav& project, CWindowKav* window,
+                          CStepKav* transitionStep, CTaskKav* task, const std::vector<CTestCase*>& testCases) {
+    CTestCaseAdminDlg dialog(project, window, transitionStep, task, testCases);
+    TestCaseAdminDlgControls controls(host, dialog);
+    host.RunModal(controls);
 }

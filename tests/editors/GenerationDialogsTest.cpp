@@ -8,6 +8,7 @@
 #include "editors/generation/TCGDlgControls.h"
 #include "editors/generation/TCGRandomDlgControls.h"
 #include "editors/generation/TCGStatusDlg.h"
+#include "editors/generation/TestCaseAdminDlgControls.h"
 #include "model/DataSet.h"
 #include "platform/Registry.h"
 #include "tests/editors/FakeEditorHost.h"
@@ -191,4 +192,29 @@ TEST(DataRecordGenDlgControls, TheDeltraMethodGreysOutTheOtherChoicesAndTakesEac
     EXPECT_EQ(TestInteraction().messages[0].caption, "Value type missing");
     EXPECT_EQ(controls.GetFocusRequest().control, kGenValidRecords);
     EXPECT_TRUE(controls.OKTakesLong());
+}
+
+TEST_F(TCGDlgControlsTest, TestCaseSelectionViewsTheChosenRowsTestCase) {
+    CWindowKav* login = project.AddWindow("Login");
+    CTaskKav* task = project.AddTask("Login");
+    const std::vector<CTestCase*> testCases = {project.AddTestCase(10, 2, task), project.AddTestCase(2, 2, task)};
+    host.session = [&](EditorDialog& dialog) {
+        EXPECT_EQ(dialog.GetTitle(), "Test Case Selection");
+        EXPECT_EQ(dialog.GetText(kAdminHeading), "Test Cases for Window Login");
+        const EditorList& rows = dialog.List(kAdminList);
+        EXPECT_EQ(rows.RowCount(), 2);
+        EXPECT_EQ(rows.RowTexts(0)[0], "Login_002");
+        EXPECT_EQ(rows.GetHighlighted(), -1);
+        EXPECT_FALSE(dialog.IsEnabled(kAdminView));
+        dialog.ChooseRow(kAdminList, 1);
+        EXPECT_TRUE(dialog.IsEnabled(kAdminView));
+        dialog.ChooseRow(kAdminList, -1);
+        EXPECT_FALSE(dialog.IsEnabled(kAdminView));
+        dynamic_cast<TestCaseAdminDlgControls&>(dialog).OnView();
+        EXPECT_TRUE(host.openedTestCases.empty());
+        dialog.DoubleClickRow(kAdminList, 1);
+        return dialog.TakeEndRequest();
+    };
+    SelectTestCaseToView(host, app, login, nullptr, nullptr, testCases);
+    EXPECT_EQ(host.openedTestCases, std::vector<CTestCase*>{testCases[0]});
 }

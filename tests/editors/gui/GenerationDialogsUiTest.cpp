@@ -12,6 +12,7 @@
 
 #include "editors/generation/GenerationViews.h"
 #include "editors/generation/TCGStatusDlg.h"
+#include "editors/generation/TestCaseAdminDlgControls.h"
 #include "model/DataSet.h"
 #include "platform/UserFolders.h"
 #include "shell/wx/WxInteraction.h"
@@ -165,4 +166,28 @@ TEST_F(GenerationDialogsUiTest, TheDeltraMethodGreysOutTheOtherChoicesAndOKNeeds
         ASSERT_TRUE(PressButton(&window, wxID_CANCEL));
     };
     EXPECT_EQ(CDataRecordGenDlg::Execute(*dataSet, MakeDataRecordGenViews(host, nullptr)), 0);
+}
+
+TEST_F(GenerationDialogsUiTest, TestCaseSelectionListsSortedAndADoubleClickViewsTheRow) {
+    CTaskKav* task = project.AddTask("Login");
+    CTaskKav* lower = project.AddTask("login");
+    const std::vector<CTestCase*> testCases = {project.AddTestCase(1, 2, lower), project.AddTestCase(10, 2, task),
+                                               project.AddTestCase(2, 1, task)};
+    host.steps = [&](EditorDialogUi& window) {
+        auto* rows = Find<wxListCtrl>(&window, kAdminList);
+        ASSERT_EQ(rows->GetItemCount(), 3);
+        EXPECT_EQ(rows->GetItemText(0), "Login_002");
+        EXPECT_EQ(rows->GetItemText(0, 1), "");
+        EXPECT_EQ(rows->GetItemText(1), "Login_010");
+        EXPECT_EQ(rows->GetItemText(2), "login_001");
+        EXPECT_EQ(FromWx(Find<wxWindow>(&window, kAdminHeading)->GetLabel()), "Test Cases for Task Login");
+        EXPECT_FALSE(Find<wxButton>(&window, kAdminView)->IsEnabled());
+        ClickRow(rows, 1);
+        ASSERT_TRUE(WaitUntil([&] { return Find<wxButton>(&window, kAdminView)->IsEnabled(); }));
+        EXPECT_TRUE(SaveScreenshot(&window, "test_case_selection"));
+        ClickRow(rows, 2, true);
+        ASSERT_TRUE(WaitUntil([&] { return !window.IsModal(); }));
+    };
+    SelectTestCaseToView(host, project.App(), nullptr, nullptr, task, testCases);
+    EXPECT_EQ(host.openedTestCases, std::vector<CTestCase*>{testCases[0]});
 }
