@@ -13,6 +13,7 @@
 #include "editors/generation/TCGStatusDlgUi.h"
 #include "editors/generation/DataRecordGenDlgUi.h"
 #include "editors/generation/TestCaseAdminDlgUi.h"
+#include "editors/conversion/TestcaseConverterDlgUi.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CTCGStatusDlg, TCGStatusDlgUi>(),
         Entry<DataRecordGenDlgControls, DataRecordGenDlgUi>(),
         Entry<TestCaseAdminDlgControls, TestCaseAdminDlgUi>(),
+        Entry<TestcaseConverterDlgControls, TestcaseConverterDlgUi>(),
     };
     return table;
 }

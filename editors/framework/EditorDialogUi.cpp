@@ -107,6 +107,10 @@ wxButton* EditorDialogUi::MakeButton(int dialogId) {
     return new wxButton(this, WxId(dialogId), ToWx(dialog_.GetText(dialogId)));
 }
 
+void EditorDialogUi::BindChoice(int dialogId, std::function<void()> handler) {
+    Bind(wxEVT_CHOICE, [this, handler = std::move(handler)](wxCommandEvent&) { Forward(handler); }, WxId(dialogId));
+}
+
 wxCheckBox* EditorDialogUi::MakeCheckBox(int dialogId) {
     return new wxCheckBox(this, WxId(dialogId), ToWx(dialog_.GetText(dialogId)));
 }

@@ -37,6 +37,8 @@ protected:
     void BindButton(int dialogId, std::function<void()> handler);
     // A click on a check box or radio button, after the window handed over its new state.
     void BindCheck(int dialogId, std::function<void()> handler);
+    // Another entry chosen in a choice.
+    void BindChoice(int dialogId, std::function<void()> handler);
     // A button with the dialog id and the dialog's label for it.
     wxButton* MakeButton(int dialogId);
     // The same for a check box, and for a radio button, the first of its group with startsGroup

@@ -48,7 +48,7 @@ TCGDlgUi::TCGDlgUi(TCGDlgControls& dialog, wxWindow* parent) : EditorDialogUi(di
     log->Add(blockInfo);
 
     auto* top = new wxBoxSizer(wxVERTICAL);
-    for (wxSizer* group : {static_cast<wxSizer*>(method), static_cast<wxSizer*>(scope), static_cast<wxSizer*>(log)})
+    for (wxSizer* group : std::initializer_list<wxSizer*>{method, scope, log})
         top->Add(group, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP, 6));
     top->Add(MakeOkCancelRow(), wxSizerFlags().Expand().Border(wxALL, 6));
     SetSizerAndFit(top);

@@ -33,7 +33,7 @@ TCGRandomDlgUi::TCGRandomDlgUi(TCGRandomDlgControls& dialog, wxWindow* parent) :
     search->Add(depth);
 
     auto* top = new wxBoxSizer(wxVERTICAL);
-    for (wxSizer* group : {static_cast<wxSizer*>(goals), static_cast<wxSizer*>(limits), static_cast<wxSizer*>(search)})
+    for (wxSizer* group : std::initializer_list<wxSizer*>{goals, limits, search})
         top->Add(group, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP, 6));
     top->Add(MakeOkCancelRow(), wxSizerFlags().Expand().Border(wxALL, 6));
     SetSizerAndFit(top);
