@@ -14,6 +14,7 @@
 #include "editors/generation/DataRecordGenDlgUi.h"
 #include "editors/generation/TestCaseAdminDlgUi.h"
 #include "editors/conversion/TestcaseConverterDlgUi.h"
+#include "editors/conversion/TPImportDlgUi.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<DataRecordGenDlgControls, DataRecordGenDlgUi>(),
         Entry<TestCaseAdminDlgControls, TestCaseAdminDlgUi>(),
         Entry<TestcaseConverterDlgControls, TestcaseConverterDlgUi>(),
+        Entry<TPImportDlgControls, TPImportDlgUi>(),
     };
     return table;
 }

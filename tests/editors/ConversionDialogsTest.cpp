@@ -4,11 +4,14 @@
 
 #include "conversion/framework/OutputFormats.h"
 #include "editors/conversion/ConversionViews.h"
+#include "editors/conversion/TPImportDlgControls.h"
 #include "editors/conversion/TestcaseConverterDlgControls.h"
 #include "model/DisplayTexts.h"
+#include "platform/ToolRunner.h"
 #include "tests/editors/FakeEditorHost.h"
 #include "tests/editors/Refusals.h"
 #include "tests/support/ProjectBuilder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -111,4 +114,64 @@ TEST_F(ConversionDialogsTest, TheChosenSettingsReachTheProject) {
     EXPECT_EQ(app.GetOptimizeWait(), 1);
     EXPECT_EQ(app.GetWinRunnerVariables(), "x=1");
     EXPECT_EQ(app.GetRootPath(), "/opt/app/");
+}
+
+namespace {
+
+// A TestPartner converter that converts every test case it is given.
+class StubTestPartnerConverter : public CTestcaseConverter {
+public:
+    int Convert(TestCaseList& list, std::string, int& count, std::string& path) override {
+        count = static_cast<int>(list.size());
+        path = GetProjectFolder().string();
+        return 1;
+    }
+};
+
+}  // namespace
+
+TEST_F(ConversionDialogsTest, ATestPartnerConversionOpensTheImportWhoseFinishRunsTheTools) {
+    ScratchFolder scratch;
+    app.SetName("Shop");
+    app.SetScriptPath(scratch.Path().string());
+    CTaskKav* root = project.AddTask("Root", nullptr, kTaskFolder);
+    app.SetRootTask(root);
+    project.AddTestCase(1, 2, project.AddTask("Login", root));
+    auto owned = std::make_unique<RecordingToolRunner>();
+    RecordingToolRunner& runner = *owned;
+    InstallToolRunner(std::move(owned));
+
+    host.session = [&](EditorDialog& dialog) {
+        if (dynamic_cast<TestcaseConverterDlgControls*>(&dialog)) {
+            ChooseFormat(dialog, kFormatTestPartner);
+            return dialog.OnOK() ? kIdOk : kIdCancel;
+        }
+        auto& import = dynamic_cast<TPImportDlgControls&>(dialog);
+        EXPECT_EQ(import.GetTitle(), "Interface to TestPartner Database");
+        EXPECT_EQ(import.GetText(kIdOk), "Finish");
+        EXPECT_EQ(import.GetText(kTpReportPath), (scratch.Path() / "Shop" / "Shop_IMPORTLOG.txt").string());
+        for (int id : std::initializer_list<int>{kTpUser, kTpUserLabel, kTpRun, kTpWriteReport, kTpReportPath, kTpBrowse})
+            EXPECT_FALSE(import.IsEnabled(id)) << id;
+        import.SetChecked(kTpImport, true);
+        import.OnImportOrReport();
+        EXPECT_TRUE(import.IsEnabled(kTpUser));
+        EXPECT_TRUE(import.IsEnabled(kTpRun));
+        EXPECT_FALSE(import.IsEnabled(kTpReportPath));
+        import.SetChecked(kTpWriteReport, true);
+        import.OnImportOrReport();
+        EXPECT_TRUE(import.IsEnabled(kTpBrowse));
+        import.SetText(kTpUser, "U");
+        return import.OnOK() ? kIdOk : kIdCancel;
+    };
+    const ConverterTable table = {{{kFormatTestPartner}, ConversionRoad::PerPackage, [](const ConverterSettings&) {
+                                       return std::make_unique<StubTestPartnerConverter>();
+                                   }}};
+    CTestcaseConverterDlg driver(table);
+    ShowConversionDialogsThrough(host, driver);
+    EXPECT_EQ(driver.ConvertTestCases(nullptr, nullptr, false), 1);
+    ASSERT_EQ(runner.commands.size(), 1u);
+    EXPECT_EQ(runner.commands[0].program, "tpimport");
+    EXPECT_EQ(runner.commands[0].arguments[1], "U");
+    EXPECT_EQ(runner.commands[0].arguments[9], (scratch.Path() / "Shop").string());
+    EXPECT_EQ(runner.commands[0].outputFile, (scratch.Path() / "Shop" / "Shop_IMPORTLOG.txt").string());
 }

@@ -8,8 +8,10 @@
 #include "conversion/framework/OutputFormats.h"
 #include "conversion/framework/TestcaseConverterDlg.h"
 #include "editors/conversion/ConversionViews.h"
+#include "editors/conversion/TPImportDlgControls.h"
 #include "model/DisplayTexts.h"
 #include "model/TaskKav.h"
+#include "platform/ToolRunner.h"
 #include "shell/wx/WxInteraction.h"
 #include "tests/editors/gui/EditorWindowTest.h"
 #include "tests/support/ProjectBuilder.h"
@@ -79,4 +81,26 @@ TEST_F(ConversionDialogsUiTest, EachFormatShowsItsOptionsTheTimeOutIsCheckedAndO
     EXPECT_EQ(dialogs_.Messages(), std::vector<std::string>{"1 Test Case(s) converted! [I0012]"});
     EXPECT_TRUE(std::filesystem::exists(scratch.Path() / "Demo"));
     EXPECT_EQ(project.App().GetTimeout(), 3601) << "a format without time-out takes any number";
+}
+
+TEST_F(ConversionDialogsUiTest, TheTestPartnerImportEnablesItsFieldsWithTheImportAndFinishRunsTheTool) {
+    auto owned = std::make_unique<RecordingToolRunner>();
+    RecordingToolRunner& runner = *owned;
+    InstallToolRunner(std::move(owned));
+    host.steps = [&](EditorDialogUi& window) {
+        EXPECT_EQ(window.GetTitle(), "Interface to TestPartner Database");
+        auto* user = FindControl<wxTextCtrl>(&window, kTpUser);
+        EXPECT_FALSE(user->IsEnabled());
+        EXPECT_FALSE(FindControl<wxCheckBox>(&window, kTpRun)->IsEnabled());
+        ClickWithMouse(FindControl<wxCheckBox>(&window, kTpImport));
+        ASSERT_TRUE(WaitUntil([&] { return user->IsEnabled(); }));
+        EXPECT_FALSE(FindControl<wxTextCtrl>(&window, kTpReportPath)->IsEnabled());
+        ASSERT_TRUE(TypeInto(user, "tester"));
+        EXPECT_TRUE(FindControl<wxTextCtrl>(&window, kTpPassword)->HasFlag(wxTE_PASSWORD));
+        EXPECT_TRUE(SaveScreenshot(&window, "testpartner_import"));
+        ASSERT_TRUE(PressButton(&window, wxID_OK));
+    };
+    EXPECT_EQ(RunTPImport(host, "Shop", "/scripts/Shop"), 1);
+    ASSERT_EQ(runner.commands.size(), 1u);
+    EXPECT_EQ(runner.commands[0].arguments[1], "tester");
 }
