@@ -82,5 +82,6 @@ void CTestcaseConverterDlg::OnBrowseWorkingDir() {
     const std::optional<std::string> folder =
         AskForFolder("Select Working Directory", settings_.rootFolder + settings_.workingFolder);
     if (!folder) return;
-    settings_.workingFolder = RelativeToRoot(settings_.rootFolder, WithoutTrailingSeparator(*folder), kFolderNotBelowRoot);
+    settings_.workingFolder =
+        RelativeToRoot(settings_.rootFolder, WithoutTrailingSeparator(*folder), kFolderNotBelowRoot);
 }

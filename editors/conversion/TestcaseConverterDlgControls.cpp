@@ -66,7 +66,8 @@ TestcaseConverterDlgControls::TestcaseConverterDlgControls(EditorHost& host, CTe
         AddControl(browse, "Browse...");
 
     std::vector<std::string> formats;
-    for (int format : CTestcaseConverterDlg::DialogFormats()) formats.push_back(CTestcaseConverterDlg::FormatName(format));
+    for (int format : CTestcaseConverterDlg::DialogFormats())
+        formats.push_back(CTestcaseConverterDlg::FormatName(format));
     SetItems(kTccFormat, formats);
     std::vector<std::string> keyboards;
     for (int keyboard : CTestcaseConverterDlg::DialogKeyboards()) keyboards.push_back(GetLanguageName(keyboard));
@@ -87,7 +88,9 @@ void TestcaseConverterDlgControls::Handle(void (CTestcaseConverterDlg::*handler)
     ShowSettings();
 }
 
-void TestcaseConverterDlgControls::OnSelchangeOutputFormat() { Handle(&CTestcaseConverterDlg::OnSelchangeOutputFormat); }
+void TestcaseConverterDlgControls::OnSelchangeOutputFormat() {
+    Handle(&CTestcaseConverterDlg::OnSelchangeOutputFormat);
+}
 void TestcaseConverterDlgControls::OnWebTest() { Handle(&CTestcaseConverterDlg::OnWebTest); }
 void TestcaseConverterDlgControls::OnShowUftWindow() { Handle(&CTestcaseConverterDlg::OnShowUftWindow); }
 void TestcaseConverterDlgControls::OnBrowseScriptDir() { Handle(&CTestcaseConverterDlg::OnBrowseScriptDir); }

@@ -38,7 +38,8 @@ protected:
 
 TEST_F(ConverterDialogTest, TheFormatsAreNamedAndEachShowsItsOwnOptions) {
     std::vector<std::string> names;
-    for (int format : CTestcaseConverterDlg::DialogFormats()) names.push_back(CTestcaseConverterDlg::FormatName(format));
+    for (int format : CTestcaseConverterDlg::DialogFormats())
+        names.push_back(CTestcaseConverterDlg::FormatName(format));
     EXPECT_EQ(names.size(), 13u) << "1 to 14 but 11";
     EXPECT_EQ(names[4], GetConverterName(5));
     EXPECT_EQ(CTestcaseConverterDlg::FormatOfName(GetConverterName(13)), 13);
@@ -116,7 +117,8 @@ TEST_F(ConverterDialogTest, TheToolsThatWaitForWindowsNeedATimeOutUpToAnHour) {
         Open(c.format);
         dialog.Settings().timeout = 7;
         const std::optional<DialogCheckFailure> failure = dialog.OnOK(c.typed);
-        EXPECT_EQ(failure, c.accepted ? std::nullopt : std::optional(refused)) << c.format << " " << c.typed.value_or(-99);
+        EXPECT_EQ(failure, c.accepted ? std::nullopt : std::optional(refused))
+            << c.format << " " << c.typed.value_or(-99);
         if (c.accepted) {
             EXPECT_EQ(dialog.Settings().timeout, *c.typed);
         }

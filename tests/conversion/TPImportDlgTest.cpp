@@ -83,7 +83,8 @@ TEST_F(TPImportDlgTest, FinishImportsWithEachValueOneArgumentThenRunsTheMainScri
     // What was typed comes back at the next conversion, the password included.
     CTPImportDlg next("Shop", "/scripts/Shop");
     next.OnInitDialog();
-    EXPECT_EQ(next.Choices(), (TPImportChoices{true, true, true, "U", password, "D", "/scripts/Shop/Shop_IMPORTLOG.txt"}));
+    EXPECT_EQ(next.Choices(),
+              (TPImportChoices{true, true, true, "U", password, "D", "/scripts/Shop/Shop_IMPORTLOG.txt"}));
 
     runner->commands.clear();
     runner->exitCode = 5;  // any exit code of the tools is taken

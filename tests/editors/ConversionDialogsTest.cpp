@@ -150,7 +150,8 @@ TEST_F(ConversionDialogsTest, ATestPartnerConversionOpensTheImportWhoseFinishRun
         EXPECT_EQ(import.GetTitle(), "Interface to TestPartner Database");
         EXPECT_EQ(import.GetText(kIdOk), "Finish");
         EXPECT_EQ(import.GetText(kTpReportPath), (scratch.Path() / "Shop" / "Shop_IMPORTLOG.txt").string());
-        for (int id : std::initializer_list<int>{kTpUser, kTpUserLabel, kTpRun, kTpWriteReport, kTpReportPath, kTpBrowse})
+        for (int id :
+             std::initializer_list<int>{kTpUser, kTpUserLabel, kTpRun, kTpWriteReport, kTpReportPath, kTpBrowse})
             EXPECT_FALSE(import.IsEnabled(id)) << id;
         import.SetChecked(kTpImport, true);
         import.OnImportOrReport();

@@ -35,7 +35,8 @@ std::string ReadUtf16(const fs::path& file) {
     const std::string bytes = ScratchFolder::Read(file);
     std::u16string units;
     for (size_t i = 2; i + 1 < bytes.size(); i += 2)
-        units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
+        units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                       static_cast<unsigned char>(bytes[i + 1]) << 8);
     return Utf16ToUtf8(units);
 }
 
