@@ -332,7 +332,7 @@ TEST_F(WinRunnerConverterTest, TheSuiteRunsThePackagesOfEarlierRunsWhoseScriptsR
     project.AddTestCase(1, kTestCaseGraphCoverage, project.AddTask("OnLogin", root_), login_);
     app.SetOutputFormat(kFormatWinRunner);
     CTestcaseConverterDlg dialog;
-    ASSERT_EQ(dialog.ConvertTestCases(login_, nullptr, false), 1) << TestInteraction().Texts().back();
+    ASSERT_EQ(dialog.ConvertTestCases(login_, nullptr, false), 1) << ::testing::PrintToString(TestInteraction().Texts());
 
     const std::string suite = ReadBytes(ProjectFolder() / "Main" / "script");
     EXPECT_NE(suite.find(" ## Paths of all generated test packages\r\n"
