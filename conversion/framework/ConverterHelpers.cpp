@@ -22,4 +22,6 @@ bool IsFolder(const std::filesystem::path& path) {
     return std::filesystem::is_directory(path, error);
 }
 
-std::string JoinLines(const std::string& text) { return ReplaceSeparators(ReplaceSeparators(text, "\n", " "), "\r", " "); }
+std::string JoinLines(const std::string& text) {
+    return ReplaceSeparators(ReplaceSeparators(text, "\n", " "), "\r", " ");
+}

@@ -45,9 +45,10 @@ std::string CountListItems(const std::string& name) {
 }
 
 // A list entry: its text, its number, or the last one.
-std::string ListEntryStatement(const std::string& function, const std::string& name, const std::string& item,
-                               int index, const std::string& rest) {
-    if (index == kLastEntryIndex) return CountListItems(name) + function + "(" + Quoted(name) + ", \"#\"&(help-1)" + rest + ");";
+std::string ListEntryStatement(const std::string& function, const std::string& name, const std::string& item, int index,
+                               const std::string& rest) {
+    if (index == kLastEntryIndex)
+        return CountListItems(name) + function + "(" + Quoted(name) + ", \"#\"&(help-1)" + rest + ");";
     const std::string entry = item.empty() ? Fmt("\"#%d\"", index) : Quoted(item);
     return function + "(" + Quoted(name) + ", " + entry + rest + ");";
 }
@@ -72,14 +73,22 @@ void VerifyClass(const CWindowKav& window, const std::string& attribute, const s
         return;
     }
     switch (window.GetType()) {
-        case kWndMain: case kWndChild: case kWndDialogBox: case kWndCustom:
-            className = window.HasCaption() ? "window"
+        case kWndMain:
+        case kWndChild:
+        case kWndDialogBox:
+        case kWndCustom:
+            className = window.HasCaption()                                                 ? "window"
                         : window.GetClass().find("msctls_statusbar32") != std::string::npos ? "statusbar"
-                                                                                             : "object";
+                                                                                            : "object";
             return;
-        case kWndStaticText: case kWndGroupBox: case kWndToolBar: case kWndHeader: className = "object"; return;
+        case kWndStaticText:
+        case kWndGroupBox:
+        case kWndToolBar:
+        case kWndHeader: className = "object"; return;
         case kWndInputField: className = "edit"; return;
-        case kWndPushButton: case kWndCheckBox: case kWndRadioButton: className = "button"; return;
+        case kWndPushButton:
+        case kWndCheckBox:
+        case kWndRadioButton: className = "button"; return;
         case kWndComboBox:
             if (!IsDroplistComboBox(window) && (EqualsNoCase(attribute, "focus") || third == kVerifyInputField)) {
                 className = "edit";
@@ -89,7 +98,9 @@ void VerifyClass(const CWindowKav& window, const std::string& attribute, const s
                 name += "_list";
             }
             return;
-        case kWndListBox: case kWndListView: case kWndTreeControl: className = "list"; return;
+        case kWndListBox:
+        case kWndListView:
+        case kWndTreeControl: className = "list"; return;
         case kWndTabControl: className = "tab"; return;
         case kWndMenuItem: className = "menu_item"; return;
         case kWndTable: className = "table"; return;
@@ -99,13 +110,25 @@ void VerifyClass(const CWindowKav& window, const std::string& attribute, const s
 
 std::string WaitFunction(const CWindowKav& window) {
     switch (window.GetType()) {
-        case kWndMain: case kWndChild: case kWndDialogBox: case kWndCustom:
-            return window.HasCaption() ? "win_wait_info" : IsStatusBar(window) ? "statusbar_wait_info" : "obj_wait_info";
+        case kWndMain:
+        case kWndChild:
+        case kWndDialogBox:
+        case kWndCustom:
+            return window.HasCaption()   ? "win_wait_info"
+                   : IsStatusBar(window) ? "statusbar_wait_info"
+                                         : "obj_wait_info";
         case kWndStaticText: return "static_wait_info";
         case kWndInputField: return "edit_wait_info";
-        case kWndGroupBox: case kWndHeader: case kWndTable: return "obj_wait_info";
-        case kWndPushButton: case kWndCheckBox: case kWndRadioButton: return "button_wait_info";
-        case kWndComboBox: case kWndListBox: case kWndListView: case kWndTreeControl: return "list_wait_info";
+        case kWndGroupBox:
+        case kWndHeader:
+        case kWndTable: return "obj_wait_info";
+        case kWndPushButton:
+        case kWndCheckBox:
+        case kWndRadioButton: return "button_wait_info";
+        case kWndComboBox:
+        case kWndListBox:
+        case kWndListView:
+        case kWndTreeControl: return "list_wait_info";
         case kWndTabControl: return "tab_wait_info";
         case kWndToolBar: return "toolbar_wait_info";
         case kWndMenuItem: return "menu_wait_info";
@@ -139,15 +162,14 @@ int CWREventParser::TranslateCheck(const CWindowKav* window, int state, const st
             out = ListEntryStatement("list_set_item_state", name, item, index, ", " + CheckState(state));
             return 1;
         case kWndMenuItem:
-            out = "menu_get_info(" + Quoted(name) + ", \"value\", rc);" + kNextLine + "if (rc != " +
-                  MenuCheckState(state) + ") menu_select_item(" + Quoted(name) + ");";
+            out = "menu_get_info(" + Quoted(name) + ", \"value\", rc);" + kNextLine +
+                  "if (rc != " + MenuCheckState(state) + ") menu_select_item(" + Quoted(name) + ");";
             return 1;
         default: return 1;
     }
 }
 
-int CWREventParser::TranslateClick(const CWindowKav* window, char button, int clicks, int x, int y,
-                                   std::string& out) {
+int CWREventParser::TranslateClick(const CWindowKav* window, char button, int clicks, int x, int y, std::string& out) {
     const std::string name = ListName(*window);
     const std::string mouseButton = button == 'L' ? "LEFT" : button == 'R' ? "RIGHT" : "";
     const int type = window->GetType();
@@ -193,8 +215,8 @@ int CWREventParser::TranslateInput(const CWindowKav* window, const std::string& 
     const std::string name = window->GetName();
     switch (window->GetType()) {
         case kWndInputField:
-            out = (EqualsNoCase(window->GetClass(), "html_file") ? "web_file_set(" : "edit_set(") + Quoted(name) + ", " +
-                  Quoted(text) + ");";
+            out = (EqualsNoCase(window->GetClass(), "html_file") ? "web_file_set(" : "edit_set(") + Quoted(name) +
+                  ", " + Quoted(text) + ");";
             return 1;
         case kWndComboBox: out = "edit_set(" + Quoted(name + "_edit") + ", " + Quoted(text) + ");"; return 1;
         case kWndTable:
@@ -222,14 +244,16 @@ int CWREventParser::TranslateSelect(const CWindowKav* window, const std::string&
         case kWndListBox:
         case kWndListView:
         case kWndTreeControl: out = ListEntryStatement(function, ListName(*window), item, index, ""); return 1;
-        case kWndTabControl: out = "tab_select_item(" + Quoted(window->GetName()) + ", " + Quoted(item) + ");"; return 1;
+        case kWndTabControl:
+            out = "tab_select_item(" + Quoted(window->GetName()) + ", " + Quoted(item) + ");";
+            return 1;
         default: return 1;
     }
 }
 
 int CWREventParser::TranslateExpand(const CWindowKav* window, const std::string& item, int expand, std::string& out) {
-    out = (expand == 1 ? "list_expand_item(" : "list_collapse_item(") + Quoted(window->GetName()) + ", " + Quoted(item) +
-          ");";
+    out = (expand == 1 ? "list_expand_item(" : "list_collapse_item(") + Quoted(window->GetName()) + ", " +
+          Quoted(item) + ");";
     return 1;
 }
 
@@ -325,8 +349,8 @@ int CWREventParser::TranslateVerify(const CWindowKav* window, const std::string&
             default: break;
         }
     }
-    out = "if (m_verify(" + Quoted(className) + ", " + Quoted(name) + ", " + Quoted(property) + ", " + Quoted(expected) +
-          ") != E_OK) rc = 1;";
+    out = "if (m_verify(" + Quoted(className) + ", " + Quoted(name) + ", " + Quoted(property) + ", " +
+          Quoted(expected) + ") != E_OK) rc = 1;";
     return 1;
 }
 

@@ -39,8 +39,8 @@ public:
     // One m_verify checkpoint; the focus of a captioned window gives an empty statement.
     int TranslateVerify(const CWindowKav* window, const std::string& a1, const std::string& a2, const std::string& a3,
                         const std::string& a4, std::string& out) override;
-    int TranslateWait(const CWindowKav* window, int milliseconds, const std::string& property,
-                      const std::string& value, std::string& out) override;
+    int TranslateWait(const CWindowKav* window, int milliseconds, const std::string& property, const std::string& value,
+                      std::string& out) override;
     // The text of a TSL string literal: quotes escaped, "\\" kept as two backslashes; in a tree
     // "|" separates levels (";" in TSL), a ";" of an item becomes "." and "\|" is a bar.
     std::string TranslateValue(const CWindowKav* window, const std::string& value) override;

@@ -15,7 +15,9 @@ namespace {
 constexpr const char* kGuiMapList = "Gui_Maps_All.txt";
 
 // A tag as lines that the file's line ends end, whatever breaks it holds.
-std::string TagLines(const std::string& tag) { return ReplaceSeparators(ReplaceSeparators(tag, "\n", "\n"), "\r", "\n"); }
+std::string TagLines(const std::string& tag) {
+    return ReplaceSeparators(ReplaceSeparators(tag, "\n", "\n"), "\r", "\n");
+}
 
 // "Window"."Entry": the logical name of a window in the GUI map of its top window.
 std::string LogicalName(const CWindowKav& mapWindow, const std::string& entry) {
@@ -41,10 +43,10 @@ ScriptFile CWinRunner::NewFile(const std::filesystem::path& path) const {
     return ScriptFile(path, kWinRunnerEncoding, kWinRunnerLineEnd);
 }
 
-int CWinRunner::Init(std::string projectName, std::string scriptFolder, std::string exePath,
-                     std::string workingFolder, std::string parameters) {
-    if (!InitProjectFolder(std::move(projectName), std::move(scriptFolder), std::move(exePath), std::move(workingFolder),
-                           std::move(parameters), {44782, 44783, 44784, 44785}))
+int CWinRunner::Init(std::string projectName, std::string scriptFolder, std::string exePath, std::string workingFolder,
+                     std::string parameters) {
+    if (!InitProjectFolder(std::move(projectName), std::move(scriptFolder), std::move(exePath),
+                           std::move(workingFolder), std::move(parameters), {44782, 44783, 44784, 44785}))
         return 0;
     if (!MakeFolder(GuiMaps())) return Fail(44786);
     if (!MakeFolder(Suite())) return Fail(44787, kSuiteFolder);
@@ -103,8 +105,8 @@ void CWinRunner::WriteGuiMapEntry(ScriptFile& file, const CWindowKav& mapWindow,
             // The list's description, and the edit field's on the line after it.
             const std::string tag = TagLines(window.GetTag());
             const size_t lineFeed = tag.find('\n');
-            file.WriteText(indent + LogicalName(mapWindow, window.GetName() + "_list") + indent + tag.substr(0, lineFeed) +
-                           "\n\n");
+            file.WriteText(indent + LogicalName(mapWindow, window.GetName() + "_list") + indent +
+                           tag.substr(0, lineFeed) + "\n\n");
             if (lineFeed != std::string::npos)
                 file.WriteText(indent + LogicalName(mapWindow, window.GetName() + "_edit") + indent +
                                tag.substr(lineFeed + 1) + "\n\n");

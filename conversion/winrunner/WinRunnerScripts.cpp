@@ -39,9 +39,13 @@ constexpr const char* kTestDatabase =
 std::string CreationTime() { return FormatCTime(GetClock().LocalNow()) + "\n"; }
 
 // A TSL wait of whole seconds and milliseconds.
-std::string WaitStatement(int milliseconds) { return Fmt("\twait(%d, %d);\n", milliseconds / 1000, milliseconds % 1000); }
+std::string WaitStatement(int milliseconds) {
+    return Fmt("\twait(%d, %d);\n", milliseconds / 1000, milliseconds % 1000);
+}
 
-std::string EndOfFunction(const std::string& name) { return "#### * * * * * * * * * * * * *   End of function " + name; }
+std::string EndOfFunction(const std::string& name) {
+    return "#### * * * * * * * * * * * * *   End of function " + name;
+}
 
 }  // namespace
 
@@ -51,8 +55,8 @@ std::vector<std::filesystem::path> CWinRunner::PlannedFiles(const TestCaseList&,
     const std::string package = PackageFilePath("TP_" + name, "").filename().string();
     const std::filesystem::path library = Suite() / package / kFunctionLibrary;
     const std::filesystem::path main = Suite() / package / (package + "_" + kMainTest);
-    return {library / "script", library / "header", library / "db" / "crvx.asc", library / "db" / "tm.asc",
-            main / "script",    main / "db" / "crvx.asc",     main / "db" / "tm.asc"};
+    return {library / "script", library / "header",       library / "db" / "crvx.asc", library / "db" / "tm.asc",
+            main / "script",    main / "db" / "crvx.asc", main / "db" / "tm.asc"};
 }
 
 bool CWinRunner::CreateTestFolder(const std::filesystem::path& folder, bool withHeader) const {
@@ -70,7 +74,8 @@ bool CWinRunner::CreateTestFolder(const std::filesystem::path& folder, bool with
     return CommitFile(header);
 }
 
-void CWinRunner::WriteScriptHeader(ScriptFile& file, const std::string& testPackage, const std::string& scriptName) const {
+void CWinRunner::WriteScriptHeader(ScriptFile& file, const std::string& testPackage,
+                                   const std::string& scriptName) const {
     file.WriteText(std::string(kBanner) + "## Project:\t\t" + GetProjectName() + "\n## Testpackage:\t" + testPackage +
                    "\t\t Scriptname:\t" + scriptName + "\n" + kBanner + "## Creation date:\t" + CreationTime() +
                    kCommentLine + kBanner + "\n");
@@ -155,12 +160,12 @@ int CWinRunner::WritePackageMain(ScriptFile& file, const std::string& mainTest) 
     } else {
         const CWindowKav* start = app.GetStartWindow();
         if (!start) return Fail(44494);
-        file.WriteText("  ## Path to the application\u00B4s executable\n"
-                       "  work_dir \t= \"" + DoubleBackslashes(GetWorkingFolder()) + "\";\n"
-                       "  aut_name \t= \"" + DoubleBackslashes(GetExePath()) + "\";\n"
-                       "  aut_param \t= \"" + DoubleBackslashes(GetParameters()) + "\";\n"
-                       "  ## Name of the application\u00B4s start window (use KAVRO\u00B4s Application Editor to change it)\n"
-                       "  exp_Wnd_name \t= \"" + start->GetName() + "\";\n\n");
+        file.WriteText("  ## Path to the application\u00B4s executable\n");
+        file.WriteText("  work_dir \t= \"" + DoubleBackslashes(GetWorkingFolder()) + "\";\n");
+        file.WriteText("  aut_name \t= \"" + DoubleBackslashes(GetExePath()) + "\";\n");
+        file.WriteText("  aut_param \t= \"" + DoubleBackslashes(GetParameters()) + "\";\n");
+        file.WriteText("  ## Name of the application\u00B4s start window (use KAVRO\u00B4s Application Editor to change it)\n");
+        file.WriteText("  exp_Wnd_name \t= \"" + start->GetName() + "\";\n\n");
     }
     file.WriteText(
         "  tc_cnt \t= 1;\t\t\t\t## test case counter\n"
@@ -170,18 +175,19 @@ int CWinRunner::WritePackageMain(ScriptFile& file, const std::string& mainTest) 
         " ## call all existing test cases in this test package\n"
         " while (tc_cnt <= tc_max)\n"
         " {\n");
-    file.WriteText(webTest_ ? "\t aut_rc = web_browser_invoke(DEFAULT_BROWSER, start_page); ## Call the default browser "
-                              "(can be changed in kavrolib::m_init)\n"
-                            : "\t aut_rc = aut_launch(work_dir, aut_name, aut_param, exp_Wnd_name);\n");
+    file.WriteText(webTest_
+                       ? "\t aut_rc = web_browser_invoke(DEFAULT_BROWSER, start_page); ## Call the default browser "
+                         "(can be changed in kavrolib::m_init)\n"
+                       : "\t aut_rc = aut_launch(work_dir, aut_name, aut_param, exp_Wnd_name);\n");
     file.WriteText(
         "\t if (aut_rc == 0)\n"
         "\t {\n"
         "\t\t m_report(tcase_arr[tc_cnt]&\" : Start\", 0, \"****** S T A R T ****** \");\n"
         "\t\t eval(\"tc_rc = \" &tcase_arr[tc_cnt] &\"();\");\n"
         "\t\t m_report(tcase_arr[tc_cnt]&\" : Finished\", tc_rc, \"****** F I N I S H E D ****** \");\n");
-    file.WriteText(webTest_                   ? "\t\t m_cleanup(tc_rc, \"Browser Main Window\");\n"
+    file.WriteText(webTest_                              ? "\t\t m_cleanup(tc_rc, \"Browser Main Window\");\n"
                    : app.GetGuiId() == kJavaGuiBuilderId ? "\t\t m_cleanup_java(tc_rc, exp_Wnd_name);\n"
-                                                : "\t\t m_cleanup(tc_rc, exp_Wnd_name);\n");
+                                                         : "\t\t m_cleanup(tc_rc, exp_Wnd_name);\n");
     file.WriteText(
         "\t\t if (mem_rc == E_OK)\tmem_rc = tc_rc;\n"
         "\t }\n"
@@ -211,7 +217,8 @@ int CWinRunner::WriteTestCaseBody(ScriptFile& file, const CTestCase& testCase) {
     file.WriteText("\t## Type: " + GetTestCaseKindName(testCase.GetType()) +
                    (testCase.GetErrorCase() ? " (Error Case)\n" : " (Normal Case)\n"));
     const std::string variables = app.GetWinRunnerVariables();
-    file.WriteText(variables.empty() ? "\tauto rc = E_OK, help = 0;\n" : "\tauto rc = E_OK, help = 0, " + variables + ";\n");
+    file.WriteText(variables.empty() ? "\tauto rc = E_OK, help = 0;\n"
+                                     : "\tauto rc = E_OK, help = 0, " + variables + ";\n");
     const std::string timeout = std::to_string(app.GetTimeout());
 
     const CWindowKav* current = nullptr;
@@ -294,7 +301,9 @@ int CWinRunner::Finish() {
                      "\t loopInd++;\n"
                      " }\n"
                      " m_report(\"Test_Suite-Main\", mem_rc, \"***** Testrun F I N I S H E D *****\");\t\n\n"
-                     " treturn( mem_rc );" + MakeTabs(7) + "\n"
+                     " treturn( mem_rc );" +
+                     MakeTabs(7) +
+                     "\n"
                      "##********** End of Test_Suite-Main *********\n");
     return CommitFile(script) || Fail(44447);
 }

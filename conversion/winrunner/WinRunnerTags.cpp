@@ -58,8 +58,8 @@ std::string NearestLabelCaption(const CWindowKav& window) {
     for (const CWindowKav* label : window.GetParent()->GetChildren()) {
         if (label == &window || (label->GetType() != kWndStaticText && label->GetType() != kWndGroupBox)) continue;
         const WindowRect& rect = label->GetRect();
-        for (const double distance : {Distance(at.left, at.top, rect.right, rect.top),
-                                      Distance(at.left, at.top, rect.left, rect.bottom)}) {
+        for (const double distance :
+             {Distance(at.left, at.top, rect.right, rect.top), Distance(at.left, at.top, rect.left, rect.bottom)}) {
             if (distance < best) {
                 best = distance;
                 caption = label->GetCaption();
@@ -92,17 +92,25 @@ int GenerateWinRunnerTags(CWindowKav& window, int preferCaption) {
 
 std::string CWinRunner::GetWinRunnerClass(const CWindowKav& window) {
     switch (window.GetType()) {
-        case kWndMain: case kWndChild: case kWndDialogBox: case kWndCustom:
+        case kWndMain:
+        case kWndChild:
+        case kWndDialogBox:
+        case kWndCustom:
             return window.HasCaption() ? "window" : window.GetClass() == "msctls_statusbar32" ? "statusbar" : "object";
         case kWndMenu: return ">ERROR: menu bar not supported";
         case kWndStaticText: return "static_text";
         case kWndInputField: return "edit";
-        case kWndGroupBox: case kWndHeader: case kWndTable: case kWndLink: return "object";
+        case kWndGroupBox:
+        case kWndHeader:
+        case kWndTable:
+        case kWndLink: return "object";
         case kWndPushButton: return "push_button";
         case kWndCheckBox: return "check_button";
         case kWndRadioButton: return "radio_button";
         case kWndComboBox:
-        case kWndListBox: case kWndListView: case kWndTreeControl: return "list";
+        case kWndListBox:
+        case kWndListView:
+        case kWndTreeControl: return "list";
         case kWndTabControl: return "tab";
         case kWndToolBar: return "toolbar";
         case kWndMenuItem: return "menu_item";
@@ -115,7 +123,10 @@ std::string CWinRunner::MakeRegularExpression(const std::string& text) {
     std::string expression = "!";
     for (const char c : text) {
         switch (c) {
-            case '\t': case '"': case '\\': case '!': expression += '.'; break;
+            case '\t':
+            case '"':
+            case '\\':
+            case '!': expression += '.'; break;
             case '*': expression += ".*"; break;
             case '&': break;
             default: expression += c;
@@ -126,24 +137,27 @@ std::string CWinRunner::MakeRegularExpression(const std::string& text) {
 
 std::string CWinRunner::Describe(const CWindowKav& window, const std::string& attributes, bool generating) {
     const bool java = window.GetGuiID() == kJavaGuiBuilderId;
-    const std::string mswClass = window.GetClass().empty() ? std::string() : ", MSW_class: " + Quoted(MswClass(window, generating));
+    const std::string mswClass =
+        window.GetClass().empty() ? std::string() : ", MSW_class: " + Quoted(MswClass(window, generating));
     switch (window.GetType()) {
         case kWndComboBox: {
             // The list, and the edit field that WinRunner finds as a child of the list.
             std::string text = "{class: list" + (java ? std::string() : mswClass) + attributes + "}";
-            if (!IsDroplistComboBox(window)) text += "\r\n{class: edit, parent: " + Quoted(window.GetName() + "_list") + "}";
+            if (!IsDroplistComboBox(window))
+                text += "\r\n{class: edit, parent: " + Quoted(window.GetName() + "_list") + "}";
             return text;
         }
         case kWndMenuItem: {
             const CWindowKav* parent = window.GetParent();
             const bool inMenu = parent && parent->GetType() == kWndMenuItem;
-            return "{class: " + GetWinRunnerClass(window) + attributes + (inMenu ? ", parent: " + parent->GetName() : "") +
-                   "}";
+            return "{class: " + GetWinRunnerClass(window) + attributes +
+                   (inMenu ? ", parent: " + parent->GetName() : "") + "}";
         }
         default: {
             const std::string className = GetWinRunnerClass(window);
-            if (java) return "{class: " + className + (className == "window" ? ", mic_if_handles_windows: 1" : "") +
-                             attributes + "}";
+            if (java)
+                return "{class: " + className + (className == "window" ? ", mic_if_handles_windows: 1" : "") +
+                       attributes + "}";
             return "{class: " + className + mswClass + attributes + "}";
         }
     }
@@ -153,7 +167,8 @@ std::string CWinRunner::BuildAttributes(const CWindowKav& window) {
     const int type = window.GetType();
     const bool web = window.GetGuiID() == kHtmlGui;
     const std::string caption = web ? TrimLeadingBlanks(window.GetCaption()) : window.GetCaption();
-    const int controlId = window.GetNumID() == kNoControlId && window.GetGuiID() == kNoGuiBuilder ? 0 : window.GetNumID();
+    const int controlId =
+        window.GetNumID() == kNoControlId && window.GetGuiID() == kNoGuiBuilder ? 0 : window.GetNumID();
 
     std::string attributes;
     if (controlId != 0 && !window.HasCaption() && type != kWndMenuItem) attributes = Fmt(", MSW_id: %d", controlId);
@@ -199,7 +214,8 @@ std::string CWinRunner::BuildAttributesFromTag(const CWindowKav& window, int wit
         const std::string number = token.substr(1);
         switch (token[0]) {
             case '#':
-                if (withIndex) attributes += (window.GetType() == kWndMenuItem ? ", position: " : ", location: ") + number + " ";
+                if (withIndex)
+                    attributes += (window.GetType() == kWndMenuItem ? ", position: " : ", location: ") + number + " ";
                 break;
             case '$': attributes += ", MSW_id: " + number + " "; break;
             case '@': {

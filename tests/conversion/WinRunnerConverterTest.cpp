@@ -13,7 +13,6 @@
 #include "model/TestScript.h"
 #include "model/Win32Styles.h"
 #include "model/WindowList.h"
-#include "platform/Clock.h"
 #include "platform/CommandLineSettings.h"
 #include "platform/Progress.h"
 
@@ -30,9 +29,7 @@ class WinRunnerConverterTest : public ConversionTest {
 protected:
     void SetUp() override {
         ConversionTest::SetUp();
-        auto clock = std::make_unique<FixedClock>();
-        clock->local = {2024, 5, 17, 9, 30, 0};
-        InstallClock(std::move(clock));
+        InstallFixedClock();
         main_ = AddCaptionedWindow("Main", nullptr, kWndMain);
         app.SetStartWindow(main_);
         find_ = project.AddWindow("Find", main_, kWndInputField);
@@ -114,10 +111,12 @@ TEST_F(WinRunnerConverterTest, TheSuiteHoldsGuiMapsPackagesAndItsMainTest) {
               "\"Main\":\r\n\t{class: window}\r\n\r\n\t\"Main\".\"Find\":\r\n\t{class: edit}\r\n\r\n \r\n");
 
     const std::string suite = ReadBytes(ProjectFolder() / "Main" / "script");
-    EXPECT_EQ(suite, kBanner + "## Project:\t\tDemo\r\n## Testpackage:\tTest_Suite\t\t Scriptname:\tMain\r\n" + kBanner +
-                         "## Creation date:\t" + kNow + "\r\n## \r\n" + kBanner + "\r\n\r\n" +
+    EXPECT_EQ(suite, kBanner + "## Project:\t\tDemo\r\n## Testpackage:\tTest_Suite\t\t Scriptname:\tMain\r\n" +
+                         kBanner + "## Creation date:\t" + kNow + "\r\n## \r\n" + kBanner + "\r\n\r\n" +
                          " ## Paths of all generated test packages\r\n"
-                         " tp_arr[1] = \"" + Package().string() + "/TP_SignIn_Main\";\r\n"
+                         " tp_arr[1] = \"" +
+                         Package().string() +
+                         "/TP_SignIn_Main\";\r\n"
                          " tpAmount = 1;\t\t\r\n\r\n"
                          " m_report(\"Test-Suite-Main: START \",0, \"***** Testrun S T A R T *****\");\r\n"
                          " loopInd = 1;\r\n"
@@ -137,7 +136,8 @@ TEST_F(WinRunnerConverterTest, TheSuiteHoldsGuiMapsPackagesAndItsMainTest) {
 // Each top-level or captioned window has a map with an entry for every window below it that
 // has no title bar of its own; windows that WinRunner finds through others have none.
 TEST_F(WinRunnerConverterTest, AGuiMapListsTheWindowsBelowItsWindow) {
-    CWindowKav* country = AddSpecWindow(project, "Country", login_, {.type = kWndComboBox, .style = win32::CBS_DROPDOWN});
+    CWindowKav* country =
+        AddSpecWindow(project, "Country", login_, {.type = kWndComboBox, .style = win32::CBS_DROPDOWN});
     AddSpecWindow(project, "Region", login_, {.type = kWndComboBox, .style = win32::CBS_DROPDOWNLIST});
     CWindowKav* menu = AddSpecWindow(project, "Menu", login_, {.type = kWndMenu});
     CWindowKav* file = AddSpecWindow(project, "File", menu, {.type = kWndMenuItem, .caption = "File"});
@@ -206,12 +206,14 @@ TEST_F(WinRunnerConverterTest, EachTestCaseIsAFunctionThatSwitchesWindowsAndWait
     }
 
     const std::string library = Library();
-    EXPECT_TRUE(library.starts_with(kBanner + "## Project:\t\tDemo\r\n## Testpackage:\tTP_SignIn\t\t Scriptname:\tMain\r\n" +
-                                    kBanner + "## Creation date:\t" + kNow + "\r\n## \r\n" + kBanner + "\r\n" + kSeparator +
-                                    "## \r\n## Function : tp_all (out tc_arr[]);   \r\n## \r\n" + kSeparator +
-                                    "public function tp_all (out tc_arr[])\r\n{\r\n \ttc_arr[1]\t= \"SignIn_001\";\r\n"
-                                    "\ttc_arr[2]\t= \"SignIn_002\";\r\n\ttc_arr[3]\t= \"SignIn_003\";\r\n\r\n"
-                                    "\treturn ( 3 );\t\t\r\n}" + std::string(14, '\t') + "\r\n"))
+    EXPECT_TRUE(
+        library.starts_with(kBanner + "## Project:\t\tDemo\r\n## Testpackage:\tTP_SignIn\t\t Scriptname:\tMain\r\n" +
+                            kBanner + "## Creation date:\t" + kNow + "\r\n## \r\n" + kBanner + "\r\n" + kSeparator +
+                            "## \r\n## Function : tp_all (out tc_arr[]);   \r\n## \r\n" + kSeparator +
+                            "public function tp_all (out tc_arr[])\r\n{\r\n \ttc_arr[1]\t= \"SignIn_001\";\r\n"
+                            "\ttc_arr[2]\t= \"SignIn_002\";\r\n\ttc_arr[3]\t= \"SignIn_003\";\r\n\r\n"
+                            "\treturn ( 3 );\t\t\r\n}" +
+                            std::string(14, '\t') + "\r\n"))
         << library;
     EXPECT_NE(library.find("public function SignIn_002 ()\r\n{\r\n \t## Type: Graph Coverage (Normal Case)\r\n"
                            "\tauto rc = E_OK, help = 0;\r\n\treturn (rc);\r\n}\r\n"
@@ -237,7 +239,8 @@ TEST_F(WinRunnerConverterTest, EachTestCaseIsAFunctionThatSwitchesWindowsAndWait
     EXPECT_NE(main.find("  exp_Wnd_name \t= \"Main\";\r\n"), std::string::npos);
     EXPECT_NE(main.find("\t aut_rc = aut_launch(work_dir, aut_name, aut_param, exp_Wnd_name);\r\n"), std::string::npos);
     EXPECT_NE(main.find("\t\t m_cleanup(tc_rc, exp_Wnd_name);\r\n"), std::string::npos);
-    EXPECT_TRUE(main.ends_with(" treturn(mem_rc);\r\n#### * * * * * * * * * * * * *   End of TP_SignIn-TP_SignIn_Main \r\n\r\n"));
+    EXPECT_TRUE(main.ends_with(
+        " treturn(mem_rc);\r\n#### * * * * * * * * * * * * *   End of TP_SignIn-TP_SignIn_Main \r\n\r\n"));
     ExpectOutsideReaderAccepts(ProjectFolder());
 }
 
@@ -251,7 +254,9 @@ TEST_F(WinRunnerConverterTest, ThePackageStartsTheApplicationOrTheBrowser) {
         bool startWindow;
         std::vector<std::string> lines;  // in the package's main script, or the messages shown
     } cases[] = {
-        {1, 999, false,
+        {1,
+         999,
+         false,
          {"  ## URL of Start Page\r\n  start_page \t= \"http:\\\\\\\\shop\";\r\n\r\n",
           "\t aut_rc = web_browser_invoke(DEFAULT_BROWSER, start_page); ## Call the default browser (can be changed in "
           "kavrolib::m_init)\r\n",
@@ -300,7 +305,8 @@ TEST_F(WinRunnerConverterTest, AStepThatCannotBeTranslatedEndsTheLibraryAndStops
 
         EXPECT_EQ(TestInteraction().Texts(), std::vector<std::string>{message});
         const std::string library = Library();
-        EXPECT_TRUE(library.ends_with("\r\n\tbutton_press(\"OK\");\r\n" + lastLines + ">ERROR in conversion\r\n" + kBanner))
+        EXPECT_TRUE(
+            library.ends_with("\r\n\tbutton_press(\"OK\");\r\n" + lastLines + ">ERROR in conversion\r\n" + kBanner))
             << library;
         EXPECT_EQ(library.find("SignIn_002 ()"), std::string::npos);
         EXPECT_FALSE(std::filesystem::exists(Package() / "TP_SignIn_Main"));
@@ -332,12 +338,17 @@ TEST_F(WinRunnerConverterTest, TheSuiteRunsThePackagesOfEarlierRunsWhoseScriptsR
     project.AddTestCase(1, kTestCaseGraphCoverage, project.AddTask("OnLogin", root_), login_);
     app.SetOutputFormat(kFormatWinRunner);
     CTestcaseConverterDlg dialog;
-    ASSERT_EQ(dialog.ConvertTestCases(login_, nullptr, false), 1) << ::testing::PrintToString(TestInteraction().Texts());
+    ASSERT_EQ(dialog.ConvertTestCases(login_, nullptr, false), 1)
+        << ::testing::PrintToString(TestInteraction().Texts());
 
     const std::string suite = ReadBytes(ProjectFolder() / "Main" / "script");
     EXPECT_NE(suite.find(" ## Paths of all generated test packages\r\n"
-                         " tp_arr[1] = \"" + folder_.string() + "/C:\\\\\\\\T\\\\\\\\TP_Old\\\\\\\\TP_Old_Main\";\r\n"
-                         " tp_arr[2] = \"" + (ProjectFolder() / "Test_Suite" / "TP_Login").string() + "/TP_Login_Main\";\r\n"
+                         " tp_arr[1] = \"" +
+                         folder_.string() +
+                         "/C:\\\\\\\\T\\\\\\\\TP_Old\\\\\\\\TP_Old_Main\";\r\n"
+                         " tp_arr[2] = \"" +
+                         (ProjectFolder() / "Test_Suite" / "TP_Login").string() +
+                         "/TP_Login_Main\";\r\n"
                          " tpAmount = 2;\t\t\r\n"),
               std::string::npos)
         << suite;
@@ -356,8 +367,12 @@ TEST_F(WinRunnerConverterTest, AnOccupiedPlaceStopsTheRun) {
         {"Gui_Maps/Gui_Maps_All.txt", true, {"Cannot open file Gui_Maps_All.txt! [W0461]"}},
         {"Test_Suite", false, {"Could not change to directory Test_Suite! [W0543]"}},
         {"Test_Suite/TP_SignIn", false, {"Could not change into test package TP_SignIn [W0544]"}},
-        {"Test_Suite/TP_SignIn/Func_Lib/db", false, {"Could not generate Func_lib script in test package TP_SignIn! [W0546]"}},
-        {"Test_Suite/TP_SignIn/TP_SignIn_Main", false, {"Could not generate main script in test package :TP_SignIn [W0552]"}},
+        {"Test_Suite/TP_SignIn/Func_Lib/db",
+         false,
+         {"Could not generate Func_lib script in test package TP_SignIn! [W0546]"}},
+        {"Test_Suite/TP_SignIn/TP_SignIn_Main",
+         false,
+         {"Could not generate main script in test package :TP_SignIn [W0552]"}},
         {"Main", false, {"Cannot change into directory : Test_Suite ! [W0558]"}},
         {"Main/script", true, {"Cannot open main test script! [W0447]"}},
     };
@@ -375,7 +390,8 @@ TEST_F(WinRunnerConverterTest, AnOccupiedPlaceStopsTheRun) {
     std::ofstream(Scripts()) << "in the way";
     TestInteraction().messages.clear();
     ConvertInBatch(kFormatWinRunner);
-    EXPECT_EQ(TestInteraction().Texts(), std::vector<std::string>{"Cannot change into directory " + Scripts().string() + "! [W0783]"});
+    EXPECT_EQ(TestInteraction().Texts(),
+              std::vector<std::string>{"Cannot change into directory " + Scripts().string() + "! [W0783]"});
 }
 
 TEST_F(WinRunnerConverterTest, CharactersBeyondLatin1AreWrittenAsQuestionMarksAndCounted) {

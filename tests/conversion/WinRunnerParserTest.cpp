@@ -3,32 +3,30 @@
 // only through another one.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <iterator>
-#include <map>
 #include <sstream>
 
-#include "SilkTestWindows.h"
+#include "ToolParserFixture.h"
 #include "conversion/framework/ConverterTable.h"
 #include "conversion/framework/OutputFormats.h"
 #include "conversion/winrunner/WREventParser.h"
 #include "model/Win32Styles.h"
-#include "tests/support/Refusal.h"
 
 namespace {
 
 constexpr int kWeb = 995;
 constexpr int kUsLayout = 1;
 
-class WinRunnerParserTest : public ProjectTest {
+class WinRunnerParserTest : public ToolParserTest<CWREventParser> {
 protected:
     void SetUp() override {
         parser_.LoadKeyboardLayout(kUsLayout);
         login_ = Add("Login", nullptr, {.type = kWndDialogBox, .style = win32::WS_CAPTION});
-        for (const auto& [name, type] : std::vector<std::pair<std::string, int>>{
-                 {"OK", kWndPushButton}, {"Name", kWndInputField}, {"Items", kWndListBox}, {"View", kWndListView},
-                 {"Tree", kWndTreeControl}, {"Grid", kWndTable}, {"Tools", kWndToolBar}, {"Tabs", kWndTabControl},
-                 {"Box", kWndCheckBox}, {"Link", kWndLink}})
+        const std::pair<const char*, int> controls[] = {
+            {"OK", kWndPushButton}, {"Name", kWndInputField}, {"Items", kWndListBox}, {"View", kWndListView},
+            {"Tree", kWndTreeControl}, {"Grid", kWndTable}, {"Tools", kWndToolBar}, {"Tabs", kWndTabControl},
+            {"Box", kWndCheckBox}, {"Link", kWndLink}};
+        for (const auto& [name, type] : controls)
             Add(name, login_, {.type = type});
         Add("Combo", login_, {.type = kWndComboBox, .style = win32::CBS_DROPDOWN});
         Add("Droplist", login_, {.type = kWndComboBox, .style = win32::CBS_DROPDOWNLIST});
@@ -45,95 +43,63 @@ protected:
         Add("Line", menu, {.type = kWndMenuItem, .style = win32::MF_SEPARATOR});
     }
 
-    CWindowKav* Add(const std::string& name, CWindowKav* parent, const WindowSpec& spec) {
-        return windows_[name] = AddSpecWindow(project, name, parent, spec);
-    }
-
-    // The statement, or the message of the refusal.
-    std::string Translate(const std::string& window, const std::string& event) {
-        std::string out;
-        const std::string message =
-            Refusal([&] { return parser_.TranslateEventString(event, windows_.at(window), out); });
-        return message.empty() ? out : message;
-    }
-
-    CWREventParser parser_;
     CWindowKav* login_ = nullptr;
-    std::map<std::string, CWindowKav*> windows_;
 };
-
-struct StatementCase {
-    std::string window;
-    std::string event;
-    std::string expected;  // the statement, or the code that ends the refusal
-};
-
-void ExpectStatements(const std::function<std::string(const std::string&, const std::string&)>& translate,
-                      const std::vector<StatementCase>& cases) {
-    for (const auto& [window, event, expected] : cases) {
-        const std::string result = translate(window, event);
-        if (expected.starts_with("[W"))
-            EXPECT_TRUE(result.ends_with(expected)) << window << " " << event << ": " << result;
-        else
-            EXPECT_EQ(result, expected) << window << " " << event;
-    }
-}
 
 const std::string kLastItems = "list_get_info(\"Items\", \"count\", help);  # Determine number of list items \n\t";
 
 TEST_F(WinRunnerParserTest, ActionsBecomeOneStatementOnTheLogicalName) {
-    ExpectStatements([&](const std::string& w, const std::string& e) { return Translate(w, e); },
-                     {
-                         {"OK", "Click(L)", "button_press(\"OK\");"},
-                         // Only a single left click presses a button.
-                         {"OK", "Click(R)", "obj_mouse_click(\"OK\", 1, 1, RIGHT);"},
-                         {"OK", "Click(L, 2)", "obj_mouse_dbl_click(\"OK\", 1, 1, LEFT);"},
-                         {"Login", "Click(R, 1, 5, 7)", "win_mouse_click(\"Login\", 5, 7, RIGHT);"},
-                         {"Login", "Click(L, 2)", "win_mouse_dbl_click(\"Login\", 1, 1, LEFT);"},
-                         {"Combo", "Click", "obj_mouse_click(\"Combo_list\", 1, 1, LEFT);"},
-                         {"Tools", "Click(3, R)", "toolbar_button_press(\"Tools\", \"#3\", RIGHT);"},
-                         {"FileOpen", "Click", "menu_select_item(\"FileOpen\");"},
-                         {"Grid", "Click(2, 3)", "tbl_set_selected_cell(\"Grid\", \"#2\", \"#3\");"},
-                         {"Grid", "Click(2, 3, L, 2)", "tbl_activate_cell(\"Grid\", \"#2\", \"#3\");"},
-                         // An area is clicked in its image, at its middle moved by the position.
-                         {"Area", "Click(L, 1, 2, 3)", "web_image_click(\"Map\", 22, 33);"},
-                         {"Link", "Click", "web_link_click(\"Link\");"},
-                         {"Spot", "Click(L, 1, 4, 5)", "web_image_click(\"Spot\", 4, 5);"},
-                         {"Box", "Check(TRUE)", "button_set(\"Box\", ON);"},
-                         {"Items", "Check(2, false)", "list_set_item_state(\"Items\", \"#2\", OFF);"},
-                         {"View", "Check(\"row\", UNDETERMINED)", "list_set_item_state(\"View\", \"row\", DIMMED);"},
-                         {"Items", "Check(last, TRUE)", kLastItems + "list_set_item_state(\"Items\", \"#\"&(help-1), ON);"},
-                         {"FileOpen", "Check(FALSE)",
-                          "menu_get_info(\"FileOpen\", \"value\", rc);\n\tif (rc != 0) menu_select_item(\"FileOpen\");"},
-                         {"Name", "Type(\"<CTRL>c\")", "obj_type(\"Name\", \"<kCtrl_L>c\");"},
-                         {"Login", "Type(\"a\\\"\")", "win_type(\"Login\", \"a\\\"\");"},
-                         {"Combo", "Type(\"x\")", "obj_type(\"Combo_list\", \"x\");"},
-                         {"Name", "Input(\"say \\\"hi\\\"\")", "edit_set(\"Name\", \"say \\\"hi\\\"\");"},
-                         {"File", "Input(\"C:\\\\x\")", "web_file_set(\"File\", \"C:\\\\x\");"},
-                         {"Combo", "Input(\"x\")", "edit_set(\"Combo_edit\", \"x\");"},
-                         {"Grid", "Input(1, 2, \"c\")", "tbl_set_cell_data(\"Grid\", \"#1\", \"#2\", \"c\");"},
-                         {"Items", "Select(last)", kLastItems + "list_select_item(\"Items\", \"#\"&(help-1));"},
-                         {"Items", "Select(3, 2)", "list_activate_item(\"Items\", \"#3\");"},
-                         {"View", "Select(\"row\")", "list_select_item(\"View\", \"row\");"},
-                         {"Combo", "Select(\"x\")", "list_select_item(\"Combo_list\", \"x\");"},
-                         {"Group", "Select(\"red\")", "button_set(\"Red\", ON);"},
-                         {"Tabs", "Select(\"Page 1\")", "tab_select_item(\"Tabs\", \"Page 1\");"},
-                         {"Tree", "Select(\"Root|Sub;Item\", 2)", "list_activate_item(\"Tree\", \"Root;Sub.Item\");"},
-                         {"Tree", "Expand(\"a|b\", 1)", "list_expand_item(\"Tree\", \"a;b\");"},
-                         {"Tree", "Expand(\"a\", 0)", "list_collapse_item(\"Tree\", \"a\");"},
-                         {"Login", "Position(Minimize)", "win_min(\"Login\");"},
-                         {"Login", "Position(restore)", "win_restore(\"Login\");"},
-                         {"Login", "Position(Resize, 10, 20)", "win_resize(\"Login\", 10, 20);"},
-                         {"Login", "Position(Move, 1, 2)", "win_move(\"Login\", 1, 2);"},
-                         {"Items", "Scroll(H, 3)", "scroll_page(\"Items\", HSCROLL, 3);"},
-                         {"Login", "Scroll(v, -2)", "scroll_page(\"Login\", VSCROLL, -2);"},
-                         {"Login", "Close", "win_close(\"Login\");"},
-                         // What WinRunner reaches only through another window.
-                         {"Red", "Click", "[W0283]"},
-                         {"Line", "Click", "[W0283]"},
-                         {"Menu", "Click", "[W0283]"},
-                         {"Name", "Type(\"<numpad>\")", "[W0701]"},
-                     });
+    ExpectStatements({
+        {"OK", "Click(L)", "button_press(\"OK\");"},
+        // Only a single left click presses a button.
+        {"OK", "Click(R)", "obj_mouse_click(\"OK\", 1, 1, RIGHT);"},
+        {"OK", "Click(L, 2)", "obj_mouse_dbl_click(\"OK\", 1, 1, LEFT);"},
+        {"Login", "Click(R, 1, 5, 7)", "win_mouse_click(\"Login\", 5, 7, RIGHT);"},
+        {"Login", "Click(L, 2)", "win_mouse_dbl_click(\"Login\", 1, 1, LEFT);"},
+        {"Combo", "Click", "obj_mouse_click(\"Combo_list\", 1, 1, LEFT);"},
+        {"Tools", "Click(3, R)", "toolbar_button_press(\"Tools\", \"#3\", RIGHT);"},
+        {"FileOpen", "Click", "menu_select_item(\"FileOpen\");"},
+        {"Grid", "Click(2, 3)", "tbl_set_selected_cell(\"Grid\", \"#2\", \"#3\");"},
+        {"Grid", "Click(2, 3, L, 2)", "tbl_activate_cell(\"Grid\", \"#2\", \"#3\");"},
+        // An area is clicked in its image, at its middle moved by the position.
+        {"Area", "Click(L, 1, 2, 3)", "web_image_click(\"Map\", 22, 33);"},
+        {"Link", "Click", "web_link_click(\"Link\");"},
+        {"Spot", "Click(L, 1, 4, 5)", "web_image_click(\"Spot\", 4, 5);"},
+        {"Box", "Check(TRUE)", "button_set(\"Box\", ON);"},
+        {"Items", "Check(2, false)", "list_set_item_state(\"Items\", \"#2\", OFF);"},
+        {"View", "Check(\"row\", UNDETERMINED)", "list_set_item_state(\"View\", \"row\", DIMMED);"},
+        {"Items", "Check(last, TRUE)", kLastItems + "list_set_item_state(\"Items\", \"#\"&(help-1), ON);"},
+        {"FileOpen", "Check(FALSE)",
+         "menu_get_info(\"FileOpen\", \"value\", rc);\n\tif (rc != 0) menu_select_item(\"FileOpen\");"},
+        {"Name", "Type(\"<CTRL>c\")", "obj_type(\"Name\", \"<kCtrl_L>c\");"},
+        {"Login", "Type(\"a\\\"\")", "win_type(\"Login\", \"a\\\"\");"},
+        {"Combo", "Type(\"x\")", "obj_type(\"Combo_list\", \"x\");"},
+        {"Name", "Input(\"say \\\"hi\\\"\")", "edit_set(\"Name\", \"say \\\"hi\\\"\");"},
+        {"File", "Input(\"C:\\\\x\")", "web_file_set(\"File\", \"C:\\\\x\");"},
+        {"Combo", "Input(\"x\")", "edit_set(\"Combo_edit\", \"x\");"},
+        {"Grid", "Input(1, 2, \"c\")", "tbl_set_cell_data(\"Grid\", \"#1\", \"#2\", \"c\");"},
+        {"Items", "Select(last)", kLastItems + "list_select_item(\"Items\", \"#\"&(help-1));"},
+        {"Items", "Select(3, 2)", "list_activate_item(\"Items\", \"#3\");"},
+        {"View", "Select(\"row\")", "list_select_item(\"View\", \"row\");"},
+        {"Combo", "Select(\"x\")", "list_select_item(\"Combo_list\", \"x\");"},
+        {"Group", "Select(\"red\")", "button_set(\"Red\", ON);"},
+        {"Tabs", "Select(\"Page 1\")", "tab_select_item(\"Tabs\", \"Page 1\");"},
+        {"Tree", "Select(\"Root|Sub;Item\", 2)", "list_activate_item(\"Tree\", \"Root;Sub.Item\");"},
+        {"Tree", "Expand(\"a|b\", 1)", "list_expand_item(\"Tree\", \"a;b\");"},
+        {"Tree", "Expand(\"a\", 0)", "list_collapse_item(\"Tree\", \"a\");"},
+        {"Login", "Position(Minimize)", "win_min(\"Login\");"},
+        {"Login", "Position(restore)", "win_restore(\"Login\");"},
+        {"Login", "Position(Resize, 10, 20)", "win_resize(\"Login\", 10, 20);"},
+        {"Login", "Position(Move, 1, 2)", "win_move(\"Login\", 1, 2);"},
+        {"Items", "Scroll(H, 3)", "scroll_page(\"Items\", HSCROLL, 3);"},
+        {"Login", "Scroll(v, -2)", "scroll_page(\"Login\", VSCROLL, -2);"},
+        {"Login", "Close", "win_close(\"Login\");"},
+        // What WinRunner reaches only through another window.
+        {"Red", "Click", "[W0283]"},
+        {"Line", "Click", "[W0283]"},
+        {"Menu", "Click", "[W0283]"},
+        {"Name", "Type(\"<numpad>\")", "[W0701]"},
+    });
 }
 
 TEST_F(WinRunnerParserTest, ChecksAndWaitsNameTheClassAndPropertyOfTheWindow) {
@@ -142,34 +108,33 @@ TEST_F(WinRunnerParserTest, ChecksAndWaitsNameTheClassAndPropertyOfTheWindow) {
         return "if (m_verify(\"" + className + "\", \"" + name + "\", \"" + property + "\", \"" + expected +
                "\") != E_OK) rc = 1;";
     };
-    ExpectStatements([&](const std::string& w, const std::string& e) { return Translate(w, e); },
-                     {
-                         {"Name", "Verify(Enabled, TRUE)", verify("edit", "Name", "enabled", "1")},
-                         {"OK", "Verify(enabled, false)", verify("button", "OK", "enabled", "0")},
-                         {"Name", "Verify(Caption, \"a\\\"b\")", verify("edit", "Name", "label", "a\\\"b")},
-                         {"Status", "Verify(Caption, \"Ready\")", verify("statusbar", "Status", "value", "Ready")},
-                         {"WebBox", "Verify(Caption, \"x\")", verify("web_obj", "WebBox", "value", "x")},
-                         {"Login", "Verify(Exists)", verify("window", "Login", "exists", "1")},
-                         {"Name", "Verify(Focus)", verify("edit", "Name", "focused", "1")},
-                         {"Combo", "Verify(Focus)", verify("edit", "Combo_edit", "focused", "1")},
-                         {"Droplist", "Verify(Focus)", verify("list", "Droplist_list", "focused", "1")},
-                         {"Items", "Verify(Selection, \"a\")", verify("list", "Items", "selection", "a")},
-                         {"Name", "Verify(Value, \"v\")", verify("edit", "Name", "value", "v")},
-                         {"Tabs", "Verify(Value, \"p\")", verify("tab", "Tabs", "value", "p")},
-                         {"Box", "Verify(Value, undetermined)", verify("button", "Box", "value", "2")},
-                         {"WebBox", "Verify(Value, TRUE)", verify("web_obj", "WebBox", "checked", "1")},
-                         {"Group", "Verify(Value, \"Red\")", verify("button", "Red", "value", "1")},
-                         {"Combo", "Verify(Value, \"t\")", verify("edit", "Combo_edit", "value", "t")},
-                         {"Combo", "Verify(Value, 2, \"t\")", verify("list", "Combo_list", "value", "2+t")},
-                         {"Items", "Verify(Value, last, \"z\")", verify("list", "Items", "value", "LAST+z")},
-                         {"Grid", "Verify(Value, 1, 2, \"c\")", verify("table", "Grid", "value", "1+2+c")},
-                         {"OK", "Wait(1500, Enabled, TRUE)", "button_wait_info(\"OK\", \"enabled\", \"1\", 1.500);"},
-                         {"Name", "Wait(999, Value, \"a\")", "edit_wait_info(\"Name\", \"value\", \"a\", 0.999);"},
-                         {"Combo", "Wait(2000, Caption, \"c\")", "list_wait_info(\"Combo_list\", \"label\", \"c\", 2.000);"},
-                         {"Login", "Wait(10, caption, \"x\")", "win_wait_info(\"Login\", \"label\", \"x\", 0.010);"},
-                         // The event check refuses the focus of a window with a title bar first.
-                         {"Login", "Verify(Focus)", "[W0011]"},
-                     });
+    ExpectStatements({
+        {"Name", "Verify(Enabled, TRUE)", verify("edit", "Name", "enabled", "1")},
+        {"OK", "Verify(enabled, false)", verify("button", "OK", "enabled", "0")},
+        {"Name", "Verify(Caption, \"a\\\"b\")", verify("edit", "Name", "label", "a\\\"b")},
+        {"Status", "Verify(Caption, \"Ready\")", verify("statusbar", "Status", "value", "Ready")},
+        {"WebBox", "Verify(Caption, \"x\")", verify("web_obj", "WebBox", "value", "x")},
+        {"Login", "Verify(Exists)", verify("window", "Login", "exists", "1")},
+        {"Name", "Verify(Focus)", verify("edit", "Name", "focused", "1")},
+        {"Combo", "Verify(Focus)", verify("edit", "Combo_edit", "focused", "1")},
+        {"Droplist", "Verify(Focus)", verify("list", "Droplist_list", "focused", "1")},
+        {"Items", "Verify(Selection, \"a\")", verify("list", "Items", "selection", "a")},
+        {"Name", "Verify(Value, \"v\")", verify("edit", "Name", "value", "v")},
+        {"Tabs", "Verify(Value, \"p\")", verify("tab", "Tabs", "value", "p")},
+        {"Box", "Verify(Value, undetermined)", verify("button", "Box", "value", "2")},
+        {"WebBox", "Verify(Value, TRUE)", verify("web_obj", "WebBox", "checked", "1")},
+        {"Group", "Verify(Value, \"Red\")", verify("button", "Red", "value", "1")},
+        {"Combo", "Verify(Value, \"t\")", verify("edit", "Combo_edit", "value", "t")},
+        {"Combo", "Verify(Value, 2, \"t\")", verify("list", "Combo_list", "value", "2+t")},
+        {"Items", "Verify(Value, last, \"z\")", verify("list", "Items", "value", "LAST+z")},
+        {"Grid", "Verify(Value, 1, 2, \"c\")", verify("table", "Grid", "value", "1+2+c")},
+        {"OK", "Wait(1500, Enabled, TRUE)", "button_wait_info(\"OK\", \"enabled\", \"1\", 1.500);"},
+        {"Name", "Wait(999, Value, \"a\")", "edit_wait_info(\"Name\", \"value\", \"a\", 0.999);"},
+        {"Combo", "Wait(2000, Caption, \"c\")", "list_wait_info(\"Combo_list\", \"label\", \"c\", 2.000);"},
+        {"Login", "Wait(10, caption, \"x\")", "win_wait_info(\"Login\", \"label\", \"x\", 0.010);"},
+        // The event check refuses the focus of a window with a title bar first.
+        {"Login", "Verify(Focus)", "[W0011]"},
+    });
 
     // The parser's own answer to it, and to captions that the event check lets through.
     std::string out = "stale";
@@ -177,7 +142,8 @@ TEST_F(WinRunnerParserTest, ChecksAndWaitsNameTheClassAndPropertyOfTheWindow) {
     EXPECT_EQ(out, "");
     const std::pair<std::string, const char*> refusals[] = {
         {Refusal([&] { return parser_.TranslateSelect(windows_["Group"], "\"Blue\"", 1, 0, out); }), "[W1119]"},
-        {Refusal([&] { return parser_.TranslateVerify(windows_["Group"], "Value", "\"Blue\"", "", "", out); }), "[W0702]"},
+        {Refusal([&] { return parser_.TranslateVerify(windows_["Group"], "Value", "\"Blue\"", "", "", out); }),
+         "[W0702]"},
     };
     for (const auto& [message, code] : refusals)
         EXPECT_EQ(message, std::string("Radio Button Blue not found! ") + code);
@@ -231,10 +197,22 @@ TEST_F(WinRunnerParserTest, EachLayoutKnowsEveryKeyName) {
         int layout;
         std::vector<std::pair<const char*, const char*>> samples;
     } layouts[] = {
-        {0, {{"numlock", "<kNum>"}, {"#*", "<kKP_Mul>"}, {"home", "<kPos1_E>"}, {"#pgdn", "<kBild_ab_E>"},
-             {"prtscr", "<kDruck>"}, {"altgr", "<kAlt_Gr>"}, {"#.", "<kKP_Punkt>"}}},
-        {1, {{"numlock", "<kNumLock>"}, {"#*", "<kKP_Mult>"}, {"home", "<kHome_E>"}, {"#pgdn", "<kPgDn_E>"},
-             {"prtscr", "<kPrSc>"}, {"altgr", "<kAlt_R>"}, {"#.", "<kKP_Dot>"}}},
+        {0,
+         {{"numlock", "<kNum>"},
+          {"#*", "<kKP_Mul>"},
+          {"home", "<kPos1_E>"},
+          {"#pgdn", "<kBild_ab_E>"},
+          {"prtscr", "<kDruck>"},
+          {"altgr", "<kAlt_Gr>"},
+          {"#.", "<kKP_Punkt>"}}},
+        {1,
+         {{"numlock", "<kNumLock>"},
+          {"#*", "<kKP_Mult>"},
+          {"home", "<kHome_E>"},
+          {"#pgdn", "<kPgDn_E>"},
+          {"prtscr", "<kPrSc>"},
+          {"altgr", "<kAlt_R>"},
+          {"#.", "<kKP_Dot>"}}},
     };
     for (const auto& [layout, samples] : layouts) {
         CWREventParser parser;
@@ -249,12 +227,16 @@ TEST_F(WinRunnerParserTest, EachLayoutKnowsEveryKeyName) {
     }
 
     // Other layouts, and the parsers that generation asks, know no names; characters still pass.
-    CWREventParser other;
-    other.LoadKeyboardLayout(99);
-    std::unique_ptr<CEventParser> fresh = FindConverterEntry(StandardConverterTable(), kFormatWinRunner)->createParser();
-    for (CEventParser* parser : {static_cast<CEventParser*>(&other), fresh.get()}) {
+    CWREventParser five;
+    five.LoadKeyboardLayout(5);
+    CWREventParser none;
+    none.LoadKeyboardLayout(99);
+    std::unique_ptr<CEventParser> fresh =
+        FindConverterEntry(StandardConverterTable(), kFormatWinRunner)->createParser();
+    for (CEventParser* parser : {static_cast<CEventParser*>(&five), static_cast<CEventParser*>(&none), fresh.get()}) {
         std::string out;
-        EXPECT_EQ(Refusal([&] { return parser->TranslateKeySequence("<enter>", out); }), "Unknown key name enter! [W0701]");
+        EXPECT_EQ(Refusal([&] { return parser->TranslateKeySequence("<enter>", out); }),
+                  "Unknown key name enter! [W0701]");
         EXPECT_EQ(Refusal([&] { return parser->TranslateKeySequence("ab", out); }), "");
         EXPECT_EQ(out, "ab");
     }
@@ -266,10 +248,8 @@ TEST_F(WinRunnerParserTest, StringLiteralsEscapeQuotesAndTreesSeparateLevelsBySe
         const char* value;
         const char* expected;
     } cases[] = {
-        {"Name", "\"a\"b\"", "a\\\"b"},
-        {"Name", "\"a\\\\b\"", "a\\\\b"},
-        {"Name", "\"a|b;c\\q\"", "a|b;cq"},
-        {"Tree", "\"Root|Sub;Item\"", "Root;Sub.Item"},
+        {"Name", "\"a\"b\"", "a\\\"b"},     {"Name", "\"a\\\\b\"", "a\\\\b"},
+        {"Name", "\"a|b;c\\q\"", "a|b;cq"}, {"Tree", "\"Root|Sub;Item\"", "Root;Sub.Item"},
         {"Tree", "\"A\\|B\\;C\"", "A|B.C"},
     };
     for (const auto& [window, value, expected] : cases)

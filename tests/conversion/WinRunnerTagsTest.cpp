@@ -45,15 +45,18 @@ TEST_F(WinRunnerTagsTest, TheDescriptionNamesTheClassAndWhatFindsTheWindow) {
         {{.caption = "a\"b\\c!d*e&g", .className = "Afx*"},
          "{class: push_button, MSW_class: \"!Afx.*\", label: \"!a.b.c.d.*eg\"}"},
         // A control id counts where no caption names the window.
-        {{.type = kWndInputField, .className = "Edit", .numId = 1001}, "{class: edit, MSW_class: \"!Edit\", MSW_id: 1001}"},
+        {{.type = kWndInputField, .className = "Edit", .numId = 1001},
+         "{class: edit, MSW_class: \"!Edit\", MSW_id: 1001}"},
         {{.type = kWndInputField, .guiId = 999, .numId = 65535}, "{class: edit}"},
         {{.type = kWndListBox, .caption = "Items", .numId = 7}, "{class: list, label: \"!Items\"}"},
         {{.type = kWndComboBox, .className = "ComboBox", .style = win32::CBS_DROPDOWN},
          "{class: list, MSW_class: \"!ComboBox\"}\r\n{class: edit, parent: \"W7_list\"}"},
         {{.type = kWndComboBox, .className = "ComboBox", .style = win32::CBS_DROPDOWNLIST},
          "{class: list, MSW_class: \"!ComboBox\"}"},
-        {{.type = kWndComboBox, .guiId = kJava, .className = "JComboBox", .style = win32::CBS_DROPDOWNLIST}, "{class: list}"},
-        {{.type = kWndChild, .className = "msctls_statusbar32"}, "{class: statusbar, MSW_class: \"!msctls_statusbar32\"}"},
+        {{.type = kWndComboBox, .guiId = kJava, .className = "JComboBox", .style = win32::CBS_DROPDOWNLIST},
+         "{class: list}"},
+        {{.type = kWndChild, .className = "msctls_statusbar32"},
+         "{class: statusbar, MSW_class: \"!msctls_statusbar32\"}"},
         {{.type = kWndDialogBox, .caption = "Sub", .guiId = kJava, .className = "JDialog", .style = win32::WS_CAPTION},
          "{class: window, mic_if_handles_windows: 1, label: \"!Sub\"}"},
         {{.type = kWndInputField, .caption = "  Notes", .guiId = kWeb, .className = "html_textarea"},
@@ -86,15 +89,16 @@ TEST_F(WinRunnerTagsTest, ANearLabelNamesAControlWithoutCaption) {
         WindowRect label;
         std::string expected;
     } cases[] = {
-        {{50, 100, 80, 120}, "{class: edit, attached_text: \"!Name:\"}"},   // its top-right corner 20 away
-        {{40, 100, 60, 120}, "{class: edit, MSW_id: 3}"},                    // 40 away
+        {{50, 100, 80, 120}, "{class: edit, attached_text: \"!Name:\"}"},  // its top-right corner 20 away
+        {{40, 100, 60, 120}, "{class: edit, MSW_id: 3}"},                  // 40 away
         {{100, 70, 200, 80}, "{class: edit, attached_text: \"!Name:\"}"},  // its bottom-left corner 20 away
     };
     int n = 0;
     for (const auto& [rect, expected] : cases) {
         const std::string suffix = std::to_string(++n);
         CWindowKav* dialog = Add("D" + suffix, nullptr, {.type = kWndDialogBox, .style = win32::WS_CAPTION});
-        CWindowKav* field = Add("Field" + suffix, dialog, {.type = kWndInputField, .rect = {100, 100, 200, 120}, .numId = 3});
+        CWindowKav* field =
+            Add("Field" + suffix, dialog, {.type = kWndInputField, .rect = {100, 100, 200, 120}, .numId = 3});
         Add("Far" + suffix, dialog, {.type = kWndGroupBox, .rect = {0, 0, 10, 10}, .caption = "Far"});
         Add("Label" + suffix, dialog, {.type = kWndStaticText, .rect = rect, .caption = "Name:"});
         Generate(field);
@@ -126,7 +130,8 @@ TEST_F(WinRunnerTagsTest, EqualDescriptionsGetTheirPlaceAsLocation) {
         CWindowKav* other = Add("Id" + suffix, pane, {.type = kWndInputField, .className = "Edit", .numId = 1002});
         Generate(dialog);
         for (size_t k = 0; k < fields.size(); ++k)
-            EXPECT_EQ(fields[k]->GetTag(), "{class: edit, MSW_class: \"!Edit\", location: " + std::to_string(locations[k]) + "}");
+            EXPECT_EQ(fields[k]->GetTag(),
+                      "{class: edit, MSW_class: \"!Edit\", location: " + std::to_string(locations[k]) + "}");
         EXPECT_EQ(other->GetTag(), "{class: edit, MSW_class: \"!Edit\", MSW_id: 1002}");
         EXPECT_EQ(pane->GetTag(), "{class: object, MSW_id: 9}");
     }
@@ -134,10 +139,18 @@ TEST_F(WinRunnerTagsTest, EqualDescriptionsGetTheirPlaceAsLocation) {
 
 TEST_F(WinRunnerTagsTest, AWebRadioButtonIsNamedByItsGroupBox) {
     Add("Vehicle", dialog_, {.type = kWndGroupBox, .rect = {0, 0, 100, 100}, .caption = "Vehicle", .guiId = kWeb});
-    CWindowKav* car = Add("Car", dialog_, {.type = kWndRadioButton, .rect = {10, 10, 50, 20}, .caption = "Car",
-                                           .guiId = kWeb, .className = "html_radio_button"});
-    CWindowKav* alone = Add("Alone", dialog_, {.type = kWndRadioButton, .rect = {300, 300, 350, 320}, .caption = "Alone",
-                                               .guiId = kWeb, .className = "HTML_Radio_Button"});
+    CWindowKav* car = Add("Car", dialog_,
+                          {.type = kWndRadioButton,
+                           .rect = {10, 10, 50, 20},
+                           .caption = "Car",
+                           .guiId = kWeb,
+                           .className = "html_radio_button"});
+    CWindowKav* alone = Add("Alone", dialog_,
+                            {.type = kWndRadioButton,
+                             .rect = {300, 300, 350, 320},
+                             .caption = "Alone",
+                             .guiId = kWeb,
+                             .className = "HTML_Radio_Button"});
     Generate(car);
     EXPECT_EQ(car->GetTag(),
               "{class: radio_button, MSW_class: \"html_radio_button\", html_name: \"Vehicle\", part_value: \"!Car\"}");
@@ -156,15 +169,22 @@ TEST_F(WinRunnerTagsTest, OldTagsBecomeDescriptions) {
         std::string oldTag;
         std::string expected;
     } cases[] = {
-        {{.type = kWndInputField, .caption = "Name"}, "$1001, #2, Name", "{class: edit, MSW_id: 1001 , location: 2 , label: \"Name\"}"},
-        {{.type = kWndInputField}, "@(10,20), Name, first", "{class: edit, x: 10, y: 20 , attached_text: \"Name, first\"}"},
-        {{.type = kWndInputField, .caption = "Go", .guiId = kWeb, .className = "html_text"}, "$7,  Go",
+        {{.type = kWndInputField, .caption = "Name"},
+         "$1001, #2, Name",
+         "{class: edit, MSW_id: 1001 , location: 2 , label: \"Name\"}"},
+        {{.type = kWndInputField},
+         "@(10,20), Name, first",
+         "{class: edit, x: 10, y: 20 , attached_text: \"Name, first\"}"},
+        {{.type = kWndInputField, .caption = "Go", .guiId = kWeb, .className = "html_text"},
+         "$7,  Go",
          "{class: edit, MSW_class: \"html_text\", MSW_id: 7 , html_name: \"Go\"}"},
         {{.type = kWndMenuItem, .caption = "Open"}, "#3", "{class: menu_item, position: 3 }"},
         // A comma at the end belongs to the token.
         {{.type = kWndPushButton, .numId = 4}, "$4,", "{class: push_button, MSW_id: 4, }"},
         // Tags that say nothing usable: the description of the window's data.
-        {{.type = kWndPushButton, .caption = "Go", .className = "Button"}, "", "{class: push_button, MSW_class: \"!Button\", label: \"!Go\"}"},
+        {{.type = kWndPushButton, .caption = "Go", .className = "Button"},
+         "",
+         "{class: push_button, MSW_class: \"!Button\", label: \"!Go\"}"},
         {{.type = kWndPushButton, .caption = "Go"}, "@(1)", "{class: push_button, label: \"!Go\"}"},
     };
     CWinRunner converter;
@@ -175,8 +195,9 @@ TEST_F(WinRunnerTagsTest, OldTagsBecomeDescriptions) {
         EXPECT_EQ(converter.ConvertOldTag(*window, 1), expected) << oldTag;
     }
 
-    CWindowKav* alone = Add("Alone", dialog_, {.type = kWndRadioButton, .caption = "Alone", .guiId = kWeb,
-                                               .className = "html_radio_button"});
+    CWindowKav* alone =
+        Add("Alone", dialog_,
+            {.type = kWndRadioButton, .caption = "Alone", .guiId = kWeb, .className = "html_radio_button"});
     alone->SetTag("Alone");
     std::string converted;
     EXPECT_EQ(Refusal([&] { return converted = converter.ConvertOldTag(*alone, 1), false; }),
