@@ -7,6 +7,7 @@
 #include "model/ShellServices.h"
 #include "model/WindowList.h"
 #include "model/windows/WindowTypes.h"
+#include "platform/Format.h"
 #include "platform/Interaction.h"
 #include "platform/TextUtil.h"
 
@@ -21,7 +22,7 @@ std::string TagLines(const std::string& tag) {
 
 // "Window"."Entry": the logical name of a window in the GUI map of its top window.
 std::string LogicalName(const CWindowKav& mapWindow, const std::string& entry) {
-    return "\"" + mapWindow.GetName() + "\".\"" + entry + "\":\n";
+    return Fmt("\"%s\".\"%s\":\n", mapWindow.GetName(), entry);
 }
 
 // Web page parts that WinRunner finds through the page, never on their own.
@@ -76,8 +77,7 @@ int CWinRunner::WriteGuiMaps() {
 
 bool CWinRunner::WriteGuiMapFile(const CWindowKav& window, const std::string& fileName) {
     ScriptFile file = NewFile(GuiMaps() / fileName);
-    file.WriteText("\"" + window.GetName() + "\":\n");
-    file.WriteText("\t" + TagLines(window.GetTag()) + "\n\n");
+    file.WriteText(Fmt("\"%s\":\n\t%s\n\n", window.GetName(), TagLines(window.GetTag())));
     WriteGuiMapChildren(file, window, window, 1);
     file.WriteText(" \n");
     if (CommitFile(file)) return true;

@@ -9,6 +9,7 @@
 #include "conversion/winrunner/WinRunnerFormat.h"
 #include "model/ApplicationKav.h"
 #include "model/WindowList.h"
+#include "platform/Format.h"
 #include "platform/Interaction.h"
 #include "platform/TextUtil.h"
 
@@ -43,7 +44,7 @@ std::string TextAttribute(const CWindowKav& window, const std::string& text) {
 
 std::string MswClass(const CWindowKav& window, bool generating) {
     const std::string windowClass = window.GetClass();
-    if (window.GetGuiID() != kHtmlGui) return "!" + ReplaceSeparators(windowClass, "*", ".*");
+    if (window.GetGuiID() != kHtmlGui) return Fmt("!%s", ReplaceSeparators(windowClass, "*", ".*"));
     return generating && windowClass == "html_textarea" ? "html_edit" : windowClass;
 }
 
