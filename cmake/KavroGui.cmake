@@ -1,6 +1,6 @@
 # The wxWidgets side of the build: GUI code links kavro_wx; the core never does.
 
-find_package(wxWidgets REQUIRED COMPONENTS core base)
+find_package(wxWidgets REQUIRED COMPONENTS aui core base)
 add_library(kavro_wx INTERFACE)
 # System includes: the toolkit's headers are not ours to keep free of warnings.
 target_include_directories(kavro_wx SYSTEM INTERFACE ${wxWidgets_INCLUDE_DIRS})

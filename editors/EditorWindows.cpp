@@ -4,6 +4,10 @@
 #include <typeindex>
 
 #include "editors/steps/ParameterDlgUi.h"
+#include "editors/steps/ConditionAdminUi.h"
+#include "editors/steps/ConditionEditDlgUi.h"
+#include "editors/steps/ActionEditorDlgUi.h"
+#include "editors/data/DataRecordDlgUi.h"
 
 namespace {
 
@@ -22,6 +26,10 @@ EditorWindowEntry Entry() {
 const std::vector<EditorWindowEntry>& EditorWindowTable() {
     static const std::vector<EditorWindowEntry> table{
         Entry<CParameterDlg, ParameterDlgUi>(),
+        Entry<CConditionAdmin, ConditionAdminUi>(),
+        Entry<CConditionEditDlg, ConditionEditDlgUi>(),
+        Entry<CActionEditorDlg, ActionEditorDlgUi>(),
+        Entry<CDataRecordDlg, DataRecordDlgUi>(),
     };
     return table;
 }

@@ -35,7 +35,6 @@ public:
     std::string UnreachableMessage() const override {
         return FormatMessageId(44028, node_->task->GetName(), node_->step->GetName());
     }
-    void MarkCovered() override { node_->covered = true; }
 
 private:
     CTCGTask& graph_;
@@ -68,7 +67,6 @@ public:
         return FormatMessageId(44034, edge_->from->task->GetName(), edge_->from->step->GetName(),
                                edge_->to->task->GetName(), edge_->to->step->GetName());
     }
-    void MarkCovered() override { edge_->covered = true; }
 
 private:
     CTCGTask& graph_;

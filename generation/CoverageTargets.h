@@ -32,11 +32,6 @@ public:
     virtual void MarkUnreachable() = 0;
     // Why the target has no test case, once no valid path reaches it.
     virtual std::string UnreachableMessage() const = 0;
-    // A test case was made for the target. Its path covers the target, unless the target lies
-    // in a block that loops zero times and so left the path: it counts as covered all the same,
-    // or it would be chosen again without end.
-    virtual void MarkCovered() {}
-
     // What the test cases of the target are and which data set they walk themselves.
     virtual int TestCaseKind() const;
     virtual int ErrorCase() const { return 0; }

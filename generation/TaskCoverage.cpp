@@ -153,6 +153,10 @@ CTaskCoverage::TargetOutcome CTaskCoverage::MakeTestCase(CTaskKav& task, Coverag
                                                          OwningList<CTestCase>& out) {
     combination_.RemoveAll();
     ClearGlobalMessage();
+    // The path as searched: the simulation below takes a block that loops zero times out of
+    // joined_, yet its steps and connections count as covered, or each would become a target
+    // of its own and yield this same path again.
+    const TaskPath searched = joined_;
     CTaskNode* failing = nullptr;
     bool otherWayIn = false;
     if (SimulateTaskPath(joined_, combination_, target.DataSetInUse(), true, failing, otherWayIn) != 1)
@@ -164,8 +168,7 @@ CTaskCoverage::TargetOutcome CTaskCoverage::MakeTestCase(CTaskKav& task, Coverag
     progress_.AddLogText(Fmt("Test case '%s' generated", testCase->GetDisplayName()));
     out.Add(testCase.release());
     ++number_;
-    for (size_t i = 1; i < joined_.size(); ++i) graph_.SetCovered(joined_[i - 1], joined_[i]);
-    target.MarkCovered();
+    for (size_t i = 1; i < searched.size(); ++i) graph_.SetCovered(searched[i - 1], searched[i]);
     return TargetOutcome::kDone;
 }
 

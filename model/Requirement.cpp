@@ -22,13 +22,17 @@ bool CRequirement::SetID(const std::string& id) {
 }
 
 bool CRequirement::AddChild(CRequirement* child) {
-    if (!child) return false;
-    if (HasChild(children_, child)) {
-        SetMessage(45058, child->id_, id_);
+    if (child && child->parent_ != this && IsNodeOrAncestor(this, child)) {
+        SetMessage(44997);
         return false;
     }
-    if (IsNodeOrAncestor(this, child)) {
-        SetMessage(44997);
+    return AddChildNoCycleCheck(child);
+}
+
+bool CRequirement::AddChildNoCycleCheck(CRequirement* child) {
+    if (!child) return false;
+    if (child->parent_ == this) {  // the parent pointer agrees with the child list
+        SetMessage(45058, child->id_, id_);
         return false;
     }
     if (child->parent_ && !child->parent_->RemoveChild(child)) return false;

@@ -38,11 +38,14 @@ public:
     void* GetTreeItem() const { return treeItem_; }
     bool SetTreeItem(void* item) { return StoreField(treeItem_, item); }
     CRequirement* GetParent() const { return parent_; }
-    bool SetParent(CRequirement* parent) { return StoreField(parent_, parent); }
 
     // Appends a child, moving it from a former parent; refuses a second entry (W1058) and a
     // cycle (W0997). The child's parent ID text is not changed.
     bool AddChild(CRequirement* child);
+    // The same without the walk up the tree, for a caller that knows the child is neither this
+    // requirement nor one of its ancestors (the loader, which keeps the top of every tree it
+    // links).
+    bool AddChildNoCycleCheck(CRequirement* child);
     // FALSE with W0998 when the requirement is not a child.
     bool RemoveChild(CRequirement* child);
 

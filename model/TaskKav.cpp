@@ -32,13 +32,17 @@ bool CTaskKav::SetName(const std::string& name) {
 }
 
 bool CTaskKav::AddChild(CTaskKav* task) {
-    if (!task) return false;
-    if (HasChild(children_, task)) {
-        SetMessage(44585, task->name_, name_);
+    if (task && task->parent_ != this && IsNodeOrAncestor(this, task)) {
+        SetMessage(44586);
         return false;
     }
-    if (IsNodeOrAncestor(this, task)) {
-        SetMessage(44586);
+    return AddChildNoCycleCheck(task);
+}
+
+bool CTaskKav::AddChildNoCycleCheck(CTaskKav* task) {
+    if (!task) return false;
+    if (task->parent_ == this) {  // the parent pointer agrees with the child list
+        SetMessage(44585, task->name_, name_);
         return false;
     }
     if (task->parent_ && !task->parent_->RemoveChild(task)) return false;

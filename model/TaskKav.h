@@ -90,11 +90,13 @@ public:
     CDataSet* GetDataSet() const { return dataSet_; }
     bool SetDataSet(CDataSet* dataSet) { return StoreField(dataSet_, dataSet); }
     CTaskKav* GetParent() const { return parent_; }
-    bool SetParent(CTaskKav* parent) { return StoreField(parent_, parent); }
 
     // Appends a child, moving it from a former parent; refuses a second entry (W0585) and a
     // cycle (W0586). The child's parent ID text becomes this task's ID.
     bool AddChild(CTaskKav* task);
+    // The same without the walk up the tree, for a caller that knows the task is neither this
+    // task nor one of its ancestors (the loader, which keeps the top of every tree it links).
+    bool AddChildNoCycleCheck(CTaskKav* task);
     // FALSE with W0587 when the task is not a child. The parent ID text stays.
     bool RemoveChild(CTaskKav* task);
 

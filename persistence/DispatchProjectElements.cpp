@@ -100,13 +100,22 @@ bool ElementDispatch::Requirement() {
                   kMisplacedRequirement);
 }
 
+std::unordered_set<std::string>& CXMLDataManager::TaskIdsOf(CApplicationKav& project) {
+    if (taskIdsProject_ != &project) {
+        taskIds_.clear();
+        for (const CTaskKav* task : project.GetTasks()) taskIds_.insert(task->GetID());
+        taskIdsProject_ = &project;
+    }
+    return taskIds_;
+}
+
 // A task's identifier is looked up once more only to refuse a second task of it: every
 // reference to the task would be ambiguous.
 bool ElementDispatch::Task() {
     if (!Under("KAVRO_DATA")) return FailAsStructureError(kMisplacedTask);
     std::unique_ptr<CTaskKav> task = reader_.ReadTask();
     if (!task) return false;
-    if (project_.FindTask(task->GetID(), true)) {
+    if (!reader_.TaskIdsOf(project_).insert(task->GetID()).second) {
         SetMessage(kDuplicateTaskId, task->GetID());
         return false;
     }

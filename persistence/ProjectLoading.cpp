@@ -86,6 +86,7 @@ CXMLDataManager& GetProjectReader() {
 
 int CXMLDataManager::LoadProject(const std::string& path, MessageLog* log) {
     messageLog_ = log;
+    loadFailureShown_ = false;
     CApplicationKav* project = CurrentApplication;
     if (!project) return kNotLoaded;
     LogMessage(kCheckingHierarchy, true);
@@ -95,7 +96,10 @@ int CXMLDataManager::LoadProject(const std::string& path, MessageLog* log) {
     const int hierarchy = LoadLibraries(checking.get(), true);
     if (hierarchy != kHierarchyValid) {
         LogMessage(LoadMessage(kInvalidHierarchy), true);
-        if (hierarchy != kHierarchyMendable || !AskEditLibraries(kEditLibraryList, checking.get())) return kNotLoaded;
+        if (hierarchy != kHierarchyMendable || !AskEditLibraries(kEditLibraryList, checking.get())) {
+            loadFailureShown_ = true;
+            return kNotLoaded;
+        }
     }
 
     for (;; checking = StartOver(*project)) {

@@ -4,8 +4,11 @@
 #include "model/GUIBuilderList.h"
 #include "model/WindowKav.h"
 #include "persistence/XMLDataManager.h"
+#include "platform/MessageBuffer.h"
 
 namespace {
+
+constexpr int kCharactersReplaced = 49920;
 
 // A predefined builder belongs to the installation and has no file of its own: it is saved
 // only for the classes that the user added to it.
@@ -22,13 +25,19 @@ int CXMLDataManager::SaveProject(bool toFile, const std::string& path, CApplicat
     if (toFile && !OpenProjectFile(path, true, pathUsed)) return 0;
     builder_.SetDocument();
 
+    // The builder counts what it replaced in the element it holds.
+    int replaced = 0;
+    const auto flush = [&] {
+        replaced += builder_.ReplacedCharacterCount();
+        FlushDocument(toFile, out);
+    };
     WriteProject(application);
-    FlushDocument(toFile, out);
+    flush();
     auto writeEach = [&](const auto& objects, auto isWritten, auto write) {
         for (const auto* object : objects) {
             if (!isWritten(*object)) continue;
             (this->*write)(*object);
-            FlushDocument(toFile, out);
+            flush();
         }
     };
     const auto editable = [](const CKavroObj& object) { return object.IsEditable(false); };
@@ -43,5 +52,7 @@ int CXMLDataManager::SaveProject(bool toFile, const std::string& path, CApplicat
     writeEach(application.GetTestScripts(), always, &CXMLDataManager::WriteTestScript);
     writeEach(GetGuiBuilderDatabase(), IsSavedWithProject, &CXMLDataManager::WriteGuiBuilder);
 
-    return toFile ? WriteFooter(true) : 1;
+    if (toFile && !WriteFooter(true)) return 0;
+    if (replaced > 0) LogMessage(FormatMessageId(kCharactersReplaced, replaced), true);
+    return 1;
 }

@@ -73,10 +73,13 @@ void RelationBuilder::BuildIndexes() {
     for (CTaskKav* task : project_.GetTasks()) {
         AddFirst(tasks_, task->GetID(), task);
         for (CTaskStep* step : task->GetSteps()) AddFirst(taskSteps_, step->GetId(), step);
+        if (task->GetParent()) startedUnlinked_ = false;
     }
     for (CDataSet* dataSet : project_.GetDataSets()) AddFirst(dataSets_, dataSet->GetId(), dataSet);
-    for (CRequirement* requirement : project_.GetRequirements())
+    for (CRequirement* requirement : project_.GetRequirements()) {
         AddFirst(requirements_, requirement->GetUniqueId(), requirement);
+        if (requirement->GetParent()) startedUnlinked_ = false;
+    }
 }
 
 void RelationBuilder::Report(int level, int message) {
@@ -140,7 +143,7 @@ void RelationBuilder::LinkRequirements() {
         const std::string parentId = requirement->GetParentId();
         if (parentId.empty()) continue;
         if (CRequirement* parent = Find(requirements_, parentId)) {
-            if (!parent->AddChild(requirement)) ReportRefusal();
+            if (!LinkChild(*parent, *requirement, requirementTops_)) ReportRefusal();
         } else {
             Report(kUnresolved, kParentRequirementMissing, parentId);
         }

@@ -6,6 +6,8 @@
 #include <string>
 #include <unordered_map>
 
+#include "persistence/TreeTops.h"
+
 class CApplicationKav;
 class CDataSet;
 class CFileKav;
@@ -28,6 +30,10 @@ public:
 
     RelationBuilder(CApplicationKav& project, const CXMLDataManager& reader, bool log);
     int Run();
+
+    // The root task is named after the project, except in the project that VORNAK sent; a name
+    // the task may not take (a blank in a task that is no folder) leaves its own.
+    static void NameRootTask(CTaskKav& task, const CApplicationKav& project);
 
 private:
     // Lookups by identifier, exact, the first object in list order; each list is indexed once,
@@ -72,6 +78,20 @@ private:
         return true;
     }
 
+    // Links the child below the parent as the model's AddChild does. When the passes started on
+    // unlinked tasks and requirements, the tops of the trees linked so far tell the one link of
+    // a cycle that closes it, which AddChild then refuses with its message; no other link walks
+    // up the tree. Objects that were linked before take AddChild for every link.
+    template <class T>
+    bool LinkChild(T& parent, T& child, TreeTops<T>& tops) const {
+        if (!startedUnlinked_) return parent.AddChild(&child);
+        const T* top = tops.Top(&parent);
+        if (top == &child) return parent.AddChild(&child);
+        if (!parent.AddChildNoCycleCheck(&child)) return false;
+        tops.Linked(&child, top);
+        return true;
+    }
+
     // A finding with its message (the argument its only placeholder): formatted, logged, and
     // the result lowered.
     void Report(int level, int message);
@@ -92,4 +112,8 @@ private:
     Index<CTaskStep> taskSteps_;
     Index<CDataSet> dataSets_;
     Index<CRequirement> requirements_;
+
+    bool startedUnlinked_ = true;
+    TreeTops<CTaskKav> taskTops_;
+    TreeTops<CRequirement> requirementTops_;
 };

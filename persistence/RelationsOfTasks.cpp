@@ -27,6 +27,13 @@ constexpr std::string_view kRootTaskNamePrefix = "Project ";
 
 }  // namespace
 
+void RelationBuilder::NameRootTask(CTaskKav& task, const CApplicationKav& project) {
+    VornakInterface* vornak = GetVornakInterface();
+    if (vornak && vornak->GetProject() == &project) return;
+    KeptMessage kept;  // a name the task may not take is no finding of the load
+    task.SetName(std::string(kRootTaskNamePrefix) + project.GetName());
+}
+
 void RelationBuilder::LinkTasks() {
     if (project_.GetTasks().empty()) {
         Report(kUnresolved, kRootTaskMissing);
@@ -40,19 +47,14 @@ void RelationBuilder::LinkTasks() {
 void RelationBuilder::LinkTask(CTaskKav& task, bool& rootFound) {
     if (const std::string parentId = task.GetParentId(); !parentId.empty()) {
         if (CTaskKav* parent = Find(tasks_, parentId)) {
-            if (!parent->AddChild(&task)) ReportRefusal();
+            if (!LinkChild(*parent, task, taskTops_)) ReportRefusal();
         } else {
             Report(kUnresolved, kParentTaskMissing, parentId);
         }
     } else if (!rootFound) {
         rootFound = true;
         project_.SetRootTask(&task);
-        // The root task is named after the project, except in the project that VORNAK sent.
-        VornakInterface* vornak = GetVornakInterface();
-        if (!vornak || vornak->GetProject() != &project_) {
-            KeptMessage kept;  // a name the task may not take is no finding of the load
-            task.SetName(std::string(kRootTaskNamePrefix) + project_.GetName());
-        }
+        NameRootTask(task, project_);
     } else {
         Report(kUnresolved, kSecondRootTask);
     }

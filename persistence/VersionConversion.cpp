@@ -2,6 +2,7 @@
 // changed is brought up to the current one, in the order of the versions.
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
+#include "persistence/RelationBuilder.h"
 #include "persistence/XMLDataManager.h"
 #include "platform/MessageBuffer.h"
 
@@ -17,7 +18,8 @@ constexpr std::string_view kToolNamesChanged = "11.2";
 constexpr std::string_view kBuildingBlocksChanged = "11.2.2";
 constexpr std::string_view kLastOlderVersion = "12.3";
 
-// A building block of one step became a folder.
+// A building block of one step became a folder. A root task that becomes one takes the name
+// that linking gives a root folder, which the saved project will get when it is loaded again.
 void ConvertOneStepBuildingBlocks(CApplicationKav& project) {
     for (CTaskKav* task : project.GetTasks()) {
         if (task->GetType() != kTaskBuildingBlock || task->GetSteps().size() != 1) continue;
@@ -28,6 +30,7 @@ void ConvertOneStepBuildingBlocks(CApplicationKav& project) {
         task->SetStartId({});
         task->GetSteps().DeleteAll();
         task->SetType(kTaskFolder);
+        if (task == project.GetRootTask()) RelationBuilder::NameRootTask(*task, project);
     }
 }
 

@@ -14,7 +14,8 @@
 namespace {
 
 // Older files declared a Latin-2 encoding that the parser does not know; they were always read
-// as Latin-1, and only this exact spelling is recognised.
+// as Latin-1, and only this exact spelling is recognised. It counts at the start of the file
+// only, where a declaration stands: elsewhere it is the text of a comment or a value.
 constexpr std::string_view kLatin2Declaration = "<?xml version=\"1.0\" encoding=\"iso-8859-2\" ?>";
 
 constexpr int kErrorWhileParsing = 45110;  // [W1110]
@@ -42,7 +43,7 @@ bool CXMLDataManager::ParseFile(CFileKav* file, const std::string& encoding, con
     }
 
     std::string effectiveEncoding = encoding;
-    if (fileBuffer_.find(kLatin2Declaration) != std::string::npos) effectiveEncoding = "ISO-8859-1";
+    if (fileBuffer_.starts_with(kLatin2Declaration)) effectiveEncoding = "ISO-8859-1";
 
     ClearGlobalMessage();
     ParseOutcome outcome = ParseText(fileBuffer_, effectiveEncoding, handlers);
@@ -63,6 +64,8 @@ CXMLDataManager::ParseOutcome CXMLDataManager::ParseText(std::string_view text, 
     currentGuiBuilder_ = nullptr;
     openXmlElements_.clear();
     exchangeTaskIds_.clear();
+    taskIdsProject_ = nullptr;
+    taskIds_.clear();
 
     ParseOutcome outcome;
     parser_ = XML_ParserCreate(encoding.empty() ? nullptr : encoding.c_str());

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "model/CloneFlags.h"
@@ -105,7 +106,7 @@ public:
     CXMLDataManager& operator=(const CXMLDataManager&) = delete;
 
     // Reads and parses one file with the given encoding ("UTF-8" for project files; a file that
-    // carries the exact ISO-8859-2 declaration is read as ISO-8859-1). A file the user located
+    // begins with the exact ISO-8859-2 declaration is read as ISO-8859-1). A file the user located
     // elsewhere (see OpenProjectFile) gives the entry its new path. False with the message in
     // the global buffer.
     virtual bool ParseFile(CFileKav* file, const std::string& encoding, const XmlHandlers& handlers);
@@ -187,7 +188,8 @@ public:
     // whole text is written (0 with [W0856] or [W0881] otherwise, the old file unchanged);
     // without, the top elements are appended to out, which is emptied first. Objects of
     // read-only files are left out; test cases, test scripts and the user-defined GUI builders
-    // are always written.
+    // are always written. Characters that XML cannot carry are replaced, and a save that
+    // replaced any logs how many.
     int SaveProject(bool toFile, const std::string& path, CApplicationKav& application, std::string& out);
     // Turns the identifier texts that the readers kept into links, builds the window, task and
     // requirement trees and the task flows, and reports every reference it cannot resolve,
@@ -206,6 +208,9 @@ public:
     // and a file is older than the current version (CheckVersion converts it); -1 loaded with
     // references cleared; -2 not loaded; -3 stopped.
     int LoadProject(const std::string& path, MessageLog* log);
+    // After a load that failed: whether the message in the global buffer was shown already, as
+    // the include check shows each problem when it meets it; else the caller shows it.
+    bool IsLoadFailureShown() const { return loadFailureShown_; }
     // Reads one file completely into the project: 0 failed (the message logged when log is
     // set); 1 read; 2 read, and the file is older than the current version.
     int LoadProjectFile(CFileKav* file, CApplicationKav* project, bool log);
@@ -378,7 +383,8 @@ public:
     int WriteXmlElement(const CXMLElement& element);
     int WriteXmlAttribute(const CXMLAttribute& attribute);
 
-    // The log that receives the progress and error lines of a load; null for none.
+    // The log that receives the progress and error lines of a load and the warning of a save;
+    // null for none.
     void SetMessageLog(MessageLog* log) { messageLog_ = log; }
     MessageLog* GetMessageLog() const { return messageLog_; }
     // Adds the text to the attached log when log is set.
@@ -467,6 +473,11 @@ private:
     bool projectElementRead_ = false;
     CurrentObjects current_;
     std::vector<std::string> exchangeTaskIds_;
+    // The identifiers of the tasks of the project that the parse fills, those it held before
+    // included: indexed at the parse's first task, so that no task looks at every other one.
+    std::unordered_set<std::string>& TaskIdsOf(CApplicationKav& project);
+    const CApplicationKav* taskIdsProject_ = nullptr;
+    std::unordered_set<std::string> taskIds_;
 
     bool projectMode_ = true;
     CGUIBuilder* currentGuiBuilder_ = nullptr;
@@ -482,6 +493,7 @@ private:
     static constexpr int kLoadedCopyFlags = kCloneKeepId | kCloneTextsAsStored;
     std::vector<std::string> conflictDecisions_;
     bool conflictQuestionsStopped_ = false;
+    bool loadFailureShown_ = false;
     // The version of the main file of the last load, which CheckVersion converts from.
     std::string mainFileVersion_;
     LoadingServices services_;

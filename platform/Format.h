@@ -31,9 +31,14 @@ private:
     std::string text_;
 };
 
-// Fills %s %d %i %u %x %X %c %f %g %e %ld %lu %ls %S and %% (with flags, width and precision).
+// Fills %s %d %i %u %x %X %c %f %g %e %ld %lu %ls %S and %% (with flags, width and precision; a
+// width or precision wider than a line can show is left out).
 // Missing arguments leave their placeholders empty; surplus arguments are ignored.
 std::string FormatText(std::string_view format, const std::vector<FormatArg>& args);
+
+// The placeholders of the format that take an argument, in order, each as written without its
+// length modifiers ("%-5s", "%d" of "%ld").
+std::vector<std::string> FormatPlaceholders(std::string_view format);
 
 template <class... A>
 std::string Fmt(std::string_view format, const A&... args) {

@@ -16,17 +16,6 @@ namespace {
 constexpr int kUnableToOpenLogFile = 44399;
 constexpr std::string_view kByteOrderMark = "\xFF\xFE";
 
-std::string ToUtf16LittleEndian(std::string_view text) {
-    std::u16string wide = Utf8ToUtf16(text);
-    std::string bytes;
-    bytes.reserve(wide.size() * 2);
-    for (char16_t unit : wide) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
-
 void WarnUnableToOpen() {
     GetInteraction().ShowMessage({FormatMessageId(kUnableToOpenLogFile), {}, MessageButtons::Ok, MessageIcon::Warning});
 }
@@ -76,8 +65,8 @@ int CLogFile::Open(bool append) {
 
 int CLogFile::WriteLine(std::string_view text) {
     if (file_) {
-        file_->Write(ToUtf16LittleEndian(text));
-        file_->Write(ToUtf16LittleEndian("\r\n"));
+        file_->Write(Utf8ToUtf16LittleEndian(text));
+        file_->Write(Utf8ToUtf16LittleEndian("\r\n"));
     }
     return 1;
 }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/Clock.h"
+#include "platform/ShiftRegisterJump.h"
 
 namespace {
 
@@ -86,6 +87,9 @@ double CShiftRegister::GetValue() const {
     return value;
 }
 
+// n steps summing the cells' values, then as many steps as 13 times their mean, rounded: reached
+// by jumping, as the steps would take seconds for a large process id. The sum is exact, as
+// adding the values one by one in a double was while n stays below 2^29 (any Linux process id).
 void CShiftRegister::Seed(std::uint32_t tick, std::uint32_t processId) {
     std::vector<std::uint8_t> cells;
     for (int i = 0; i < 12; ++i) {
@@ -100,13 +104,13 @@ void CShiftRegister::Seed(std::uint32_t tick, std::uint32_t processId) {
     if (n == 0) n = tick % 55;
     if (n == 0) n = tick % 7;
     if (n == 0) n = 11;
-    double sum = 0;
-    for (std::uint64_t i = 0; i < n; ++i) {
-        Step();
-        sum += GetValue();
-    }
+    std::uint32_t word = 0;
+    for (size_t i = 0; i < cells_.size(); ++i) word |= std::uint32_t{cells_[i]} << i;
+    const double sum = static_cast<double>(SumOfRegisterWords(word, n)) / 16777216.0;  // 2^24
     auto m = static_cast<std::uint64_t>((sum / static_cast<double>(n)) * 13 + 0.5);
-    for (std::uint64_t i = 0; i < m; ++i) Step();
+    word = JumpRegisterWord(word, n + m);
+    for (size_t i = 0; i < cells_.size(); ++i) cells_[i] = (word >> i) & 1u;
+    stepCount_ = static_cast<std::int32_t>(n + m);
 }
 
 double GetRandomUnit() {

@@ -116,6 +116,17 @@ std::string Utf16ToUtf8(std::u16string_view text, bool* ok) {
     return out;
 }
 
+std::string Utf8ToUtf16LittleEndian(std::string_view text) {
+    const std::u16string units = Utf8ToUtf16(text);
+    std::string bytes;
+    bytes.reserve(2 * units.size());
+    for (char16_t unit : units) {
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+        bytes.push_back(static_cast<char>(unit >> 8));
+    }
+    return bytes;
+}
+
 bool IsValidUtf8(std::string_view text) {
     bool valid = true;
     for (size_t pos = 0; pos < text.size() && valid;) DecodeUtf8(text, pos, valid);

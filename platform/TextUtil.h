@@ -8,6 +8,8 @@
 // input was valid.
 std::u16string Utf8ToUtf16(std::string_view text, bool* ok = nullptr);
 std::string Utf16ToUtf8(std::u16string_view text, bool* ok = nullptr);
+// The UTF-16 little-endian bytes of the text, without byte-order mark (files and logs in UTF-16).
+std::string Utf8ToUtf16LittleEndian(std::string_view text);
 bool IsValidUtf8(std::string_view text);
 // The text with every invalid UTF-8 sequence replaced by U+FFFD.
 std::string SanitizeUtf8(std::string_view text);

@@ -7,6 +7,7 @@ packages=(
   libexpat1-dev liblpsolve55-dev libsuitesparse-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libwxgtk3.2-dev xvfb xauth libxml2-utils python3
+  desktop-file-utils shared-mime-info
 )
 
 missing=()

@@ -5,7 +5,6 @@
 #include <ostream>
 #include <system_error>
 
-#include "generation/GenerationSettings.h"
 #include "platform/Progress.h"
 #include "platform/TextUtil.h"
 #include "shell/BatchSteps.h"
@@ -55,8 +54,7 @@ void MakeCommandLinePathsAbsolute(CommandLine& line) {
 }
 
 int RunBatchRoad(const CommandLine& line, const std::filesystem::path& programFolder, std::ostream& log) {
-    StoreCommandLineSettings(line);
-    GetGenerationSettings().buildingBlockInfo = line.buildingBlockInfo;
+    MakeCommandLineCurrent(line);
     if (!PrepareProgram(programFolder)) return kExitFailed;
 
     CProjectSession session;
@@ -68,11 +66,5 @@ int RunBatchRoad(const CommandLine& line, const std::filesystem::path& programFo
     if (session.OpenProjectFromCommandLine(line.projectPath, &progress.Log()) != 1 || !session.IsProjectOpen())
         return kExitFailed;
 
-    int result = kExitSucceeded;
-    if (!line.pairs.empty()) ApplyNameValuePairs(line.pairs);
-    if (!line.startWindow.empty()) SetStartWindowFromCommandLine(line.startWindow);
-    if (line.generate && !GenerateInBatch(line.generationMethod, &console)) result = kExitFailed;
-    if (line.convert && !ConvertInBatch(&progress)) result = kExitFailed;
-    if (!line.exportKeyword.empty()) ExportSmurfInBatch(line.settings.exportPath);
-    return result;
+    return RunCommandLineSteps(line, &console, &progress) ? kExitSucceeded : kExitFailed;
 }

@@ -78,3 +78,13 @@ int ExportSmurfInBatch(const std::string& exportPath) {
     ShowWarning(GetGlobalMessageBuffer());
     return 0;
 }
+
+bool RunCommandLineSteps(const CommandLine& line, ProgressObserver* observer, Progress* progress) {
+    bool succeeded = true;
+    if (!line.pairs.empty()) ApplyNameValuePairs(line.pairs);
+    if (!line.startWindow.empty()) SetStartWindowFromCommandLine(line.startWindow);
+    if (line.generate && !GenerateInBatch(line.generationMethod, observer)) succeeded = false;
+    if (line.convert && !ConvertInBatch(progress)) succeeded = false;
+    if (!line.exportKeyword.empty()) ExportSmurfInBatch(line.settings.exportPath);
+    return succeeded;
+}

@@ -37,6 +37,11 @@ int GenerateInBatch(int methodCode, ProgressObserver* observer, GeneratorTable g
 // conversion ran through, else 0 after its message.
 int ConvertInBatch(Progress* progress, const ConverterTable& converters = StandardConverterTable());
 
+// The steps the line asks for, in their order; generation's log lines reach the observer,
+// conversion reports into progress (either may be null). False when -g or -c failed; the later
+// steps ran all the same.
+bool RunCommandLineSteps(const CommandLine& line, ProgressObserver* observer, Progress* progress);
+
 // -x: exports the SMURF object maps into the folder; a failure shows the exporter's message as a
 // warning. 1 exported, else 0.
 int ExportSmurfInBatch(const std::string& exportPath);

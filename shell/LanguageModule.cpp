@@ -93,19 +93,6 @@ std::optional<CatalogueLine> ReadEntry(std::string_view line) {
     return CatalogueLine{*id, std::move(*text)};
 }
 
-// The conversion letters of the placeholders, in order ("%%" is none).
-std::string Placeholders(std::string_view text) {
-    std::string letters;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '%') continue;
-        size_t j = i + 1;
-        while (j < text.size() && std::string_view("-+ #0123456789.*lhL").find(text[j]) != std::string_view::npos) ++j;
-        if (j < text.size() && text[j] != '%') letters += text[j];
-        i = j;
-    }
-    return letters;
-}
-
 bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
@@ -115,7 +102,10 @@ bool FitsBuiltInText(const CatalogueLine& entry) {
     // The built-in text, whatever translation is installed at the moment.
     for (const MessageEntry& builtIn : AllMessageEntries()) {
         if (builtIn.id != entry.id) continue;
-        return Placeholders(builtIn.text) == Placeholders(entry.text) && EndsWith(entry.text, MessageCode(entry.id));
+        // The same placeholders to the letter: another width or precision would show the
+        // values otherwise, or ask the formatter for a field no line can show.
+        return FormatPlaceholders(builtIn.text) == FormatPlaceholders(entry.text) &&
+               EndsWith(entry.text, MessageCode(entry.id));
     }
     return false;
 }

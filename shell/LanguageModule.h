@@ -21,7 +21,7 @@ struct CatalogueReading {
 };
 
 // Every text must belong to an id of the built-in catalogue, keep its placeholders in their order
-// and end in the same code; an id may appear once. Otherwise the line is at fault, since a text
+// (with the same flags, width and precision) and end in the same code; an id may appear once. Otherwise the line is at fault, since a text
 // with other placeholders would show other values than the message means.
 CatalogueReading ParseMessageCatalogue(std::string_view text);
 

@@ -66,7 +66,7 @@ int CProjectSession::LoadProject(const std::string& path, bool announceConversio
         }
         root_->SetModified(1);
     } else if (result != kLoaded) {
-        ShowBufferedMessage(0, MessageIcon::Warning);
+        if (!reader.IsLoadFailureShown()) ShowBufferedMessage(0, MessageIcon::Warning);
         CloseProject();
         return 0;
     }
@@ -86,19 +86,26 @@ void CProjectSession::CloseProject() {
 
 int CProjectSession::OpenProjectFromCommandLine(const std::string& path, MessageLog* log) {
     if (path.empty()) {
-        FileDialogRequest request;
-        request.title = LoadMessage(kOpenFileTitle);
-        request.filter = kProjectFilter;
-        if (std::optional<std::string> chosen = GetInteraction().AskForPath(request))
-            LoadProject(*chosen, true, log);
+        if (std::optional<std::string> chosen = AskForProjectFile("")) LoadProject(*chosen, true, log);
         return 1;
     }
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored)) {
-        SetMessage(kProjectFileMissing, path);
-        ShowBufferedMessage(kFileNotFoundCaption, MessageIcon::Warning);
-        return 0;
-    }
+    if (!CommandLineProjectExists(path)) return 0;
     LoadProject(path, true, log);
     return 1;
+}
+
+std::optional<std::string> AskForProjectFile(const std::string& proposedPath) {
+    FileDialogRequest request;
+    request.title = LoadMessage(kOpenFileTitle);
+    request.filter = kProjectFilter;
+    request.initialPath = proposedPath;
+    return GetInteraction().AskForPath(request);
+}
+
+bool CommandLineProjectExists(const std::string& path) {
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(path, ignored)) return true;
+    SetMessage(kProjectFileMissing, path);
+    ShowBufferedMessage(kFileNotFoundCaption, MessageIcon::Warning);
+    return false;
 }

@@ -5,6 +5,7 @@
 // undo history) is the frame's own; messages go through Interaction.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CApplicationKav;
@@ -30,8 +31,9 @@ public:
     // Reads the project file into a fresh root. 1 when the project is open: loaded, loaded with
     // errors (HasLoadErrors), or written by an older version and converted (announced with
     // [W0860] when announceConversion is set; the project is then modified). 0 when it is not:
-    // the loader's message is shown, or the conversion's with "Conversion Error", and the
-    // session holds an empty project. The loader's progress and findings go to the log.
+    // the loader's message is shown (unless the loader showed it already), or the conversion's
+    // with "Conversion Error", and the session holds an empty project. The loader's progress
+    // and findings go to the log.
     int LoadProject(const std::string& path, bool announceConversion, MessageLog* log);
 
     // An empty root with the settings of a new project replaces the project; the clipboard's
@@ -49,3 +51,11 @@ private:
     bool projectOpen_ = false;
     bool loadErrors_ = false;
 };
+
+// The Open File dialog for a project, proposing the path (may be empty): the chosen file, or
+// nothing when the user cancelled.
+std::optional<std::string> AskForProjectFile(const std::string& proposedPath);
+
+// Whether the command line's project path names a file; if not, [W0874] with the path is shown
+// with "File not found".
+bool CommandLineProjectExists(const std::string& path);

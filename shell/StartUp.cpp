@@ -6,6 +6,7 @@
 #include "conversion/framework/ConverterTable.h"
 #include "conversion/framework/OutputFormats.h"
 #include "conversion/winrunner/WinRunner.h"
+#include "generation/GenerationSettings.h"
 #include "generation/ToolEventParsers.h"
 #include "model/ApplicationKav.h"
 #include "model/WindowKav.h"
@@ -15,6 +16,7 @@
 #include "platform/Interaction.h"
 #include "platform/MessageBuffer.h"
 #include "platform/Settings.h"
+#include "shell/CommandLine.h"
 #include "shell/LanguageModule.h"
 #include "shell/UserFolderSetup.h"
 
@@ -29,6 +31,11 @@ void InstallProgramSettings() {
     // folder is itself in that hive.
     InstallSettings(
         std::make_unique<FileSettings>(FileSettings::DefaultUserFile(), FindInstallationFolder() / "settings.txt"));
+}
+
+void MakeCommandLineCurrent(const CommandLine& line) {
+    StoreCommandLineSettings(line);
+    GetGenerationSettings().buildingBlockInfo = line.buildingBlockInfo;
 }
 
 std::filesystem::path ProgramFolder() { return RunningProgram().parent_path(); }

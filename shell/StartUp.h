@@ -3,10 +3,15 @@
 // the project. Messages go through the installed Interaction.
 #include <filesystem>
 
+struct CommandLine;
+
 // The settings store of the program: the user's file (FileSettings::DefaultUserFile) and the
 // machine's "settings.txt" in the installation folder. Before the command line is read, which
 // reads a setting of its own.
 void InstallProgramSettings();
+
+// Makes the line's process-wide values current, generation's building-block switch with them.
+void MakeCommandLineCurrent(const CommandLine& line);
 
 // The folder of the running program, where the language catalogue lies.
 std::filesystem::path ProgramFolder();

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int kMainWindowMissing = 49950;
+constexpr int kDisplayNeeded = 49951;
 
 }  // namespace
 
@@ -15,6 +15,6 @@ int RunWithoutMainWindow(const CommandLine& line, int exitCode) {
         AcceptCommandLine(line);
         return exitCode;
     }
-    GetInteraction().Inform(LoadMessage(kMainWindowMissing), MessageIcon::Information);
+    GetInteraction().Inform(LoadMessage(kDisplayNeeded), MessageIcon::Information);
     return kExitFailed;
 }

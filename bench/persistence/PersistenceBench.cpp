@@ -7,13 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 
-#include "model/ApplicationKav.h"
 #include "model/GUIBuilderList.h"
 #include "model/ShellServices.h"
 #include "model/windows/WindowTypes.h"
-#include "persistence/XMLDataManager.h"
+#include "BenchLoading.h"
 
 namespace {
 
@@ -37,10 +35,6 @@ std::string Wrapped(const char* before, const std::string& text, const char* aft
     wrapped += text;
     wrapped += after;
     return wrapped;
-}
-
-void Require(bool ok, const char* what) {
-    if (!ok) throw std::runtime_error(what);
 }
 
 // Top windows with a row of controls each; every window has a transition to its parent (or to
@@ -170,19 +164,7 @@ void BM_SaveProject(benchmark::State& state) {
 // Reading and linking, as the loader does for a project without libraries.
 void BM_LoadProject(benchmark::State& state) {
     Fixture& fixture = GetFixture();
-    for (auto _ : state) {
-        CApplicationKav project;
-        project.GetFiles().Add(new CFileKav("", fixture.Path(), fixture.Path()));
-        CXMLDataManager reader;
-        reader.SetCurrentProject(&project);
-        Require(reader.ParseFile(project.GetMainFile(), "UTF-8", CXMLDataManager::StandardHandlers()), "parse");
-        Require(reader.BuildRelations(&project, false) == 1, "relations");
-        state.PauseTiming();  // freeing the model is not loading
-        project.GetTasks().DeleteAll();
-        project.GetWindowList().DeleteAll();
-        project.GetDataSets().DeleteAll();
-        state.ResumeTiming();
-    }
+    for (auto _ : state) LoadOnce(state, fixture.Path(), 1);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(fixture.Bytes().size()));
 }
 

@@ -7,17 +7,6 @@
 
 namespace {
 
-std::string EncodeUtf16Le(std::string_view text) {
-    const std::u16string units = Utf8ToUtf16(text);
-    std::string bytes = "\xFF\xFE";
-    bytes.reserve(2 + 2 * units.size());
-    for (char16_t unit : units) {
-        bytes.push_back(static_cast<char>(unit & 0xFF));
-        bytes.push_back(static_cast<char>(unit >> 8));
-    }
-    return bytes;
-}
-
 std::string EncodeLatin1(std::string_view text, int& replaced) {
     const std::u16string units = Utf8ToUtf16(text);
     std::string bytes;
@@ -50,7 +39,7 @@ std::string ScriptFile::EncodedBytes(int* replaced) const {
     int unencodable = 0;
     std::string bytes;
     switch (encoding_) {
-        case ScriptEncoding::Utf16LeWithBom: bytes = EncodeUtf16Le(text_); break;
+        case ScriptEncoding::Utf16LeWithBom: bytes = "\xFF\xFE" + Utf8ToUtf16LittleEndian(text_); break;
         case ScriptEncoding::Latin1: bytes = EncodeLatin1(text_, unencodable); break;
         case ScriptEncoding::Utf8: bytes = SanitizeUtf8(text_); break;
     }

@@ -1,5 +1,8 @@
 #include "editors/framework/EditorDialog.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "platform/Interaction.h"
 #include "resources/MessageCatalogue.h"
 #include "shell/EditorHost.h"
@@ -7,6 +10,8 @@
 namespace {
 
 constexpr int kReadOnlySuffix = 47177;
+// Windows, attributes, the task's parameters and all test data.
+constexpr int kAllReferenceKinds = 23;
 
 }  // namespace
 
@@ -27,9 +32,43 @@ void EditorDialog::SetTitle(const std::string& title, bool readOnly) {
     title_ = readOnly ? title + LoadMessage(kReadOnlySuffix) : title;
 }
 
+void EditorDialog::SetText(int id, std::string text) {
+    EditorControl& control = controls_.at(id);
+    control.text = std::move(text);
+    control.selectionFrom = control.selectionTo = control.text.size();
+}
+
+void EditorDialog::SetSelection(int id, size_t from, size_t to) {
+    EditorControl& control = controls_.at(id);
+    control.selectionFrom = std::min(std::min(from, to), control.text.size());
+    control.selectionTo = std::min(std::max(from, to), control.text.size());
+}
+
+void EditorDialog::ReplaceSelection(int id, const std::string& text) {
+    EditorControl& control = controls_.at(id);
+    control.text.replace(control.selectionFrom, control.selectionTo - control.selectionFrom, text);
+    control.selectionFrom = control.selectionTo = control.selectionFrom + text.size();
+}
+
+void EditorDialog::BrowseDesignatorsInto(int id, CTaskKav* task) {
+    const std::string reference = host_.SelectReference(kAllReferenceKinds, task, nullptr, nullptr);
+    if (reference.empty()) return;
+    ReplaceSelection(id, "#" + reference + "#");
+    SetFocus(id);
+}
+
 void EditorDialog::ChooseRow(int list, int row) {
     lists_.at(list).Highlight(row);
     OnListRowChosen(list, row);
+}
+
+void EditorDialog::DoubleClickRow(int list, int row) {
+    lists_.at(list).Highlight(row);
+    OnListRowDoubleClicked(list, row);
+}
+
+int EditorDialog::TakeEndRequest() {
+    return std::exchange(endRequest_, 0);
 }
 
 void EditorDialog::OnHelp(bool shiftDown, int focusedControl) {

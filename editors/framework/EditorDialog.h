@@ -11,18 +11,22 @@
 
 #include "editors/framework/EditorList.h"
 
+class CTaskKav;
 class EditorHost;
 
 // The ids of OK and Cancel in every dialog, which are also how a modal run ends.
 enum EditorEndId : int { kIdOk = 1, kIdCancel = 2 };
 
 // One control as the window shows it. text: an edit's contents, the chosen entry of a choice
-// ("" for none), or a button's label; items: the entries of a choice.
+// ("" for none), or a button's label; items: the entries of a choice; an edit's selection as
+// byte offsets into the text (equal: the caret).
 struct EditorControl {
     bool enabled = true;
     bool shown = true;
     std::string text;
     std::vector<std::string> items;
+    size_t selectionFrom = 0;
+    size_t selectionTo = 0;
 };
 
 // Where the focus goes once the event is handled (control 0: it stays); the control's text is
@@ -47,8 +51,10 @@ public:
     const std::map<int, EditorControl>& Controls() const { return controls_; }
     const EditorControl& Control(int id) const { return controls_.at(id); }
     std::string GetText(int id) const { return Control(id).text; }
-    // The window hands over what the user typed or chose.
-    void SetText(int id, std::string text) { controls_.at(id).text = std::move(text); }
+    // The window hands over what the user typed or chose; the caret goes to the end.
+    void SetText(int id, std::string text);
+    // The window hands over an edit's selection (byte offsets; kept inside the text).
+    void SetSelection(int id, size_t from, size_t to);
     bool IsEnabled(int id) const { return Control(id).enabled; }
     bool IsShown(int id) const { return Control(id).shown; }
 
@@ -69,6 +75,12 @@ public:
     // A row of the list was chosen by a click or a key (-1: a click beside the rows): the list
     // highlights it and the dialog hears of it.
     void ChooseRow(int list, int row);
+    // A row was double-clicked (-1: beside the rows): the list highlights it and the dialog
+    // hears of it.
+    void DoubleClickRow(int list, int row);
+    // How the dialog asked to end itself (kIdOk, kIdCancel), 0 when it did not; asking once
+    // takes the request.
+    int TakeEndRequest();
     // F1: the topic of the focused control when Shift is held and the control has one, else the
     // dialog's topic.
     void OnHelp(bool shiftDown, int focusedControl);
@@ -90,6 +102,14 @@ protected:
     void SetItems(int id, std::vector<std::string> items) { controls_.at(id).items = std::move(items); }
     void SetDefaultButton(int id) { defaultButton_ = id; }
     void SetFocus(int id) { focus_ = {id, false}; }
+    // Puts the text in place of the edit's selection, the caret after it.
+    void ReplaceSelection(int id, const std::string& text);
+    // Browse Designators: the reference chosen in the browser (windows, attributes, the task's
+    // parameters, all test data), between two "#", in place of the edit's selection; the edit
+    // gets the focus. Nothing on Cancel.
+    void BrowseDesignatorsInto(int id, CTaskKav* task);
+    // Ends the dialog as OK or Cancel would, without running OnOK.
+    void EndDialog(int endId) { endRequest_ = endId; }
 
     // A refused value: the warning (text by id, or the text of the global message buffer) in a
     // box with the caption by id and the exclamation icon; then the focus goes back to the
@@ -101,6 +121,11 @@ protected:
 
     // What choosing a row does; the row is highlighted already.
     virtual void OnListRowChosen(int list, int row) {
+        (void)list;
+        (void)row;
+    }
+    // What double-clicking a row does; the row is highlighted already.
+    virtual void OnListRowDoubleClicked(int list, int row) {
         (void)list;
         (void)row;
     }
@@ -121,4 +146,5 @@ private:
     std::map<int, EditorList> lists_;
     int defaultButton_ = kIdOk;
     FocusRequest focus_;
+    int endRequest_ = 0;
 };

@@ -26,6 +26,34 @@ std::vector<std::string> ChoiceItems(const wxChoice& choice) {
     return items;
 }
 
+// Positions in an edit count characters; the dialog counts the bytes of the UTF-8 text.
+size_t BytesOfCharacters(const wxString& text, long characters) {
+    return FromWx(text.Left(static_cast<size_t>(std::max(characters, 0L)))).size();
+}
+
+long CharactersOfBytes(const std::string& text, size_t bytes) {
+    return static_cast<long>(ToWx(text.substr(0, bytes)).length());
+}
+
+std::string RowText(const EditorList& list, int row) {
+    const std::vector<std::string>& texts = list.RowTexts(row);
+    return texts.empty() ? std::string() : texts.front();
+}
+
+// A sorted list box orders its entries itself: its rows are found by their texts.
+int BoxIndexOfRow(const wxListBox& box, const EditorList& list, int row) {
+    if (row < 0 || row >= list.RowCount()) return wxNOT_FOUND;
+    return box.HasFlag(wxLB_SORT) ? box.FindString(ToWx(RowText(list, row)), true) : row;
+}
+
+int RowOfBoxIndex(const wxListBox& box, const EditorList& list, int index) {
+    if (index == wxNOT_FOUND || !box.HasFlag(wxLB_SORT)) return index;
+    const std::string text = FromWx(box.GetString(static_cast<unsigned>(index)));
+    for (int row = 0; row < list.RowCount(); ++row)
+        if (RowText(list, row) == text) return row;
+    return -1;
+}
+
 }  // namespace
 
 EditorDialogUi::EditorDialogUi(EditorDialog& dialog, wxWindow* parent)
@@ -33,7 +61,9 @@ EditorDialogUi::EditorDialogUi(EditorDialog& dialog, wxWindow* parent)
     // Opening reads nothing from the controls: they are still empty, the dialog is not.
     Bind(wxEVT_INIT_DIALOG, [this](wxInitDialogEvent&) {
         dialog_.OnInitDialog();
+        opening_ = true;
         ApplyState();
+        opening_ = false;
     });
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); }, wxID_OK);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(wxID_CANCEL); }, wxID_CANCEL);
@@ -57,6 +87,7 @@ void EditorDialogUi::Forward(const std::function<void()>& handler) {
     ReadControls();
     handler();
     ApplyState();
+    if (const int end = dialog_.TakeEndRequest()) EndModal(WxId(end));
 }
 
 void EditorDialogUi::BindButton(int dialogId, std::function<void()> handler) {
@@ -82,7 +113,22 @@ wxListView* EditorDialogUi::MakeList(int dialogId, wxSize size) {
                 Forward([this, dialogId] { dialog_.ChooseRow(dialogId, -1); });
         });
     });
+    list->Bind(wxEVT_LEFT_DCLICK, [this, list, dialogId](wxMouseEvent& event) {
+        int flags = 0;
+        const long row = list->HitTest(event.GetPosition(), flags);
+        Forward([this, dialogId, row] { dialog_.DoubleClickRow(dialogId, static_cast<int>(row)); });
+    });
     return list;
+}
+
+wxListBox* EditorDialogUi::MakeListBox(int dialogId, wxSize size, long style) {
+    auto* box = new wxListBox(this, WxId(dialogId), wxDefaultPosition, size, 0, nullptr, style | wxLB_SINGLE);
+    box->Bind(wxEVT_LISTBOX, [this, box, dialogId](wxCommandEvent& event) {
+        if (applying_) return;
+        const int row = RowOfBoxIndex(*box, dialog_.List(dialogId), event.GetSelection());
+        Forward([this, dialogId, row] { dialog_.ChooseRow(dialogId, row); });
+    });
+    return box;
 }
 
 void EditorDialogUi::ReadControls() {
@@ -91,7 +137,11 @@ void EditorDialogUi::ReadControls() {
         if (auto* choice = dynamic_cast<wxChoice*>(window)) {
             dialog_.SetText(id, FromWx(choice->GetStringSelection()));
         } else if (auto* entry = dynamic_cast<wxTextEntry*>(window)) {
-            dialog_.SetText(id, FromWx(entry->GetValue()));
+            const wxString value = entry->GetValue();
+            long from = 0, to = 0;
+            entry->GetSelection(&from, &to);
+            dialog_.SetText(id, FromWx(value));
+            dialog_.SetSelection(id, BytesOfCharacters(value, from), BytesOfCharacters(value, to));
         }
     }
 }
@@ -102,10 +152,11 @@ void EditorDialogUi::ApplyState() {
     for (const auto& [id, control] : dialog_.Controls()) {
         if (wxWindow* window = FindWindow(WxId(id))) ApplyControl(window, control);
     }
-    for (const auto& [id, list] : dialog_.Lists()) ApplyList(id, list);
     if (auto* button = dynamic_cast<wxButton*>(FindWindow(WxId(dialog_.GetDefaultButton())))) button->SetDefault();
     Layout();
     ApplyFocus();
+    // After the focus: a list box that takes it selects the row under its cursor.
+    for (const auto& [id, list] : dialog_.Lists()) ApplyList(id, list);
     applying_ = false;
 }
 
@@ -118,7 +169,11 @@ void EditorDialogUi::ApplyControl(wxWindow* window, const EditorControl& control
         if (control.text.empty()) choice->SetSelection(wxNOT_FOUND);
         else choice->SetStringSelection(ToWx(control.text));
     } else if (auto* entry = dynamic_cast<wxTextEntry*>(window)) {
-        if (FromWx(entry->GetValue()) != control.text) entry->ChangeValue(ToWx(control.text));
+        if (FromWx(entry->GetValue()) != control.text) {
+            entry->ChangeValue(ToWx(control.text));
+            entry->SetSelection(CharactersOfBytes(control.text, control.selectionFrom),
+                                CharactersOfBytes(control.text, control.selectionTo));
+        }
     } else if (FromWx(window->GetLabel()) != control.text) {
         window->SetLabel(ToWx(control.text));
     }
@@ -127,7 +182,12 @@ void EditorDialogUi::ApplyControl(wxWindow* window, const EditorControl& control
 }
 
 void EditorDialogUi::ApplyList(int dialogId, const EditorList& list) {
-    auto* control = dynamic_cast<wxListView*>(FindWindow(WxId(dialogId)));
+    wxWindow* window = FindWindow(WxId(dialogId));
+    if (auto* box = dynamic_cast<wxListBox*>(window)) {
+        ApplyListBox(dialogId, *box, list);
+        return;
+    }
+    auto* control = dynamic_cast<wxListView*>(window);
     if (!control) return;
     if (listRevisions_[dialogId] != list.Revision() || control->GetColumnCount() == 0) {
         listRevisions_[dialogId] = list.Revision();
@@ -150,13 +210,34 @@ void EditorDialogUi::ApplyList(int dialogId, const EditorList& list) {
     }
 }
 
+void EditorDialogUi::ApplyListBox(int dialogId, wxListBox& box, const EditorList& list) {
+    if (listRevisions_[dialogId] != list.Revision()) {
+        listRevisions_[dialogId] = list.Revision();
+        wxArrayString texts;
+        for (int row = 0; row < list.RowCount(); ++row) texts.Add(ToWx(RowText(list, row)));
+        box.Set(texts);
+    }
+    const int shown = BoxIndexOfRow(box, list, list.GetHighlighted());
+    if (box.GetSelection() != shown) box.SetSelection(shown);
+}
+
 void EditorDialogUi::ApplyFocus() {
     const FocusRequest request = dialog_.GetFocusRequest();
     dialog_.ClearFocusRequest();
     wxWindow* window = request.control ? FindWindow(WxId(request.control)) : nullptr;
-    if (!window || !window->IsEnabled()) return;
+    if (!window || !window->IsEnabled()) {
+        // A window opens with the focus on its first control unless its dialog asks for another.
+        if (opening_) SetFocus();
+        return;
+    }
     window->SetFocus();
-    if (auto* entry = dynamic_cast<wxTextEntry*>(window); entry && request.selectText) entry->SelectAll();
+    // The toolkit selects an edit's whole text when it takes the focus; only a refusal should.
+    if (auto* entry = dynamic_cast<wxTextEntry*>(window)) {
+        const EditorControl& control = dialog_.Control(request.control);
+        if (request.selectText) entry->SelectAll();
+        else entry->SetSelection(CharactersOfBytes(control.text, control.selectionFrom),
+                                 CharactersOfBytes(control.text, control.selectionTo));
+    }
 }
 
 void EditorDialogUi::OnKey(wxKeyEvent& event) {

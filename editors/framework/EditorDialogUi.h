@@ -11,6 +11,7 @@
 
 #include <wx/button.h>
 #include <wx/dialog.h>
+#include <wx/listbox.h>
 #include <wx/listctrl.h>
 
 #include "editors/framework/EditorDialog.h"
@@ -35,14 +36,18 @@ protected:
     // A button with the dialog id and the dialog's label for it.
     wxButton* MakeButton(int dialogId);
     // A report list of the dialog, made by the derived window: its row choices reach the
-    // dialog's ChooseRow.
+    // dialog's ChooseRow, its double clicks DoubleClickRow.
     wxListView* MakeList(int dialogId, wxSize size);
+    // The same for a list of the dialog shown as a plain list box (style wxLB_SORT for a sorted
+    // one, whose dialog list sorts alike).
+    wxListBox* MakeListBox(int dialogId, wxSize size, long style = 0);
 
 private:
     void ReadControls();
     void ApplyState();
     void ApplyControl(wxWindow* window, const EditorControl& control);
     void ApplyList(int dialogId, const EditorList& list);
+    void ApplyListBox(int dialogId, wxListBox& box, const EditorList& list);
     void ApplyFocus();
     void OnKey(wxKeyEvent& event);
     void OnOk();
@@ -52,4 +57,6 @@ private:
     std::map<int, int> listRevisions_;
     // Set while the window changes its lists, whose events are then not the user's.
     bool applying_ = false;
+    // Set while the window shows its dialog's state for the first time.
+    bool opening_ = false;
 };

@@ -57,6 +57,12 @@ MessageAnswer Answer(MessageButtons buttons, int result) {
     }
 }
 
+// A dialog ended without a path counts as cancelled.
+std::optional<std::string> ChosenPath(int result, const wxString& path) {
+    if (result != wxID_OK || path.empty()) return std::nullopt;
+    return std::string(path.utf8_str());
+}
+
 }  // namespace
 
 MessageAnswer WxInteraction::ShowMessage(const MessageRequest& request) {
@@ -74,8 +80,8 @@ std::optional<std::string> WxInteraction::AskForPath(const FileDialogRequest& re
     const wxString initial = wxString::FromUTF8(request.initialPath);
     if (request.kind == FileDialogRequest::Kind::Folder) {
         wxDirDialog dialog(nullptr, title, initial);
-        if (dialog.ShowModal() != wxID_OK) return std::nullopt;
-        return std::string(dialog.GetPath().utf8_str());
+        const int result = dialog.ShowModal();
+        return ChosenPath(result, dialog.GetPath());
     }
     // The filters are written as "Name (*.x)|*.x|...||"; the toolkit takes no empty last pair.
     wxString filter = wxString::FromUTF8(request.filter);
@@ -83,6 +89,6 @@ std::optional<std::string> WxInteraction::AskForPath(const FileDialogRequest& re
     const bool save = request.kind == FileDialogRequest::Kind::Save;
     wxFileDialog dialog(nullptr, title, initial, wxEmptyString, filter,
                         save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() != wxID_OK) return std::nullopt;
-    return std::string(dialog.GetPath().utf8_str());
+    const int result = dialog.ShowModal();
+    return ChosenPath(result, dialog.GetPath());
 }

@@ -19,6 +19,7 @@ public:
     }
     bool Check() { return Refuse(44739, 47006, kEditWithHelp); }
     void Open(bool readOnly) { SetTitle("Sample", readOnly); }
+    void Insert(const std::string& text) { ReplaceSelection(kPlainEdit, text); }
 
 protected:
     int ControlHelpContext(int control) const override { return control == kEditWithHelp ? 0x808D01F4 : 0; }
@@ -68,4 +69,34 @@ TEST(EditorDialog, AReadOnlyRunSaysSoInTheTitle) {
     EXPECT_EQ(dialog.GetTitle(), "Sample (Read-Only)");
     dialog.Open(false);
     EXPECT_EQ(dialog.GetTitle(), "Sample");
+}
+
+TEST(EditorDialog, InsertedTextTakesThePlaceOfTheSelectionAndLeavesTheCaretBehindIt) {
+    struct Case {
+        std::string text;
+        size_t from, to;  // the selection the window handed over
+        std::string result;
+        size_t caret;
+    };
+    const Case cases[] = {
+        {"abcd", 1, 3, "a#x#d", 4},
+        {"abcd", 3, 1, "a#x#d", 4},    // given backwards
+        {"ab", 9, 9, "ab#x#", 5},      // beyond the end: at the end
+        {"\u00e4b", 2, 2, "\u00e4#x#b", 5},  // after a two-byte character
+    };
+    for (const Case& c : cases) {
+        FakeEditorHost host;
+        SampleDlg dialog(host);
+        dialog.SetText(kPlainEdit, c.text);
+        dialog.SetSelection(kPlainEdit, c.from, c.to);
+        dialog.Insert("#x#");
+        EXPECT_EQ(dialog.GetText(kPlainEdit), c.result) << c.text;
+        EXPECT_EQ(dialog.Control(kPlainEdit).selectionFrom, c.caret) << c.text;
+        EXPECT_EQ(dialog.Control(kPlainEdit).selectionTo, c.caret) << c.text;
+    }
+    FakeEditorHost host;
+    SampleDlg dialog(host);
+    dialog.SetText(kPlainEdit, "abc");  // a text given without a selection: the caret at its end
+    dialog.Insert("!");
+    EXPECT_EQ(dialog.GetText(kPlainEdit), "abc!");
 }

@@ -3,6 +3,7 @@
 // test's session in it instead of a window; help requests are recorded.
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editors/framework/EditorDialog.h"
@@ -13,6 +14,10 @@ public:
     // What the user does in the open dialog; returns how the run ends (kIdOk, kIdCancel).
     std::function<int(EditorDialog&)> session;
     std::vector<int> helpTopics;
+    std::vector<std::string> undoSteps;
+    // What the reference browser returns, and the kinds and task of each request.
+    std::string reference;
+    std::vector<std::pair<int, CTaskKav*>> referenceRequests;
 
     int RunModal(EditorDialog& dialog) override {
         dialog.OnInitDialog();
@@ -20,9 +25,12 @@ public:
     }
     void ShowHelp(int contextId) override { helpTopics.push_back(contextId); }
 
-    void SetModified(const std::string&) override {}
+    void SetModified(const std::string& undoName) override { undoSteps.push_back(undoName); }
     void RefreshAllViews() override {}
-    std::string SelectReference(int, CTaskKav*, CDataSet*, const OwningList<CDataEffect>*) override { return {}; }
+    std::string SelectReference(int kinds, CTaskKav* task, CDataSet*, const OwningList<CDataEffect>*) override {
+        referenceRequests.emplace_back(kinds, task);
+        return reference;
+    }
     int RedirectTransition(CTransitionKav*, CWindowKav*, CWindowKav*) override { return 0; }
     void CloseTaskFlowViews(CTaskKav*) override {}
     void TaskChanged(CTaskKav*) override {}

@@ -7,6 +7,7 @@
 #include "model/FileKav.h"
 #include "model/WindowKav.h"
 #include "tests/editors/FakeEditorHost.h"
+#include "tests/editors/Refusals.h"
 #include "tests/support/GlobalState.h"
 #include "tests/support/ProjectBuilder.h"
 
@@ -18,19 +19,6 @@ const ParameterListKind kAllKinds[] = {TaskParameters,       GlobalAttributes, W
                                        StepFieldDefinitions, StepFieldValues,  EffectVariables};
 const ParameterListKind kKindsWithNames[] = {TaskParameters, GlobalAttributes, WindowAttributes,
                                              StepFieldDefinitions, EffectVariables};
-
-// What a refused Set showed: its text, its caption and the control that got the focus.
-struct Refused {
-    std::string text;
-    std::string caption;
-    int focus = 0;
-
-    bool operator==(const Refused&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Refused& refused) {
-    return out << "{" << refused.text << ", " << refused.caption << ", " << refused.focus << "}";
-}
 
 class ParameterDlgTest : public ProjectTest {
 protected:
@@ -70,21 +58,9 @@ protected:
         return texts;
     }
 
-    // Presses Set: what it refused, or nothing; the shown messages are taken.
+    // Presses Set: what it refused, or nothing.
     Refused Set() {
-        TestInteraction().messages.clear();
-        const bool accepted = dialog.SetParameter();
-        Refused refused;
-        if (!TestInteraction().messages.empty()) {
-            refused = {TestInteraction().messages[0].text, TestInteraction().messages[0].caption,
-                       dialog.GetFocusRequest().control};
-            EXPECT_EQ(TestInteraction().messages.size(), 1u);
-            EXPECT_EQ(TestInteraction().messages[0].icon, MessageIcon::Warning);
-            EXPECT_TRUE(dialog.GetFocusRequest().selectText);
-        }
-        EXPECT_EQ(accepted, refused.text.empty()) << refused;
-        TestInteraction().messages.clear();
-        return refused;
+        return Attempt(dialog, [&] { return dialog.SetParameter(); });
     }
 
     FakeEditorHost host;

@@ -205,9 +205,28 @@ TEST_F(TaskCoverageTest, ABlockLoopingZeroTimesDoesNotKeepStepCoverageGoing) {
     CTaskStep* call = Call(*task, "Never", block, {d});
     call->SetLoopMode(8);
     call->SetLoopCount("0");
-    // The path made for Inside leaves the block out, and Inside counts as covered.
+    // The first path leaves the block out, and Inside counts as covered: no path is made for it.
     ASSERT_EQ(Generate(kMethodStepCoverage), 1);
-    EXPECT_EQ(Paths(), (std::vector<Names>{{"A", "B", "D"}, {"A", "C", "D"}, {"A", "D"}}));
+    EXPECT_EQ(Paths(), (std::vector<Names>{{"A", "B", "D"}, {"A", "C", "D"}}));
+}
+
+// Start -> A -> BB (six steps, looping zero times) -> E: the one path leaves every step and
+// connection of the block out, and with it covers them all.
+TEST_F(TaskCoverageTest, ALongBlockLoopingZeroTimesYieldsOneTestCase) {
+    CTaskKav* block = project.AddTask("BB", nullptr, kTaskBuildingBlock);
+    CTaskStep* previous = Step(*block, "B1");
+    for (const char* name : {"B2", "B3", "B4", "B5", "B6"}) previous = Step(*block, name, {previous});
+    CTaskKav* flow = project.AddTask("Flow");
+    CTaskStep* call = Call(*flow, "CallBB", block, {Step(*flow, "A", {Blank(*flow, "Start")})});
+    call->SetLoopMode(8);
+    call->SetLoopCount("0");
+    Step(*flow, "E", {call});
+    for (int method : {kMethodStepCoverage, kMethodConnectionCoverage}) {
+        SCOPED_TRACE(method);
+        made.DeleteAll();
+        ASSERT_EQ(coverage.GenerateTestCases(*flow, method, made), 1) << GetGlobalMessageBuffer();
+        EXPECT_EQ(Paths(), (std::vector<Names>{{"A", "E"}}));
+    }
 }
 
 TEST_F(TaskCoverageTest, EachDataRecordOfTheKindGetsATestCase) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 
 #include "model/TransitionKav.h"
 #include "model/WindowKav.h"
@@ -204,6 +205,90 @@ TEST_F(RelationsTest, TheFirstTaskWithoutParentIsTheRootTask) {
     EXPECT_EQ(LoadElements("<TASK ID=\"a\" ParentID=\"b\" Name=\"A\"/><TASK ID=\"b\" ParentID=\"a\" Name=\"B\"/>"),
               -2);
     EXPECT_EQ(log_.Lines().back(), "Parentless main task not found! [W0818]");
+}
+
+// A link that would close a cycle is refused where the walk in list order meets it: the last
+// link of each cycle, a task its own parent included. Each refusal and each missing parent is
+// logged in that order, tasks before requirements.
+TEST_F(RelationsTest, TheLinkThatClosesACycleIsRefusedInListOrder) {
+    const auto task = [](const std::string& id, const std::string& parent) {
+        return "<TASK ID=\"" + id + "\" ParentID=\"" + parent + "\" Name=\"" + id + "\"/>";
+    };
+    const auto requirement = [](const std::string& id, const std::string& parent) {
+        return "<REQ ID=\"" + id + "\" ParentID=\"" + parent + "\" Name=\"" + id + "\"/>";
+    };
+    EXPECT_EQ(LoadElements(kRootTask + task("a", "b") + task("b", "c") + task("m", "x1") + task("c", "a") +
+                           task("d", "d") + task("p", "q") + task("q", "p") + task("h", "a") + requirement("ra", "rb") +
+                           requirement("rb", "ra") + requirement("rm", "x2") + requirement("rd", "rd") +
+                           requirement("rh", "ra")),
+              -2);
+    const std::string taskCycle = FormatMessageId(44586), requirementCycle = FormatMessageId(44997);
+    EXPECT_EQ(log_.Lines(), (std::vector<std::string>{"Building object relations",
+                                                      "Parent task with ID=x1 not found! [W0809]", taskCycle,
+                                                      taskCycle, taskCycle, requirementCycle,
+                                                      "Parent requirement with ID=x2 not found! [W0999]",
+                                                      requirementCycle}));
+    const auto expectTrees = [&] {
+        const std::pair<const char*, const char*> parents[] = {{"a", "b"}, {"b", "c"}, {"c", nullptr},
+                                                               {"d", nullptr}, {"p", "q"}, {"q", nullptr},
+                                                               {"h", "a"},   {"m", nullptr}};
+        for (const auto& [child, parent] : parents) {
+            EXPECT_EQ(Task(child)->GetParent(), parent ? Task(parent) : nullptr) << child;
+        }
+        CRequirement* ra = project().FindRequirement("ra", true);
+        EXPECT_EQ(ra->GetParent(), project().FindRequirement("rb", true));
+        EXPECT_EQ(project().FindRequirement("rb", true)->GetParent(), nullptr);
+        EXPECT_EQ(project().FindRequirement("rd", true)->GetParent(), nullptr);
+        EXPECT_EQ(project().FindRequirement("rh", true)->GetParent(), ra);
+    };
+    expectTrees();
+    // Linked a second time, every link stands already and no cycle closes.
+    EXPECT_EQ(reader_.BuildRelations(&project(), false), -2);
+    expectTrees();
+}
+
+// Random forests with cycles, self-links and missing parents, of tasks and of requirements,
+// link as linking one at a time, each refused when it is its parent's ancestor, would link them.
+TEST_F(RelationsTest, RandomHierarchiesLinkAsOneLinkAtATime) {
+    std::mt19937 random(27);
+    for (int round = 0; round < 30; ++round) {
+        const int count = 2 + static_cast<int>(random() % 40);
+        std::vector<int> parentOf(count);  // -1: a parent that does not exist
+        for (int& parent : parentOf) parent = random() % 8 == 0 ? -1 : static_cast<int>(random() % count);
+        const auto id = [](char kind, int i) { return kind + std::to_string(100 + i); };
+        std::string elements = kRootTask;
+        for (const auto& [kind, element] : {std::pair{'t', "TASK"}, std::pair{'r', "REQ"}}) {
+            for (int i = 0; i < count; ++i)
+                elements += std::string("<") + element + " ID=\"" + id(kind, i) + "\" ParentID=\"" +
+                            (parentOf[i] < 0 ? std::string("x") : id(kind, parentOf[i])) + "\" Name=\"N\"/>";
+        }
+
+        // The findings in list order: a missing parent, or a link that closes a cycle.
+        std::vector<int> linked(count, -1);
+        std::vector<bool> findings;  // true: the missing parent
+        for (int i = 0; i < count; ++i) {
+            bool closesCycle = false;
+            for (int node = parentOf[i]; node >= 0 && !closesCycle; node = linked[node]) closesCycle = node == i;
+            if (parentOf[i] < 0 || closesCycle)
+                findings.push_back(parentOf[i] < 0);
+            else
+                linked[i] = parentOf[i];
+        }
+        std::vector<std::string> expectedLog = {"Building object relations"};
+        for (const auto& [missingMessage, cycleMessage] : {std::pair{44809, 44586}, std::pair{44999, 44997}})
+            for (const bool missing : findings)
+                expectedLog.push_back(missing ? FormatMessageId(missingMessage, "x") : FormatMessageId(cycleMessage));
+
+        LoadElements(elements);
+        EXPECT_EQ(log_.Lines(), expectedLog) << elements;
+        for (int i = 0; i < count; ++i) {
+            const bool hasParent = linked[i] >= 0;
+            EXPECT_EQ(Task(id('t', i))->GetParent(), hasParent ? Task(id('t', linked[i])) : nullptr) << elements;
+            EXPECT_EQ(project().FindRequirement(id('r', i), true)->GetParent(),
+                      hasParent ? project().FindRequirement(id('r', linked[i]), true) : nullptr)
+                << elements;
+        }
+    }
 }
 
 TEST_F(RelationsTest, RefusedLinksLeaveTheModelsMessageAndEveryPassRunsOn) {

@@ -98,6 +98,12 @@ TEST_F(DispatchTest, ASecondTaskOrWindowOfAnIdentifierStopsTheRead) {
               "Please do not edit KAVRO project files manually! [W1052]");
     ASSERT_EQ(loaded_.GetTasks().size(), 1u);
     EXPECT_EQ(loaded_.GetTasks()[0]->GetName(), "A");
+    // Tasks that the project held before the read count as well, as long as they are there.
+    EXPECT_FALSE(Read("<TASK ID=\"t2\" Name=\"C\"/><TASK ID=\"t1\" Name=\"D\"/>"));
+    EXPECT_TRUE(Message().starts_with("Invalid file structure: TaskID 't1' appears")) << Message();
+    EXPECT_EQ(loaded_.GetTasks().size(), 2u);
+    loaded_.GetTasks().Delete(loaded_.FindTask("t1", true));
+    EXPECT_TRUE(Read("<TASK ID=\"t1\" Name=\"E\"/>")) << Message();
 
     EXPECT_FALSE(Read("<WND ID=\"w1\" Name=\"Main\"/><WND ID=\"w2\" Name=\"MAIN\"/>"));
     EXPECT_EQ(Message(), "A window with ID MAIN is already existing! [W0536]");

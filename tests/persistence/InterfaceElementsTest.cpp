@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ElementTest.h"
-#include "RecordingInterface.h"
+#include "tests/support/RecordingInterface.h"
 
 namespace {
 

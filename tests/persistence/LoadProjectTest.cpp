@@ -234,6 +234,38 @@ TEST_F(LoadTest, VersionsOlderThanTheCurrentOneAreConvertedAfterLoading) {
     EXPECT_EQ(Message(), "Unknown project version '12.3.5'!\nPlease contact the KAVRO support for help. [W0888]");
 }
 
+// An older file is converted once; what the converted project saves loads back to the same
+// project, whatever the root task was.
+TEST_F(LoadTest, AConvertedProjectSavesWhatItLoadsBackTo) {
+    const auto loadAndSave = [&](const std::string& path, const std::string& savedName) {
+        root_.SetRootTask(nullptr);
+        root_.GetTasks().DeleteAll();
+        root_.GetFiles().DeleteAll();
+        if (Load(path) == 2) {
+            EXPECT_EQ(reader_.CheckVersion(), 1) << Message();
+        }
+        std::string unused;
+        const std::string saved = (folder_ / savedName).string();
+        EXPECT_EQ(reader_.SaveProject(true, saved, root_, unused), 1) << Message();
+        return saved;
+    };
+    // Before 11.3 a task without OwnScript was a building block, and one of a single step became
+    // a folder.
+    const std::string roots[] = {
+        "<TASK ID=\"root\" Name=\"R\" StartID=\"s\"><TASKSTEP ID=\"s\" Name=\"Only\"/></TASK>",
+        "<TASK ID=\"root\" Name=\"R\" OwnScript=\"1\" StartID=\"s\"><TASKSTEP ID=\"s\"/></TASK>",
+        "<TASK ID=\"root\" Name=\"R\" StartID=\"s\"><TASKSTEP ID=\"s\"><CONNECT DestStepID=\"e\"/></TASKSTEP>"
+        "<TASKSTEP ID=\"e\"/></TASK>",
+    };
+    for (const std::string& root : roots) {
+        SCOPED_TRACE(root);
+        const std::string old = WriteProject("Old.xml", "pm", "P", "", root, "11.2.1");
+        const std::string once = ReadFile(loadAndSave(old, "Once.xml"));
+        const std::string twice = ReadFile(loadAndSave((folder_ / "Once.xml").string(), "Twice.xml"));
+        EXPECT_EQ(twice, once);
+    }
+}
+
 TEST_F(LoadTest, ALibraryTheUserLocatesIsReadFromThereAndTheProjectModified) {
     const std::string moved = WriteProject("moved/Lib.xml", "pl", "Lib", "", "<REQ ID=\"lr\" Name=\"LibReq\"/>");
     const std::string main = WriteProject("Main.xml", "pm", "Main", FileElement("fl", "Lib.xml"), kRootTask);

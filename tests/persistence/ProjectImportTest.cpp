@@ -4,7 +4,7 @@
 #include "model/WindowKav.h"
 #include "persistence/ProjectDataImport.h"
 #include "LoadFixture.h"
-#include "RecordingInterface.h"
+#include "tests/support/RecordingInterface.h"
 
 namespace {
 

@@ -119,3 +119,29 @@ TEST_F(SaveTest, AFailedSaveReturnsZeroAndLeavesThePreviousFile) {
 
     EXPECT_NE(ReadFile(Save("P.xml")).find("Name=\"Changed\""), std::string::npos);
 }
+
+// What XML cannot carry is replaced so that the file reads back; the save says how much, in
+// one line of the attached log, whatever the number of elements it touched.
+TEST_F(SaveTest, ReplacedCharactersAreCountedInOneWarningLine) {
+    TestProject source;
+    AddOneOfEach(source, source.Main());
+    source.App().FindRequirement("r1", true)->SetTitle("bell\x07 and a stray byte \xFF");
+    source.App().FindTask("t0", true)->SetDescription("form\x0C feed");
+    CurrentApplication = &source.App();
+    reader_.SetMessageLog(&log_);
+    const std::vector<std::string> warning = {
+        "3 character(s) that XML 1.0 cannot carry have been replaced while saving!"};
+
+    const std::string path = Save("P.xml");
+    EXPECT_EQ(log_.Lines(), warning);
+    EXPECT_EQ(ReadFile(path).find('\x07'), std::string::npos);
+    log_.Clear();
+    SaveText(source.App());
+    EXPECT_EQ(log_.Lines(), warning);
+
+    log_.Clear();
+    source.App().FindRequirement("r1", true)->SetTitle("bell");
+    source.App().FindTask("t0", true)->SetDescription("feed");
+    Save("P.xml");
+    EXPECT_TRUE(log_.Lines().empty());
+}

@@ -3,7 +3,7 @@
 #include "model/FileKav.h"
 #include "persistence/XMLDataManager.h"
 #include "PersistenceFixture.h"
-#include "RecordingInterface.h"
+#include "tests/support/RecordingInterface.h"
 
 namespace {
 

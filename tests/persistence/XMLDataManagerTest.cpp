@@ -119,6 +119,24 @@ TEST_F(ReaderTest, OnlyTheExactLatin2DeclarationIsReadAsLatin1) {
     EXPECT_TRUE(Parse("latin1.xml", body, "ISO-8859-1")) << Message();
 }
 
+// Only a file that begins with the declaration is read as Latin-1: the same text inside a UTF-8
+// file is text like any other.
+TEST_F(ReaderTest, TheLatin2DeclarationCountsOnlyAtTheStartOfTheFile) {
+    const std::string declaration = "<?xml version=\"1.0\" encoding=\"iso-8859-2\" ?>";
+    const std::string places[] = {
+        "<a v=\"\xC3\xA9\"><!-- " + declaration + " --></a>",
+        "<a v=\"\xC3\xA9\"><![CDATA[" + declaration + "]]></a>",
+        "<a v=\"\xC3\xA9\"><?note " + declaration + "</a>",
+        "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n<a v=\"\xC3\xA9\"><!--" + declaration + "--></a>",
+    };
+    for (const std::string& text : places) {
+        reader_.events.clear();
+        ASSERT_TRUE(Parse("utf8.xml", text)) << text << "\n" << Message();
+        ASSERT_FALSE(reader_.events.empty());
+        EXPECT_TRUE(reader_.events.front().starts_with("start a in '' v=\xC3\xA9")) << reader_.events.front();
+    }
+}
+
 TEST_F(ReaderTest, AttributeAccessorsReadTheElementBeingStarted) {
     struct Seen {
         std::string name, missing, defaulted;

@@ -31,6 +31,32 @@ TEST(Format, FillsPlaceholdersOfEveryKind) {
     for (const auto& c : cases) EXPECT_EQ(FormatText(c.format, c.args), c.expected) << c.format;
 }
 
+// A width or precision wider than a line can show is refused, whatever its number of digits,
+// and the value is shown as if it had none.
+TEST(Format, RefusesFieldsWiderThanALine) {
+    struct Case {
+        std::string format;
+        FormatArg arg;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"[%99999999999999999999s]", "x", "[x]"},
+        {"[%2000000000s]", "x", "[x]"},
+        {"[%-1000s]", "x", "[x]"},
+        {"[%.2000000000f]", 3.5, "[3.500000]"},
+        {"[%.99999999999999999999d]", 42, "[42]"},
+        {"[%4000000000.1f]", 3.25, "[3.2]"},
+        {"[%2000000000c]", 'y', "[y]"},
+        {"[%08.3f]", 3.25, "[0003.250]"},  // fields a line can show stay
+    };
+    for (const auto& c : cases) EXPECT_EQ(FormatText(c.format, {c.arg}), c.expected) << c.format;
+}
+
+TEST(Format, ListsThePlaceholdersThatTakeArguments) {
+    EXPECT_EQ(FormatPlaceholders("100%% of %-5s in %ld, %I64u, %.2f and %q; %"),
+              (std::vector<std::string>{"%-5s", "%d", "%u", "%.2f"}));
+}
+
 TEST(Format, VariadicShorthand) { EXPECT_EQ(Fmt("%s=%d", "n", 5), "n=5"); }
 
 TEST(MessageBuffer, SetAndClear) {

@@ -4,6 +4,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Random.h"
+#include "platform/ShiftRegisterJump.h"
 #include "platform/UniqueId.h"
 
 namespace {
@@ -35,6 +36,46 @@ protected:
 
 bool InAlphabet(const std::string& id) {
     return id.size() == 12 && id.find_first_not_of(kUniqueIdAlphabet) == std::string::npos;
+}
+
+// Seeding done the long way, one step at a time: n steps summing the cells' values, then the
+// rounded mean times 13 steps more. The cells are one word here, cell i in bit i.
+struct SteppedSeed {
+    std::uint32_t cells = 0;
+    std::uint64_t steps = 0;
+};
+SteppedSeed SeedByStepping(std::uint32_t tick, std::uint32_t processId) {
+    SteppedSeed seed;
+    int filled = 0;
+    for (int i = 0; i < 12; ++i) {
+        const std::uint32_t bit = (tick >> i) & 1u;
+        seed.cells |= bit << filled++;
+        if (i % 3 == 0) seed.cells |= bit << filled++;
+    }
+    while (filled < 24) seed.cells |= 1u << filled++;
+    auto step = [&seed] {
+        const std::uint32_t feedback = (seed.cells ^ seed.cells >> 6 ^ seed.cells >> 14 ^ seed.cells >> 17) & 1u;
+        seed.cells = seed.cells >> 1 | feedback << 23;
+        ++seed.steps;
+    };
+    std::uint64_t n = std::uint64_t{processId} + tick % 733;
+    if (n == 0) n = tick % 55;
+    if (n == 0) n = tick % 7;
+    if (n == 0) n = 11;
+    double sum = 0;
+    for (std::uint64_t i = 0; i < n; ++i) {
+        step();
+        sum += seed.cells / 16777216.0;
+    }
+    const auto more = static_cast<std::uint64_t>(sum / static_cast<double>(n) * 13 + 0.5);
+    for (std::uint64_t i = 0; i < more; ++i) step();
+    return seed;
+}
+
+std::uint32_t CellsAsWord(const CShiftRegister& reg) {
+    std::uint32_t word = 0;
+    for (size_t i = 0; i < reg.GetCells().size(); ++i) word |= std::uint32_t{reg.GetCells()[i]} << i;
+    return word;
 }
 
 }  // namespace
@@ -81,6 +122,47 @@ TEST(ShiftRegister, ShiftsInBothDirections) {
     reg.Step(out);
     EXPECT_EQ(out, 0);
     EXPECT_EQ(reg.GetCells(), (std::vector<std::uint8_t>{1, 1, 0}));
+}
+
+// Seeding reaches the state that stepping reaches, for process ids of any size: the largest on
+// Linux, a whole period of the register, and more.
+TEST(ShiftRegister, SeedingReachesTheStateOfStepping) {
+    const RandomSeed seeds[] = {
+        {123456, 4242},
+        {0, 0},            // no steps from the process id and tick: 11
+        {733, 0},          // 733 % 55 steps
+        {5, 4194303},      // the largest process id of Linux
+        {0, 16777215},     // one period exactly
+        {1000, 16777315},  // past a period
+        {0xFFFFFFFF, 7},
+    };
+    for (const RandomSeed& seed : seeds) {
+        SCOPED_TRACE(testing::Message() << seed.tick << " " << seed.processId);
+        const SteppedSeed stepped = SeedByStepping(seed.tick, seed.processId);
+        CShiftRegister reg;
+        reg.Seed(seed.tick, seed.processId);
+        ASSERT_TRUE(reg.IsReady());
+        EXPECT_EQ(CellsAsWord(reg), stepped.cells);
+        EXPECT_EQ(reg.GetStepCount(), static_cast<std::int32_t>(stepped.steps));
+    }
+}
+
+// Stretches that begin just before the state the counting starts from, and run past it.
+TEST(ShiftRegister, JumpAndSumAroundTheReferenceOfTheCycle) {
+    for (std::uint32_t before : {1u, 2u, 700u}) {
+        const std::uint32_t start = JumpRegisterWord(kLandmarkReference, kRegisterPeriod - before);
+        std::uint32_t cells = start;
+        for (std::uint32_t i = 0; i < before; ++i) cells = StepRegisterWord(cells);
+        ASSERT_EQ(cells, kLandmarkReference);
+        for (std::uint64_t steps : {0u, 1u, 2u, 25u, 1500u}) {
+            SCOPED_TRACE(testing::Message() << before << " before, " << steps << " steps");
+            cells = start;
+            std::uint64_t sum = 0;
+            for (std::uint64_t i = 0; i < steps; ++i) sum += cells = StepRegisterWord(cells);
+            EXPECT_EQ(JumpRegisterWord(start, steps), cells);
+            EXPECT_EQ(SumOfRegisterWords(start, steps), sum);
+        }
+    }
 }
 
 TEST_F(FixedClockTest, RandomUnitIsInRangeAndReproducible) {

@@ -12,7 +12,7 @@
 #include "shell/BatchSteps.h"
 #include "tests/support/GlobalState.h"
 #include "tests/support/ProjectBuilder.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "shell/StartUp.h"
 #include "tests/support/GlobalState.h"
 #include "tests/support/ProjectBuilder.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "platform/Registry.h"
 #include "platform/Settings.h"
 #include "ProgramRun.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "resources/MessageCatalogue.h"
 #include "shell/LanguageModule.h"
 #include "tests/support/GlobalState.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -33,6 +33,9 @@ TEST(MessageCatalogueFile, RefusesTextsThatCannotStandForTheirMessage) {
     const std::pair<std::string, const char*> cases[] = {
         {"{44874, \"Datei fehlt! [W0874]\"},", "a placeholder dropped"},
         {"{44874, \"Datei %d fehlt! [W0874]\"},", "another placeholder"},
+        {"{44874, \"Datei '%99999999999999999999s' fehlt! [W0874]\"},", "a width"},
+        {"{44874, \"Datei '%.3s' fehlt! [W0874]\"},", "a precision"},
+        {"{44874, \"Datei '%-s' fehlt! [W0874]\"},", "a flag"},
         {"{45110, \"Zeile %d in %s: %s [W1110]\"},", "placeholders in another order"},
         {"{44874, \"Projektdatei '%s' fehlt!\"},", "the code dropped"},
         {"{44874, \"Projektdatei '%s' fehlt! [W0875]\"},", "another code"},
@@ -47,7 +50,7 @@ TEST(MessageCatalogueFile, RefusesTextsThatCannotStandForTheirMessage) {
     };
     for (const auto& [line, what] : cases) {
         SCOPED_TRACE(what);
-        const CatalogueReading reading = ParseMessageCatalogue(kGermanLine + "\n" + line + "\n");
+        const CatalogueReading reading = ParseMessageCatalogue("{47071, \"Datei nicht gefunden\"},\n\n" + line + "\n");
         EXPECT_EQ(reading.faultLine, 3);
         EXPECT_TRUE(reading.texts.empty());
     }

@@ -7,7 +7,7 @@
 #include "platform/MessageLog.h"
 #include "shell/ProjectSession.h"
 #include "tests/support/GlobalState.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -76,6 +76,39 @@ TEST_F(ProjectSessionTest, AFileThatDoesNotLoadLeavesAnEmptyProjectAndSaysWhy) {
     ASSERT_FALSE(Shown().empty());
     EXPECT_NE(Shown().back().text.find("[W1110]"), std::string::npos) << Shown().back().text;
     EXPECT_EQ(session_.LoadProject(path, true, &log_), 0);
+}
+
+// The include check shows each problem of a file as it meets it; a load that fails there is
+// not reported a second time, while a failure of the full read, which the loader only logs, is
+// shown once.
+TEST_F(ProjectSessionTest, EachMessageOfAFailedLoadIsShownOnce) {
+    struct Case {
+        std::string mainText;
+        std::string libraryText;  // Lib.xml beside the main file, when not empty
+        std::string code;
+    };
+    const std::string includesLibrary = "<KAVRO_DATA Version=\"12.4\"><PROJECT ID=\"pm\" Name=\"Main\">"
+                                         "<FILE ID=\"fl\" Path=\"Lib.xml\"/></PROJECT>" +
+                                         kRootTask + "</KAVRO_DATA>";
+    const Case cases[] = {
+        {"<?xml version=\"1.0\"?><PROJECT>", "", "[W1110]"},
+        {ProjectText("<WND ID=\"w\" Name=\"Main1\" Type=\"0\">"), "", "[W1110]"},
+        {includesLibrary, "", "[W0857]"},
+        {includesLibrary,
+         "<KAVRO_DATA Version=\"12.4\"><PROJECT ID=\"pl\" Name=\"Lib\"><FILE ID=\"self\" Path=\"Lib.xml\"/>"
+         "</PROJECT></KAVRO_DATA>",
+         "[W1204]"},
+    };
+    for (const Case& c : cases) {
+        TestInteraction().messages.clear();
+        std::filesystem::remove(folder_.Path() / "Lib.xml");
+        if (!c.libraryText.empty()) folder_.Write("Lib.xml", c.libraryText);
+        const std::string path = folder_.Write("Main.xml", c.mainText);
+        EXPECT_EQ(session_.LoadProject(path, true, &log_), 0);
+        int shown = 0;
+        for (const MessageRequest& message : Shown()) shown += message.text.find(c.code) != std::string::npos;
+        EXPECT_EQ(shown, 1) << c.mainText;
+    }
 }
 
 TEST_F(ProjectSessionTest, ALoadWithErrorsOpensTheProjectAndSaysSo) {

@@ -6,32 +6,15 @@
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
-#include "editors/EditorWindows.h"
 #include "editors/steps/ParameterDlg.h"
 #include "platform/Interaction.h"
 #include "shell/wx/WxInteraction.h"
-#include "tests/editors/FakeEditorHost.h"
+#include "tests/editors/gui/EditorWindowTest.h"
 #include "tests/support/ProjectBuilder.h"
-#include "tests/support/gui/GuiTest.h"
 
 using ::testing::ElementsAre;
 
 namespace {
-
-// A host whose RunModal shows the editor's real window and runs the test's steps in it.
-class WindowHost : public FakeEditorHost {
-public:
-    std::function<void(EditorDialogUi&)> steps;
-
-    int RunModal(EditorDialog& dialog) override {
-        std::unique_ptr<EditorDialogUi> window = MakeEditorWindow(dialog, nullptr);
-        const int end = ::RunModal(*window, [&] {
-            EXPECT_TRUE(WaitUntil([&] { return window->IsShownOnScreen() && window->IsActive(); }));
-            steps(*window);
-        });
-        return end == wxID_OK ? kIdOk : kIdCancel;
-    }
-};
 
 class ParameterDlgUiTest : public GuiTest {
 protected:
@@ -49,15 +32,6 @@ protected:
     }
 
     static wxTextCtrl* Edit(wxWindow* window, int id) { return FindControl<wxTextCtrl>(window, id); }
-
-    // Clicks the row with the mouse.
-    static void ClickRow(wxListCtrl* rows, int row) {
-        wxRect area;
-        ASSERT_TRUE(rows->GetItemRect(row, area));
-        wxUIActionSimulator input;
-        input.MouseMove(rows->ClientToScreen(area.GetPosition() + wxPoint(10, area.height / 2)));
-        input.MouseClick();
-    }
 
     TestProject project;
     WindowHost host;

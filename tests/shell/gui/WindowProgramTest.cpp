@@ -1,4 +1,4 @@
-// The window program before its main window exists, with the toolkit's message boxes.
+// The window program's message boxes on the toolkit.
 #include <memory>
 
 #include <wx/msgdlg.h>
@@ -30,15 +30,6 @@ TEST_F(WindowProgramTest, AMalformedLineShowsTheUsageInAWarningBox) {
     EXPECT_EQ(box.message.rfind("Invalid command line!\nUsage: kavro {-p projectname", 0), 0u) << box.message;
     EXPECT_TRUE(box.style & wxICON_WARNING);
     EXPECT_TRUE(box.style & wxOK);
-}
-
-TEST_F(WindowProgramTest, AWellFormedLineSaysThatTheMainWindowIsMissing) {
-    const CommandLine line = ReadCommandLine(std::vector<std::string>{"-p", "f.xml", "-g"});
-    EXPECT_EQ(RunWithoutMainWindow(line, kExitSucceeded), kExitFailed);
-    ASSERT_EQ(dialogs_.Shown().size(), 1u);
-    EXPECT_EQ(dialogs_.Shown()[0].message,
-              "The main window of KAVRO is not built yet: use -q to run the command line as a batch job.");
-    EXPECT_TRUE(dialogs_.Shown()[0].style & wxICON_INFORMATION);
 }
 
 TEST_F(WindowProgramTest, QuestionsKeepTheirButtonsCaptionAndDefault) {

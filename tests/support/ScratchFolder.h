@@ -14,7 +14,7 @@ class ScratchFolder {
 public:
     ScratchFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() / ("kavro_shell_" + std::string(info->test_suite_name()) + "_" +
+        path_ = std::filesystem::temp_directory_path() / ("kavro_" + std::string(info->test_suite_name()) + "_" +
                                                           info->name() + "_" + std::to_string(::getpid()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);

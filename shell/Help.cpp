@@ -1,0 +1,3 @@
+#include "shell/Help.h"
+
+void ShowHelp(int /*context*/) {}

@@ -1,0 +1,34 @@
+#pragma once
+// The workspace pane of the application bar: a property sheet with the pages Tasks,
+// Requirements, Windows and Test Data. The pages' contents (their trees) come from later
+// folders through page factories; until one is installed a page stays empty.
+#include <array>
+#include <functional>
+
+#include <wx/panel.h>
+
+#include "shell/WorkspacePage.h"
+#include "shell/wx/controls/XPropertySheetUi.h"
+
+class CMainFrame;
+
+// Fills the page with its content and registers it with the main frame.
+using PageFactory = std::function<void(CXPropertyPageUi& page, CMainFrame& mainFrame)>;
+void InstallPageFactory(WorkspacePageIndex index, PageFactory factory);
+
+class WorkspacePaneUi : public wxPanel {
+public:
+    // The sheet's id.
+    static constexpr int kSheetId = 274;
+
+    WorkspacePaneUi(wxWindow* parent, CMainFrame& mainFrame);
+
+    CXPropertySheetUi& GetSheet() { return *sheet_; }
+    CXPropertyPageUi& GetPage(WorkspacePageIndex index) { return *pages_[static_cast<int>(index)]; }
+    // Brings the page's tab to the front; the sheet announces the change as for a click.
+    void SelectPage(WorkspacePageIndex index);
+
+private:
+    CXPropertySheetUi* sheet_;
+    std::array<CXPropertyPageUi*, kWorkspacePageCount> pages_{};
+};

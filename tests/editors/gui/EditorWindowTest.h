@@ -1,0 +1,54 @@
+#pragma once
+// What the GUI tests of the editor windows share: a host that shows the real windows, and
+// choosing rows of their lists.
+#include <functional>
+#include <memory>
+
+#include <wx/listbox.h>
+#include <wx/listctrl.h>
+#include <wx/uiaction.h>
+
+#include "editors/EditorWindows.h"
+#include "tests/editors/FakeEditorHost.h"
+#include "tests/support/gui/GuiTest.h"
+
+// A host whose RunModal shows the editor's real window and runs the test's steps in it; a
+// dialog that an editor opens runs the same steps, which tell the windows apart.
+class WindowHost : public FakeEditorHost {
+public:
+    std::function<void(EditorDialogUi&)> steps;
+
+    int RunModal(EditorDialog& dialog) override {
+        std::unique_ptr<EditorDialogUi> window = MakeEditorWindow(dialog, nullptr);
+        const int end = ::RunModal(*window, [&] {
+            // The display has no window manager: the window under the pointer gets the keys.
+            EXPECT_TRUE(WaitUntil([&] { return window->IsShownOnScreen(); }));
+            const wxRect area = window->GetScreenRect();
+            wxUIActionSimulator().MouseMove(area.GetPosition() + area.GetSize() / 2);
+            EXPECT_TRUE(WaitUntil([&] { return window->IsActive(); }));
+            steps(*window);
+        });
+        return end == wxID_OK ? kIdOk : kIdCancel;
+    }
+};
+
+// Clicks the row of a report list with the mouse, twice for a double click.
+inline void ClickRow(wxListCtrl* rows, int row, bool doubleClick = false) {
+    wxRect area;
+    ASSERT_TRUE(rows->GetItemRect(row, area));
+    wxUIActionSimulator input;
+    input.MouseMove(rows->ClientToScreen(area.GetPosition() + wxPoint(10, area.height / 2)));
+    if (doubleClick) input.MouseDblClick();
+    else input.MouseClick();
+}
+
+// Chooses the entry of a list box as a click does.
+inline void ChooseEntry(wxListBox* box, const wxString& text) {
+    const int index = box->FindString(text, true);
+    ASSERT_NE(index, wxNOT_FOUND) << text;
+    box->SetSelection(index);
+    wxCommandEvent choice(wxEVT_LISTBOX, box->GetId());
+    choice.SetEventObject(box);
+    choice.SetInt(index);
+    box->HandleWindowEvent(choice);
+}
