@@ -104,6 +104,11 @@ int CEventParser::TranslateKeyName(const std::string& name, std::string& out, in
 }
 
 int CEventParser::TranslateKeySequence(const std::string& keys, std::string& out) {
+    return ReadKeySequence(keys, out, kKeyNameOpenTwice, kKeyNameOpenAtEnd);
+}
+
+int CEventParser::ReadKeySequence(const std::string& keys, std::string& out, int nameOpenTwiceMessage,
+                                  int nameOpenAtEndMessage) {
     const std::string sequence = StripQuotes(keys);
     std::string translation;
     std::string name;
@@ -118,7 +123,7 @@ int CEventParser::TranslateKeySequence(const std::string& keys, std::string& out
         const char c = sequence[at];
         if (c == '<' || (c == '>' && inName)) {
             if (c == '<' && inName) {
-                SetMessage(kKeyNameOpenTwice);
+                SetMessage(nameOpenTwiceMessage);
                 return 0;
             }
             if (c == '>' && !takeKey(name)) return 0;
@@ -134,7 +139,7 @@ int CEventParser::TranslateKeySequence(const std::string& keys, std::string& out
             return 0;
     }
     if (inName) {
-        SetMessage(kKeyNameOpenAtEnd);
+        SetMessage(nameOpenAtEndMessage);
         return 0;
     }
     out = std::move(translation);

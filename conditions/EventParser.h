@@ -147,6 +147,10 @@ protected:
     static std::string TakeKeyCharacter(std::string_view sequence, size_t& at);
     // The key table's text of the key name: 1, or 0 with the message, which names the key.
     int TranslateKeyName(const std::string& name, std::string& out, int unknownMessage) const;
+    // A key sequence as the base reads it: characters, and names in angle brackets, each
+    // through TranslateKey; a "<" inside a name and a name left open fail with the messages.
+    int ReadKeySequence(const std::string& keys, std::string& out, int nameOpenTwiceMessage,
+                        int nameOpenAtEndMessage);
 
 private:
     void AddBaseKeys();

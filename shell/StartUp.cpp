@@ -5,6 +5,7 @@
 #include "conditions/EventParser.h"
 #include "conversion/framework/ConverterTable.h"
 #include "conversion/framework/OutputFormats.h"
+#include "conversion/winrunner/WinRunner.h"
 #include "generation/GenerationSettings.h"
 #include "generation/ToolEventParsers.h"
 #include "model/ApplicationKav.h"
@@ -70,6 +71,11 @@ void InstallConverterServices() {
         for (CWindowKav* window : project.GetWindowList().Snapshot())
             if (!window->GetParent() && window->IsEditable(false) && window->GetImportTool() == 0)
                 entry->generateTags(*window, 0);
+    };
+    // The old tags of a WinRunner project become physical descriptions.
+    services.regenerateWinRunnerNames = [](CApplicationKav& project) {
+        CWinRunner converter;
+        converter.ConvertOldTags(project);
     };
     GetProjectReader().SetLoadingServices(std::move(services));
 }

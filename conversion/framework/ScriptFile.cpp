@@ -1,6 +1,8 @@
 #include "conversion/framework/ScriptFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/MessageBuffer.h"
+#include "platform/Progress.h"
 #include "platform/TextUtil.h"
 
 namespace {
@@ -46,3 +48,10 @@ std::string ScriptFile::EncodedBytes(int* replaced) const {
 }
 
 bool ScriptFile::Commit(int* replaced) const { return WriteFileAtomically(path_, EncodedBytes(replaced)).ok; }
+
+bool CommitReportingReplacements(const ScriptFile& file, Progress* progress) {
+    int replaced = 0;
+    if (!file.Commit(&replaced)) return false;
+    if (replaced > 0 && progress) progress->AddLogText(FormatMessageId(49911, replaced, file.Path().string()));
+    return true;
+}

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+class Progress;
+
 enum class ScriptEncoding {
     Utf16LeWithBom,  // byte-order mark FF FE, then UTF-16 little endian
     Latin1,          // one byte per character up to U+00FF; "?" for any other
@@ -42,3 +44,6 @@ private:
     LineEnd lineEnd_;
     std::string text_;
 };
+
+// Commits the file; characters written as "?" are reported to the progress (may be null).
+bool CommitReportingReplacements(const ScriptFile& file, Progress* progress);

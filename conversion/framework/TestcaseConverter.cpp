@@ -24,6 +24,13 @@ int MakeFolder(const std::filesystem::path& folder) {
 
 int CTestcaseConverter::Init(std::string projectName, std::string scriptFolder, std::string exePath,
                              std::string workingFolder, std::string parameters) {
+    return InitProjectFolder(std::move(projectName), std::move(scriptFolder), std::move(exePath),
+                             std::move(workingFolder), std::move(parameters), FolderMessages{});
+}
+
+int CTestcaseConverter::InitProjectFolder(std::string projectName, std::string scriptFolder, std::string exePath,
+                                          std::string workingFolder, std::string parameters,
+                                          const FolderMessages& messages) {
     projectName_ = std::move(projectName);
     scriptFolder_ = std::move(scriptFolder);
     exePath_ = std::move(exePath);
@@ -34,12 +41,12 @@ int CTestcaseConverter::Init(std::string projectName, std::string scriptFolder, 
 
     const std::filesystem::path scripts(scriptFolder_);
     if (const int made = MakeFolder(scripts); made != 1) {
-        SetMessage(made == 0 ? 44773 : 44774, scriptFolder_);
+        SetMessage(made == 0 ? messages.scriptFolderNotMade : messages.scriptFolderUnusable, scriptFolder_);
         return 0;
     }
     const std::filesystem::path project = scripts / MakeSafeFileName(projectName_);
     if (const int made = MakeFolder(project); made != 1) {
-        SetMessage(made == 0 ? 44775 : 44776, projectName_);
+        SetMessage(made == 0 ? messages.projectFolderNotMade : messages.projectFolderUnusable, projectName_);
         return 0;
     }
     projectFolder_ = project;

@@ -72,6 +72,18 @@ public:
     const std::filesystem::path& GetProjectFolder() const { return projectFolder_; }
 
 protected:
+    // What Init reports: the script folder cannot be made or exists but cannot be entered and
+    // written; the same for the project folder.
+    struct FolderMessages {
+        int scriptFolderNotMade = 44773;
+        int scriptFolderUnusable = 44774;
+        int projectFolderNotMade = 44775;
+        int projectFolderUnusable = 44776;
+    };
+    // Init with the converter's own messages.
+    int InitProjectFolder(std::string projectName, std::string scriptFolder, std::string exePath,
+                          std::string workingFolder, std::string parameters, const FolderMessages& messages);
+
     // The file of a package in the project folder: the name made safe, with "_2", "_3", ...
     // added when an earlier package of this run took that file (names compared without case,
     // as the file systems that scripts are copied to compare them).

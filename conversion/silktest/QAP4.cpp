@@ -2,8 +2,6 @@
 // includes and the library.
 #include "conversion/silktest/QAP4.h"
 
-#include <system_error>
-
 #include "conversion/silktest/SilkTestFormat.h"
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
@@ -11,7 +9,6 @@
 #include "model/windows/WindowTypes.h"
 #include "platform/Interaction.h"
 #include "platform/MessageBuffer.h"
-#include "platform/Progress.h"
 #include "platform/TextUtil.h"
 
 namespace {
@@ -45,13 +42,6 @@ constexpr const char* kLibraryText =
     "[ ] // Add project-specific functions for setting the application\u00B4s base-state and recovery from errors "
     "here";
 
-// The folder was made, or something of its name exists already.
-bool MakeFolder(const std::filesystem::path& folder) {
-    std::error_code error;
-    std::filesystem::create_directory(folder, error);
-    return std::filesystem::exists(folder, error);
-}
-
 }  // namespace
 
 std::unique_ptr<CTestcaseConverter> CreateSilkTestConverter(const ConverterSettings& settings) {
@@ -84,17 +74,7 @@ int CQAP4::Init(std::string projectName, std::string scriptFolder, std::string e
     return WriteIncludeList(includes) && WriteLibraryInclude();
 }
 
-bool CQAP4::IsFolder(const std::filesystem::path& path) {
-    std::error_code error;
-    return std::filesystem::is_directory(path, error);
-}
-
-bool CQAP4::CommitFile(const ScriptFile& file) const {
-    int replaced = 0;
-    if (!file.Commit(&replaced)) return false;
-    if (replaced > 0 && progress_) progress_->AddLogText(FormatMessageId(49911, replaced, file.Path().string()));
-    return true;
-}
+bool CQAP4::CommitFile(const ScriptFile& file) const { return CommitReportingReplacements(file, progress_); }
 
 void CQAP4::WriteHeader(ScriptFile& file, const std::string& first, const std::string& second) const {
     file.WriteLine(kOutlineSeparator);

@@ -66,7 +66,6 @@ private:
     // ---- Test_Suite/ (Convert, Finish)
     int WriteTestCase(ScriptFile& file, const CTestCase& testCase);
     bool CommitFile(const ScriptFile& file) const;
-    static bool IsFolder(const std::filesystem::path& path);
 
     // ---- Tags
     std::string GetTagPath(const CWindowKav& window, int preferCaption);

@@ -20,8 +20,7 @@ constexpr const char* kMainPlan = "Main.pln";
 // The step's description as a comment behind its statement, on the statement's line.
 std::string StepComment(const CTestStep& step) {
     const std::string description = step.GetDescription();
-    return description.empty() ? std::string()
-                               : "  // " + ReplaceSeparators(ReplaceSeparators(description, "\n", " "), "\r", " ");
+    return description.empty() ? std::string() : "  // " + JoinLines(description);
 }
 
 // The user's 4Test code, one tab deep; code without outline markers of its own gets "[ ] " on

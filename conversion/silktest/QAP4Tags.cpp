@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kNoControlId = 65535;
 // Kinds of CountPrecedingSiblings beside the window types.
 constexpr int kDroplistKind = 990;
 constexpr int kRadioListKind = 991;

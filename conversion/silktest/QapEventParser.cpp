@@ -2,6 +2,7 @@
 #include "conversion/silktest/QapEventParser.h"
 
 #include "conditions/EventRules.h"
+#include "conversion/framework/ConverterHelpers.h"
 #include "platform/Format.h"
 
 namespace {
@@ -17,13 +18,6 @@ bool IsJava(const CWindowKav& window) { return window.GetGuiID() == kJavaGuiBuil
 
 bool EndsWithPanel(const std::string& className) {
     return className.size() >= 5 && EqualsNoCase(std::string_view(className).substr(className.size() - 5), "panel");
-}
-
-// Seconds with three decimals: 2500 gives "2.500".
-std::string Seconds(int milliseconds) {
-    const char* sign = milliseconds < 0 ? "-" : "";
-    const long long magnitude = milliseconds < 0 ? -static_cast<long long>(milliseconds) : milliseconds;
-    return Fmt("%s%d.%03d", sign, magnitude / 1000, magnitude % 1000);
 }
 
 }  // namespace
@@ -211,7 +205,7 @@ int CQapEventParser::TranslateVerify(const CWindowKav* window, const std::string
 int CQapEventParser::TranslateWait(const CWindowKav* window, int milliseconds, const std::string& property,
                                    const std::string& value, std::string& out) {
     const std::string watched = EqualsNoCase(property, "value") ? property : "Text";
-    out = "WaitForObjectProperty(" + GetWindowIdentifier(window) + ", " + Seconds(milliseconds) + ", " +
+    out = "WaitForObjectProperty(" + GetWindowIdentifier(window) + ", " + SecondsText(milliseconds) + ", " +
           Quoted(watched) + ", " + Quoted(TranslateValue(window, value)) + ")";
     return 1;
 }

@@ -1,23 +1,13 @@
 #pragma once
-// What the files of the SilkTest converter share: their encoding, the separator line of their
-// headers, and the GUI builders whose windows SilkTest names in classes of their own.
+// What the files of the SilkTest converter share: their encoding and the separator line of
+// their headers.
 #include <string>
 
+#include "conversion/framework/ConverterHelpers.h"
+#include "conversion/framework/GuiBuilders.h"
 #include "conversion/framework/ScriptFile.h"
-#include "platform/MessageBuffer.h"
 
 inline constexpr ScriptEncoding kSilkTestEncoding = ScriptEncoding::Latin1;
 
 // An outline line with a comment of 78 hyphens.
 inline const std::string kOutlineSeparator = "[ ] // " + std::string(78, '-');
-
-inline constexpr int kWindowsFormsGui = 990;
-inline constexpr int kHtmlGui = 995;
-inline constexpr int kNoGuiBuilder = 999;
-
-// 0 after the message.
-template <class... A>
-int Fail(int message, const A&... args) {
-    SetMessage(message, args...);
-    return 0;
-}

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/Clock.h"
 #include "platform/CommandLineSettings.h"
 #include "platform/UserFolders.h"
 #include "tests/support/GoldenFiles.h"
@@ -47,6 +48,12 @@ CWindowKav* ConversionTest::AddCaptionedWindow(const std::string& name, CWindowK
     CWindowKav* window = project.AddWindow(name, parent, type);
     window->SetHasCaption(true);
     return window;
+}
+
+void ConversionTest::InstallFixedClock() {
+    auto clock = std::make_unique<FixedClock>();
+    clock->local = {2024, 5, 17, 9, 30, 0};
+    InstallClock(std::move(clock));
 }
 
 void ConversionTest::ConvertInBatch(int format) {

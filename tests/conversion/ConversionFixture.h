@@ -25,6 +25,8 @@ protected:
     // A dialog with caption bar below the parent (or a top-level one).
     CWindowKav* AddCaptionedWindow(const std::string& name, CWindowKav* parent = nullptr, int type = kWndDialogBox);
 
+    // The clock of dated outputs: local time 17 May 2024, 09:30:00.
+    static void InstallFixedClock();
     // Converts the whole project as batch mode does, in the output format.
     void ConvertInBatch(int format);
 

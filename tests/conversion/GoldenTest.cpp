@@ -11,7 +11,6 @@
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
 #include "persistence/XMLDataManager.h"
-#include "platform/Clock.h"
 #include "platform/MessageBuffer.h"
 #include "platform/MessageLog.h"
 #include "tests/support/GoldenFiles.h"
@@ -27,9 +26,7 @@ class GoldenConversionTest : public ConversionTest, public ::testing::WithParamI
 protected:
     void SetUp() override {
         ConversionTest::SetUp();
-        auto clock = std::make_unique<FixedClock>();
-        clock->local = {2024, 5, 17, 9, 30, 0};
-        InstallClock(std::move(clock));
+        InstallFixedClock();
     }
 
     static std::filesystem::path CaseFolder() {
@@ -85,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, GoldenConversionTest,
                                            GoldenCase{"esa_dova", kFormatEsaDovaXml},
                                            GoldenCase{"esa_eud_art", kFormatEsaEudArtXml},
                                            GoldenCase{"ibm_qm", kFormatIbmQmXml},
-                                           GoldenCase{"silktest", kFormatSilkTest}),
+                                           GoldenCase{"silktest", kFormatSilkTest},
+                                           GoldenCase{"winrunner", kFormatWinRunner}),
                          [](const ::testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -2,16 +2,15 @@
 // declarations, key groups, string literals, and the windows SilkTest cannot address.
 #include <gtest/gtest.h>
 
-#include "SilkTestWindows.h"
+#include "ToolParserFixture.h"
 #include "conversion/silktest/QapEventParser.h"
 #include "model/Win32Styles.h"
-#include "tests/support/Refusal.h"
 
 namespace {
 
 constexpr int kJava = 996;
 
-class SilkTestParserTest : public ProjectTest {
+class SilkTestParserTest : public ToolParserTest<CQapEventParser> {
 protected:
     void SetUp() override {
         login_ = Add("Login", nullptr, {.type = kWndDialogBox, .style = win32::WS_CAPTION});
@@ -30,31 +29,11 @@ protected:
         Add("JavaTree", login_, {.type = kWndTreeControl, .guiId = kJava});
     }
 
-    CWindowKav* Add(const std::string& name, CWindowKav* parent, const WindowSpec& spec) {
-        return windows_[name] = AddSpecWindow(project, name, parent, spec);
-    }
-
-    // The statement, or the message of the refusal.
-    std::string Translate(const std::string& window, const std::string& event) {
-        std::string out;
-        const std::string message =
-            Refusal([&] { return parser_.TranslateEventString(event, windows_.at(window), out); });
-        return message.empty() ? out : message;
-    }
-
-    CQapEventParser parser_;
     CWindowKav* login_ = nullptr;
-    std::map<std::string, CWindowKav*> windows_;
-};
-
-struct StatementCase {
-    const char* window;
-    const char* event;
-    const char* expected;  // the statement, or the code that ends the refusal
 };
 
 TEST_F(SilkTestParserTest, EachEventBecomesOneStatementOnTheDeclaredIdentifier) {
-    const StatementCase cases[] = {
+    ExpectStatements({
         {"OK", "Click(L)", "Login.OK.Click(1, 1, 1)"},
         {"OK", "Click(R, 2, 5, 7)", "Login.OK.DoubleClick(2, 5, 7)"},
         {"Grid", "Click(2, 3, R, 2)", "Login.Grid.ClickCell({2,3}, 2, 0, 0, 2)"},
@@ -101,14 +80,7 @@ TEST_F(SilkTestParserTest, EachEventBecomesOneStatementOnTheDeclaredIdentifier) 
         {"Items", "Check(1, TRUE)", "[W0027]"},
         {"Red", "Click", "[W0283]"},
         {"Name", "Type(\"<ctrl>-\")", "[W0594]"},
-    };
-    for (const auto& [window, event, expected] : cases) {
-        const std::string result = Translate(window, event);
-        if (std::string(expected).starts_with("[W"))
-            EXPECT_TRUE(result.ends_with(expected)) << window << " " << event << ": " << result;
-        else
-            EXPECT_EQ(result, expected) << window << " " << event;
-    }
+    });
 }
 
 TEST_F(SilkTestParserTest, KeysAreWrittenInGroupsJoinedByMinus) {

@@ -256,7 +256,7 @@ namespace {
 
 // Readers that know nothing of the program, one per kind of file it writes; each takes the
 // files to read as its arguments.
-enum class OutsideReader { Xml, Sheet, Utf16Text, Latin1Text, CSharp, SilkTestOutline };
+enum class OutsideReader { Xml, Sheet, Utf16Text, Latin1Text, CSharp, SilkTestOutline, Latin1CrLf };
 
 std::string ReaderCommand(OutsideReader reader) {
     const auto python = [](const std::string& perFile) {
@@ -274,6 +274,8 @@ std::string ReaderCommand(OutsideReader reader) {
         case OutsideReader::CSharp: return "mcs --parse";
         case OutsideReader::SilkTestOutline:
             return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/silktest_outline.py'";
+        case OutsideReader::Latin1CrLf:
+            return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/latin1_crlf.py'";
     }
     return "false";
 }
@@ -329,6 +331,7 @@ TEST_F(KavroProgramTest, OutsideReadersReadEveryFileOfEveryFormat) {
         {{"-c", "ESA_EUD_ART_XML", "-s", "eudart/items.xml"}, "eudart", OutsideReader::Xml},
         {{"-c", "IBM_QM_XML", "-s", "ibm"}, "ibm", OutsideReader::Xml},
         {{"-c", "SILKTEST", "-s", "silk"}, "silk", OutsideReader::SilkTestOutline},
+        {{"-c", "HP_WINRUNNER", "-s", "winrunner"}, "winrunner", OutsideReader::Latin1CrLf},
         {{"-x", "SMURF", "smurf"}, "smurf", OutsideReader::Xml},
     };
     for (const auto& format : formats) {
@@ -395,6 +398,26 @@ TEST_F(KavroProgramTest, TheSampleConvertsIntoASilkTestProjectWithEveryPackage) 
                                 (project / "Test_Suite" / ("TP_" + std::string(package) + ".pln")).string() + "\r\n"),
                   std::string::npos)
             << package << "\n" << mainPlan;
+}
+
+TEST_F(KavroProgramTest, TheSampleConvertsIntoAWinRunnerSuiteWithEveryPackage) {
+    const ProgramRun run = program_.Run({"-p", kSample, "-g", "-c", "HP_WINRUNNER", "-s", "wr", "-q"});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    const std::filesystem::path project = folder_.Path() / "wr" / "Insurance";
+    std::vector<std::string> scripts;
+    for (const auto& entry : FilesBelow(project))
+        if (entry.first.ends_with("/script")) scripts.push_back(entry.first);
+    EXPECT_EQ(scripts, (std::vector<std::string>{
+                           "Main/script", "Test_Suite/TP_CalculateOnePremium/Func_Lib/script",
+                           "Test_Suite/TP_CalculateOnePremium/TP_CalculateOnePremium_Main/script",
+                           "Test_Suite/TP_CalculatePremiums/Func_Lib/script",
+                           "Test_Suite/TP_CalculatePremiums/TP_CalculatePremiums_Main/script",
+                           "Test_Suite/TP_RefuseInvalidClients/Func_Lib/script",
+                           "Test_Suite/TP_RefuseInvalidClients/TP_RefuseInvalidClients_Main/script",
+                           "Test_Suite/TP_RefuseYoungClient/Func_Lib/script",
+                           "Test_Suite/TP_RefuseYoungClient/TP_RefuseYoungClient_Main/script"}));
+    const std::string suite = ScratchFolder::Read(project / "Main" / "script");
+    EXPECT_NE(suite.find(" tpAmount = 4;"), std::string::npos) << suite;
 }
 
 // Projects of version 11.2 or older kept no SilkTest tags: loading one generates them.

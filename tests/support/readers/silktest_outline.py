@@ -3,21 +3,18 @@ every line of a script (.t) or include (.inc) is an outline line: tabs, a marker
 or "[+]", and a blank before any content. The lines a conversion writes where a step could not
 be translated (from the ERROR comment to the separator after it) are not outline lines.
 Arguments: files or folders (read as every file below them)."""
-import pathlib
 import re
 import sys
+
+sys.dont_write_bytecode = True  # no cache beside the sources
+from latin1_crlf import main, read_lines  # noqa: E402
 
 OUTLINE = re.compile(r'^(\t*\[[ +-]\]( .*)?)?$')
 
 
-def files(arguments):
-    for argument in map(pathlib.Path, arguments):
-        yield from sorted(p for p in argument.rglob('*') if p.is_file()) if argument.is_dir() else [argument]
-
-
 def check(path):
-    lines = path.read_bytes().decode('latin-1').split('\r\n')
-    if any('\r' in line or '\n' in line for line in lines):
+    lines = read_lines(path)
+    if lines is None:
         return '%s: a line end other than CR LF' % path
     if path.suffix not in ('.t', '.inc'):
         return None
@@ -32,5 +29,4 @@ def check(path):
     return None
 
 
-problems = [problem for problem in map(check, files(sys.argv[1:])) if problem]
-sys.exit('\n'.join(problems) if problems else 0)
+main(check)
