@@ -28,6 +28,16 @@ void EditorDialog::AddList(int id) {
     lists_[id];
 }
 
+void EditorDialog::CheckRadio(const std::vector<int>& group, int index) {
+    for (size_t i = 0; i < group.size(); ++i) SetChecked(group[i], static_cast<int>(i) == index);
+}
+
+int EditorDialog::CheckedRadio(const std::vector<int>& group) const {
+    for (size_t i = 0; i < group.size(); ++i)
+        if (IsChecked(group[i])) return static_cast<int>(i);
+    return -1;
+}
+
 void EditorDialog::SetTitle(const std::string& title, bool readOnly) {
     title_ = readOnly ? title + LoadMessage(kReadOnlySuffix) : title;
 }
@@ -81,7 +91,11 @@ bool EditorDialog::Refuse(int messageId, int captionId, int control) {
 }
 
 bool EditorDialog::RefuseWithText(const std::string& text, int captionId, int control) {
-    GetInteraction().ShowMessage({text, LoadMessage(captionId), MessageButtons::Ok, MessageIcon::Warning});
+    return RefuseWithCaption(text, LoadMessage(captionId), control);
+}
+
+bool EditorDialog::RefuseWithCaption(const std::string& text, const std::string& caption, int control) {
+    GetInteraction().ShowMessage({text, caption, MessageButtons::Ok, MessageIcon::Warning});
     focus_ = {control, true};
     return false;
 }

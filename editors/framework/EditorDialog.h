@@ -19,10 +19,11 @@ enum EditorEndId : int { kIdOk = 1, kIdCancel = 2 };
 
 // One control as the window shows it. text: an edit's contents, the chosen entry of a choice
 // ("" for none), or a button's label; items: the entries of a choice; an edit's selection as
-// byte offsets into the text (equal: the caret).
+// byte offsets into the text (equal: the caret); checked: a check box's or radio button's state.
 struct EditorControl {
     bool enabled = true;
     bool shown = true;
+    bool checked = false;
     std::string text;
     std::vector<std::string> items;
     size_t selectionFrom = 0;
@@ -55,6 +56,9 @@ public:
     void SetText(int id, std::string text);
     // The window hands over an edit's selection (byte offsets; kept inside the text).
     void SetSelection(int id, size_t from, size_t to);
+    // The window hands over a check box's or radio button's state; a dialog sets it so too.
+    void SetChecked(int id, bool checked) { controls_.at(id).checked = checked; }
+    bool IsChecked(int id) const { return Control(id).checked; }
     bool IsEnabled(int id) const { return Control(id).enabled; }
     bool IsShown(int id) const { return Control(id).shown; }
 
@@ -72,6 +76,8 @@ public:
     virtual void OnInitDialog() {}
     // OK: true closes the dialog; false keeps it open (a refusal has been shown).
     virtual bool OnOK() { return true; }
+    // OK runs a long job: the window shows the wait cursor meanwhile.
+    virtual bool OKTakesLong() const { return false; }
     // A row of the list was chosen by a click or a key (-1: a click beside the rows): the list
     // highlights it and the dialog hears of it.
     void ChooseRow(int list, int row);
@@ -100,6 +106,10 @@ protected:
     void Enable(int id, bool enabled = true) { controls_.at(id).enabled = enabled; }
     void Show(int id, bool shown = true) { controls_.at(id).shown = shown; }
     void SetItems(int id, std::vector<std::string> items) { controls_.at(id).items = std::move(items); }
+    // A group of radio buttons by their ids: checks the one at the index and clears the others;
+    // the index of the checked one (-1: none).
+    void CheckRadio(const std::vector<int>& group, int index);
+    int CheckedRadio(const std::vector<int>& group) const;
     void SetDefaultButton(int id) { defaultButton_ = id; }
     void SetFocus(int id) { focus_ = {id, false}; }
     // Puts the text in place of the edit's selection, the caret after it.
@@ -116,6 +126,7 @@ protected:
     // control, its text selected. Always false, so that a check can return it.
     bool Refuse(int messageId, int captionId, int control);
     bool RefuseWithText(const std::string& text, int captionId, int control);
+    bool RefuseWithCaption(const std::string& text, const std::string& caption, int control);
     // A question with the buttons Yes and No and the exclamation icon: true for Yes.
     bool AskYesNo(int questionId, int captionId);
 

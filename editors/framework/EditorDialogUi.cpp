@@ -1,9 +1,12 @@
 #include "editors/framework/EditorDialogUi.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <wx/choice.h>
+#include <wx/sizer.h>
 #include <wx/textentry.h>
+#include <wx/utils.h>
 
 wxString ToWx(const std::string& text) {
     return wxString::FromUTF8(text);
@@ -94,8 +97,35 @@ void EditorDialogUi::BindButton(int dialogId, std::function<void()> handler) {
     Bind(wxEVT_BUTTON, [this, handler = std::move(handler)](wxCommandEvent&) { Forward(handler); }, WxId(dialogId));
 }
 
+void EditorDialogUi::BindCheck(int dialogId, std::function<void()> handler) {
+    auto forward = [this, handler = std::move(handler)](wxCommandEvent&) { Forward(handler); };
+    Bind(wxEVT_CHECKBOX, forward, WxId(dialogId));
+    Bind(wxEVT_RADIOBUTTON, forward, WxId(dialogId));
+}
+
 wxButton* EditorDialogUi::MakeButton(int dialogId) {
     return new wxButton(this, WxId(dialogId), ToWx(dialog_.GetText(dialogId)));
+}
+
+void EditorDialogUi::BindChoice(int dialogId, std::function<void()> handler) {
+    Bind(wxEVT_CHOICE, [this, handler = std::move(handler)](wxCommandEvent&) { Forward(handler); }, WxId(dialogId));
+}
+
+wxCheckBox* EditorDialogUi::MakeCheckBox(int dialogId) {
+    return new wxCheckBox(this, WxId(dialogId), ToWx(dialog_.GetText(dialogId)));
+}
+
+wxRadioButton* EditorDialogUi::MakeRadioButton(int dialogId, bool startsGroup) {
+    return new wxRadioButton(this, WxId(dialogId), ToWx(dialog_.GetText(dialogId)), wxDefaultPosition,
+                             wxDefaultSize, startsGroup ? wxRB_GROUP : 0);
+}
+
+wxSizer* EditorDialogUi::MakeOkCancelRow() {
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->AddStretchSpacer();
+    row->Add(MakeButton(kIdOk), wxSizerFlags().Border(wxRIGHT, 6));
+    row->Add(MakeButton(kIdCancel));
+    return row;
 }
 
 wxListView* EditorDialogUi::MakeList(int dialogId, wxSize size) {
@@ -136,6 +166,10 @@ void EditorDialogUi::ReadControls() {
         wxWindow* window = FindWindow(WxId(id));
         if (auto* choice = dynamic_cast<wxChoice*>(window)) {
             dialog_.SetText(id, FromWx(choice->GetStringSelection()));
+        } else if (auto* check = dynamic_cast<wxCheckBox*>(window)) {
+            dialog_.SetChecked(id, check->GetValue());
+        } else if (auto* radio = dynamic_cast<wxRadioButton*>(window)) {
+            dialog_.SetChecked(id, radio->GetValue());
         } else if (auto* entry = dynamic_cast<wxTextEntry*>(window)) {
             const wxString value = entry->GetValue();
             long from = 0, to = 0;
@@ -174,8 +208,11 @@ void EditorDialogUi::ApplyControl(wxWindow* window, const EditorControl& control
             entry->SetSelection(CharactersOfBytes(control.text, control.selectionFrom),
                                 CharactersOfBytes(control.text, control.selectionTo));
         }
-    } else if (FromWx(window->GetLabel()) != control.text) {
-        window->SetLabel(ToWx(control.text));
+    } else {
+        if (auto* check = dynamic_cast<wxCheckBox*>(window)) check->SetValue(control.checked);
+        // A radio button is cleared by checking another of its group.
+        else if (auto* radio = dynamic_cast<wxRadioButton*>(window); radio && control.checked) radio->SetValue(true);
+        if (FromWx(window->GetLabel()) != control.text) window->SetLabel(ToWx(control.text));
     }
     window->Enable(control.enabled);
     window->Show(control.shown);
@@ -251,6 +288,8 @@ void EditorDialogUi::OnKey(wxKeyEvent& event) {
 }
 
 void EditorDialogUi::OnOk() {
+    std::optional<wxBusyCursor> waiting;
+    if (dialog_.OKTakesLong()) waiting.emplace();
     bool close = false;
     Forward([this, &close] { close = dialog_.OnOK(); });
     if (close) EndModal(wxID_OK);

@@ -10,9 +10,11 @@
 #include <string>
 
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/dialog.h>
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
+#include <wx/radiobut.h>
 
 #include "editors/framework/EditorDialog.h"
 
@@ -33,18 +35,29 @@ protected:
     // Copies the controls' texts into the dialog, runs the handler and shows the result.
     void Forward(const std::function<void()>& handler);
     void BindButton(int dialogId, std::function<void()> handler);
+    // A click on a check box or radio button, after the window handed over its new state.
+    void BindCheck(int dialogId, std::function<void()> handler);
+    // Another entry chosen in a choice.
+    void BindChoice(int dialogId, std::function<void()> handler);
     // A button with the dialog id and the dialog's label for it.
     wxButton* MakeButton(int dialogId);
+    // The same for a check box, and for a radio button, the first of its group with startsGroup
+    // (a group is the radio buttons made one after another).
+    wxCheckBox* MakeCheckBox(int dialogId);
+    wxRadioButton* MakeRadioButton(int dialogId, bool startsGroup = false);
+    // OK and Cancel at the right of a row.
+    wxSizer* MakeOkCancelRow();
     // A report list of the dialog, made by the derived window: its row choices reach the
     // dialog's ChooseRow, its double clicks DoubleClickRow.
     wxListView* MakeList(int dialogId, wxSize size);
     // The same for a list of the dialog shown as a plain list box (style wxLB_SORT for a sorted
     // one, whose dialog list sorts alike).
     wxListBox* MakeListBox(int dialogId, wxSize size, long style = 0);
+    // Shows the dialog's state; Forward does so after each event.
+    void ApplyState();
 
 private:
     void ReadControls();
-    void ApplyState();
     void ApplyControl(wxWindow* window, const EditorControl& control);
     void ApplyList(int dialogId, const EditorList& list);
     void ApplyListBox(int dialogId, wxListBox& box, const EditorList& list);

@@ -36,5 +36,7 @@ public:
     void TaskChanged(CTaskKav*) override {}
     void OpenTaskFlow(CTaskKav*) override {}
     int EditStep(CStepKav*, bool, CTaskKav*) override { return 0; }
-    void OpenTestCase(CTestCase*) override {}
+    void OpenTestCase(CTestCase* testCase) override { openedTestCases.push_back(testCase); }
+
+    std::vector<CTestCase*> openedTestCases;
 };
