@@ -92,6 +92,10 @@ int CTestcaseConverterDlg::ConvertTestCases(CWindowKav* window, CTaskKav* task, 
             task = nullptr;
         }
         result = RunConverter(window, task);
+        if (settings_.outputFormat == kFormatTestPartner && result == 1 && convertedCount_ > 0 && !batch_ &&
+            showTPImport && showTPImport(app->GetName(), converter_->GetProjectFolder().string()) != 1)
+            GetInteraction().ShowMessage({GetGlobalMessageBuffer(), "TestPartner Export Failed", MessageButtons::Ok,
+                                          MessageIcon::Warning});
     }
     converter_.reset();
     entry_ = nullptr;
