@@ -12,15 +12,8 @@ constexpr int kNameOpenTwice = 45029;
 constexpr int kNameOpenAtEnd = 45030;
 constexpr int kUnknownKeyName = 45037;
 
-struct TPKey {
-    const char* name;
-    const char* german;
-    const char* us;
-    int code = kNamedKey;
-};
-
 // In the order the table is filled.
-const TPKey kTPKeys[] = {
+const LayoutKeyText kTPKeys[] = {
     {"numlock", "{Num}", "{NumLock}"},
     {"#/", "{N/}", "{N/}", kKeypadCharacterKey},
     {"#*", "{N*}", "{N*}", kKeypadCharacterKey},
@@ -94,9 +87,6 @@ const TPKey kTPKeys[] = {
     {"menu", "{015d:5d}", "{015d:5d}"},
 };
 
-constexpr int kGermanLayout = 0;
-constexpr int kUsLayout = 1;
-
 // A key of a sequence, or the mark between keys that are pressed together.
 struct KeyToken {
     std::string text;
@@ -152,9 +142,7 @@ std::unique_ptr<CEventParser> CreateTestPartnerEventParser() { return std::make_
 CTestPartnerEventParser::CTestPartnerEventParser() { RemoveAllKeys(); }
 
 int CTestPartnerEventParser::FillKeyTable(int layout) {
-    if (layout != kGermanLayout && layout != kUsLayout) return 1;
-    for (const TPKey& key : kTPKeys) AddKey(key.name, key.code, layout == kGermanLayout ? key.german : key.us);
-    return 1;
+    return AddLayoutKeys(kTPKeys, layout);
 }
 
 int CTestPartnerEventParser::TranslateKey(const std::string& key, std::string& out) {

@@ -2,7 +2,6 @@
 // suite with the custom functions and the main script, and what a run reports.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "ConversionFixture.h"
@@ -110,11 +109,6 @@ protected:
     CTaskKav* task_ = nullptr;
 };
 
-void ExpectOutsideReaderAccepts(const std::filesystem::path& folder) {
-    const std::string reader = std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/testpartner_assets.py";
-    EXPECT_EQ(std::system(("python3 '" + reader + "' '" + folder.string() + "'").c_str()), 0);
-}
-
 TEST_F(TestPartnerConverterTest, EachPackageIsAnAssetFileAndTheSuiteRunsEveryScript) {
     CTestCase* first = AddTaskTestCase(task_, 1, 0);
     AddEventStep(first, "Press", ok_, "Click", "wait", 500);
@@ -190,7 +184,7 @@ TEST_F(TestPartnerConverterTest, EachPackageIsAnAssetFileAndTheSuiteRunsEveryScr
               std::string::npos);
     EXPECT_NE(ReadUtf16(Folder() / "TESTSUITE.xml").find("</SharedModule>\n</SharedModules>\n<Scripts>\n<Script "),
               std::string::npos);
-    ExpectOutsideReaderAccepts(Folder());
+    ExpectOutsideReaderAccepts("testpartner_assets.py", Folder());
 }
 
 // A window's statements run after the attach statements of its captioned window; they are

@@ -2,9 +2,6 @@
 // attach name, keys pressed together, string literals, tree paths and TestPartner's classes.
 #include <gtest/gtest.h>
 
-#include <iterator>
-#include <sstream>
-
 #include "ToolParserFixture.h"
 #include "conversion/testpartner/TestPartnerEventParser.h"
 #include "model/Win32Styles.h"
@@ -179,7 +176,7 @@ TEST_F(TestPartnerParserTest, ChecksNameTheWindowAndTheirArguments) {
 }
 
 TEST_F(TestPartnerParserTest, KeysJoinedByHyphensArePressedTogether) {
-    const std::pair<const char*, const char*> cases[] = {
+    ExpectKeySequences({
         {"\"<enter>\"", "{Enter}"},
         {"<ctrl>-a", "{Ctrl a}"},
         {"<ctrl>-<shift>-<F1>", "{Ctrl {Shift {F1}}}"},
@@ -195,21 +192,10 @@ TEST_F(TestPartnerParserTest, KeysJoinedByHyphensArePressedTogether) {
         {"a>", "a>"},
         {"<#5><altgr><win>", "{NUM5}{Alt}{005b:00:2}{005b:00}"},
         {"\\<b\\\\", "<b\\"},
-    };
-    for (const auto& [keys, expected] : cases) {
-        std::string out = "stale";
-        EXPECT_EQ(Refusal([&] { return parser_.TranslateKeySequence(keys, out); }), "") << keys;
-        EXPECT_EQ(out, expected) << keys;
-    }
-    const std::pair<const char*, const char*> refusals[] = {
         {"<ctrl", "Missing '>' after key name! [W1030]"},
         {"<ct<rl>", "Missing '>' after key name! [W1029]"},
         {"<>", "Unknown key name ! [W1037]"},
-    };
-    for (const auto& [keys, message] : refusals) {
-        std::string out;
-        EXPECT_EQ(Refusal([&] { return parser_.TranslateKeySequence(keys, out); }), message) << keys;
-    }
+    });
 
     // User code keeps the names that are no keys.
     std::string code = "Type <Enter> then <numpad> and <{>";
@@ -227,45 +213,23 @@ TEST_F(TestPartnerParserTest, KeysJoinedByHyphensArePressedTogether) {
 
 // Every key name of the notation has a text in both layouts; they differ in the German names.
 TEST_F(TestPartnerParserTest, EachLayoutKnowsEveryKeyName) {
-    std::istringstream names(
-        "numlock #/ #* #- #+ #enter #home #end #ins #del #pgup #pgdn #left #right #up #down #. #0 #1 #2 #3 #4 #5 #6 "
-        "#7 #8 #9 esc f1 f2 f3 f4 f5 f6 f7 f8 f9 f10 f11 f12 prtscr scrllock pause ins del home end pgup pgdn left "
-        "right up down backspace tab capslock enter shift shiftl shiftr ctrl ctrll ctrlr alt altl altr altgr win "
-        "winl winr menu");
-    const std::vector<std::string> keyNames{std::istream_iterator<std::string>(names), {}};
-    ASSERT_EQ(keyNames.size(), 71u);
-    const struct {
-        int layout;
-        std::vector<std::pair<const char*, const char*>> samples;
-    } layouts[] = {
-        {0,
-         {{"numlock", "{Num}"},
-          {"#5", "{N5}"},
-          {"#home", "{Pos1}"},
-          {"backspace", "{R\u00FCcktaste}"},
-          {"ctrlr", "{RStrg}"},
-          {"altgr", "{AltGr}"},
-          {"enter", "{Eingabe}"}}},
-        {1,
-         {{"numlock", "{NumLock}"},
-          {"#5", "{NUM5}"},
-          {"#home", "{Home}"},
-          {"backspace", "{Backspace}"},
-          {"ctrlr", "{RCtrl}"},
-          {"altgr", "{Alt}"},
-          {"enter", "{Enter}"}}},
-    };
-    for (const auto& [layout, samples] : layouts) {
-        CTestPartnerEventParser parser;
-        parser.FillKeyTable(layout);
-        for (const std::string& name : keyNames) {
-            const CEventKey* key = parser.FindKey(name);
-            ASSERT_NE(key, nullptr) << layout << " " << name;
-            EXPECT_FALSE(key->GetText().empty()) << layout << " " << name;
-            EXPECT_EQ(key->GetCode(), name.size() == 2 && name[0] == '#' ? kKeypadCharacterKey : kNamedKey) << name;
-        }
-        for (const auto& [name, text] : samples) EXPECT_EQ(parser.FindKey(name)->GetText(), text) << layout;
-    }
+    ExpectEveryKeyName({{0,
+                         {{"numlock", "{Num}"},
+                          {"#5", "{N5}"},
+                          {"#home", "{Pos1}"},
+                          {"backspace", "{R\u00FCcktaste}"},
+                          {"ctrlr", "{RStrg}"},
+                          {"altgr", "{AltGr}"},
+                          {"enter", "{Eingabe}"}}},
+                        {1,
+                         {{"numlock", "{NumLock}"},
+                          {"#5", "{NUM5}"},
+                          {"#home", "{Home}"},
+                          {"backspace", "{Backspace}"},
+                          {"ctrlr", "{RCtrl}"},
+                          {"altgr", "{Alt}"},
+                          {"enter", "{Enter}"}}}},
+                       "{", [](CTestPartnerEventParser& parser, int layout) { parser.FillKeyTable(layout); });
 }
 
 TEST_F(TestPartnerParserTest, ValuesTreePathsAndAttachNamesInTestPartnersNotation) {
