@@ -9,6 +9,7 @@
 #include "conversion/esa/EsaTestItemConverter.h"
 #include "conversion/ibmqm/RqmConverter.h"
 #include "conversion/winrunner/WinRunner.h"
+#include "conversion/testpartner/TestPartnerTCC.h"
 
 const ConverterTable& StandardConverterTable() {
     static const ConverterTable table = {
@@ -23,6 +24,8 @@ const ConverterTable& StandardConverterTable() {
          GenerateSilkTestTags},
         {{kFormatWinRunner}, ConversionRoad::PerPackage, CreateWinRunnerConverter, CreateWinRunnerEventParser,
          GenerateWinRunnerTags},
+        {{kFormatTestPartner}, ConversionRoad::PerPackage, CreateTestPartnerConverter, CreateTestPartnerEventParser,
+         GenerateTestPartnerTags},
     };
     return table;
 }

@@ -92,7 +92,7 @@ int CTestcaseConverterDlg::ConvertTestCases(CWindowKav* window, CTaskKav* task, 
             task = nullptr;
         }
         result = RunConverter(window, task);
-        if (result == 1 && convertedCount_ > 0 && settings_.outputFormat == kFormatTestPartner)
+        if (result == 1 && convertedCount_ > 0 && !batch_ && settings_.outputFormat == kFormatTestPartner)
             ImportIntoTestPartner();
     }
     converter_.reset();

@@ -84,9 +84,8 @@ public:
     // Shows the dialog modally on the loaded settings; false when the user cancelled. Without
     // it the settings are taken as loaded.
     std::function<bool(CTestcaseConverterDlg&)> showDialog;
-    // After a TestPartner conversion that converted a test case: the import into a TestPartner
-    // database, given the project name and the folder of the written assets; 1, or another
-    // value with the message in the global message buffer. Without it nothing is imported.
+    // After a TestPartner run that converted test cases, outside batch mode: offers to load the
+    // project folder into TestPartner. 1, or another value with the message in the global buffer.
     std::function<int(const std::string& projectName, const std::string& folder)> showTPImport;
     // Where the run reports its current package and polls for a stop; may be null.
     Progress* progress = nullptr;

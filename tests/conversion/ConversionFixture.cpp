@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/Clock.h"
 #include "platform/CommandLineSettings.h"
@@ -59,6 +60,11 @@ void ConversionTest::InstallFixedClock() {
 void ConversionTest::ConvertInBatch(int format) {
     GetCommandLineSettings().outputFormat = format;
     CTestcaseConverterDlg().ConvertTestCases(nullptr, nullptr, true);
+}
+
+void ConversionTest::ExpectOutsideReaderAccepts(const std::string& reader, const std::filesystem::path& folder) {
+    const std::string script = std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/" + reader;
+    EXPECT_EQ(std::system(("python3 '" + script + "' '" + folder.string() + "'").c_str()), 0) << reader;
 }
 
 std::string ConversionTest::ReadBytes(const std::filesystem::path& path) { return ReadFileBytes(path); }

@@ -33,6 +33,9 @@ protected:
     std::filesystem::path Scripts() const { return folder_ / "scripts"; }
     std::filesystem::path ProjectFolder() const { return Scripts() / "Demo"; }
 
+    // The outside reader (a script in tests/support/readers/) accepts every file below the folder.
+    static void ExpectOutsideReaderAccepts(const std::string& reader, const std::filesystem::path& folder);
+
     static std::string ReadBytes(const std::filesystem::path& path);
     // The text of a UTF-16 file with byte-order mark, as UTF-8 (the mark dropped).
     static std::string ReadUtf16(const std::filesystem::path& path);

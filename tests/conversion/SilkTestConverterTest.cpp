@@ -2,7 +2,6 @@
 // writes them, and what it reports.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "ConversionFixture.h"
@@ -60,12 +59,6 @@ protected:
     CTaskKav* task_ = nullptr;
 };
 
-// The outside reader of SilkTest projects accepts every file below the folder.
-void ExpectOutsideReaderAccepts(const std::filesystem::path& folder) {
-    const std::string reader = std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/silktest_outline.py";
-    EXPECT_EQ(std::system(("python3 '" + reader + "' '" + folder.string() + "'").c_str()), 0);
-}
-
 TEST_F(SilkTestConverterTest, IncludesTestFrameAndLibraryLieInIncludesAndTheLibraryIsWrittenOnce) {
     // Window includes give way to the converter's own files.
     AddCaptionedWindow("mainwin")->SetCaption("Frame?");
@@ -105,7 +98,7 @@ TEST_F(SilkTestConverterTest, IncludesTestFrameAndLibraryLieInIncludesAndTheLibr
     ConvertInBatch(kFormatSilkTest);
     EXPECT_EQ(Include("Kavrolib.inc"), "[ ] // mine");
     EXPECT_EQ(Include("Incl.inc"), list + "[ ] use \"kavrolib.inc\"\r\n");
-    ExpectOutsideReaderAccepts(ProjectFolder());
+    ExpectOutsideReaderAccepts("silktest_outline.py", ProjectFolder());
 }
 
 // The test frame starts a web page in the browser, a Java applet in its page, and any other
@@ -203,7 +196,7 @@ TEST_F(SilkTestConverterTest, AnUntranslatableStepEndsItsTestCaseAndFailsThePack
                                "\t[-] SignIn_003\r\n\t\t[ ] script: TP_SignIn.t\r\n\t\t[ ] testcase: SignIn_003\r\n"
                                "\t[ ]\r\n"))
         << plan;
-    ExpectOutsideReaderAccepts(ProjectFolder());
+    ExpectOutsideReaderAccepts("silktest_outline.py", ProjectFolder());
 }
 
 TEST_F(SilkTestConverterTest, TheMainTestPlanListsTheSilkTestScriptsOfEarlierRuns) {
