@@ -14,10 +14,3 @@ inline const std::string kOutlineSeparator = "[ ] // " + std::string(78, '-');
 inline constexpr int kWindowsFormsGui = 990;
 inline constexpr int kHtmlGui = 995;
 inline constexpr int kNoGuiBuilder = 999;
-
-// 0 after the message.
-template <class... A>
-int Fail(int message, const A&... args) {
-    SetMessage(message, args...);
-    return 0;
-}
