@@ -8,6 +8,7 @@
 #include "conversion/vornak/VornakExchangeConverter.h"
 #include "conversion/esa/EsaTestItemConverter.h"
 #include "conversion/ibmqm/RqmConverter.h"
+#include "conversion/ranorex/Ranorex.h"
 
 const ConverterTable& StandardConverterTable() {
     static const ConverterTable table = {
@@ -20,6 +21,8 @@ const ConverterTable& StandardConverterTable() {
         {{kFormatIbmQmXml}, ConversionRoad::ExchangeFile, CreateRqmConverter},
         {{kFormatSilkTest}, ConversionRoad::PerPackage, CreateSilkTestConverter, CreateSilkTestEventParser,
          GenerateSilkTestTags},
+        {{kFormatRanorex}, ConversionRoad::PerPackage, CreateRanorexConverter, CreateRanorexEventParser,
+         GenerateRanorexTags},
     };
     return table;
 }
