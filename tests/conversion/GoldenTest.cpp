@@ -85,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, GoldenConversionTest,
                                            GoldenCase{"esa_dova", kFormatEsaDovaXml},
                                            GoldenCase{"esa_eud_art", kFormatEsaEudArtXml},
                                            GoldenCase{"ibm_qm", kFormatIbmQmXml},
-                                           GoldenCase{"silktest", kFormatSilkTest}),
+                                           GoldenCase{"silktest", kFormatSilkTest},
+                                           GoldenCase{"ranorex", kFormatRanorex}),
                          [](const ::testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -256,7 +256,7 @@ namespace {
 
 // Readers that know nothing of the program, one per kind of file it writes; each takes the
 // files to read as its arguments.
-enum class OutsideReader { Xml, Sheet, Utf16Text, Latin1Text, CSharp, SilkTestOutline };
+enum class OutsideReader { Xml, Sheet, Utf16Text, Latin1Text, CSharp, SilkTestOutline, RanorexSolution };
 
 std::string ReaderCommand(OutsideReader reader) {
     const auto python = [](const std::string& perFile) {
@@ -274,6 +274,8 @@ std::string ReaderCommand(OutsideReader reader) {
         case OutsideReader::CSharp: return "mcs --parse";
         case OutsideReader::SilkTestOutline:
             return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/silktest_outline.py'";
+        case OutsideReader::RanorexSolution:
+            return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/ranorex_solution.py'";
     }
     return "false";
 }
@@ -330,6 +332,7 @@ TEST_F(KavroProgramTest, OutsideReadersReadEveryFileOfEveryFormat) {
         {{"-c", "IBM_QM_XML", "-s", "ibm"}, "ibm", OutsideReader::Xml},
         {{"-c", "SILKTEST", "-s", "silk"}, "silk", OutsideReader::SilkTestOutline},
         {{"-x", "SMURF", "smurf"}, "smurf", OutsideReader::Xml},
+        {{"-c", "RANOREX", "-s", "ranorex"}, "ranorex", OutsideReader::RanorexSolution},
     };
     for (const auto& format : formats) {
         std::vector<std::string> line = {"-p", project, "-b", "-g"};
