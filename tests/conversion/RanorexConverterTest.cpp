@@ -310,6 +310,29 @@ TEST_F(RanorexConverterTest, AnyNameGivesReadableFilesOfItsOwn) {
     ExpectReadable(Scripts() / projectName);
 }
 
+// A file that cannot be written stops the run with its message; a folder of its name stands in
+// the way here.
+TEST_F(RanorexConverterTest, AFileThatCannotBeWrittenStopsTheRun) {
+    AddTaskTestCase(task_, 1, 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {"Demo.rxsln", "Could not create Ranorex solution file 'Demo.rxsln'! [W1198]"},
+        {"Demo/DemoRepository.rxrep",
+         "Could not create file " + (ProjectFolder() / "Demo" / "DemoRepository.rxrep").string() + "! [W1178]"},
+        {"Demo/Demo.csproj", "Could not create Ranorex project file 'Demo.csproj'! [W1201]"},
+        {"Demo/Program.cs", "Could not create Ranorex solution file 'Demo'! [W1198]"},
+        {"Demo/SignIn_001.rxrec", "Could not create file for test case SignIn_001! [W1199]"},
+        {"Demo/SignIn_001.UserCode.cs", "Could not open file SignIn_001.UserCode.cs for writing! [W1196]"},
+        {"Demo/SignIn.rxtst", "Could not create file for test case SignIn! [W1199]"},
+    };
+    for (const auto& [obstacle, message] : cases) {
+        std::filesystem::remove_all(Scripts());
+        std::filesystem::create_directories(ProjectFolder() / obstacle);
+        TestInteraction().messages.clear();
+        ConvertInBatch(kFormatRanorex);
+        EXPECT_EQ(TestInteraction().Texts(), std::vector<std::string>{message}) << obstacle;
+    }
+}
+
 TEST_F(RanorexConverterTest, TheTemplatesComeFromTheInstallation) {
     const std::filesystem::path installation = folder_ / "installation";
     std::filesystem::create_directories(installation / "RanorexAddIn");
