@@ -33,18 +33,7 @@ protected:
         task_ = project.AddTask("SignIn", root_);
     }
 
-    void GenerateTags() {
-        for (CWindowKav* window : app.GetWindowList().Snapshot())
-            if (!window->GetParent()) GenerateRanorexTags(*window, 0);
-    }
-
-    CTestStep* AddEventStep(CTestCase* testCase, const std::string& name, CWindowKav* window, const std::string& event,
-                            const std::string& comment = {}) {
-        CTestStep* step = AddStep(testCase, name, window);
-        step->SetEvent(event);
-        step->SetComment(comment);
-        return step;
-    }
+    void GenerateTags() { ConversionTest::GenerateTags(kFormatRanorex); }
 
     std::filesystem::path RanorexFolder() const { return ProjectFolder() / "Demo"; }
     std::string Read(const std::string& file) const { return ReadBytes(RanorexFolder() / file); }
@@ -182,9 +171,11 @@ TEST_F(RanorexConverterTest, StepsBecomeItemsAndTheMethodsTheyCallJoinTheUserCod
     CWindowKav* grid = project.AddWindow("Grid", login_, kWndTable);
     CWindowKav* items = project.AddWindow("Items", login_, kWndListBox);
     CTestCase* first = AddTaskTestCase(task_, 1, 0);
-    AddEventStep(first, "Check", grid, "Verify(Value, 1, 2, \"c\")", "reads <it> & more");
+    AddEventStep(first, "Check", grid, "Verify(Value, 1, 2, \"c\")")->SetComment("reads <it> & more");
     AddStep(first, "No window")->SetEvent("Click");
-    AddEventStep(first, "Code", nullptr, "", "first code")->SetCommands("int a = 1;\r\nint b = a;");
+    CTestStep* userCode = AddEventStep(first, "Code", nullptr, "");
+    userCode->SetCommands("int a = 1;\r\nint b = a;");
+    userCode->SetComment("first code");
     AddEventStep(first, "Click", grid, "Click(1, 2)");
     AddEventStep(first, "More code", ok_, "Click")->SetCommands("Report.Info(\"x\");");
     CTestCase* second = AddTaskTestCase(task_, 2, 0);
@@ -280,7 +271,7 @@ TEST_F(RanorexConverterTest, AWebTestOpensTheStartPage) {
 TEST_F(RanorexConverterTest, AnyNameGivesReadableFilesOfItsOwn) {
     const std::string projectName = "My Proj & <ü> ]]>";
     app.SetName(projectName);
-    AddEventStep(AddTaskTestCase(task_, 1, 0), "Press", ok_, "Click", "]]> & <");
+    AddEventStep(AddTaskTestCase(task_, 1, 0), "Press", ok_, "Click")->SetComment("]]> & <");
     AddTaskTestCase(task_, 1, 0);
     login_->SetCaption("Log's <in> & \"out\" ]]>");
     CTestCase* typed = AddTaskTestCase(task_, 2, 0);
