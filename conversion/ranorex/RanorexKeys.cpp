@@ -40,11 +40,11 @@ bool IsGermanLetter(char16_t c) {
     }
 }
 
-// A letter of an alphabet with cases, or of Latin-1.
-bool IsLetter(char16_t c) {
+// A letter of Latin-1, or of an alphabet with cases.
+bool IsLetter(char16_t c, const std::string& character) {
     if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) return true;
     if (c >= 0xC0 && c <= 0xFF) return c != 0xD7 && c != 0xF7;
-    return c > 0xFF && FoldCase(c) != c;
+    return c > 0xFF && ToLowerText(character) != ToUpperText(character);
 }
 
 bool HoldsControlOrAlt(const std::string& keyName) {
@@ -113,7 +113,7 @@ int CRanorexEventParser::TranslateComboChar(const std::string& character, std::s
     const std::u16string units = Utf8ToUtf16(character);
     const char16_t c = units.size() == 1 ? units[0] : 0;
     if (!IsGermanLetter(c)) {
-        if (IsLetter(c)) {
+        if (IsLetter(c, character)) {
             out = character + "Key";
             return 1;
         }

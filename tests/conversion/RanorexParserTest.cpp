@@ -294,6 +294,7 @@ TEST_F(RanorexParserTest, KeysBecomeRanorexKeySequences) {
         {"<enter>-x", "{Return Down}x{Return Up}"},
         {"<ctrl>-ö", "{ControlKey Down}{Oemtilde Down}{Oemtilde Up}{ControlKey Up}"},
         {"<alt>-Ü", "{Menu Down}{OEM1 Down}{OEM1 Up}{Menu Up}"},
+        {"<ctrl>-α", "{ControlKey Down}{αKey Down}{αKey Up}{ControlKey Up}"},
         {"<ctrl>- ", "{ControlKey Down}{Space Down}{Space Up}{ControlKey Up}"},
         {"<ctrl>-a<ctrl>-b", "{ControlKey Down}{aKey Down}{aKey Up}{ControlKey Up}"
                              "{ControlKey Down}{bKey Down}{bKey Up}{ControlKey Up}"},
