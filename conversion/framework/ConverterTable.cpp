@@ -10,6 +10,7 @@
 #include "conversion/ibmqm/RqmConverter.h"
 #include "conversion/winrunner/WinRunner.h"
 #include "conversion/testpartner/TestPartnerTCC.h"
+#include "conversion/ranorex/Ranorex.h"
 
 const ConverterTable& StandardConverterTable() {
     static const ConverterTable table = {
@@ -26,6 +27,8 @@ const ConverterTable& StandardConverterTable() {
          GenerateWinRunnerTags},
         {{kFormatTestPartner}, ConversionRoad::PerPackage, CreateTestPartnerConverter, CreateTestPartnerEventParser,
          GenerateTestPartnerTags},
+        {{kFormatRanorex}, ConversionRoad::PerPackage, CreateRanorexConverter, CreateRanorexEventParser,
+         GenerateRanorexTags},
     };
     return table;
 }

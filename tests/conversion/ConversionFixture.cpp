@@ -39,6 +39,13 @@ CTestStep* ConversionTest::AddStep(CTestCase* testCase, const std::string& name,
                                                   nullptr, testCase->GetTask(), nullptr, ""));
 }
 
+CTestStep* ConversionTest::AddEventStep(CTestCase* testCase, const std::string& name, CWindowKav* window,
+                                        const std::string& event, const std::string& description) {
+    CTestStep* step = AddStep(testCase, name, window, description);
+    step->SetEvent(event);
+    return step;
+}
+
 CTestCase* ConversionTest::AddTaskTestCase(CTaskKav* task, int number, int steps, int kind) {
     CTestCase* testCase = project.AddTestCase(number, kind, task);
     for (int i = 1; i <= steps; ++i) AddStep(testCase, task->GetName() + " step " + std::to_string(i));
@@ -55,6 +62,13 @@ void ConversionTest::InstallFixedClock() {
     auto clock = std::make_unique<FixedClock>();
     clock->local = {2024, 5, 17, 9, 30, 0};
     InstallClock(std::move(clock));
+}
+
+void ConversionTest::GenerateTags(int format) {
+    const ConverterEntry* entry = FindConverterEntry(StandardConverterTable(), format);
+    ASSERT_TRUE(entry && entry->generateTags) << format;
+    for (CWindowKav* window : app.GetWindowList().Snapshot())
+        if (!window->GetParent()) entry->generateTags(*window, 0);
 }
 
 void ConversionTest::ConvertInBatch(int format) {

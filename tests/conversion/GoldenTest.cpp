@@ -84,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, GoldenConversionTest,
                                            GoldenCase{"ibm_qm", kFormatIbmQmXml},
                                            GoldenCase{"silktest", kFormatSilkTest},
                                            GoldenCase{"winrunner", kFormatWinRunner},
-                                           GoldenCase{"testpartner", kFormatTestPartner}),
+                                           GoldenCase{"testpartner", kFormatTestPartner},
+                                           GoldenCase{"ranorex", kFormatRanorex}),
                          [](const ::testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -35,18 +35,7 @@ protected:
         task_ = project.AddTask("SignIn", root_);
     }
 
-    // Tags of every top-level window, as the tag generation leaves them.
-    void GenerateTags() {
-        for (CWindowKav* window : app.GetWindowList().Snapshot())
-            if (!window->GetParent()) GenerateSilkTestTags(*window, 0);
-    }
-
-    CTestStep* AddEventStep(CTestCase* testCase, const std::string& name, CWindowKav* window, const std::string& event,
-                            const std::string& description = {}) {
-        CTestStep* step = AddStep(testCase, name, window, description);
-        step->SetEvent(event);
-        return step;
-    }
+    void GenerateTags() { ConversionTest::GenerateTags(kFormatSilkTest); }
 
     std::string Suite(const std::string& file) const { return ReadBytes(ProjectFolder() / "Test_Suite" / file); }
     std::string Include(const std::string& file) const { return ReadBytes(ProjectFolder() / "Includes" / file); }

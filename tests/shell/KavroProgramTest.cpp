@@ -256,7 +256,8 @@ namespace {
 
 // Readers that know nothing of the program, one per kind of file it writes; each takes the
 // files to read as its arguments.
-enum class OutsideReader { Xml, Sheet, Utf16Text, Latin1Text, CSharp, SilkTestOutline, Latin1CrLf, TestPartnerAssets };
+enum class OutsideReader { Xml, Sheet, Utf16Text, Latin1Text, CSharp, SilkTestOutline, Latin1CrLf, TestPartnerAssets,
+                           RanorexSolution };
 
 std::string ReaderCommand(OutsideReader reader) {
     const auto python = [](const std::string& perFile) {
@@ -279,6 +280,8 @@ std::string ReaderCommand(OutsideReader reader) {
         // xmllint, and each script's Base64 text decoded as UTF-16LE.
         case OutsideReader::TestPartnerAssets:
             return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/testpartner_assets.py'";
+        case OutsideReader::RanorexSolution:
+            return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/ranorex_solution.py'";
     }
     return "false";
 }
@@ -337,6 +340,7 @@ TEST_F(KavroProgramTest, OutsideReadersReadEveryFileOfEveryFormat) {
         {{"-c", "HP_WINRUNNER", "-s", "winrunner"}, "winrunner", OutsideReader::Latin1CrLf},
         {{"-c", "TESTPARTNER", "-s", "testpartner"}, "testpartner", OutsideReader::TestPartnerAssets},
         {{"-x", "SMURF", "smurf"}, "smurf", OutsideReader::Xml},
+        {{"-c", "RANOREX", "-s", "ranorex"}, "ranorex", OutsideReader::RanorexSolution},
     };
     for (const auto& format : formats) {
         std::vector<std::string> line = {"-p", project, "-b", "-g"};
