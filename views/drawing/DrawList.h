@@ -128,10 +128,12 @@ struct Control {
     std::string label;
     std::vector<std::string> items;
 };
-// The selection's rectangle tracker: a dotted outline, a hatched border and the resize
-// handles outside the rectangle.
+// The selection's rectangle tracker: a dotted outline, a hatched border of the handles' size
+// and the resize handles outside the rectangle.
 struct Tracker {
     ViewRect rect;
+    int border = 0;
+    std::vector<ViewRect> handles;
 };
 // What follows is drawn only inside the rectangle; an empty rectangle ends the clipping.
 struct Clip {

@@ -158,6 +158,12 @@ ViewRect CDialogView::SelectionRect() const {
     return rect;
 }
 
+CKavTracker CDialogView::SelectionTracker() const {
+    CKavTracker tracker;
+    tracker.SetRect(SelectionRect());
+    return tracker;
+}
+
 std::optional<ViewSize> CDialogView::GetBitmapSize() const {
     if (extent_.width > kMaxBitmapExtent || extent_.height > kMaxBitmapExtent) return std::nullopt;
     return ViewSize{(extent_.width + 3) / 4 * 4, extent_.height};

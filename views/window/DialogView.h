@@ -158,6 +158,8 @@ private:
     void Redraw() { host_.Redraw(); }
     // The union of the selected objects' view rectangles.
     ViewRect SelectionRect() const;
+    // The tracker around the selection.
+    CKavTracker SelectionTracker() const;
     void StartDrag(DialogDrag kind, ViewPoint point, const ViewRect& rect, TrackerHit hit = TrackerHit::Nothing);
     void EndDrag(bool accepted);
 
@@ -195,7 +197,6 @@ private:
     bool pickMode_ = false;
     bool pickCursor_ = false;
     bool reportClicks_ = false;
-    CKavTracker tracker_;
     bool firstDraw_ = true;
     bool readOnly_ = false;
     Drag drag_;

@@ -38,9 +38,7 @@ void CDialogView::OnContextCommand(int command) {
 
 DialogCursor CDialogView::CursorAt(ViewPoint point) const {
     if (!selection_.Empty()) {
-        CKavTracker tracker;
-        tracker.SetRect(SelectionRect());
-        switch (tracker.HitTest(point)) {
+        switch (SelectionTracker().HitTest(point)) {
             case TrackerHit::Middle: return DialogCursor::Move;
             case TrackerHit::TopLeft:
             case TrackerHit::BottomRight: return DialogCursor::SizeNwse;

@@ -82,10 +82,10 @@ void CDialogView::PickAt(ViewPoint point) {
 }
 
 bool CDialogView::TrackSelection(ViewPoint point, bool ctrl) {
-    tracker_.SetRect(SelectionRect());
-    const TrackerHit hit = tracker_.HitTest(point);
+    const CKavTracker tracker = SelectionTracker();
+    const TrackerHit hit = tracker.HitTest(point);
     if (selection_.Size() == 1 && IsHandle(hit)) {
-        if (!readOnly_) StartDrag(DialogDrag::Resize, point, tracker_.GetRect().Normalized(), hit);
+        if (!readOnly_) StartDrag(DialogDrag::Resize, point, tracker.GetRect().Normalized(), hit);
         return true;
     }
     if (hit != TrackerHit::Middle) return false;

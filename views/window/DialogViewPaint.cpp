@@ -41,7 +41,12 @@ DrawList CDialogView::Paint(const TextSurface& surface, bool printing) {
     if (displayFlags_ & (kShowTransitions | kShowCoverage)) DrawBoxes(surface, out);
     DrawArrows(out);
 
-    if (!printing && !selection_.Empty()) out.push_back(draw::Tracker{SelectionRect()});
+    if (!printing && !selection_.Empty()) {
+        const CKavTracker tracker = SelectionTracker();
+        draw::Tracker shape{tracker.GetRect(), CKavTracker::kHandleSize, {}};
+        for (int handle = 0; handle < 8; ++handle) shape.handles.push_back(tracker.GetHandleRect(static_cast<TrackerHit>(handle)));
+        out.push_back(shape);
+    }
     if (!printing && picked_) {
         const ViewRect r = picked_ == displayed ? title : GetViewRect(picked_);
         out.push_back(draw::Frame{r, kPickRed});
