@@ -4,6 +4,7 @@
 // colours, pens, fonts and text formats follow the desktop's drawing conventions, so the views'
 // arithmetic reads as their drawing rules are written.
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <utility>
 #include <string>
@@ -144,4 +145,5 @@ struct Clip {
 
 using DrawPrimitive = std::variant<draw::Fill, draw::Box, draw::Lines, draw::Text, draw::Edge3D, draw::Frame,
                                    draw::Control, draw::Tracker, draw::Clip>;
-using DrawList = std::vector<DrawPrimitive>;
+// A deque: a long list grows without moving what it holds.
+using DrawList = std::deque<DrawPrimitive>;
