@@ -26,10 +26,6 @@ ViewRect DialogLayout::GetViewRect(const CWindowKav* window) const {
     return rect.Offset(kLeftMargin, kTopMargin + kTitleHeight);
 }
 
-ViewRect DialogLayout::ChildToView(const WindowRect& rect) {
-    return ViewRect{rect.left, rect.top, rect.right, rect.bottom}.Offset(kLeftMargin, kTopMargin + kTitleHeight);
-}
-
 WindowRect DialogLayout::ToModel(const ViewRect& rect, const CWindowKav* parent) const {
     ViewRect origin{kLeftMargin, kTopMargin + kTitleHeight, 0, 0};
     if (parent && parent != displayed_) origin = GetViewRect(parent);

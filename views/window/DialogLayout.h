@@ -18,9 +18,6 @@ public:
     // A control's model rectangle moved by the left top corner of each ancestor below the shown
     // window, then by the margins and the title strip; the shown window at (30, 60).
     ViewRect GetViewRect(const CWindowKav* window) const;
-    // The same for a window seen as a direct child of the shown window: for the new control
-    // drawn in a rubber band and the like.
-    static ViewRect ChildToView(const WindowRect& rect);
     // A view rectangle in the model coordinates of a child of the parent (the shown window, or
     // a control of it).
     WindowRect ToModel(const ViewRect& rect, const CWindowKav* parent) const;

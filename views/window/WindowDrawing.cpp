@@ -40,55 +40,56 @@ public:
 
     void Draw() {
         switch (window_.GetType()) {
-            case kWndMain: Fill(kColourWindow), NameText(), WindowFrame(window_.HasCaption()); break;
-            case kWndChild: Fill(kColourButtonFace), WindowFrame(window_.HasCaption()); break;
-            case kWndDialogBox: Fill(kColourButtonFace), NameText(), WindowFrame(window_.HasCaption()); break;
+            case kWndMain: return Window(kColourWindow, true, window_.HasCaption());
+            case kWndChild: return Window(kColourButtonFace, false, window_.HasCaption());
+            case kWndDialogBox: return Window(kColourButtonFace, true, window_.HasCaption());
             case kWndCustom:
-                if (IsHtmlClass(window_, "html_frame", "html_rect")) {
-                    Fill(kColourButtonHighlight), NameText(), WindowFrame(false);
-                } else {
-                    Fill(kColourLight), NameText(), WindowFrame(window_.HasCaption());
-                }
-                break;
+                // Frames and areas of web pages never have a title bar.
+                if (IsHtmlClass(window_, "html_frame", "html_rect")) return Window(kColourButtonHighlight, true, false);
+                return Window(kColourLight, true, window_.HasCaption());
             case kWndStaticText:
-                InBitmap(kColourLight, [&] { out_.push_back(draw::Text{r_, window_.GetCaption(), ViewFont()}); });
-                break;
+                return InBitmap(kColourLight, [&] { out_.push_back(draw::Text{r_, window_.GetCaption(), ViewFont()}); });
             case kWndInputField:
             case kWndListBox:
-            case kWndListView: Fill(kColourWindow), SunkenEdge(), NameText(); break;
-            case kWndGroupBox: InBitmap(kColourLight, [&] { RealControl(ControlKind::GroupBox, window_.GetCaption()); }); break;
-            case kWndPushButton: InBitmap(kColourLight, [&] { RealControl(ControlKind::PushButton, window_.GetCaption()); }); break;
-            case kWndCheckBox: InBitmap(kColourLight, [&] { RealControl(ControlKind::CheckBox, window_.GetCaption()); }); break;
+            case kWndListView:
+                Fill(kColourWindow);
+                SunkenEdge();
+                return NameText();
+            case kWndGroupBox: return InBitmap(kColourLight, [&] { RealControl(ControlKind::GroupBox, window_.GetCaption()); });
+            case kWndPushButton:
+                return InBitmap(kColourLight, [&] { RealControl(ControlKind::PushButton, window_.GetCaption()); });
+            case kWndCheckBox: return InBitmap(kColourLight, [&] { RealControl(ControlKind::CheckBox, window_.GetCaption()); });
             case kWndRadioButton:
-                InBitmap(kColourLight, [&] { RealControl(ControlKind::RadioButton, window_.GetCaption()); });
-                break;
-            case kWndComboBox: RealControl(ControlKind::ComboBox, ""), NameText(); break;
+                return InBitmap(kColourLight, [&] { RealControl(ControlKind::RadioButton, window_.GetCaption()); });
+            case kWndComboBox:
+                RealControl(ControlKind::ComboBox, "");
+                return NameText();
             case kWndTabControl:
-                InBitmap(kColourLight, [&] { RealControl(ControlKind::TabControl, window_.GetName(), {"", "", ""}); });
-                break;
+                return InBitmap(kColourLight, [&] { RealControl(ControlKind::TabControl, window_.GetName(), {"", "", ""}); });
             case kWndToolBar:
                 Fill(kColourButtonFace);
                 out_.push_back(draw::Edge3D{r_, ViewColour::System(kColourButtonHighlight),
                                             ViewColour::System(kColourButtonShadow)});
-                break;
+                return;
             case kWndHeader:
-                InBitmap(kColourLight, [&] { RealControl(ControlKind::Header, "", {window_.GetName(), "", ""}); });
-                break;
+                return InBitmap(kColourLight, [&] { RealControl(ControlKind::Header, "", {window_.GetName(), "", ""}); });
             case kWndTreeControl:
-                InBitmap(kColourLight, [&] {
+                return InBitmap(kColourLight, [&] {
                     RealControl(ControlKind::TreeControl, window_.GetName(), {"Item1", "Item2"});
                     SunkenEdge();
                 });
-                break;
-            case kWndTable: Fill(kColourWindow), NameText(), TableLines(), SunkenEdge(); break;
-            case kWndLink: InBitmap(kColourButtonHighlight, [&] { Link(); }); break;
+            case kWndTable:
+                Fill(kColourWindow);
+                NameText();
+                TableLines();
+                return SunkenEdge();
+            case kWndLink: return InBitmap(kColourButtonHighlight, [&] { Link(); });
             case kWndImage:
-                InBitmap(kColourLight, [&] {
+                return InBitmap(kColourLight, [&] {
                     out_.push_back(draw::Box{r_, kDarkShadowPen, kImageGreen});
                     out_.push_back(draw::Text{{r_.left + 3, r_.top + 3, r_.right, r_.bottom}, window_.GetName(), ViewFont()});
                 });
-                break;
-            default: break;  // menu bars and menu items are the menu view's
+            default: return;  // menu bars and menu items are the menu view's
         }
     }
 
@@ -97,6 +98,13 @@ private:
 
     void NameText() {
         out_.push_back(draw::Text{{r_.left + 3, r_.top + 3, r_.right, r_.bottom}, window_.GetName(), ViewFont()});
+    }
+
+    // A top-level window: its background, its name, and its frame with or without title bar.
+    void Window(SystemColour background, bool named, bool captioned) {
+        Fill(background);
+        if (named) NameText();
+        WindowFrame(captioned);
     }
 
     void WindowFrame(bool captioned) {

@@ -1,6 +1,5 @@
 // The window view in the main frame: the sample's dialog drawn, a control drawn with the
 // palette and the mouse, printing and the documentation's bitmap.
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -10,14 +9,10 @@
 
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
-#include "platform/Interaction.h"
-#include "platform/Settings.h"
 #include "shell/CommandIds.h"
 #include "shell/MainFrame.h"
-#include "shell/wx/KavroApp.h"
 #include "shell/wx/MainFrameUi.h"
-#include "shell/wx/WxInteraction.h"
-#include "tests/support/gui/GuiTest.h"
+#include "tests/support/gui/MainFrameTest.h"
 #include "views/window/DialogPrintoutUi.h"
 #include "views/window/DialogViewUi.h"
 
@@ -26,26 +21,20 @@ namespace {
 const std::string kSample = std::string(KAVRO_SOURCE_DIR) + "/examples/insurance/Insurance.xml";
 constexpr int kPushButtonTool = 32862;
 
-class DialogViewUiTest : public GuiTest {
+class DialogViewUiTest : public MainFrameTest {
 protected:
     void SetUp() override {
-        std::filesystem::remove_all(documents_);
-        setenv("XDG_DOCUMENTS_DIR", documents_.c_str(), 1);
-        InstallSettings(std::make_unique<MemorySettings>());
-        InstallInteraction(std::make_unique<WxInteraction>());
+        MainFrameTest::SetUp();
         InstallDialogView();
     }
     void TearDown() override {
-        GuiTest::TearDown();
+        MainFrameTest::TearDown();
         InstallViewFactory(PaneKind::WindowView, nullptr);
-        InstallInteraction(std::make_unique<ConsoleInteraction>());
-        std::filesystem::remove_all(documents_);
     }
 
     // The frame with the sample and the window view of its dialog "Insurance".
     CDialogViewUi* OpenInsurance() {
-        int exitCode = 0;
-        window_ = StartWindowProgram(ReadCommandLine({"-p", kSample}), exitCode);
+        window_ = Start({"-p", kSample});
         if (!window_ || !ShowAndActivate(window_)) return nullptr;
         CMainFrame& frame = window_->GetMainFrame();
         CWindowKav* insurance = frame.Root().GetWindowList().FindByName("Insurance", nullptr);
@@ -69,8 +58,6 @@ protected:
         DrainEvents();
     }
 
-    const std::string documents_ =
-        (std::filesystem::temp_directory_path() / ("kavro_dialog_view_" + std::to_string(getpid()))).string();
     CMainFrameUi* window_ = nullptr;
 };
 
@@ -113,6 +100,14 @@ TEST_F(DialogViewUiTest, TheSamplesDialogOpensThroughTheFrame) {
     EXPECT_GE(printout.GetPageCount(), 1);
     EXPECT_TRUE(printout.OnPrintPage(1));
     EXPECT_TRUE(dialogs_.Shown().empty());
+
+    // A window too large for one bitmap leaves the caller's bitmap as it was.
+    CWindowKav* insurance = view->GetLogic().GetDisplayedWindow();
+    insurance->SetRect({0, 0, 16385, 250});
+    view->GetLogic().RefreshWindow();
+    wxBitmap untouched;
+    EXPECT_FALSE(view->DrawToBitmap(untouched));
+    EXPECT_FALSE(untouched.IsOk());
 }
 
 TEST_F(DialogViewUiTest, APushButtonDrawnWithThePaletteIsCreatedAndRecorded) {
