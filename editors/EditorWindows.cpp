@@ -8,6 +8,7 @@
 #include "editors/steps/ConditionEditDlgUi.h"
 #include "editors/steps/ActionEditorDlgUi.h"
 #include "editors/data/DataRecordDlgUi.h"
+#include "editors/steps/StepEditorDlgUi.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CConditionEditDlg, ConditionEditDlgUi>(),
         Entry<CActionEditorDlg, ActionEditorDlgUi>(),
         Entry<CDataRecordDlg, DataRecordDlgUi>(),
+        Entry<CStepEditorDlg, StepEditorDlgUi>(),
     };
     return table;
 }

@@ -86,8 +86,8 @@ bool EditorDialog::RefuseWithText(const std::string& text, int captionId, int co
     return false;
 }
 
-bool EditorDialog::AskYesNo(int questionId, int captionId) {
-    const MessageRequest question{LoadMessage(questionId), LoadMessage(captionId), MessageButtons::YesNo,
-                                  MessageIcon::Warning, MessageAnswer::Yes};
+bool EditorDialog::AskYesNo(int questionId, int captionId, MessageIcon icon) {
+    const MessageRequest question{LoadMessage(questionId), LoadMessage(captionId), MessageButtons::YesNo, icon,
+                                  MessageAnswer::Yes};
     return GetInteraction().ShowMessage(question) == MessageAnswer::Yes;
 }

@@ -1,10 +1,10 @@
 #pragma once
 // The window half of every editor dialog: a wxDialog that shows what its EditorDialog holds.
 // A derived window only makes the controls with the dialog ids (WxId) and binds its buttons
-// with BindButton; this class copies the texts out of the controls before each event it
-// forwards, applies the dialog's state afterwards (texts, entries of choices, enabling,
-// visibility, list rows and highlight, default button, focus), and handles OK, Cancel, the
-// list's row choices and F1.
+// with BindButton; this class copies the texts and check marks out of the controls before each
+// event it forwards, applies the dialog's state afterwards (texts, entries of choices and combo
+// boxes, check marks, enabling, read-only edits, visibility, list rows and highlight, default
+// button, focus), and handles OK, Cancel, the list's row choices and F1.
 #include <functional>
 #include <map>
 #include <string>
@@ -33,6 +33,10 @@ protected:
     // Copies the controls' texts into the dialog, runs the handler and shows the result.
     void Forward(const std::function<void()>& handler);
     void BindButton(int dialogId, std::function<void()> handler);
+    // A choice's new entry, forwarded as a button is.
+    void BindChoice(int dialogId, std::function<void()> handler);
+    // The control lost the focus: the handler only notes it (nothing is read or shown).
+    void BindFocusLost(int dialogId, std::function<void()> handler);
     // A button with the dialog id and the dialog's label for it.
     wxButton* MakeButton(int dialogId);
     // A report list of the dialog, made by the derived window: its row choices reach the
@@ -51,6 +55,7 @@ private:
     void ApplyFocus();
     void OnKey(wxKeyEvent& event);
     void OnOk();
+    void OnCancel();
 
     EditorDialog& dialog_;
     // The revision each list showed last.
