@@ -9,6 +9,7 @@
 #include "editors/steps/ActionEditorDlgUi.h"
 #include "editors/data/DataRecordDlgUi.h"
 #include "editors/steps/StepEditorDlgUi.h"
+#include "editors/steps/TaskRequirementDlgUi.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CActionEditorDlg, ActionEditorDlgUi>(),
         Entry<CDataRecordDlg, DataRecordDlgUi>(),
         Entry<CStepEditorDlg, StepEditorDlgUi>(),
+        Entry<CTaskRequirementDlg, TaskRequirementDlgUi>(),
     };
     return table;
 }

@@ -9,6 +9,7 @@
 
 namespace {
 
+constexpr int kCaptionFatalError = 47001;
 constexpr int kReadOnlySuffix = 47177;
 // Windows, attributes, the task's parameters and all test data.
 constexpr int kAllReferenceKinds = 23;
@@ -84,6 +85,11 @@ bool EditorDialog::RefuseWithText(const std::string& text, int captionId, int co
     GetInteraction().ShowMessage({text, LoadMessage(captionId), MessageButtons::Ok, MessageIcon::Warning});
     focus_ = {control, true};
     return false;
+}
+
+void EditorDialog::ShowFatalError(int messageId) {
+    GetInteraction().ShowMessage(
+        {LoadMessage(messageId), LoadMessage(kCaptionFatalError), MessageButtons::Ok, MessageIcon::Error});
 }
 
 bool EditorDialog::AskYesNo(int questionId, int captionId, MessageIcon icon) {

@@ -129,6 +129,9 @@ protected:
     // control, its text selected. Always false, so that a check can return it.
     bool Refuse(int messageId, int captionId, int control);
     bool RefuseWithText(const std::string& text, int captionId, int control);
+    // A broken structure of the model: the fatal error by id with the caption "Fatal Error" and
+    // the stop icon.
+    void ShowFatalError(int messageId);
     // A question with the buttons Yes and No and the icon (the exclamation mark unless the
     // question says otherwise): true for Yes.
     bool AskYesNo(int questionId, int captionId, MessageIcon icon = MessageIcon::Warning);
