@@ -10,6 +10,7 @@
 #include "editors/data/DataRecordDlgUi.h"
 #include "editors/steps/StepEditorDlgUi.h"
 #include "editors/steps/TaskRequirementDlgUi.h"
+#include "editors/steps/TaskEditorDlgUi.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CDataRecordDlg, DataRecordDlgUi>(),
         Entry<CStepEditorDlg, StepEditorDlgUi>(),
         Entry<CTaskRequirementDlg, TaskRequirementDlgUi>(),
+        Entry<CTaskEditorDlg, TaskEditorDlgUi>(),
     };
     return table;
 }

@@ -179,15 +179,12 @@ void CStepEditorDlg::OnInitDialog() {
     Show(kStepConditions, type != kStepTest);
     Show(kStepActions, type != kStepTest);
 
-    if (readOnly_) {
-        for (int edit : {kStepName, kStepEvent, kStepStartWindow, kStepDestWindow, kStepCommands, kStepInstruction,
-                         kStepInput, kStepExpectedResult})
-            SetReadOnly(edit);
-        for (int control : {kStepDelay, kStepPriority, kStepErrorCase}) Enable(control, false);
-        Show(kStepBrowse, false);
-        SetDefaultButton(kIdOk);
-        SetFocus(kIdOk);
-    }
+    for (int edit : {kStepName, kStepEvent, kStepStartWindow, kStepDestWindow, kStepCommands, kStepInstruction,
+                     kStepInput, kStepExpectedResult})
+        SetReadOnly(edit, readOnly_);
+    for (int control : {kStepDelay, kStepPriority, kStepErrorCase}) Enable(control, !readOnly_);
+    Show(kStepBrowse, !readOnly_);
+    if (readOnly_) SetFocus(kIdOk);
     SetTitle(LoadMessage(titlePrefix) + step_->GetName(), readOnly_);
     lastField_ = kStepStartWindow;
 }
