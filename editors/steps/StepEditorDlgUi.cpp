@@ -74,6 +74,7 @@ StepEditorDlgUi::StepEditorDlgUi(CStepEditorDlg& dialog, wxWindow* parent) : Edi
         manual->Add(text, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, 4));
         manual->Add(field, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 4));
     }
+    manual->AddSpacer(4);
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->AddStretchSpacer();
