@@ -5,6 +5,7 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
+#include <wx/sizer.h>
 #include <wx/textctrl.h>
 
 wxString ToWx(const std::string& text) {
@@ -152,6 +153,25 @@ wxListBox* EditorDialogUi::MakeListBox(int dialogId, wxSize size, long style) {
         Forward([this, dialogId, row] { dialog_.ChooseRow(dialogId, row); });
     });
     return box;
+}
+
+wxSizer* EditorDialogUi::ListsSideBySide(wxWindow* leftLabel, wxWindow* left, const std::vector<wxWindow*>& buttons,
+                                         wxWindow* rightLabel, wxWindow* right) {
+    auto column = [](wxWindow* label, wxWindow* list) {
+        auto* sizer = new wxBoxSizer(wxVERTICAL);
+        sizer->Add(label);
+        sizer->Add(list, wxSizerFlags(1).Expand());
+        return sizer;
+    };
+    auto* middle = new wxBoxSizer(wxVERTICAL);
+    middle->AddStretchSpacer();
+    for (wxWindow* button : buttons) middle->Add(button, wxSizerFlags().Expand().Border(wxBOTTOM, 6));
+    middle->AddStretchSpacer();
+    auto* lists = new wxBoxSizer(wxHORIZONTAL);
+    lists->Add(column(leftLabel, left), wxSizerFlags(1).Expand());
+    lists->Add(middle, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 6));
+    lists->Add(column(rightLabel, right), wxSizerFlags(1).Expand());
+    return lists;
 }
 
 void EditorDialogUi::ReadControls() {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include <wx/button.h>
 #include <wx/dialog.h>
@@ -45,6 +46,10 @@ protected:
     // The same for a list of the dialog shown as a plain list box (style wxLB_SORT for a sorted
     // one, whose dialog list sorts alike).
     wxListBox* MakeListBox(int dialogId, wxSize size, long style = 0);
+    // Two lists side by side, each below its label, with the buttons that move rows between
+    // them in a column in the middle.
+    static wxSizer* ListsSideBySide(wxWindow* leftLabel, wxWindow* left, const std::vector<wxWindow*>& buttons,
+                                    wxWindow* rightLabel, wxWindow* right);
 
 private:
     void ReadControls();

@@ -22,21 +22,7 @@ TaskRequirementDlgUi::TaskRequirementDlgUi(CTaskRequirementDlg& dialog, wxWindow
     auto* pathLabel = new wxStaticText(this, wxID_ANY, "Path to External Document");
     auto* path = new wxTextCtrl(this, kReqDocPath, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
 
-    auto* availableColumn = new wxBoxSizer(wxVERTICAL);
-    availableColumn->Add(availableLabel);
-    availableColumn->Add(available, wxSizerFlags(1).Expand());
-    auto* middle = new wxBoxSizer(wxVERTICAL);
-    middle->AddStretchSpacer();
-    middle->Add(set, wxSizerFlags().Expand().Border(wxBOTTOM, 6));
-    middle->Add(remove, wxSizerFlags().Expand());
-    middle->AddStretchSpacer();
-    auto* selectedColumn = new wxBoxSizer(wxVERTICAL);
-    selectedColumn->Add(selectedLabel);
-    selectedColumn->Add(selected, wxSizerFlags(1).Expand());
-    auto* lists = new wxBoxSizer(wxHORIZONTAL);
-    lists->Add(availableColumn, wxSizerFlags(1).Expand());
-    lists->Add(middle, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 6));
-    lists->Add(selectedColumn, wxSizerFlags(1).Expand());
+    wxSizer* lists = ListsSideBySide(availableLabel, available, {set, remove}, selectedLabel, selected);
 
     auto* fields = new wxFlexGridSizer(2, wxSize(6, 4));
     fields->AddGrowableCol(1);
