@@ -15,6 +15,9 @@
 #include "editors/generation/TestCaseAdminDlgUi.h"
 #include "editors/conversion/TestcaseConverterDlgUi.h"
 #include "editors/conversion/TPImportDlgUi.h"
+#include "editors/steps/StepEditorDlgUi.h"
+#include "editors/steps/TaskRequirementDlgUi.h"
+#include "editors/steps/TaskEditorDlgUi.h"
 
 namespace {
 
@@ -44,6 +47,9 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<TestCaseAdminDlgControls, TestCaseAdminDlgUi>(),
         Entry<TestcaseConverterDlgControls, TestcaseConverterDlgUi>(),
         Entry<TPImportDlgControls, TPImportDlgUi>(),
+        Entry<CStepEditorDlg, StepEditorDlgUi>(),
+        Entry<CTaskRequirementDlg, TaskRequirementDlgUi>(),
+        Entry<CTaskEditorDlg, TaskEditorDlgUi>(),
     };
     return table;
 }

@@ -9,6 +9,7 @@
 
 namespace {
 
+constexpr int kCaptionFatalError = 47001;
 constexpr int kReadOnlySuffix = 47177;
 // Windows, attributes, the task's parameters and all test data.
 constexpr int kAllReferenceKinds = 23;
@@ -100,8 +101,13 @@ bool EditorDialog::RefuseWithCaption(const std::string& text, const std::string&
     return false;
 }
 
-bool EditorDialog::AskYesNo(int questionId, int captionId) {
-    const MessageRequest question{LoadMessage(questionId), LoadMessage(captionId), MessageButtons::YesNo,
-                                  MessageIcon::Warning, MessageAnswer::Yes};
+void EditorDialog::ShowFatalError(int messageId) {
+    GetInteraction().ShowMessage(
+        {LoadMessage(messageId), LoadMessage(kCaptionFatalError), MessageButtons::Ok, MessageIcon::Error});
+}
+
+bool EditorDialog::AskYesNo(int questionId, int captionId, MessageIcon icon) {
+    const MessageRequest question{LoadMessage(questionId), LoadMessage(captionId), MessageButtons::YesNo, icon,
+                                  MessageAnswer::Yes};
     return GetInteraction().ShowMessage(question) == MessageAnswer::Yes;
 }

@@ -1,13 +1,14 @@
 #pragma once
 // The window half of every editor dialog: a wxDialog that shows what its EditorDialog holds.
 // A derived window only makes the controls with the dialog ids (WxId) and binds its buttons
-// with BindButton; this class copies the texts out of the controls before each event it
-// forwards, applies the dialog's state afterwards (texts, entries of choices, enabling,
-// visibility, list rows and highlight, default button, focus), and handles OK, Cancel, the
-// list's row choices and F1.
+// with BindButton; this class copies the texts and check marks out of the controls before each
+// event it forwards, applies the dialog's state afterwards (texts, entries of choices and combo
+// boxes, check marks, enabling, read-only edits, visibility, list rows and highlight, default
+// button, focus), and handles OK, Cancel, the list's row choices and F1.
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -37,8 +38,10 @@ protected:
     void BindButton(int dialogId, std::function<void()> handler);
     // A click on a check box or radio button, after the window handed over its new state.
     void BindCheck(int dialogId, std::function<void()> handler);
-    // Another entry chosen in a choice.
+    // A choice's new entry, forwarded as a button is.
     void BindChoice(int dialogId, std::function<void()> handler);
+    // The control lost the focus: the handler only notes it (nothing is read or shown).
+    void BindFocusLost(int dialogId, std::function<void()> handler);
     // A button with the dialog id and the dialog's label for it.
     wxButton* MakeButton(int dialogId);
     // The same for a check box, and for a radio button, the first of its group with startsGroup
@@ -55,6 +58,10 @@ protected:
     wxListBox* MakeListBox(int dialogId, wxSize size, long style = 0);
     // Shows the dialog's state; Forward does so after each event.
     void ApplyState();
+    // Two lists side by side, each below its label, with the buttons that move rows between
+    // them in a column in the middle.
+    static wxSizer* ListsSideBySide(wxWindow* leftLabel, wxWindow* left, const std::vector<wxWindow*>& buttons,
+                                    wxWindow* rightLabel, wxWindow* right);
 
 private:
     void ReadControls();
@@ -64,6 +71,7 @@ private:
     void ApplyFocus();
     void OnKey(wxKeyEvent& event);
     void OnOk();
+    void OnCancel();
 
     EditorDialog& dialog_;
     // The revision each list showed last.
