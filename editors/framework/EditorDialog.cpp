@@ -81,7 +81,11 @@ bool EditorDialog::Refuse(int messageId, int captionId, int control) {
 }
 
 bool EditorDialog::RefuseWithText(const std::string& text, int captionId, int control) {
-    GetInteraction().ShowMessage({text, LoadMessage(captionId), MessageButtons::Ok, MessageIcon::Warning});
+    return RefuseWithText(text, LoadMessage(captionId), control);
+}
+
+bool EditorDialog::RefuseWithText(const std::string& text, const std::string& caption, int control) {
+    GetInteraction().ShowMessage({text, caption, MessageButtons::Ok, MessageIcon::Warning});
     focus_ = {control, true};
     return false;
 }

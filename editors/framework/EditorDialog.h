@@ -18,13 +18,15 @@ class EditorHost;
 enum EditorEndId : int { kIdOk = 1, kIdCancel = 2 };
 
 // One control as the window shows it. text: an edit's contents, the chosen entry of a choice
-// ("" for none), or a button's label; items: the entries of a choice; an edit's selection as
-// byte offsets into the text (equal: the caret).
+// ("" for none), or the label of a button or check box; items: the entries of a choice; an
+// edit's selection as byte offsets into the text (equal: the caret); checked: whether a check
+// box is checked.
 struct EditorControl {
     bool enabled = true;
     bool shown = true;
     std::string text;
     std::vector<std::string> items;
+    bool checked = false;
     size_t selectionFrom = 0;
     size_t selectionTo = 0;
 };
@@ -55,6 +57,9 @@ public:
     void SetText(int id, std::string text);
     // The window hands over an edit's selection (byte offsets; kept inside the text).
     void SetSelection(int id, size_t from, size_t to);
+    bool IsChecked(int id) const { return Control(id).checked; }
+    // The window hands over what the user checked; handlers check and uncheck through it too.
+    void SetChecked(int id, bool checked) { controls_.at(id).checked = checked; }
     bool IsEnabled(int id) const { return Control(id).enabled; }
     bool IsShown(int id) const { return Control(id).shown; }
 
@@ -116,6 +121,8 @@ protected:
     // control, its text selected. Always false, so that a check can return it.
     bool Refuse(int messageId, int captionId, int control);
     bool RefuseWithText(const std::string& text, int captionId, int control);
+    // The same with a caption given as text, for the captions that have no id.
+    bool RefuseWithText(const std::string& text, const std::string& caption, int control);
     // A question with the buttons Yes and No and the exclamation icon: true for Yes.
     bool AskYesNo(int questionId, int captionId);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/textentry.h>
 
@@ -91,7 +92,12 @@ void EditorDialogUi::Forward(const std::function<void()>& handler) {
 }
 
 void EditorDialogUi::BindButton(int dialogId, std::function<void()> handler) {
-    Bind(wxEVT_BUTTON, [this, handler = std::move(handler)](wxCommandEvent&) { Forward(handler); }, WxId(dialogId));
+    BindCommand(wxEVT_BUTTON, dialogId, std::move(handler));
+}
+
+void EditorDialogUi::BindCommand(const wxEventTypeTag<wxCommandEvent>& type, int dialogId,
+                                 std::function<void()> handler) {
+    Bind(type, [this, handler = std::move(handler)](wxCommandEvent&) { Forward(handler); }, WxId(dialogId));
 }
 
 wxButton* EditorDialogUi::MakeButton(int dialogId) {
@@ -136,6 +142,8 @@ void EditorDialogUi::ReadControls() {
         wxWindow* window = FindWindow(WxId(id));
         if (auto* choice = dynamic_cast<wxChoice*>(window)) {
             dialog_.SetText(id, FromWx(choice->GetStringSelection()));
+        } else if (auto* check = dynamic_cast<wxCheckBox*>(window)) {
+            dialog_.SetChecked(id, check->GetValue());
         } else if (auto* entry = dynamic_cast<wxTextEntry*>(window)) {
             const wxString value = entry->GetValue();
             long from = 0, to = 0;
@@ -174,8 +182,10 @@ void EditorDialogUi::ApplyControl(wxWindow* window, const EditorControl& control
             entry->SetSelection(CharactersOfBytes(control.text, control.selectionFrom),
                                 CharactersOfBytes(control.text, control.selectionTo));
         }
-    } else if (FromWx(window->GetLabel()) != control.text) {
-        window->SetLabel(ToWx(control.text));
+    } else {
+        if (FromWx(window->GetLabel()) != control.text) window->SetLabel(ToWx(control.text));
+        if (auto* check = dynamic_cast<wxCheckBox*>(window); check && check->GetValue() != control.checked)
+            check->SetValue(control.checked);
     }
     window->Enable(control.enabled);
     window->Show(control.shown);

@@ -33,6 +33,8 @@ protected:
     // Copies the controls' texts into the dialog, runs the handler and shows the result.
     void Forward(const std::function<void()>& handler);
     void BindButton(int dialogId, std::function<void()> handler);
+    // The same for another command event of a control: a check box clicked, a choice changed.
+    void BindCommand(const wxEventTypeTag<wxCommandEvent>& type, int dialogId, std::function<void()> handler);
     // A button with the dialog id and the dialog's label for it.
     wxButton* MakeButton(int dialogId);
     // A report list of the dialog, made by the derived window: its row choices reach the

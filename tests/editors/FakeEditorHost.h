@@ -18,6 +18,9 @@ public:
     // What the reference browser returns, and the kinds and task of each request.
     std::string reference;
     std::vector<std::pair<int, CTaskKav*>> referenceRequests;
+    // The commands sent to the frame, and what the frame does with each (nothing by default).
+    std::vector<int> commands;
+    std::function<void(int)> onCommand;
 
     int RunModal(EditorDialog& dialog) override {
         dialog.OnInitDialog();
@@ -37,4 +40,8 @@ public:
     void OpenTaskFlow(CTaskKav*) override {}
     int EditStep(CStepKav*, bool, CTaskKav*) override { return 0; }
     void OpenTestCase(CTestCase*) override {}
+    void SendCommand(int command) override {
+        commands.push_back(command);
+        if (onCommand) onCommand(command);
+    }
 };
