@@ -8,6 +8,9 @@
 #include "editors/steps/ConditionEditDlgUi.h"
 #include "editors/steps/ActionEditorDlgUi.h"
 #include "editors/data/DataRecordDlgUi.h"
+#include "editors/data/DataSetDlgUi.h"
+#include "editors/data/DataFieldDlgUi.h"
+#include "editors/data/DataEqClassDlgUi.h"
 
 namespace {
 
@@ -30,6 +33,9 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CConditionEditDlg, ConditionEditDlgUi>(),
         Entry<CActionEditorDlg, ActionEditorDlgUi>(),
         Entry<CDataRecordDlg, DataRecordDlgUi>(),
+        Entry<CDataSetDlg, DataSetDlgUi>(),
+        Entry<CDataFieldDlg, DataFieldDlgUi>(),
+        Entry<CDataEqClassDlg, DataEqClassDlgUi>(),
     };
     return table;
 }

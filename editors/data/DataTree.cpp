@@ -103,13 +103,12 @@ int CDataTree::AddFileItem(CFileKav* file) {
     if (!file || file->GetName().empty()) return kNoDataItem;
     const bool mainFile = file == project_->GetMainFile();
     const int item = Insert(kNoDataItem, mainFile ? 0 : static_cast<int>(roots_.size()), file, nullptr);
-    if (mainFile) {
-        projectRoot_ = item;
-        Expand(item);
-    }
+    if (mainFile) projectRoot_ = item;
     for (CDataSet* dataSet : project_->GetDataSets())
         if (dataSet->GetFile() == file) AddDataSetItem(*dataSet, item);
     SortChildren(item);
+    // With its children: a window does not expand an item without any.
+    if (mainFile) Expand(item);
     return item;
 }
 
