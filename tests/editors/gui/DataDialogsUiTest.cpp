@@ -8,32 +8,13 @@
 #include "editors/data/DataEqClassDlg.h"
 #include "editors/data/DataFieldDlg.h"
 #include "editors/data/DataSetDlg.h"
-#include "model/ApplicationKav.h"
-#include "model/ShellServices.h"
-#include "persistence/XMLDataManager.h"
-#include "platform/Interaction.h"
-#include "platform/MessageLog.h"
-#include "shell/wx/WxInteraction.h"
 #include "tests/editors/gui/EditorWindowTest.h"
+#include "tests/editors/gui/SampleDataTest.h"
 
 namespace {
 
-class DataDialogsUiTest : public GuiTest {
+class DataDialogsUiTest : public SampleDataTest {
 protected:
-    void SetUp() override {
-        InstallInteraction(std::make_unique<WxInteraction>());
-        CurrentApplication = &sample;
-        CXMLDataManager reader;
-        MessageLog log;
-        ASSERT_EQ(reader.LoadProject(std::string(KAVRO_SOURCE_DIR) + "/examples/insurance/Insurance.xml", &log), 1);
-        clients = sample.FindDataSet("Clients", false);
-        ASSERT_NE(clients, nullptr);
-        ASSERT_FALSE(clients->GetFields().empty());
-    }
-    void TearDown() override {
-        CurrentApplication = nullptr;
-        GuiTest::TearDown();
-    }
 
     // Chooses the entry of a choice as the user does.
     static void ChooseType(wxChoice* choice, const wxString& text) {
@@ -44,8 +25,6 @@ protected:
         choice->HandleWindowEvent(chosen);
     }
 
-    CApplicationKav sample;
-    CDataSet* clients = nullptr;
     WindowHost host;
 };
 

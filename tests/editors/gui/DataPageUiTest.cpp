@@ -7,38 +7,17 @@
 
 #include "editors/data/DataDlgUi.h"
 #include "editors/data/DataTreeUi.h"
-#include "model/ApplicationKav.h"
-#include "model/ShellServices.h"
-#include "persistence/XMLDataManager.h"
-#include "platform/Interaction.h"
-#include "platform/MessageLog.h"
 #include "shell/CommandIds.h"
 #include "shell/MainFrame.h"
 #include "shell/wx/WorkspacePaneUi.h"
-#include "shell/wx/WxInteraction.h"
 #include "tests/editors/gui/EditorWindowTest.h"
+#include "tests/editors/gui/SampleDataTest.h"
 #include "tests/shell/FrameDoubles.h"
 
 namespace {
 
-const std::string kSample = std::string(KAVRO_SOURCE_DIR) + "/examples/insurance/Insurance.xml";
-
-class DataPageUiTest : public GuiTest {
+class DataPageUiTest : public SampleDataTest {
 protected:
-    void SetUp() override {
-        InstallInteraction(std::make_unique<WxInteraction>());
-        CurrentApplication = &sample;
-        CXMLDataManager reader;
-        MessageLog log;
-        ASSERT_EQ(reader.LoadProject(kSample, &log), 1);
-        clients = sample.FindDataSet("Clients", false);
-        ASSERT_NE(clients, nullptr);
-    }
-    void TearDown() override {
-        GuiTest::TearDown();
-        CurrentApplication = nullptr;
-    }
-
     // The page in a frame of its own with the sample's data, the pointer on it; the frame
     // carries out the commands the page sends as its enabling allows.
     void ShowPage() {
@@ -76,8 +55,6 @@ protected:
         input.MouseDblClick();
     }
 
-    CApplicationKav sample;
-    CDataSet* clients = nullptr;
     WindowHost host;
     wxFrame* frame = nullptr;
     DataDlgUi* content = nullptr;
@@ -160,7 +137,7 @@ TEST_F(DataPageUiTest, ThePageFillsTheApplicationPanesTestDataSlot) {
         auto* content = slot.empty() ? nullptr : dynamic_cast<DataDlgUi*>(slot.GetFirst()->GetData());
         EXPECT_NE(content, nullptr);
         if (content) {
-            EXPECT_EQ(mainFrame.LoadProject(kSample, false), 1);
+            EXPECT_EQ(mainFrame.LoadProject(kSampleProject, false), 1);
             const CDataTree& tree = content->Page().Tree();
             EXPECT_TRUE(tree.IsEnabled());
             const DataTreeItem* root = tree.Find(tree.GetProjectRoot());
