@@ -18,6 +18,9 @@
 #include "editors/steps/StepEditorDlgUi.h"
 #include "editors/steps/TaskRequirementDlgUi.h"
 #include "editors/steps/TaskEditorDlgUi.h"
+#include "editors/data/DataSetDlgUi.h"
+#include "editors/data/DataFieldDlgUi.h"
+#include "editors/data/DataEqClassDlgUi.h"
 
 namespace {
 
@@ -50,6 +53,9 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CStepEditorDlg, StepEditorDlgUi>(),
         Entry<CTaskRequirementDlg, TaskRequirementDlgUi>(),
         Entry<CTaskEditorDlg, TaskEditorDlgUi>(),
+        Entry<CDataSetDlg, DataSetDlgUi>(),
+        Entry<CDataFieldDlg, DataFieldDlgUi>(),
+        Entry<CDataEqClassDlg, DataEqClassDlgUi>(),
     };
     return table;
 }

@@ -105,17 +105,21 @@ void EditorDialogUi::Forward(const std::function<void()>& handler) {
 }
 
 void EditorDialogUi::BindButton(int dialogId, std::function<void()> handler) {
-    Bind(wxEVT_BUTTON, [this, handler = std::move(handler)](wxCommandEvent&) { Forward(handler); }, WxId(dialogId));
+    BindCommand(wxEVT_BUTTON, dialogId, std::move(handler));
+}
+
+void EditorDialogUi::BindCommand(const wxEventTypeTag<wxCommandEvent>& type, int dialogId,
+                                 std::function<void()> handler) {
+    Bind(type, [this, handler = std::move(handler)](wxCommandEvent&) { Forward(handler); }, WxId(dialogId));
 }
 
 void EditorDialogUi::BindCheck(int dialogId, std::function<void()> handler) {
-    auto forward = [this, handler = std::move(handler)](wxCommandEvent&) { Forward(handler); };
-    Bind(wxEVT_CHECKBOX, forward, WxId(dialogId));
-    Bind(wxEVT_RADIOBUTTON, forward, WxId(dialogId));
+    BindCommand(wxEVT_CHECKBOX, dialogId, handler);
+    BindCommand(wxEVT_RADIOBUTTON, dialogId, std::move(handler));
 }
 
 void EditorDialogUi::BindChoice(int dialogId, std::function<void()> handler) {
-    Bind(wxEVT_CHOICE, [this, handler = std::move(handler)](wxCommandEvent&) { Forward(handler); }, WxId(dialogId));
+    BindCommand(wxEVT_CHOICE, dialogId, std::move(handler));
 }
 
 void EditorDialogUi::BindFocusLost(int dialogId, std::function<void()> handler) {

@@ -42,6 +42,8 @@ protected:
     void BindChoice(int dialogId, std::function<void()> handler);
     // The control lost the focus: the handler only notes it (nothing is read or shown).
     void BindFocusLost(int dialogId, std::function<void()> handler);
+    // The same for another command event of a control: a check box clicked, a choice changed.
+    void BindCommand(const wxEventTypeTag<wxCommandEvent>& type, int dialogId, std::function<void()> handler);
     // A button with the dialog id and the dialog's label for it.
     wxButton* MakeButton(int dialogId);
     // The same for a check box, and for a radio button, the first of its group with startsGroup

@@ -28,6 +28,9 @@ public:
     // The tasks whose flow views were closed, and those reported changed.
     std::vector<CTaskKav*> closedFlowViews;
     std::vector<CTaskKav*> changedTasks;
+    // The commands sent to the frame, and what the frame does with each (nothing by default).
+    std::vector<int> commands;
+    std::function<void(int)> onCommand;
 
     int RunModal(EditorDialog& dialog) override {
         dialog.OnInitDialog();
@@ -54,4 +57,9 @@ public:
     void OpenTestCase(CTestCase* testCase) override { openedTestCases.push_back(testCase); }
 
     std::vector<CTestCase*> openedTestCases;
+    void OpenTestCase(CTestCase*) override {}
+    void SendCommand(int command) override {
+        commands.push_back(command);
+        if (onCommand) onCommand(command);
+    }
 };
