@@ -166,7 +166,7 @@ bool CDataEqClassDlg::CheckEntry(const Entry& entry, bool& nameTaken) {
     if (!CheckIdentifier(entry.name)) return RefuseWithText(GetGlobalMessageBuffer(), kCaptionInvalidName, kClassName);
     nameTaken = copies_.FindIf([&](const CDataEqClass* copy) { return EqualsNoCase(copy->GetName(), entry.name); });
     if (entry.lower.empty() && entry.upper.empty() && entry.values.empty())
-        return RefuseWithText(LoadMessage(kValueMissing), kCaptionValueMissing, kClassValues);
+        return RefuseWithCaption(LoadMessage(kValueMissing), kCaptionValueMissing, kClassValues);
     if (entry.valid) {
         if (!entry.lower.empty() && !IsValueOfType(entry.lower, field_->GetType()))
             return Refuse(kLowerNotOfType, kCaptionTypeMismatch, kClassLower);

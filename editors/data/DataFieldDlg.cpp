@@ -96,24 +96,24 @@ int CDataFieldDlg::ChosenType() const {
 bool CDataFieldDlg::OnOK() {
     if (readOnly_) return true;
     const std::string name = GetText(kFieldName);
-    if (name.empty()) return RefuseWithText(LoadMessage(kEnterName), kCaptionNameMissing, kFieldName);
+    if (name.empty()) return RefuseWithCaption(LoadMessage(kEnterName), kCaptionNameMissing, kFieldName);
     if (!EqualsNoCase(name, field_->GetName()) && dataSet_->FindField(name))
-        return RefuseWithText(LoadMessage(kFieldExists), kCaptionNameNotUnique, kFieldName);
+        return RefuseWithCaption(LoadMessage(kFieldExists), kCaptionNameNotUnique, kFieldName);
     const int type = ChosenType();
     if (type == 0) return Refuse(kSelectType, kCaptionMissingType, kFieldType);
     const std::string minText = GetText(kFieldMin);
     const std::string maxText = GetText(kFieldMax);
     if (type == kTypeNum) {
         if (!IsRangeNumber(minText))
-            return RefuseWithText(LoadMessage(kMinimumNotANumber), kCaptionInvalidNumber, kFieldMin);
+            return RefuseWithCaption(LoadMessage(kMinimumNotANumber), kCaptionInvalidNumber, kFieldMin);
         if (!IsRangeNumber(maxText))
-            return RefuseWithText(LoadMessage(kMaximumNotANumber), kCaptionInvalidNumber, kFieldMax);
+            return RefuseWithCaption(LoadMessage(kMaximumNotANumber), kCaptionInvalidNumber, kFieldMax);
     }
     std::string defaultValue = GetText(kFieldDefault);
     if (type == kTypeBool) {
         if (defaultValue.empty()) defaultValue = "FALSE";
         else if (!IsValueOfType(defaultValue, kTypeBool))
-            return RefuseWithText(LoadMessage(kNotABoolean), kCaptionInvalidBoolean, kFieldDefault);
+            return RefuseWithCaption(LoadMessage(kNotABoolean), kCaptionInvalidBoolean, kFieldDefault);
     }
     if (!field_->SetName(name)) return RefuseWithText(GetGlobalMessageBuffer(), kCaptionInvalidName, kFieldName);
     field_->SetType(type);

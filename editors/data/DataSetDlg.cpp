@@ -44,7 +44,7 @@ bool CDataSetDlg::OnOK() {
     if (readOnly_) return true;
     const std::string name = GetText(kSetName);
     if (!EqualsNoCase(name, dataSet_->GetName()) && project_.FindDataSet(name, false, project_.GetMainFile()))
-        return RefuseWithText(LoadMessage(kDataSetExists), kCaptionNameNotUnique, kSetName);
+        return RefuseWithCaption(LoadMessage(kDataSetExists), kCaptionNameNotUnique, kSetName);
     if (!dataSet_->SetName(name)) return RefuseWithText(GetGlobalMessageBuffer(), kCaptionInvalidName, kSetName);
     dataSet_->SetDescription(GetText(kSetDescription));
     dataSet_->SetDataSource(GetText(kSetDataSource));

@@ -57,7 +57,6 @@ public:
     void OpenTestCase(CTestCase* testCase) override { openedTestCases.push_back(testCase); }
 
     std::vector<CTestCase*> openedTestCases;
-    void OpenTestCase(CTestCase*) override {}
     void SendCommand(int command) override {
         commands.push_back(command);
         if (onCommand) onCommand(command);
