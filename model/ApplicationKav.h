@@ -135,7 +135,7 @@ public:
     // ---- Reference rewriting: every pass also visits the task and the task steps that this
     // process holds on the clipboard, which are always rewritten.
 
-    // Which objects ReplaceReferenceText rewrites, by their selection in a project data import.
+    // Which objects ReplaceReferenceText rewrites, by the project their import item comes from.
     enum ReferenceScope : int { kScopeAll = 0, kScopeNotImported = 1, kScopeImported = 2 };
     // Replaces the text, without case, in the transitions of every window and the steps of
     // every task that pass the scope, in the clipboard task and steps, and in the meta-conditions

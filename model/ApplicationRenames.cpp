@@ -7,8 +7,8 @@
 
 bool CApplicationKav::IsInScope(const CKavroObj* object, int scope) {
     if (scope == kScopeAll) return true;
-    const bool selected = object->GetImportItem() && object->GetImportItem()->IsSelected();
-    return scope == kScopeImported ? selected : !selected;
+    const bool imported = object->GetImportItem() && object->GetImportItem()->IsFromOtherProject();
+    return scope == kScopeImported ? imported : !imported;
 }
 
 void CApplicationKav::ReplaceReferenceText(const std::string& oldText, const std::string& newText, int scope) {

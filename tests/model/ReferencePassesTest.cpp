@@ -81,15 +81,14 @@ TEST_F(ReferencePasses, ARenamedWindowIsFollowedEverywhereButInTestCases) {
     EXPECT_EQ(testStep->GetEvent(), text);
 }
 
-TEST_F(ReferencePasses, TheScopeChoosesObjectsByImportSelectionButTheClipboardIsAlwaysRewritten) {
-    CImportTreeItem selected, unselected;
-    selected.SetSelected(1);
+TEST_F(ReferencePasses, TheScopeChoosesObjectsByImportOriginButTheClipboardIsAlwaysRewritten) {
+    CImportTreeItem imported(nullptr, true), open(nullptr, false);
     struct Holder {
         CTransitionKav* transition;
         CTaskStep* step;
         CConditionKav* meta;
     };
-    // Objects with a selected import item, with an unselected one, and without one.
+    // Objects with an item of the imported project, with one of the open project, and without.
     auto addObjects = [&](const std::string& suffix, CImportTreeItem* item) {
         CWindowKav* window = project.AddWindow("W" + suffix);
         CTaskKav* task = project.AddTask("T" + suffix);
@@ -99,8 +98,8 @@ TEST_F(ReferencePasses, TheScopeChoosesObjectsByImportSelectionButTheClipboardIs
         transition->SetEvent("#Old#");
         return Holder{transition, AddEventStep(*task, "#Old#"), meta};
     };
-    const Holder picked = addObjects("1", &selected);
-    const Holder notPicked = addObjects("2", &unselected);
+    const Holder picked = addObjects("1", &imported);
+    const Holder notPicked = addObjects("2", &open);
     const Holder plain = addObjects("3", nullptr);
     CTaskStep* clipStep = AddClipStep("#Old#");
 
