@@ -60,6 +60,14 @@ protected:
         return task.GetSteps().Add(new CTaskStep(name, "", "", "", "", "", nullptr, nullptr, 0, nullptr, 2, "", 0));
     }
 
+    // Gives an imported task a first step, its start step, with that event text.
+    static CTaskStep* StartStep(CTaskKav& task, const std::string& event = "") {
+        CTaskStep* step = AddStep(task);
+        step->SetEvent(event);
+        task.SetStartId(step->GetId());
+        return step;
+    }
+
     static std::string Setting(const std::string& name) {
         return ReadRegistryString(SettingsHive::CurrentUser, std::string(kProductKey), name);
     }
@@ -76,6 +84,11 @@ protected:
     void Open() {
         dialog = std::make_unique<CProjectDataImportDlg>(nullptr);
         dialog->SelectObjects(*other);
+    }
+    // Selection as the user leaves it, then the merge.
+    int Merge(MessageLog& log) {
+        EXPECT_TRUE(Select());
+        return dialog->ImportSelected(&log) ? 1 : 0;
     }
     CImportTreeItem& ItemOf(const CKavroObj* object) const { return *object->GetImportItem(); }
     int State(const CKavroObj* object) const { return object->GetImportItem()->look.checkState; }
