@@ -147,7 +147,7 @@ TEST_F(MergeTest, MergedWindowsAreLargeEnoughAndInsideTheirParent) {
         WindowRect before, after;
     };
     const Case cases[] = {{{-5, 3, 2, 8}, {0, 3, 10, 13}}, {{0, 0, 0, 0}, {0, 0, 20, 20}}, {{1, 2, 50, 60}, {1, 2, 50, 60}}};
-    CWindowKav* frame = project.AddWindow("Frame");
+    CWindowKav* frame = OtherWindow("Frame");
     frame->SetRect({0, 0, 30, 30});
     std::vector<CWindowKav*> windows;
     for (const Case& c : cases) {
