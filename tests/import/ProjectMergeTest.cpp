@@ -182,4 +182,12 @@ TEST_F(MergeTest, AMissingStartStepStopsTheMergeWithNothingOwnedTwice) {
     EXPECT_EQ(app.GetTasks().size(), 2u);
 }
 
+TEST_F(MergeTest, SynchronisingWithoutMastersFails) {
+    Open();
+    dialog->GetOptions().syncMasters = 1;
+    EXPECT_FALSE(dialog->ImportSelected(&log));
+    EXPECT_EQ(log.Lines().back(), "Synchronization is only possible if both projects have a master project! [W1200]");
+    EXPECT_EQ(TestInteraction().messages.at(0).caption, "Confirm Change of Master Project");
+}
+
 }  // namespace
