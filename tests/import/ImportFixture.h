@@ -14,9 +14,9 @@
 #include "tests/support/GlobalState.h"
 #include "tests/support/ProjectBuilder.h"
 
-class ImportTest : public ProjectTest {
-protected:
-    ImportTest() {
+class ImportProjects {
+public:
+    ImportProjects() {
         openRoot = project.AddTask("Project Proj", nullptr, kTaskFolder);
         app.SetRootTask(openRoot);
         otherFile = other->GetFiles().Add(new CFileKav("Other", "Other.xml", "/other/Other.xml"));
@@ -93,9 +93,13 @@ protected:
     CImportTreeItem& ItemOf(const CKavroObj* object) const { return *object->GetImportItem(); }
     int State(const CKavroObj* object) const { return object->GetImportItem()->look.checkState; }
 
+    TestProject project;
+    CApplicationKav& app = project.App();
     std::unique_ptr<CApplicationKav> other = std::make_unique<CApplicationKav>();
     CFileKav* otherFile;
     CTaskKav* openRoot;
     CTaskKav* otherRoot;
     std::unique_ptr<CProjectDataImportDlg> dialog;
 };
+
+class ImportTest : public ::testing::Test, public ImportProjects {};
