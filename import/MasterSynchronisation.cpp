@@ -187,14 +187,7 @@ int MasterSynchronisation::LinkMovedObjects() {
 
 // The moved objects carry the synchronisation's items; the target's own "#@Block:" mean its own.
 int MasterSynchronisation::ApplyMasterRenames() {
-    for (const std::string& entry : masterRenames_) {
-        const size_t separator = entry.find(kRenameSeparator);
-        if (separator == std::string::npos) return 0;
-        target_->ReplaceReferenceText(entry.substr(0, separator),
-                                      entry.substr(separator + sizeof(kRenameSeparator) - 1),
-                                      CApplicationKav::kScopeImported);
-    }
-    masterRenames_.clear();
+    if (!ApplyRenameEntries(*target_, masterRenames_, CApplicationKav::kScopeImported)) return 0;
     for (const auto& item : items_)
         if (item->object) item->object->SetImportItem(nullptr);
     items_.clear();

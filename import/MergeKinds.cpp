@@ -62,6 +62,25 @@ void ProjectMerge::RebindCounterpart(CKavroObj& imported, CKavroObj& replaced) {
     replaced.SetImportItem(item->counterpart);
 }
 
+template <class T>
+void ProjectMerge::TakeOverTreeObject(OwningList<T>& from, OwningList<T>& to, T* imported, T* existing,
+                                      std::vector<Replacement>& replaced, const char* kind, const std::string& name) {
+    from.Release(imported);
+    PlaceInMainFile(*imported);
+    if (!existing) {
+        to.Add(imported);
+        Log(std::string("Importing ") + kind + name);
+        ++newCount_;
+        return;
+    }
+    HandOverChildren(*existing, *imported);
+    TakeSlot(to, existing, imported);
+    replaced.emplace_back(imported, existing);
+    RebindCounterpart(*imported, *existing);
+    Log(std::string("Updating ") + kind + name);
+    ++updatedCount_;
+}
+
 void ProjectMerge::MergeAttributes(bool stepFields) {
     newCount_ = updatedCount_ = 0;
     const char* kind = stepFields ? "user-defined step field " : "global attribute ";
@@ -170,21 +189,9 @@ void ProjectMerge::MergeRequirements() {
             for (CTaskKav* task : other_.GetTasks())
                 std::replace(task->GetRequirementIds().begin(), task->GetRequirementIds().end(), oldId, newId);
         }
-        other_.GetRequirements().Release(imported);
-        PlaceInMainFile(*imported);
+        TakeOverTreeObject(other_.GetRequirements(), Open().GetRequirements(), imported, existing,
+                           replacedRequirements_, "requirement ", imported->GetID());
         mergedRequirements_.push_back(imported);
-        if (!existing) {
-            Open().GetRequirements().Add(imported);
-            Log("Importing requirement " + imported->GetID());
-            ++newCount_;
-        } else {
-            HandOverChildren(*existing, *imported);
-            TakeSlot(Open().GetRequirements(), existing, imported);
-            replacedRequirements_.emplace_back(imported, existing);
-            RebindCounterpart(*imported, *existing);
-            Log("Updating requirement " + imported->GetID());
-            ++updatedCount_;
-        }
     }
     LogCounts("%d new requirement(s) imported to project", "%d requirement(s) updated in project", newCount_,
               updatedCount_);
@@ -215,21 +222,9 @@ void ProjectMerge::MergeTasks() {
         }
         if (existing && item.oldName != item.newName)
             openProjectRenames_.push_back(RenameEntry("#@" + item.oldName + ":", "#@" + item.newName + ":"));
-        other_.GetTasks().Release(imported);
-        PlaceInMainFile(*imported);
+        TakeOverTreeObject(other_.GetTasks(), Open().GetTasks(), imported, existing, replacedTasks_, "task ",
+                           imported->GetName());
         mergedTasks_.push_back(imported);
-        if (!existing) {
-            Open().GetTasks().Add(imported);
-            Log("Importing task " + imported->GetName());
-            ++newCount_;
-        } else {
-            HandOverChildren(*existing, *imported);
-            TakeSlot(Open().GetTasks(), existing, imported);
-            replacedTasks_.emplace_back(imported, existing);
-            RebindCounterpart(*imported, *existing);
-            Log("Updating task " + imported->GetName());
-            ++updatedCount_;
-        }
     }
     LogCounts("%d new task(s) imported to project", "%d task(s) updated in project", newCount_, updatedCount_);
 }

@@ -94,7 +94,11 @@ void ProjectMerge::FinishWindowReplacements() {
         auto* old = static_cast<CWindowKav*>(replaced);
         old->GetTransitions().DeleteAll();
         old->GetAttributes().DeleteAll();
-        Open().GetWindowList().ReplaceWindow(old, window);
+        // Under the same name the references by name stay right; only the links move.
+        if (old->GetName() == window->GetName())
+            Open().GetWindowList().RedirectWindow(old, window);
+        else
+            Open().GetWindowList().ReplaceWindow(old, window);
         delete old;
     }
     replacedWindows_.clear();

@@ -21,6 +21,22 @@ std::string RenameEntry(const std::string& oldText, const std::string& newText) 
     return oldText + kRenameSeparator + newText;
 }
 
+bool ApplyRenameEntries(CApplicationKav& project, std::vector<std::string>& entries, int scope) {
+    std::vector<std::pair<std::string, std::string>> replacements;
+    bool complete = true;
+    for (const std::string& entry : entries) {
+        const size_t separator = entry.find(kRenameSeparator);
+        if (separator == std::string::npos) {
+            complete = false;
+            break;
+        }
+        replacements.emplace_back(entry.substr(0, separator), entry.substr(separator + sizeof(kRenameSeparator) - 1));
+    }
+    project.ReplaceReferenceTexts(replacements, scope);
+    entries.clear();
+    return complete;
+}
+
 bool CProjectDataImportDlg::ImportSelected(MessageLog* log) {
     ProjectMerge merge(*other_, options_, log);
     return merge.Run() == 1;
@@ -85,19 +101,6 @@ int ProjectMerge::Run() {
 }
 
 int ProjectMerge::ApplyRenames() {
-    struct Pass {
-        std::vector<std::string>& entries;
-        int scope;
-    };
-    for (Pass pass : {Pass{openProjectRenames_, CApplicationKav::kScopeNotImported},
-                      Pass{importedRenames_, CApplicationKav::kScopeImported}}) {
-        for (const std::string& entry : pass.entries) {
-            const size_t separator = entry.find(kRenameSeparator);
-            if (separator == std::string::npos) return 0;
-            Open().ReplaceReferenceText(entry.substr(0, separator),
-                                        entry.substr(separator + sizeof(kRenameSeparator) - 1), pass.scope);
-        }
-        pass.entries.clear();
-    }
-    return 1;
+    if (!ApplyRenameEntries(Open(), openProjectRenames_, CApplicationKav::kScopeNotImported)) return 0;
+    return ApplyRenameEntries(Open(), importedRenames_, CApplicationKav::kScopeImported) ? 1 : 0;
 }

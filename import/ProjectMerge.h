@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "import/ProjectDataImportDlg.h"
+#include "platform/ObjectList.h"
 
 class CApplicationKav;
 class CAttributeKav;
@@ -22,6 +23,9 @@ class MessageLog;
 // A rename entry: old reference text, "¶", new reference text.
 inline constexpr char kRenameSeparator[] = "\xC2\xB6";
 std::string RenameEntry(const std::string& oldText, const std::string& newText);
+// Applies the entries in order to the project's objects of the scope and empties the list; an
+// entry without the separator ends it (false) after those before it.
+bool ApplyRenameEntries(CApplicationKav& project, std::vector<std::string>& entries, int scope);
 // The base followed by the first number from 1 on that nobody takes.
 template <class Taken>
 std::string FirstFreeName(const std::string& base, Taken taken) {
@@ -63,6 +67,11 @@ private:
     // Takes over the file and, for an update, the duplicate's slot; logs and counts.
     void PlaceInMainFile(CKavroObj& object);
     void RebindCounterpart(CKavroObj& imported, CKavroObj& replaced);
+    // A requirement or task moves over: appended when new, else in its duplicate's place, the
+    // duplicate's children handed over and the duplicate kept for the relations pass.
+    template <class T>
+    void TakeOverTreeObject(OwningList<T>& from, OwningList<T>& to, T* imported, T* existing,
+                            std::vector<Replacement>& replaced, const char* kind, const std::string& name);
 
     // ---- Relations
     int BuildRelations();

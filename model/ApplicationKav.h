@@ -4,6 +4,7 @@
 // project files and the project settings. Every list owns its objects.
 #include <string>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "model/AttributeKav.h"
@@ -141,6 +142,8 @@ public:
     // every task that pass the scope, in the clipboard task and steps, and in the meta-conditions
     // that pass the scope. Test cases and test scripts keep their texts.
     void ReplaceReferenceText(const std::string& oldText, const std::string& newText, int scope);
+    // The replacements, in order, in one walk.
+    void ReplaceReferenceTexts(const std::vector<std::pair<std::string, std::string>>& replacements, int scope);
     // "#old#" becomes "#new#", then "#old:" becomes "#new:", everywhere.
     void RenameObjectReferences(const std::string& oldName, const std::string& newName);
     // "#P:old#" becomes "#P:new#", P being the object's path text; nothing for a null object.

@@ -12,19 +12,32 @@ bool CApplicationKav::IsInScope(const CKavroObj* object, int scope) {
 }
 
 void CApplicationKav::ReplaceReferenceText(const std::string& oldText, const std::string& newText, int scope) {
+    ReplaceReferenceTexts({{oldText, newText}}, scope);
+}
+
+// One walk over the objects, each taking the replacements in order: the same outcome as one
+// walk per replacement, since an object's texts depend on nothing else.
+void CApplicationKav::ReplaceReferenceTexts(const std::vector<std::pair<std::string, std::string>>& replacements,
+                                            int scope) {
+    auto replaceInStep = [&](CStepKav* step) {
+        for (const auto& [oldText, newText] : replacements) ReplaceTextInStep(step, oldText, newText);
+    };
     for (CWindowKav* window : windows_.Snapshot())
         if (IsInScope(window, scope))
-            for (CTransitionKav* transition : window->GetTransitions()) ReplaceTextInStep(transition, oldText, newText);
+            for (CTransitionKav* transition : window->GetTransitions()) replaceInStep(transition);
     for (CTaskKav* task : tasks_)
         if (IsInScope(task, scope))
-            for (CTaskStep* step : task->GetSteps()) ReplaceTextInStep(step, oldText, newText);
-    if (CTaskKav* task = GetClipboardTask()) ReplaceTextInTaskTree(task, oldText, newText);
+            for (CTaskStep* step : task->GetSteps()) replaceInStep(step);
+    if (CTaskKav* task = GetClipboardTask())
+        for (const auto& [oldText, newText] : replacements) ReplaceTextInTaskTree(task, oldText, newText);
     if (TaskStepClipboardList* steps = GetClipboardTaskSteps())
-        for (CTaskStep* step : *steps) ReplaceTextInStep(step, oldText, newText);
+        for (CTaskStep* step : *steps) replaceInStep(step);
     for (CConditionKav* condition : metaConditions_) {
         if (!IsInScope(condition, scope)) continue;
-        std::string result;
-        if (ReplaceNoCase(condition->GetText(), result, oldText, newText)) condition->SetText(result);
+        for (const auto& [oldText, newText] : replacements) {
+            std::string result;
+            if (ReplaceNoCase(condition->GetText(), result, oldText, newText)) condition->SetText(result);
+        }
     }
 }
 
