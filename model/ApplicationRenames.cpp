@@ -1,6 +1,7 @@
 // The project-wide rewriting of reference texts when an object gets a new name.
 #include "model/ApplicationKav.h"
 #include "model/ImportTreeItem.h"
+#include "model/StepTexts.h"
 #include "model/TaskPass.h"
 #include "model/WindowKav.h"
 #include "platform/TextUtil.h"
@@ -19,8 +20,35 @@ void CApplicationKav::ReplaceReferenceText(const std::string& oldText, const std
 // walk per replacement, since an object's texts depend on nothing else.
 void CApplicationKav::ReplaceReferenceTexts(const std::vector<std::pair<std::string, std::string>>& replacements,
                                             int scope) {
+    // When every old text begins with a character that has no other case (as "#" does), a text
+    // without any of those characters needs no look.
+    std::string firstCharacters;
+    for (const auto& replacement : replacements) {
+        const std::string& oldText = replacement.first;
+        const auto first = oldText.empty() ? 'a' : static_cast<unsigned char>(oldText.front());
+        if (first >= 0x80 || ((first | 0x20) >= 'a' && (first | 0x20) <= 'z')) {
+            firstCharacters.clear();
+            break;
+        }
+        if (firstCharacters.find(static_cast<char>(first)) == std::string::npos) firstCharacters += static_cast<char>(first);
+    }
+    // Each text of a step takes the replacements in turn, as separate walks would give them.
     auto replaceInStep = [&](CStepKav* step) {
-        for (const auto& [oldText, newText] : replacements) ReplaceTextInStep(step, oldText, newText);
+        RewriteStepTexts(*step, [&](const std::string& text, std::string& result) {
+            if (!firstCharacters.empty() && text.find_first_of(firstCharacters) == std::string::npos)
+                return TextRewrite::Unchanged;
+            std::string current = text;
+            bool changed = false;
+            for (const auto& [oldText, newText] : replacements) {
+                std::string next;
+                if (!ReplaceNoCase(current, next, oldText, newText)) continue;
+                current = std::move(next);
+                changed = true;
+            }
+            if (!changed) return TextRewrite::Unchanged;
+            result = std::move(current);
+            return TextRewrite::Changed;
+        });
     };
     for (CWindowKav* window : windows_.Snapshot())
         if (IsInScope(window, scope))

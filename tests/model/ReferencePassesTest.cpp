@@ -121,6 +121,26 @@ TEST_F(ReferencePasses, TheScopeChoosesObjectsByImportOriginButTheClipboardIsAlw
     EXPECT_EQ(clipStep->GetEvent(), "#New#");
 }
 
+// Several replacements in one walk give what one walk each gives: in order, each on the texts
+// the earlier ones left, whatever character the old texts begin with.
+TEST_F(ReferencePasses, ReplacementsInOneWalkApplyInOrder) {
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> replacements;
+        std::string before, after;
+    };
+    const Case cases[] = {
+        {{{"#A#", "#B#"}, {"#b#", "#C#"}}, "x #a# y", "x #C# y"},
+        {{{"#@Login:", "#@Login1:"}, {"#Main#", "#Frame#"}}, "#@login:Go# and #main#", "#@Login1:Go# and #Frame#"},
+        {{{"#Old#", "#New#"}, {"old", "young"}}, "OLD #old#", "young #New#"},
+        {{{"#A#", "#B#"}}, "no reference", "no reference"},
+    };
+    for (const Case& c : cases) {
+        CTaskStep* step = AddEventStep(*project.AddTask("T"), c.before);
+        app.ReplaceReferenceTexts(c.replacements, CApplicationKav::kScopeAll);
+        EXPECT_EQ(step->GetEvent(), c.after) << c.before;
+    }
+}
+
 TEST_F(ReferencePasses, AttributeReferencesAreRewrittenUnderTheirObjectsPath) {
     CDataSet* orders = project.AddDataSet("Orders");
     CDataSet* libOrders = project.AddDataSet("Orders", project.Lib());
