@@ -4,6 +4,7 @@
 // project files and the project settings. Every list owns its objects.
 #include <string>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "model/AttributeKav.h"
@@ -135,12 +136,14 @@ public:
     // ---- Reference rewriting: every pass also visits the task and the task steps that this
     // process holds on the clipboard, which are always rewritten.
 
-    // Which objects ReplaceReferenceText rewrites, by their selection in a project data import.
+    // Which objects ReplaceReferenceText rewrites, by the project their import item comes from.
     enum ReferenceScope : int { kScopeAll = 0, kScopeNotImported = 1, kScopeImported = 2 };
     // Replaces the text, without case, in the transitions of every window and the steps of
     // every task that pass the scope, in the clipboard task and steps, and in the meta-conditions
     // that pass the scope. Test cases and test scripts keep their texts.
     void ReplaceReferenceText(const std::string& oldText, const std::string& newText, int scope);
+    // The replacements, in order, in one walk.
+    void ReplaceReferenceTexts(const std::vector<std::pair<std::string, std::string>>& replacements, int scope);
     // "#old#" becomes "#new#", then "#old:" becomes "#new:", everywhere.
     void RenameObjectReferences(const std::string& oldName, const std::string& newName);
     // "#P:old#" becomes "#P:new#", P being the object's path text; nothing for a null object.

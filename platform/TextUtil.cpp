@@ -237,6 +237,16 @@ int ParseLeadingInt(std::string_view text, size_t* end) {
 }
 
 bool ReplaceNoCase(std::string_view text, std::string& result, std::string_view oldText, std::string_view newText) {
+    // A text without the first character of the old text cannot hold it; reference passes meet
+    // this case for nearly every text and need not convert it. Only letters have other cases.
+    if (!oldText.empty()) {
+        const auto first = static_cast<unsigned char>(oldText.front());
+        const bool letter = (first | 0x20) >= 'a' && (first | 0x20) <= 'z';
+        if (first < 0x80 && !letter && text.find(oldText.front()) == std::string_view::npos) {
+            result = std::string(text);
+            return false;
+        }
+    }
     std::u16string wide = Utf8ToUtf16(text);
     std::u16string needle = Utf8ToUtf16(oldText);
     if (needle.empty()) {

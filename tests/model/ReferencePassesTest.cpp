@@ -81,15 +81,14 @@ TEST_F(ReferencePasses, ARenamedWindowIsFollowedEverywhereButInTestCases) {
     EXPECT_EQ(testStep->GetEvent(), text);
 }
 
-TEST_F(ReferencePasses, TheScopeChoosesObjectsByImportSelectionButTheClipboardIsAlwaysRewritten) {
-    CImportTreeItem selected, unselected;
-    selected.SetSelected(1);
+TEST_F(ReferencePasses, TheScopeChoosesObjectsByImportOriginButTheClipboardIsAlwaysRewritten) {
+    CImportTreeItem imported(nullptr, true), open(nullptr, false);
     struct Holder {
         CTransitionKav* transition;
         CTaskStep* step;
         CConditionKav* meta;
     };
-    // Objects with a selected import item, with an unselected one, and without one.
+    // Objects with an item of the imported project, with one of the open project, and without.
     auto addObjects = [&](const std::string& suffix, CImportTreeItem* item) {
         CWindowKav* window = project.AddWindow("W" + suffix);
         CTaskKav* task = project.AddTask("T" + suffix);
@@ -99,8 +98,8 @@ TEST_F(ReferencePasses, TheScopeChoosesObjectsByImportSelectionButTheClipboardIs
         transition->SetEvent("#Old#");
         return Holder{transition, AddEventStep(*task, "#Old#"), meta};
     };
-    const Holder picked = addObjects("1", &selected);
-    const Holder notPicked = addObjects("2", &unselected);
+    const Holder picked = addObjects("1", &imported);
+    const Holder notPicked = addObjects("2", &open);
     const Holder plain = addObjects("3", nullptr);
     CTaskStep* clipStep = AddClipStep("#Old#");
 
@@ -120,6 +119,26 @@ TEST_F(ReferencePasses, TheScopeChoosesObjectsByImportSelectionButTheClipboardIs
     EXPECT_EQ(texts(notPicked), after);
     EXPECT_EQ(texts(plain), after);
     EXPECT_EQ(clipStep->GetEvent(), "#New#");
+}
+
+// Several replacements in one walk give what one walk each gives: in order, each on the texts
+// the earlier ones left, whatever character the old texts begin with.
+TEST_F(ReferencePasses, ReplacementsInOneWalkApplyInOrder) {
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> replacements;
+        std::string before, after;
+    };
+    const Case cases[] = {
+        {{{"#A#", "#B#"}, {"#b#", "#C#"}}, "x #a# y", "x #C# y"},
+        {{{"#@Login:", "#@Login1:"}, {"#Main#", "#Frame#"}}, "#@login:Go# and #main#", "#@Login1:Go# and #Frame#"},
+        {{{"#Old#", "#New#"}, {"old", "young"}}, "OLD #old#", "young #New#"},
+        {{{"#A#", "#B#"}}, "no reference", "no reference"},
+    };
+    for (const Case& c : cases) {
+        CTaskStep* step = AddEventStep(*project.AddTask("T"), c.before);
+        app.ReplaceReferenceTexts(c.replacements, CApplicationKav::kScopeAll);
+        EXPECT_EQ(step->GetEvent(), c.after) << c.before;
+    }
 }
 
 TEST_F(ReferencePasses, AttributeReferencesAreRewrittenUnderTheirObjectsPath) {

@@ -31,7 +31,7 @@ public:
 
 private:
     CApplicationKav& target_;
-    CImportTreeItem item_;
+    CImportTreeItem item_{nullptr, false};
 };
 
 class ProjectImportTest : public LoadTest {
