@@ -19,6 +19,7 @@
 #include "platform/Interaction.h"
 #include "platform/MessageBuffer.h"
 #include "platform/atspi/AtspiWindowSource.h"
+#include "platform/atspi/X11Pointing.h"
 
 namespace {
 
@@ -206,6 +207,8 @@ TEST_F(TarnelCapture, TheCentreOfAButtonPointsAtIt) {
     }
     ASSERT_NE(search, 0u);
     const ScreenRect r = source_->GetRect(search);
+    EXPECT_EQ(ProcessAtPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2), pid_);
+    EXPECT_EQ(ProcessAtPoint(-5, -5), 0);
     EXPECT_EQ(source_->WindowAtPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2), search);
 }
 
