@@ -6,12 +6,12 @@
 #include "model/GUIBuilderList.h"
 #include "model/WindowKav.h"
 #include "persistence/XMLDataManager.h"
-#include "platform/ScriptedWindowSource.h"
+#include "platform/WindowTreeSource.h"
 
 namespace {
 
-ScriptedWindowSource MakeDesktop() {
-    ScriptedWindowSource source;
+WindowTreeSource MakeDesktop() {
+    WindowTreeSource source;
     const WindowHandle top = source.Add({.className = "#32770", .text = "Bench", .rect = {0, 0, 2000, 2000}});
     for (int group = 0; group < 100; ++group) {
         const WindowHandle box = source.Add({.className = "Button", .text = "Group", .style = 7, .role = 20}, top);
@@ -29,7 +29,7 @@ void BM_CaptureTenThousandWindows(benchmark::State& state) {
         state.SkipWithError("the installed GUI builders cannot be read");
         return;
     }
-    const ScriptedWindowSource source = MakeDesktop();
+    const WindowTreeSource source = MakeDesktop();
     const CGuiSpyDlg spy(source, GetGuiBuilderDatabase(), nullptr);
     for (auto _ : state) {
         CWindowKav* tree = spy.CaptureWindowTree(1, nullptr, 0);

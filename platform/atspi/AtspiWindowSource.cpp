@@ -121,16 +121,16 @@ bool IsLayoutOnly(AtspiRole role, const std::string& name) {
 
 }  // namespace
 
-// Walks the tree of one application once, filling the source's nodes and menus.
+// Walks the tree of one application once, filling the source's windows and menus.
 class AtspiReader {
 public:
-    AtspiReader(AtspiWindowSource& source, std::string toolkit) : source_(source), toolkit_(std::move(toolkit)) {}
+    AtspiReader(WindowTreeSource& source, std::string toolkit) : source_(source), toolkit_(std::move(toolkit)) {}
 
     void ReadObject(AtspiAccessible* accessible, WindowHandle parent) {
         const AtspiRole role = atspi_accessible_get_role(accessible, nullptr);
         const std::string name = Name(accessible);
         if (role == ATSPI_ROLE_MENU_BAR) {
-            if (parent && !source_.At(parent).parent && !source_.At(parent).menu) source_.nodes_[parent - 1].menu = ReadMenu(accessible);
+            if (parent && !source_.GetParent(parent) && !source_.GetMenu(parent)) source_.Window(parent).menu = ReadMenu(accessible);
             return;
         }
         WindowHandle window = parent;
@@ -143,33 +143,27 @@ public:
 
 private:
     bool IsGroupsOwnLabel(AtspiRole role, const std::string& name, WindowHandle parent) const {
-        return role == ATSPI_ROLE_LABEL && parent && source_.At(parent).role == kRoleGrouping && source_.At(parent).text == name;
+        return role == ATSPI_ROLE_LABEL && parent && source_.GetRole(parent) == kRoleGrouping && source_.GetText(parent) == name;
     }
 
     WindowHandle AddWindow(AtspiAccessible* accessible, AtspiRole role, const std::string& name, WindowHandle parent) {
-        AtspiWindowSource::Node node;
-        node.role = RoleNumber(accessible, role, name);
-        node.className = toolkit_ + ":" + TakeString(atspi_accessible_get_role_name(accessible, nullptr));
-        node.text = name;
-        node.rect = ExtentsOf(accessible);
+        TreeWindow window;
+        window.role = RoleNumber(accessible, role, name);
+        window.className = toolkit_ + ":" + TakeString(atspi_accessible_get_role_name(accessible, nullptr));
+        window.text = name;
+        window.rect = ExtentsOf(accessible);
         Ref<AtspiStateSet> states(atspi_accessible_get_state_set(accessible));
-        node.style = StyleOf(states.get(), node.role);
-        node.parent = parent;
-        source_.nodes_.push_back(std::move(node));
-        const WindowHandle handle = source_.nodes_.size();
-        std::vector<WindowHandle>& siblings = parent ? source_.nodes_[parent - 1].children : source_.topWindows_;
-        source_.nodes_.back().siblingIndex = siblings.size();
-        siblings.push_back(handle);
-        return handle;
+        window.style = StyleOf(states.get(), *window.role);
+        return source_.Add(std::move(window), parent);
     }
 
     MenuHandle ReadMenu(AtspiAccessible* menu) {
-        std::vector<AtspiWindowSource::MenuItem> items;
+        std::vector<TreeMenuItem> items;
         for (int i = 0; i < ChildCount(menu); ++i) {
             Ref<AtspiAccessible> child(atspi_accessible_get_child_at_index(menu, i, nullptr));
             if (!child.get()) continue;
             const AtspiRole role = atspi_accessible_get_role(child.get(), nullptr);
-            AtspiWindowSource::MenuItem item{.text = Name(child.get()), .state = 0, .subMenu = 0};
+            TreeMenuItem item{.text = Name(child.get())};
             if (role == ATSPI_ROLE_MENU) {
                 item.state = kMenuPopup;
                 item.subMenu = ReadMenu(child.get());
@@ -182,11 +176,10 @@ private:
             }
             items.push_back(std::move(item));
         }
-        source_.menus_.push_back(std::move(items));
-        return source_.menus_.size();
+        return source_.AddMenu(std::move(items));
     }
 
-    AtspiWindowSource& source_;
+    WindowTreeSource& source_;
     std::string toolkit_;
 };
 
@@ -203,42 +196,4 @@ AtspiWindowSource::AtspiWindowSource(pid_t process) {
         }
         return;
     }
-}
-
-WindowHandle AtspiWindowSource::GetFirstChild(WindowHandle window) const {
-    const std::vector<WindowHandle>& children = At(window).children;
-    return children.empty() ? 0 : children.front();
-}
-
-WindowHandle AtspiWindowSource::GetNextSibling(WindowHandle window) const {
-    const Node& node = At(window);
-    const std::vector<WindowHandle>& siblings = node.parent ? At(node.parent).children : topWindows_;
-    return node.siblingIndex + 1 < siblings.size() ? siblings[node.siblingIndex + 1] : 0;
-}
-
-int AtspiWindowSource::GetMenuItemCount(MenuHandle menu) const {
-    return menu == 0 || menu > menus_.size() ? -1 : static_cast<int>(menus_[menu - 1].size());
-}
-
-const AtspiWindowSource::MenuItem& AtspiWindowSource::Item(MenuHandle menu, int position) const {
-    return menus_.at(menu - 1).at(static_cast<std::size_t>(position));
-}
-
-WindowHandle AtspiWindowSource::WindowAtPoint(int x, int y) const {
-    // The deepest window whose rectangle holds the point; later siblings lie on top.
-    WindowHandle found = 0;
-    const std::vector<WindowHandle>* level = &topWindows_;
-    for (bool deeper = true; deeper;) {
-        deeper = false;
-        for (auto it = level->rbegin(); it != level->rend(); ++it) {
-            const ScreenRect& r = At(*it).rect;
-            if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) {
-                found = *it;
-                level = &At(*it).children;
-                deeper = true;
-                break;
-            }
-        }
-    }
-    return found;
 }

@@ -9,7 +9,7 @@
 #include "model/WindowKav.h"
 #include "persistence/XMLDataManager.h"
 #include "platform/MessageBuffer.h"
-#include "platform/ScriptedWindowSource.h"
+#include "platform/WindowTreeSource.h"
 #include "tests/support/GlobalState.h"
 
 // Frees a captured tree that no table owns.
@@ -29,6 +29,6 @@ protected:
 
     CapturedTree Capture(WindowHandle window) { return CapturedTree(spy_.CaptureWindowTree(window, nullptr, 0)); }
 
-    ScriptedWindowSource source_;
+    WindowTreeSource source_;
     CGuiSpyDlg spy_{source_, GetGuiBuilderDatabase(), nullptr};
 };

@@ -13,7 +13,7 @@ struct ClassifyCase {
 };
 
 // Classifies a window that is the first child of a plain parent window.
-int ClassifyChild(ScriptedWindowSource& source, const CGuiSpyDlg& spy, const ClassifyCase& c, int& guiId,
+int ClassifyChild(WindowTreeSource& source, const CGuiSpyDlg& spy, const ClassifyCase& c, int& guiId,
                   std::string& className) {
     const WindowHandle parent = source.Add({.className = "Parent"});
     if (c.parentRole) source.Window(parent).childRoles[1] = *c.parentRole;

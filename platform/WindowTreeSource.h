@@ -1,12 +1,12 @@
 #pragma once
-// A window source whose windows and menus are laid down by the caller: for tests and
-// benchmarks of the capture.
+// A window source whose windows and menus are held in memory, laid down by the caller: by tests
+// and benchmarks of the capture, or by a reader that takes a snapshot of a live desktop.
 #include <map>
 #include <vector>
 
 #include "platform/WindowSource.h"
 
-struct ScriptedWindow {
+struct TreeWindow {
     std::string className{};
     std::string text{};
     ScreenRect rect{};
@@ -19,19 +19,24 @@ struct ScriptedWindow {
     MenuHandle menu = 0;
 };
 
-struct ScriptedMenuItem {
+struct TreeMenuItem {
     std::string text{};
     std::uint32_t state = 0;
     int id = 0;
     MenuHandle subMenu = 0;
 };
 
-class ScriptedWindowSource : public WindowSource {
+class WindowTreeSource : public WindowSource {
 public:
     // A new window, the last child of the parent (none: a top window).
-    WindowHandle Add(ScriptedWindow window, WindowHandle parent = 0);
-    ScriptedWindow& Window(WindowHandle window) { return windows_.at(window - 1).data; }
-    MenuHandle AddMenu(std::vector<ScriptedMenuItem> items);
+    WindowHandle Add(TreeWindow window, WindowHandle parent = 0);
+    TreeWindow& Window(WindowHandle window) { return windows_.at(window - 1).data; }
+    const TreeWindow& Window(WindowHandle window) const { return windows_.at(window - 1).data; }
+    MenuHandle AddMenu(std::vector<TreeMenuItem> items);
+    // The windows without parent, in the order added.
+    const std::vector<WindowHandle>& GetTopWindows() const { return topWindows_; }
+    // The deepest window whose rectangle holds the screen point (later siblings lie on top), or 0.
+    WindowHandle WindowAtPoint(int x, int y) const;
 
     std::string GetClassName(WindowHandle window) const override { return At(window).data.className; }
     std::string GetText(WindowHandle window) const override { return At(window).data.text; }
@@ -53,15 +58,15 @@ public:
 
 private:
     struct Node {
-        ScriptedWindow data;
+        TreeWindow data;
         WindowHandle parent = 0;
         std::vector<WindowHandle> children;
         std::size_t siblingIndex = 0;
     };
     const Node& At(WindowHandle window) const { return windows_.at(window - 1); }
-    const ScriptedMenuItem& Item(MenuHandle menu, int position) const;
+    const TreeMenuItem& Item(MenuHandle menu, int position) const;
 
     std::vector<Node> windows_;
-    std::vector<std::vector<ScriptedMenuItem>> menus_;
+    std::vector<std::vector<TreeMenuItem>> menus_;
     std::vector<WindowHandle> topWindows_;
 };
