@@ -8,6 +8,15 @@ enum EventKeyCode : int {
     kNamedKey = 1,            // a key that tools write as a named constant ("enter", "f1")
 };
 
+// A key name with its text on the German (layout 0) and on the US keyboard (layout 1), as the
+// tools that write keys by keyboard layout list them.
+struct LayoutKeyText {
+    const char* name;
+    const char* german;
+    const char* us;
+    int code = kNamedKey;
+};
+
 class CEventKey {
 public:
     // The name is kept as given; the key table lower-cases it.

@@ -61,6 +61,14 @@ void CEventParser::AddBaseKeys() {
     for (const char* name : kBaseKeyNames) AddKey(name, BaseKeyCode(name), {});
 }
 
+int CEventParser::AddLayoutKeys(std::span<const LayoutKeyText> keys, int layout) {
+    constexpr int kGermanLayout = 0;
+    constexpr int kUsLayout = 1;
+    if (layout != kGermanLayout && layout != kUsLayout) return 1;
+    for (const LayoutKeyText& key : keys) AddKey(key.name, key.code, layout == kGermanLayout ? key.german : key.us);
+    return 1;
+}
+
 void CEventParser::AddKey(std::string_view name, int code, std::string text) {
     std::string lowered = ToLowerText(name);
     const int bucket = HashKey(lowered);

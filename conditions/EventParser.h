@@ -5,6 +5,7 @@
 // step editor and the generators; each converter derives a tool parser that overrides the
 // translation hooks and fills the key table with the tool's key notation.
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -145,6 +146,9 @@ protected:
     // The character of a key sequence at the position, read past it; a backslash makes the
     // character after it literal, and a final backslash gives nothing.
     static std::string TakeKeyCharacter(std::string_view sequence, size_t& at);
+    // Adds the keys with their texts of the layout: 0 German, 1 US; any other layout adds
+    // nothing. Returns 1.
+    int AddLayoutKeys(std::span<const LayoutKeyText> keys, int layout);
     // The key table's text of the key name: 1, or 0 with the message, which names the key.
     int TranslateKeyName(const std::string& name, std::string& out, int unknownMessage) const;
     // A key sequence as the base reads it: characters, and names in angle brackets, each

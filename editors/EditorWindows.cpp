@@ -8,6 +8,19 @@
 #include "editors/steps/ConditionEditDlgUi.h"
 #include "editors/steps/ActionEditorDlgUi.h"
 #include "editors/data/DataRecordDlgUi.h"
+#include "editors/generation/TCGDlgUi.h"
+#include "editors/generation/TCGRandomDlgUi.h"
+#include "editors/generation/TCGStatusDlgUi.h"
+#include "editors/generation/DataRecordGenDlgUi.h"
+#include "editors/generation/TestCaseAdminDlgUi.h"
+#include "editors/conversion/TestcaseConverterDlgUi.h"
+#include "editors/conversion/TPImportDlgUi.h"
+#include "editors/steps/StepEditorDlgUi.h"
+#include "editors/steps/TaskRequirementDlgUi.h"
+#include "editors/steps/TaskEditorDlgUi.h"
+#include "editors/data/DataSetDlgUi.h"
+#include "editors/data/DataFieldDlgUi.h"
+#include "editors/data/DataEqClassDlgUi.h"
 
 namespace {
 
@@ -30,6 +43,19 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CConditionEditDlg, ConditionEditDlgUi>(),
         Entry<CActionEditorDlg, ActionEditorDlgUi>(),
         Entry<CDataRecordDlg, DataRecordDlgUi>(),
+        Entry<TCGDlgControls, TCGDlgUi>(),
+        Entry<TCGRandomDlgControls, TCGRandomDlgUi>(),
+        Entry<CTCGStatusDlg, TCGStatusDlgUi>(),
+        Entry<DataRecordGenDlgControls, DataRecordGenDlgUi>(),
+        Entry<TestCaseAdminDlgControls, TestCaseAdminDlgUi>(),
+        Entry<TestcaseConverterDlgControls, TestcaseConverterDlgUi>(),
+        Entry<TPImportDlgControls, TPImportDlgUi>(),
+        Entry<CStepEditorDlg, StepEditorDlgUi>(),
+        Entry<CTaskRequirementDlg, TaskRequirementDlgUi>(),
+        Entry<CTaskEditorDlg, TaskEditorDlgUi>(),
+        Entry<CDataSetDlg, DataSetDlgUi>(),
+        Entry<CDataFieldDlg, DataFieldDlgUi>(),
+        Entry<CDataEqClassDlg, DataEqClassDlgUi>(),
     };
     return table;
 }

@@ -55,3 +55,18 @@ bool ParseRepresentativeDefinition(const std::string& definition, std::vector<st
     values = std::move(parsed);
     return true;
 }
+
+std::string JoinRepresentativeValues(const std::vector<std::string>& values) {
+    std::string definition;
+    for (const std::string& value : values) {
+        if (!definition.empty()) definition += ", ";
+        std::string escaped;
+        for (const char c : value) {
+            if (c == ',' || c == '"' || c == '\\') escaped += '\\';
+            escaped += c;
+        }
+        if (value.empty() || IsBlank(value.front()) || IsBlank(value.back())) escaped = '"' + escaped + '"';
+        definition += escaped;
+    }
+    return definition;
+}

@@ -19,6 +19,13 @@ void SetMessage(int id, const A&... args) {
     SetGlobalMessage(FormatMessageId(id, args...));
 }
 
+// Writes the message and returns 0, the failure value of most operations.
+template <class... A>
+int Fail(int id, const A&... args) {
+    SetMessage(id, args...);
+    return 0;
+}
+
 std::string FormatMessageIdWith(int id, const std::vector<FormatArg>& args);
 
 template <class... A>

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
+#include "platform/Clock.h"
+
 Progress::Progress() {
     log_.SetLineListener([this](const std::string& line) {
         for (ProgressObserver* observer : observers_) observer->OnLogLine(line);
@@ -33,6 +35,26 @@ void Progress::StepFailed() {
 void Progress::SetCurrentItem(std::string item) {
     currentItem_ = std::move(item);
     for (ProgressObserver* observer : observers_) observer->OnCurrentItem(currentItem_);
+}
+
+bool Progress::ShouldStop() const {
+    // The hook may handle a click that polls again; that poll does not run it twice.
+    if (pollHook_ && !polling_) {
+        const std::uint32_t now = GetClock().TickCount();
+        if (now - lastPoll_ >= pollInterval_) {
+            polling_ = true;
+            pollHook_();
+            polling_ = false;
+            lastPoll_ = GetClock().TickCount();
+        }
+    }
+    return stopRequested_.load();
+}
+
+void Progress::SetPollHook(std::function<void()> hook, std::uint32_t intervalMs) {
+    pollHook_ = std::move(hook);
+    pollInterval_ = intervalMs;
+    lastPoll_ = GetClock().TickCount();
 }
 
 void Progress::AddLogText(std::string_view text) { log_.AddMessage(text); }

@@ -4,6 +4,8 @@
 // item it works on and log lines here and polls ShouldStop between its steps; the status
 // dialog and the batch console observe it. The job never pumps GUI messages itself.
 #include <atomic>
+#include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -56,7 +58,13 @@ public:
 
     // Safe from any thread and from a signal handler; the job sees it at its next poll.
     void RequestStop() { stopRequested_.store(true); }
-    bool ShouldStop() const { return stopRequested_.load(); }
+    // Runs the poll hook when one is due, then tells whether a stop was requested.
+    bool ShouldStop() const;
+
+    // A window that runs the job on its own thread handles its events in the hook, so that
+    // its Stop button works while the job runs: ShouldStop calls it on the job's thread, at
+    // most once per interval of the clock's ticks. Null removes it.
+    void SetPollHook(std::function<void()> hook, std::uint32_t intervalMs = 100);
 
     // Observers are not owned and must outlive their registration.
     void AddObserver(ProgressObserver* observer);
@@ -69,6 +77,10 @@ private:
     std::string currentItem_;
     MessageLog log_;
     std::atomic<bool> stopRequested_{false};
+    std::function<void()> pollHook_;
+    std::uint32_t pollInterval_ = 0;
+    mutable std::uint32_t lastPoll_ = 0;
+    mutable bool polling_ = false;
     std::vector<ProgressObserver*> observers_;
 };
 

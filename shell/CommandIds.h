@@ -25,6 +25,13 @@ inline constexpr int kDrawToolBar = 32925;
 // Languages.
 inline constexpr int kEnglish = 32963;
 inline constexpr int kGerman = 32964;
+// Commands on test data; the Test Data page offers them in its context menu.
+inline constexpr int kPropertiesEditor = 32778;
+inline constexpr int kDelete = 40003;
+inline constexpr int kNewDataSet = 32956;
+inline constexpr int kNewDataField = 32957;
+inline constexpr int kGenerateDataRecords = 32958;
+inline constexpr int kImportTestData = 32954;
 // The first command of the window palette (Select); the others are in the palette table.
 inline constexpr int kSelectTool = 32849;
 

@@ -48,4 +48,7 @@ public:
     virtual int EditStep(CStepKav* step, bool isNew, CTaskKav* task) = 0;
     // Opens or activates the view of the test case.
     virtual void OpenTestCase(CTestCase* testCase) = 0;
+    // Gives the frame the command (its number) as its menu would: the frame carries it out only
+    // when its enabling rule allows it.
+    virtual void SendCommand(int command) = 0;
 };

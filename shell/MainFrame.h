@@ -74,7 +74,7 @@ public:
     void SetTasksPage(TasksPage* page) { tasksPage_ = page; }
     void SetRequirementsPage(WorkspacePage* page) { requirementsPage_ = page; }
     void SetWindowsPage(WindowsPage* page) { windowsPage_ = page; }
-    void SetTestDataPage(WorkspacePage* page) { testDataPage_ = page; }
+    void SetTestDataPage(TestDataPage* page) { testDataPage_ = page; }
     // A view registers while it is open, in the order of opening.
     void AddView(FrameView* view);
     void RemoveView(FrameView* view);
@@ -186,6 +186,8 @@ private:
     void SendVornakExit();
     void SwitchLanguage();
     CommandState GetLanguageState(int command) const;
+    // Whether the command is one that the Test Data page carries out, and that page is active.
+    bool IsTestDataPageCommand(int command) const;
     void ShowWarning(int textId, int captionId);
 
     MainFrameWindow& window_;
@@ -198,7 +200,7 @@ private:
     TasksPage* tasksPage_ = nullptr;
     WorkspacePage* requirementsPage_ = nullptr;
     WindowsPage* windowsPage_ = nullptr;
-    WorkspacePage* testDataPage_ = nullptr;
+    TestDataPage* testDataPage_ = nullptr;
     VornakStarter vornakStarter_;
     std::unique_ptr<VornakLink> vornak_;
 };

@@ -58,7 +58,17 @@ void CMainFrame::SelectWindowTool(int index) {
     OnCommand(kPaletteButtons[index].command);
 }
 
+bool CMainFrame::IsTestDataPageCommand(int command) const {
+    const bool dataCommand = command == command::kNewDataSet || command == command::kNewDataField ||
+                             command == command::kPropertiesEditor || command == command::kDelete;
+    return dataCommand && testDataPage_ && GetActivePane().kind == PaneKind::TestDataPage;
+}
+
 bool CMainFrame::OnCommand(int command) {
+    if (IsTestDataPageCommand(command)) {
+        if (GetCommandState(command).enabled) testDataPage_->RunDataCommand(command);
+        return true;
+    }
     if (const PaletteButton* button = FindPaletteButton(command)) {
         drawingTool_ = button->tool;
         RefreshAll();
@@ -94,6 +104,7 @@ CommandState CMainFrame::GetCommandState(int command) const {
         }
         return {enabled, window_.IsBarShown(entry->bar)};
     }
+    if (IsTestDataPageCommand(command)) return {pick_.mode == 0 && testDataPage_->IsDataCommandEnabled(command), false};
     if (IsRecentFileCommand(command))
         return {!VornakMode && static_cast<std::size_t>(command - command::kRecentFile1) < recentFiles_.Size(), false};
     switch (command) {

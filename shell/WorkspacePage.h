@@ -33,6 +33,14 @@ public:
     virtual void InsertWindow(CWindowKav* window) = 0;
 };
 
+class TestDataPage : public WorkspacePage {
+public:
+    // The data commands the page carries out on its selection (New Data Set, New Data Field,
+    // Properties Editor, Delete): whether its selection allows the command, and carrying it out.
+    virtual bool IsDataCommandEnabled(int command) const = 0;
+    virtual void RunDataCommand(int command) = 0;
+};
+
 // The pages in the order of the application pane's tabs.
 enum class WorkspacePageIndex : int { Tasks = 0, Requirements = 1, Windows = 2, TestData = 3 };
 inline constexpr int kWorkspacePageCount = 4;

@@ -1,17 +1,9 @@
 #pragma once
-// Small pieces that the tool converters share: their way of failing, and texts that several
-// tools' scripts contain.
+// Small pieces that the tool converters share: texts that several tools' scripts contain.
 #include <filesystem>
 #include <string>
 
 #include "platform/MessageBuffer.h"
-
-// 0 after the message.
-template <class... A>
-int Fail(int message, const A&... args) {
-    SetMessage(message, args...);
-    return 0;
-}
 
 // The indent of a generated line: count tabs (none for 0 or less).
 inline std::string MakeTabs(int count) { return count > 0 ? std::string(count, '\t') : std::string(); }

@@ -9,6 +9,8 @@
 #include "conversion/esa/EsaTestItemConverter.h"
 #include "conversion/ibmqm/RqmConverter.h"
 #include "conversion/winrunner/WinRunner.h"
+#include "conversion/testpartner/TestPartnerTCC.h"
+#include "conversion/ranorex/Ranorex.h"
 
 const ConverterTable& StandardConverterTable() {
     static const ConverterTable table = {
@@ -23,6 +25,10 @@ const ConverterTable& StandardConverterTable() {
          GenerateSilkTestTags},
         {{kFormatWinRunner}, ConversionRoad::PerPackage, CreateWinRunnerConverter, CreateWinRunnerEventParser,
          GenerateWinRunnerTags},
+        {{kFormatTestPartner}, ConversionRoad::PerPackage, CreateTestPartnerConverter, CreateTestPartnerEventParser,
+         GenerateTestPartnerTags},
+        {{kFormatRanorex}, ConversionRoad::PerPackage, CreateRanorexConverter, CreateRanorexEventParser,
+         GenerateRanorexTags},
     };
     return table;
 }

@@ -92,11 +92,21 @@ int CTestcaseConverterDlg::ConvertTestCases(CWindowKav* window, CTaskKav* task, 
             task = nullptr;
         }
         result = RunConverter(window, task);
+        if (result == 1 && convertedCount_ > 0 && !batch_ && settings_.outputFormat == kFormatTestPartner)
+            ImportIntoTestPartner();
     }
     converter_.reset();
     entry_ = nullptr;
     RecordUndoStep(kUndoName);
     return result;
+}
+
+void CTestcaseConverterDlg::ImportIntoTestPartner() {
+    if (!showTPImport) return;
+    if (showTPImport(CurrentApplication->GetName(), converter_->GetProjectFolder().string()) != 1) {
+        GetInteraction().ShowMessage(
+            {GetGlobalMessageBuffer(), "TestPartner Export Failed", MessageButtons::Ok, MessageIcon::Warning});
+    }
 }
 
 void CTestcaseConverterDlg::SetScope(const CWindowKav* window, const CTaskKav* task) {

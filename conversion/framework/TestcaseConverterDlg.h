@@ -11,10 +11,14 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "conversion/framework/ConverterTable.h"
 #include "conversion/framework/TestcaseConverter.h"
+#include "generation/DialogCheck.h"
 
 class CApplicationKav;
 class CTaskKav;
@@ -42,6 +46,34 @@ struct ConversionSettings {
     int keyboard = 0;  // 0 German, 1 US
 };
 
+// Control identifiers of the dialog.
+enum TestcaseConverterDlgControl : int {
+    kTccFormat = 1034,
+    kTccOutputPath = 1035,
+    kTccTimeout = 1036,
+    kTccBrowseOutput = 1037,
+    kTccKeyboard = 1038,
+    kTccStartPage = 1039,
+    kTccParameters = 1040,
+    kTccWorkingFolder = 1041,
+    kTccRootFolder = 1042,
+    kTccBrowseRoot = 1043,
+    kTccExtraVariables = 1044,
+    kTccBrowseExe = 1060,
+    kTccBrowseWorking = 1061,
+    kTccScopeElement = 1062,
+    kTccScopeProject = 1063,
+    kTccExePath = 1287,
+    kTccWebTest = 1342,
+    kTccOptimizeWait = 1374,
+    kTccOptionsGroup = 1477,
+    kTccShowUft = 1478,
+    kTccLeaveUftOpen = 1479,
+    kTccKeyboardLabel = 1480,
+    kTccTimeoutLabel = 1481,
+    kTccExtraVariablesLabel = 1482,
+};
+
 class CTestcaseConverterDlg {
 public:
     explicit CTestcaseConverterDlg(const ConverterTable& table = StandardConverterTable()) : table_(table) {}
@@ -52,6 +84,9 @@ public:
     // Shows the dialog modally on the loaded settings; false when the user cancelled. Without
     // it the settings are taken as loaded.
     std::function<bool(CTestcaseConverterDlg&)> showDialog;
+    // After a TestPartner run that converted test cases, outside batch mode: offers to load the
+    // project folder into TestPartner. 1, or another value with the message in the global buffer.
+    std::function<int(const std::string& projectName, const std::string& folder)> showTPImport;
     // Where the run reports its current package and polls for a stop; may be null.
     Progress* progress = nullptr;
 
@@ -74,6 +109,42 @@ public:
     std::string GetDefaultOutputPath();
     std::string GetDefaultVornakPath() const;
 
+    // ---- The dialog: what its window shows beyond the settings, and its handlers. The window
+    // hands over the settings it shows before each handler and shows them again afterwards.
+
+    // The title, the format and keyboard lists, the options of the format, the web test's
+    // start options; the output path proposed for the format.
+    void OnInitDialog();
+    // The output format chosen (its code is in the settings): the output path proposed for it
+    // (whatever was typed) and its options shown.
+    void OnSelchangeOutputFormat();
+    void OnWebTest();
+    void OnShowUftWindow();
+    // The time-out as typed (nothing: not an integer) must lie in 0..3600 for the formats that
+    // wait for windows, even where the field is hidden.
+    std::optional<DialogCheckFailure> OnOK(std::optional<int> typedTimeout);
+    // The pickers; Cancel changes nothing. The root folder keeps a trailing "/"; an executable or
+    // working folder below the root folder is taken relative to it, one elsewhere whole after a
+    // warning.
+    void OnBrowseScriptDir();
+    void OnBrowseRootDir();
+    void OnBrowseExecutable();
+    void OnBrowseWorkingDir();
+
+    std::string GetDialogTitle() const { return "Test Case Conversion - " + settings_.scopeTitle; }
+    // The formats the list offers, in its order, and the name it shows for each.
+    static const std::vector<int>& DialogFormats();
+    static std::string FormatName(int format);
+    // The code of the shown name; 0 for none.
+    static int FormatOfName(const std::string& name);
+    // The keyboard layouts likewise (0 German, 1 US); 99 for none.
+    static const std::vector<int>& DialogKeyboards();
+    static int KeyboardOfName(const std::string& name);
+    // The title of the group of tool-specific options.
+    const std::string& GetOptionsTitle() const { return optionsTitle_; }
+    bool IsControlShown(int id) const { return !hidden_.count(id); }
+    bool IsControlEnabled(int id) const { return !disabled_.count(id); }
+
     ConversionSettings& Settings() { return settings_; }
     const ConversionSettings& Settings() const { return settings_; }
     int GetConvertedCount() const { return convertedCount_; }
@@ -89,6 +160,10 @@ private:
     // Hands a package to the converter and adds its count; 1, or 0 after its message.
     int ConvertList(TestCaseList& list, const std::string& name, std::string& path);
     bool StopRequested() const;
+    // The import of format 5 after a run that converted something.
+    void ImportIntoTestPartner();
+    void ShowControls(std::initializer_list<int> ids, bool shown);
+    void EnableControls(std::initializer_list<int> ids, bool enabled);
     // The output path as a file path: a relative one lies beside the project file.
     std::filesystem::path ResolvedOutputPath() const;
 
@@ -98,4 +173,7 @@ private:
     int convertedCount_ = 0;
     const ConverterEntry* entry_ = nullptr;
     std::unique_ptr<CTestcaseConverter> converter_;
+    std::string optionsTitle_ = "Tool-specific Options";
+    std::set<int> hidden_;
+    std::set<int> disabled_;
 };

@@ -10,16 +10,9 @@ constexpr int kUnknownKeyName = 44701;
 constexpr int kKeyNameOpenTwice = 44597;
 constexpr int kKeyNameOpenAtEnd = 44598;
 
-struct WRKey {
-    const char* name;
-    const char* german;
-    const char* us;
-    int code = kNamedKey;
-};
-
 // In the order the table is filled; the navigation keys without "#" share the texts of the
 // keypad's.
-const WRKey kWRKeys[] = {
+const LayoutKeyText kWRKeys[] = {
     {"numlock", "<kNum>", "<kNumLock>"},
     {"#/", "<kKP_Div>", "<kKP_Div>", kKeypadCharacterKey},
     {"#*", "<kKP_Mul>", "<kKP_Mult>", kKeypadCharacterKey},
@@ -93,17 +86,12 @@ const WRKey kWRKeys[] = {
     {"menu", "<kApps>", "<kApps>"},
 };
 
-constexpr int kGermanLayout = 0;
-constexpr int kUsLayout = 1;
-
 }  // namespace
 
 CWREventParser::CWREventParser() { RemoveAllKeys(); }
 
 int CWREventParser::LoadKeyboardLayout(int layout) {
-    if (layout != kGermanLayout && layout != kUsLayout) return 1;
-    for (const WRKey& key : kWRKeys) AddKey(key.name, key.code, layout == kGermanLayout ? key.german : key.us);
-    return 1;
+    return AddLayoutKeys(kWRKeys, layout);
 }
 
 int CWREventParser::TranslateKey(const std::string& key, std::string& out) {

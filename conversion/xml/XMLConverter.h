@@ -111,6 +111,23 @@ public:
     // Where an export logs what does not stop it; may be null.
     void SetLog(Progress* log) { log_ = log; }
 
+    // ---- The Ranorex repository (conversion/ranorex/)
+
+    // The object repository of every window that Ranorex can address, at the path: an app
+    // folder per top-level window, a folder per window with children, an item per other window,
+    // each with the RanoreXPath, capability and capability list of its tag. name: the project's.
+    // 1, or 0 with W1178.
+    int ExportRanorexRepository(const std::filesystem::path& path, const std::filesystem::path& resourceFolder,
+                                const std::string& name);
+    // The children of the window below the document's current element; their paths relative to
+    // the window's.
+    void WriteRanorexFolder(const CWindowKav& window, const std::string& path);
+    void WriteRanorexItem(const std::string& name, const std::string& id, const std::string& path,
+                          const std::string& capability, const std::string& capabilityList);
+    // The extra items of compound controls: the text box of an input field, the two buttons of
+    // an up-down control.
+    void WriteRanorexSpecialItems(const CWindowKav& window, const std::string& path);
+
 protected:
     // The scratch document in which every fragment is built; reset before each one.
     CXMLInterface document_;

@@ -9,6 +9,7 @@
 
 namespace {
 
+constexpr int kCaptionFatalError = 47001;
 constexpr int kReadOnlySuffix = 47177;
 // Windows, attributes, the task's parameters and all test data.
 constexpr int kAllReferenceKinds = 23;
@@ -26,6 +27,16 @@ void EditorDialog::AddControl(int id, std::string text) {
 
 void EditorDialog::AddList(int id) {
     lists_[id];
+}
+
+void EditorDialog::CheckRadio(const std::vector<int>& group, int index) {
+    for (size_t i = 0; i < group.size(); ++i) SetChecked(group[i], static_cast<int>(i) == index);
+}
+
+int EditorDialog::CheckedRadio(const std::vector<int>& group) const {
+    for (size_t i = 0; i < group.size(); ++i)
+        if (IsChecked(group[i])) return static_cast<int>(i);
+    return -1;
 }
 
 void EditorDialog::SetTitle(const std::string& title, bool readOnly) {
@@ -81,13 +92,22 @@ bool EditorDialog::Refuse(int messageId, int captionId, int control) {
 }
 
 bool EditorDialog::RefuseWithText(const std::string& text, int captionId, int control) {
-    GetInteraction().ShowMessage({text, LoadMessage(captionId), MessageButtons::Ok, MessageIcon::Warning});
+    return RefuseWithCaption(text, LoadMessage(captionId), control);
+}
+
+bool EditorDialog::RefuseWithCaption(const std::string& text, const std::string& caption, int control) {
+    GetInteraction().ShowMessage({text, caption, MessageButtons::Ok, MessageIcon::Warning});
     focus_ = {control, true};
     return false;
 }
 
-bool EditorDialog::AskYesNo(int questionId, int captionId) {
-    const MessageRequest question{LoadMessage(questionId), LoadMessage(captionId), MessageButtons::YesNo,
-                                  MessageIcon::Warning, MessageAnswer::Yes};
+void EditorDialog::ShowFatalError(int messageId) {
+    GetInteraction().ShowMessage(
+        {LoadMessage(messageId), LoadMessage(kCaptionFatalError), MessageButtons::Ok, MessageIcon::Error});
+}
+
+bool EditorDialog::AskYesNo(int questionId, int captionId, MessageIcon icon) {
+    const MessageRequest question{LoadMessage(questionId), LoadMessage(captionId), MessageButtons::YesNo, icon,
+                                  MessageAnswer::Yes};
     return GetInteraction().ShowMessage(question) == MessageAnswer::Yes;
 }

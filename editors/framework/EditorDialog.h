@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editors/framework/EditorList.h"
+#include "platform/Interaction.h"
 
 class CTaskKav;
 class EditorHost;
@@ -18,11 +19,15 @@ class EditorHost;
 enum EditorEndId : int { kIdOk = 1, kIdCancel = 2 };
 
 // One control as the window shows it. text: an edit's contents, the chosen entry of a choice
-// ("" for none), or a button's label; items: the entries of a choice; an edit's selection as
-// byte offsets into the text (equal: the caret).
+// ("" for none), the text of a combo box, or a button's or check box's label; items: the
+// entries of a choice or combo box; an edit's selection as byte offsets into the text (equal:
+// the caret); checked: a check box's or radio button's state; readOnly: an edit that shows its text but takes no
+// typing.
 struct EditorControl {
     bool enabled = true;
     bool shown = true;
+    bool checked = false;
+    bool readOnly = false;
     std::string text;
     std::vector<std::string> items;
     size_t selectionFrom = 0;
@@ -55,8 +60,12 @@ public:
     void SetText(int id, std::string text);
     // The window hands over an edit's selection (byte offsets; kept inside the text).
     void SetSelection(int id, size_t from, size_t to);
+    // The window hands over a check box's or radio button's state; a dialog sets it so too.
+    void SetChecked(int id, bool checked) { controls_.at(id).checked = checked; }
+    bool IsChecked(int id) const { return Control(id).checked; }
     bool IsEnabled(int id) const { return Control(id).enabled; }
     bool IsShown(int id) const { return Control(id).shown; }
+    bool IsReadOnly(int id) const { return Control(id).readOnly; }
 
     const std::map<int, EditorList>& Lists() const { return lists_; }
     const EditorList& List(int id) const { return lists_.at(id); }
@@ -72,6 +81,11 @@ public:
     virtual void OnInitDialog() {}
     // OK: true closes the dialog; false keeps it open (a refusal has been shown).
     virtual bool OnOK() { return true; }
+    // OK runs a long job: the window shows the wait cursor meanwhile.
+    virtual bool OKTakesLong() const { return false; }
+    // Cancel (the button, Esc, closing the window): true closes the dialog; false keeps it
+    // open (the user said so to a question).
+    virtual bool OnCancel() { return true; }
     // A row of the list was chosen by a click or a key (-1: a click beside the rows): the list
     // highlights it and the dialog hears of it.
     void ChooseRow(int list, int row);
@@ -99,7 +113,12 @@ protected:
     void SetTitle(const std::string& title, bool readOnly);
     void Enable(int id, bool enabled = true) { controls_.at(id).enabled = enabled; }
     void Show(int id, bool shown = true) { controls_.at(id).shown = shown; }
+    void SetReadOnly(int id, bool readOnly = true) { controls_.at(id).readOnly = readOnly; }
     void SetItems(int id, std::vector<std::string> items) { controls_.at(id).items = std::move(items); }
+    // A group of radio buttons by their ids: checks the one at the index and clears the others;
+    // the index of the checked one (-1: none).
+    void CheckRadio(const std::vector<int>& group, int index);
+    int CheckedRadio(const std::vector<int>& group) const;
     void SetDefaultButton(int id) { defaultButton_ = id; }
     void SetFocus(int id) { focus_ = {id, false}; }
     // Puts the text in place of the edit's selection, the caret after it.
@@ -116,8 +135,13 @@ protected:
     // control, its text selected. Always false, so that a check can return it.
     bool Refuse(int messageId, int captionId, int control);
     bool RefuseWithText(const std::string& text, int captionId, int control);
-    // A question with the buttons Yes and No and the exclamation icon: true for Yes.
-    bool AskYesNo(int questionId, int captionId);
+    bool RefuseWithCaption(const std::string& text, const std::string& caption, int control);
+    // A broken structure of the model: the fatal error by id with the caption "Fatal Error" and
+    // the stop icon.
+    void ShowFatalError(int messageId);
+    // A question with the buttons Yes and No and the icon (the exclamation mark unless the
+    // question says otherwise): true for Yes.
+    bool AskYesNo(int questionId, int captionId, MessageIcon icon = MessageIcon::Warning);
 
     // What choosing a row does; the row is highlighted already.
     virtual void OnListRowChosen(int list, int row) {

@@ -1,9 +1,15 @@
 #include "editors/framework/EditorDialogUi.h"
 
 #include <algorithm>
+#include <optional>
 
+#include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/sizer.h>
+#include <wx/textctrl.h>
 #include <wx/textentry.h>
+#include <wx/utils.h>
 
 wxString ToWx(const std::string& text) {
     return wxString::FromUTF8(text);
@@ -20,10 +26,17 @@ std::vector<std::string> SortedTexts(std::vector<std::string> texts) {
     return texts;
 }
 
-std::vector<std::string> ChoiceItems(const wxChoice& choice) {
+std::vector<std::string> ChoiceItems(const wxItemContainer& choice) {
     std::vector<std::string> items;
     for (const wxString& item : choice.GetStrings()) items.push_back(FromWx(item));
     return items;
+}
+
+// A choice or combo box takes new entries only when they differ, so that it keeps its state.
+void ApplyItems(wxItemContainer& choice, const std::vector<std::string>& items) {
+    if (SortedTexts(ChoiceItems(choice)) == SortedTexts(items)) return;
+    choice.Clear();
+    for (const std::string& item : items) choice.Append(ToWx(item));
 }
 
 // Positions in an edit count characters; the dialog counts the bytes of the UTF-8 text.
@@ -66,7 +79,8 @@ EditorDialogUi::EditorDialogUi(EditorDialog& dialog, wxWindow* parent)
         opening_ = false;
     });
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); }, wxID_OK);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(wxID_CANCEL); }, wxID_CANCEL);
+    // Esc and closing the window come as this button too.
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCancel(); }, wxID_CANCEL);
     // The toolkit has no help event of its own for F1: the key is caught before any control.
     Bind(wxEVT_CHAR_HOOK, &EditorDialogUi::OnKey, this);
 }
@@ -91,11 +105,51 @@ void EditorDialogUi::Forward(const std::function<void()>& handler) {
 }
 
 void EditorDialogUi::BindButton(int dialogId, std::function<void()> handler) {
-    Bind(wxEVT_BUTTON, [this, handler = std::move(handler)](wxCommandEvent&) { Forward(handler); }, WxId(dialogId));
+    BindCommand(wxEVT_BUTTON, dialogId, std::move(handler));
+}
+
+void EditorDialogUi::BindCommand(const wxEventTypeTag<wxCommandEvent>& type, int dialogId,
+                                 std::function<void()> handler) {
+    Bind(type, [this, handler = std::move(handler)](wxCommandEvent&) { Forward(handler); }, WxId(dialogId));
+}
+
+void EditorDialogUi::BindCheck(int dialogId, std::function<void()> handler) {
+    BindCommand(wxEVT_CHECKBOX, dialogId, handler);
+    BindCommand(wxEVT_RADIOBUTTON, dialogId, std::move(handler));
+}
+
+void EditorDialogUi::BindChoice(int dialogId, std::function<void()> handler) {
+    BindCommand(wxEVT_CHOICE, dialogId, std::move(handler));
+}
+
+void EditorDialogUi::BindFocusLost(int dialogId, std::function<void()> handler) {
+    wxWindow* control = FindWindow(WxId(dialogId));
+    wxCHECK_RET(control, "no control to watch");
+    control->Bind(wxEVT_KILL_FOCUS, [handler = std::move(handler)](wxFocusEvent& event) {
+        handler();
+        event.Skip();
+    });
 }
 
 wxButton* EditorDialogUi::MakeButton(int dialogId) {
     return new wxButton(this, WxId(dialogId), ToWx(dialog_.GetText(dialogId)));
+}
+
+wxCheckBox* EditorDialogUi::MakeCheckBox(int dialogId) {
+    return new wxCheckBox(this, WxId(dialogId), ToWx(dialog_.GetText(dialogId)));
+}
+
+wxRadioButton* EditorDialogUi::MakeRadioButton(int dialogId, bool startsGroup) {
+    return new wxRadioButton(this, WxId(dialogId), ToWx(dialog_.GetText(dialogId)), wxDefaultPosition,
+                             wxDefaultSize, startsGroup ? wxRB_GROUP : 0);
+}
+
+wxSizer* EditorDialogUi::MakeOkCancelRow() {
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->AddStretchSpacer();
+    row->Add(MakeButton(kIdOk), wxSizerFlags().Border(wxRIGHT, 6));
+    row->Add(MakeButton(kIdCancel));
+    return row;
 }
 
 wxListView* EditorDialogUi::MakeList(int dialogId, wxSize size) {
@@ -131,11 +185,34 @@ wxListBox* EditorDialogUi::MakeListBox(int dialogId, wxSize size, long style) {
     return box;
 }
 
+wxSizer* EditorDialogUi::ListsSideBySide(wxWindow* leftLabel, wxWindow* left, const std::vector<wxWindow*>& buttons,
+                                         wxWindow* rightLabel, wxWindow* right) {
+    auto column = [](wxWindow* label, wxWindow* list) {
+        auto* sizer = new wxBoxSizer(wxVERTICAL);
+        sizer->Add(label);
+        sizer->Add(list, wxSizerFlags(1).Expand());
+        return sizer;
+    };
+    auto* middle = new wxBoxSizer(wxVERTICAL);
+    middle->AddStretchSpacer();
+    for (wxWindow* button : buttons) middle->Add(button, wxSizerFlags().Expand().Border(wxBOTTOM, 6));
+    middle->AddStretchSpacer();
+    auto* lists = new wxBoxSizer(wxHORIZONTAL);
+    lists->Add(column(leftLabel, left), wxSizerFlags(1).Expand());
+    lists->Add(middle, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 6));
+    lists->Add(column(rightLabel, right), wxSizerFlags(1).Expand());
+    return lists;
+}
+
 void EditorDialogUi::ReadControls() {
     for (const auto& [id, control] : dialog_.Controls()) {
         wxWindow* window = FindWindow(WxId(id));
-        if (auto* choice = dynamic_cast<wxChoice*>(window)) {
+        if (auto* check = dynamic_cast<wxCheckBox*>(window)) {
+            dialog_.SetChecked(id, check->GetValue());
+        } else if (auto* choice = dynamic_cast<wxChoice*>(window); choice && !dynamic_cast<wxComboBox*>(window)) {
             dialog_.SetText(id, FromWx(choice->GetStringSelection()));
+        } else if (auto* radio = dynamic_cast<wxRadioButton*>(window)) {
+            dialog_.SetChecked(id, radio->GetValue());
         } else if (auto* entry = dynamic_cast<wxTextEntry*>(window)) {
             const wxString value = entry->GetValue();
             long from = 0, to = 0;
@@ -161,11 +238,11 @@ void EditorDialogUi::ApplyState() {
 }
 
 void EditorDialogUi::ApplyControl(wxWindow* window, const EditorControl& control) {
-    if (auto* choice = dynamic_cast<wxChoice*>(window)) {
-        if (SortedTexts(ChoiceItems(*choice)) != SortedTexts(control.items)) {
-            choice->Clear();
-            for (const std::string& item : control.items) choice->Append(ToWx(item));
-        }
+    if (auto* combo = dynamic_cast<wxComboBox*>(window)) {
+        ApplyItems(*combo, control.items);
+        if (FromWx(combo->GetValue()) != control.text) combo->ChangeValue(ToWx(control.text));
+    } else if (auto* choice = dynamic_cast<wxChoice*>(window)) {
+        ApplyItems(*choice, control.items);
         if (control.text.empty()) choice->SetSelection(wxNOT_FOUND);
         else choice->SetStringSelection(ToWx(control.text));
     } else if (auto* entry = dynamic_cast<wxTextEntry*>(window)) {
@@ -174,8 +251,14 @@ void EditorDialogUi::ApplyControl(wxWindow* window, const EditorControl& control
             entry->SetSelection(CharactersOfBytes(control.text, control.selectionFrom),
                                 CharactersOfBytes(control.text, control.selectionTo));
         }
-    } else if (FromWx(window->GetLabel()) != control.text) {
-        window->SetLabel(ToWx(control.text));
+        // An edit that its window made read-only stays so.
+        if (auto* edit = dynamic_cast<wxTextCtrl*>(window); edit && !edit->HasFlag(wxTE_READONLY))
+            edit->SetEditable(!control.readOnly);
+    } else {
+        if (auto* check = dynamic_cast<wxCheckBox*>(window)) check->SetValue(control.checked);
+        // A radio button is cleared by checking another of its group.
+        else if (auto* radio = dynamic_cast<wxRadioButton*>(window); radio && control.checked) radio->SetValue(true);
+        if (FromWx(window->GetLabel()) != control.text) window->SetLabel(ToWx(control.text));
     }
     window->Enable(control.enabled);
     window->Show(control.shown);
@@ -250,7 +333,15 @@ void EditorDialogUi::OnKey(wxKeyEvent& event) {
     Forward([this, shift = event.ShiftDown(), focused] { dialog_.OnHelp(shift, focused); });
 }
 
+void EditorDialogUi::OnCancel() {
+    bool close = false;
+    Forward([this, &close] { close = dialog_.OnCancel(); });
+    if (close) EndModal(wxID_CANCEL);
+}
+
 void EditorDialogUi::OnOk() {
+    std::optional<wxBusyCursor> waiting;
+    if (dialog_.OKTakesLong()) waiting.emplace();
     bool close = false;
     Forward([this, &close] { close = dialog_.OnOK(); });
     if (close) EndModal(wxID_OK);

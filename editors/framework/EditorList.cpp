@@ -1,5 +1,7 @@
 #include "editors/framework/EditorList.h"
 
+#include <algorithm>
+
 #include "platform/TextUtil.h"
 
 void EditorList::SetColumns(std::vector<EditorListColumn> columns) {
@@ -15,8 +17,12 @@ int EditorList::AddRow(std::vector<std::string> texts, void* item) {
         while (at != rows_.end() && CompareNoCase(at->texts.empty() ? std::string() : at->texts.front(), first) <= 0)
             ++at;
     }
-    const int row = static_cast<int>(at - rows_.begin());
-    rows_.insert(at, Row{std::move(texts), item});
+    return InsertRow(static_cast<int>(at - rows_.begin()), std::move(texts), item);
+}
+
+int EditorList::InsertRow(int row, std::vector<std::string> texts, void* item) {
+    row = std::clamp(row, 0, RowCount());
+    rows_.insert(rows_.begin() + row, Row{std::move(texts), item});
     if (highlighted_ >= row) ++highlighted_;
     ++revision_;
     return row;

@@ -20,6 +20,8 @@ public:
     void SetSorted(bool sorted) { sorted_ = sorted; }
     // The row's index.
     int AddRow(std::vector<std::string> texts, void* item);
+    // The row goes in at the index (kept within the rows), sorted or not; returns the index.
+    int InsertRow(int row, std::vector<std::string> texts, void* item);
     void SetRowTexts(int row, std::vector<std::string> texts);
     void RemoveRow(int row);
     void Clear();

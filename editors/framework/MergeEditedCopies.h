@@ -1,13 +1,14 @@
 #pragma once
-// How a runner writes back a list of a step or task that its editor worked on as copies
-// (conditions, actions, attributes): the copies keep their entries' unique ids and carry an
-// Edited mark where the editor applied something, so entries that were not changed keep their
+// How a runner hands a list of a step or task (conditions, actions, attributes) to its editor
+// as copies and writes it back: the copies keep their entries' unique ids and carry an Edited
+// mark where the editor applied something, so entries that were not changed keep their
 // identity.
 #include <string>
 #include <vector>
 
 #include "model/ActionKav.h"
 #include "model/AttributeKav.h"
+#include "model/CloneFlags.h"
 #include "model/ConditionKav.h"
 #include "platform/ObjectList.h"
 
@@ -37,4 +38,14 @@ void MergeEditedCopies(OwningList<T>& list, OwningList<T>& copies) {
     copies.Pointers().clear();
     list.DeleteAll();
     for (T* item : merged) list.Add(item);
+}
+
+// The copies an editor works on: each entry of the list, its Edited mark cleared first, as a
+// copy that keeps its unique id and file, in order, appended to the copies.
+template <class T>
+void CopyForEditing(const OwningList<T>& list, OwningList<T>& copies) {
+    for (T* entry : list) {
+        entry->SetEdited(false);
+        copies.Add(entry->Clone(kCloneKeepId | kCloneKeepFile));
+    }
 }

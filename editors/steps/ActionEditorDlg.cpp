@@ -10,7 +10,6 @@
 #include "model/WindowKav.h"
 #include "model/windows/ButtonWindows.h"
 #include "model/windows/TabControlKav.h"
-#include "platform/Interaction.h"
 #include "platform/MessageBuffer.h"
 #include "platform/TextUtil.h"
 #include "resources/MessageCatalogue.h"
@@ -36,7 +35,6 @@ constexpr int kEnterDataSetName = 44037;
 constexpr int kNoSuchDataSet = 44038;
 constexpr int kEnterRecordType = 44053;
 
-constexpr int kCaptionFatalError = 47001;
 constexpr int kCaptionInvalidArgument = 47002;
 constexpr int kCaptionTypeMismatch = 47026;
 constexpr int kCaptionMissingHashForWindow = 47037;
@@ -57,11 +55,6 @@ std::string ArgumentLine(const CArgumentKav& argument) {
 
 std::string HelpLine(const CArgumentKav& argument) {
     return argument.GetName() + " (" + GetValueTypeName(argument.GetValueType()) + ")";
-}
-
-void ShowFatalError(int messageId) {
-    GetInteraction().ShowMessage(
-        {LoadMessage(messageId), LoadMessage(kCaptionFatalError), MessageButtons::Ok, MessageIcon::Error});
 }
 
 // The first row whose text begins with the name, without regard to case; -1 for none.

@@ -19,21 +19,7 @@ ActionEditorDlgUi::ActionEditorDlgUi(CActionEditorDlg& dialog, wxWindow* parent)
     auto* helpLine = new wxTextCtrl(this, kActHelpLine, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
     auto* value = new wxTextCtrl(this, kActValue);
 
-    auto* availableColumn = new wxBoxSizer(wxVERTICAL);
-    availableColumn->Add(availableLabel);
-    availableColumn->Add(available, wxSizerFlags(1).Expand());
-    auto* middle = new wxBoxSizer(wxVERTICAL);
-    middle->AddStretchSpacer();
-    middle->Add(setAction, wxSizerFlags().Expand().Border(wxBOTTOM, 6));
-    middle->Add(deleteAction, wxSizerFlags().Expand());
-    middle->AddStretchSpacer();
-    auto* selectedColumn = new wxBoxSizer(wxVERTICAL);
-    selectedColumn->Add(selectedLabel);
-    selectedColumn->Add(selected, wxSizerFlags(1).Expand());
-    auto* lists = new wxBoxSizer(wxHORIZONTAL);
-    lists->Add(availableColumn, wxSizerFlags(1).Expand());
-    lists->Add(middle, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 6));
-    lists->Add(selectedColumn, wxSizerFlags(1).Expand());
+    wxSizer* lists = ListsSideBySide(availableLabel, available, {setAction, deleteAction}, selectedLabel, selected);
 
     auto* fields = new wxBoxSizer(wxVERTICAL);
     fields->Add(helpLine, wxSizerFlags().Expand().Border(wxBOTTOM, 4));

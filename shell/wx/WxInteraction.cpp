@@ -2,6 +2,8 @@
 
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
 #include <wx/msgdlg.h>
 
 namespace {
@@ -87,7 +89,15 @@ std::optional<std::string> WxInteraction::AskForPath(const FileDialogRequest& re
     wxString filter = wxString::FromUTF8(request.filter);
     while (filter.EndsWith("|")) filter.RemoveLast();
     const bool save = request.kind == FileDialogRequest::Kind::Save;
-    wxFileDialog dialog(nullptr, title, initial, wxEmptyString, filter,
+    // A proposed file opens the dialog in its folder with its name filled in.
+    wxString folder = initial;
+    wxString name;
+    if (!initial.empty() && !wxDirExists(initial)) {
+        const wxFileName file(initial);
+        folder = file.GetPath();
+        name = file.GetFullName();
+    }
+    wxFileDialog dialog(nullptr, title, folder, name, filter,
                         save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     const int result = dialog.ShowModal();
     return ChosenPath(result, dialog.GetPath());

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/Clock.h"
 #include "platform/CommandLineSettings.h"
@@ -38,6 +39,13 @@ CTestStep* ConversionTest::AddStep(CTestCase* testCase, const std::string& name,
                                                   nullptr, testCase->GetTask(), nullptr, ""));
 }
 
+CTestStep* ConversionTest::AddEventStep(CTestCase* testCase, const std::string& name, CWindowKav* window,
+                                        const std::string& event, const std::string& description) {
+    CTestStep* step = AddStep(testCase, name, window, description);
+    step->SetEvent(event);
+    return step;
+}
+
 CTestCase* ConversionTest::AddTaskTestCase(CTaskKav* task, int number, int steps, int kind) {
     CTestCase* testCase = project.AddTestCase(number, kind, task);
     for (int i = 1; i <= steps; ++i) AddStep(testCase, task->GetName() + " step " + std::to_string(i));
@@ -56,9 +64,21 @@ void ConversionTest::InstallFixedClock() {
     InstallClock(std::move(clock));
 }
 
+void ConversionTest::GenerateTags(int format) {
+    const ConverterEntry* entry = FindConverterEntry(StandardConverterTable(), format);
+    ASSERT_TRUE(entry && entry->generateTags) << format;
+    for (CWindowKav* window : app.GetWindowList().Snapshot())
+        if (!window->GetParent()) entry->generateTags(*window, 0);
+}
+
 void ConversionTest::ConvertInBatch(int format) {
     GetCommandLineSettings().outputFormat = format;
     CTestcaseConverterDlg().ConvertTestCases(nullptr, nullptr, true);
+}
+
+void ConversionTest::ExpectOutsideReaderAccepts(const std::string& reader, const std::filesystem::path& folder) {
+    const std::string script = std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/" + reader;
+    EXPECT_EQ(std::system(("python3 '" + script + "' '" + folder.string() + "'").c_str()), 0) << reader;
 }
 
 std::string ConversionTest::ReadBytes(const std::filesystem::path& path) { return ReadFileBytes(path); }

@@ -83,7 +83,9 @@ INSTANTIATE_TEST_SUITE_P(Formats, GoldenConversionTest,
                                            GoldenCase{"esa_eud_art", kFormatEsaEudArtXml},
                                            GoldenCase{"ibm_qm", kFormatIbmQmXml},
                                            GoldenCase{"silktest", kFormatSilkTest},
-                                           GoldenCase{"winrunner", kFormatWinRunner}),
+                                           GoldenCase{"winrunner", kFormatWinRunner},
+                                           GoldenCase{"testpartner", kFormatTestPartner},
+                                           GoldenCase{"ranorex", kFormatRanorex}),
                          [](const ::testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -2,7 +2,6 @@
 // writes them, and what it reports.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "ConversionFixture.h"
@@ -36,18 +35,7 @@ protected:
         task_ = project.AddTask("SignIn", root_);
     }
 
-    // Tags of every top-level window, as the tag generation leaves them.
-    void GenerateTags() {
-        for (CWindowKav* window : app.GetWindowList().Snapshot())
-            if (!window->GetParent()) GenerateSilkTestTags(*window, 0);
-    }
-
-    CTestStep* AddEventStep(CTestCase* testCase, const std::string& name, CWindowKav* window, const std::string& event,
-                            const std::string& description = {}) {
-        CTestStep* step = AddStep(testCase, name, window, description);
-        step->SetEvent(event);
-        return step;
-    }
+    void GenerateTags() { ConversionTest::GenerateTags(kFormatSilkTest); }
 
     std::string Suite(const std::string& file) const { return ReadBytes(ProjectFolder() / "Test_Suite" / file); }
     std::string Include(const std::string& file) const { return ReadBytes(ProjectFolder() / "Includes" / file); }
@@ -59,12 +47,6 @@ protected:
     CWindowKav* red_ = nullptr;
     CTaskKav* task_ = nullptr;
 };
-
-// The outside reader of SilkTest projects accepts every file below the folder.
-void ExpectOutsideReaderAccepts(const std::filesystem::path& folder) {
-    const std::string reader = std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/silktest_outline.py";
-    EXPECT_EQ(std::system(("python3 '" + reader + "' '" + folder.string() + "'").c_str()), 0);
-}
 
 TEST_F(SilkTestConverterTest, IncludesTestFrameAndLibraryLieInIncludesAndTheLibraryIsWrittenOnce) {
     // Window includes give way to the converter's own files.
@@ -105,7 +87,7 @@ TEST_F(SilkTestConverterTest, IncludesTestFrameAndLibraryLieInIncludesAndTheLibr
     ConvertInBatch(kFormatSilkTest);
     EXPECT_EQ(Include("Kavrolib.inc"), "[ ] // mine");
     EXPECT_EQ(Include("Incl.inc"), list + "[ ] use \"kavrolib.inc\"\r\n");
-    ExpectOutsideReaderAccepts(ProjectFolder());
+    ExpectOutsideReaderAccepts("silktest_outline.py", ProjectFolder());
 }
 
 // The test frame starts a web page in the browser, a Java applet in its page, and any other
@@ -203,7 +185,7 @@ TEST_F(SilkTestConverterTest, AnUntranslatableStepEndsItsTestCaseAndFailsThePack
                                "\t[-] SignIn_003\r\n\t\t[ ] script: TP_SignIn.t\r\n\t\t[ ] testcase: SignIn_003\r\n"
                                "\t[ ]\r\n"))
         << plan;
-    ExpectOutsideReaderAccepts(ProjectFolder());
+    ExpectOutsideReaderAccepts("silktest_outline.py", ProjectFolder());
 }
 
 TEST_F(SilkTestConverterTest, TheMainTestPlanListsTheSilkTestScriptsOfEarlierRuns) {

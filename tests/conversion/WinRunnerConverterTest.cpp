@@ -2,7 +2,6 @@
 // them, and what it reports.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "ConversionFixture.h"
@@ -78,12 +77,6 @@ protected:
     CTaskKav* task_ = nullptr;
 };
 
-// The outside reader of WinRunner suites accepts every file below the folder.
-void ExpectOutsideReaderAccepts(const std::filesystem::path& folder) {
-    const std::string reader = std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/latin1_crlf.py";
-    EXPECT_EQ(std::system(("python3 '" + reader + "' '" + folder.string() + "'").c_str()), 0);
-}
-
 TEST_F(WinRunnerConverterTest, TheSuiteHoldsGuiMapsPackagesAndItsMainTest) {
     AddEventStep(AddTaskTestCase(task_, 1, 0), "Press", ok_, "Click");
     GenerateTags();
@@ -130,7 +123,7 @@ TEST_F(WinRunnerConverterTest, TheSuiteHoldsGuiMapsPackagesAndItsMainTest) {
                          " m_report(\"Test_Suite-Main\", mem_rc, \"***** Testrun F I N I S H E D *****\");\t\r\n\r\n"
                          " treturn( mem_rc );\t\t\t\t\t\t\t\r\n"
                          "##********** End of Test_Suite-Main *********\r\n");
-    ExpectOutsideReaderAccepts(ProjectFolder());
+    ExpectOutsideReaderAccepts("latin1_crlf.py", ProjectFolder());
 }
 
 // Each top-level or captioned window has a map with an entry for every window below it that
@@ -241,7 +234,7 @@ TEST_F(WinRunnerConverterTest, EachTestCaseIsAFunctionThatSwitchesWindowsAndWait
     EXPECT_NE(main.find("\t\t m_cleanup(tc_rc, exp_Wnd_name);\r\n"), std::string::npos);
     EXPECT_TRUE(main.ends_with(
         " treturn(mem_rc);\r\n#### * * * * * * * * * * * * *   End of TP_SignIn-TP_SignIn_Main \r\n\r\n"));
-    ExpectOutsideReaderAccepts(ProjectFolder());
+    ExpectOutsideReaderAccepts("latin1_crlf.py", ProjectFolder());
 }
 
 // A web test starts the browser at the start page and needs no start window; any other test

@@ -3,9 +3,6 @@
 // only through another one.
 #include <gtest/gtest.h>
 
-#include <iterator>
-#include <sstream>
-
 #include "ToolParserFixture.h"
 #include "conversion/framework/ConverterTable.h"
 #include "conversion/framework/OutputFormats.h"
@@ -153,7 +150,7 @@ TEST_F(WinRunnerParserTest, ChecksAndWaitsNameTheClassAndPropertyOfTheWindow) {
 }
 
 TEST_F(WinRunnerParserTest, KeysAreWrittenAsTheyAreTypedAndNamedKeysByTheLayout) {
-    const std::pair<const char*, const char*> cases[] = {
+    ExpectKeySequences({
         {"\"abc\"", "abc"},
         {"<CTRL>c", "<kCtrl_L>c"},
         {"a\\<b", "a\\<b"},
@@ -162,21 +159,10 @@ TEST_F(WinRunnerParserTest, KeysAreWrittenAsTheyAreTypedAndNamedKeysByTheLayout)
         {"<enter><#enter><#*>", "<kReturn><kReturn_E><kKP_Mult>"},
         {"\\\\\\\"", "\\\\\\\""},
         {"<f12><altgr>", "<kF12><kAlt_R>"},
-    };
-    for (const auto& [keys, expected] : cases) {
-        std::string out = "stale";
-        EXPECT_EQ(Refusal([&] { return parser_.TranslateKeySequence(keys, out); }), "") << keys;
-        EXPECT_EQ(out, expected) << keys;
-    }
-    const std::pair<const char*, const char*> refusals[] = {
         {"<ctrl", "Missing '>' after key name! [W0598]"},
         {"<ct<rl>", "Missing '>' after key name! [W0597]"},
         {"<>", "Unknown key name ! [W0701]"},
-    };
-    for (const auto& [keys, message] : refusals) {
-        std::string out;
-        EXPECT_EQ(Refusal([&] { return parser_.TranslateKeySequence(keys, out); }), message) << keys;
-    }
+    });
 
     // User code keeps the names that are no keys.
     std::string code = "type <Enter> then <numpad> and <tab>";
@@ -186,45 +172,24 @@ TEST_F(WinRunnerParserTest, KeysAreWrittenAsTheyAreTypedAndNamedKeysByTheLayout)
 
 // Every key name of the notation has a text in both layouts; they differ in the German names.
 TEST_F(WinRunnerParserTest, EachLayoutKnowsEveryKeyName) {
-    std::istringstream names(
-        "numlock #/ #* #- #+ #enter #home #end #ins #del #pgup #pgdn #left #right #up #down #. #0 #1 #2 #3 #4 #5 #6 "
-        "#7 #8 #9 esc f1 f2 f3 f4 f5 f6 f7 f8 f9 f10 f11 f12 prtscr scrllock pause ins del home end pgup pgdn left "
-        "right up down backspace tab capslock enter shift shiftl shiftr ctrl ctrll ctrlr alt altl altr altgr win "
-        "winl winr menu");
-    const std::vector<std::string> keyNames{std::istream_iterator<std::string>(names), {}};
-    ASSERT_EQ(keyNames.size(), 71u);
-    const struct {
-        int layout;
-        std::vector<std::pair<const char*, const char*>> samples;
-    } layouts[] = {
-        {0,
-         {{"numlock", "<kNum>"},
-          {"#*", "<kKP_Mul>"},
-          {"home", "<kPos1_E>"},
-          {"#pgdn", "<kBild_ab_E>"},
-          {"prtscr", "<kDruck>"},
-          {"altgr", "<kAlt_Gr>"},
-          {"#.", "<kKP_Punkt>"}}},
-        {1,
-         {{"numlock", "<kNumLock>"},
-          {"#*", "<kKP_Mult>"},
-          {"home", "<kHome_E>"},
-          {"#pgdn", "<kPgDn_E>"},
-          {"prtscr", "<kPrSc>"},
-          {"altgr", "<kAlt_R>"},
-          {"#.", "<kKP_Dot>"}}},
-    };
-    for (const auto& [layout, samples] : layouts) {
-        CWREventParser parser;
-        parser.LoadKeyboardLayout(layout);
-        for (const std::string& name : keyNames) {
-            const CEventKey* key = parser.FindKey(name);
-            ASSERT_NE(key, nullptr) << layout << " " << name;
-            EXPECT_TRUE(key->GetText().starts_with("<k")) << layout << " " << name;
-            EXPECT_EQ(key->GetCode(), name.size() == 2 && name[0] == '#' ? kKeypadCharacterKey : kNamedKey) << name;
-        }
-        for (const auto& [name, text] : samples) EXPECT_EQ(parser.FindKey(name)->GetText(), text) << layout;
-    }
+    ExpectEveryKeyName(
+        {{0,
+          {{"numlock", "<kNum>"},
+           {"#*", "<kKP_Mul>"},
+           {"home", "<kPos1_E>"},
+           {"#pgdn", "<kBild_ab_E>"},
+           {"prtscr", "<kDruck>"},
+           {"altgr", "<kAlt_Gr>"},
+           {"#.", "<kKP_Punkt>"}}},
+         {1,
+          {{"numlock", "<kNumLock>"},
+           {"#*", "<kKP_Mult>"},
+           {"home", "<kHome_E>"},
+           {"#pgdn", "<kPgDn_E>"},
+           {"prtscr", "<kPrSc>"},
+           {"altgr", "<kAlt_R>"},
+           {"#.", "<kKP_Dot>"}}}},
+        "<k", [](CWREventParser& parser, int layout) { parser.LoadKeyboardLayout(layout); });
 
     // Other layouts, and the parsers that generation asks, know no names; characters still pass.
     CWREventParser five;

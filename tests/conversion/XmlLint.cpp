@@ -4,9 +4,13 @@
 #include <string>
 
 ::testing::AssertionResult PassesXmlLint(const std::filesystem::path& file) {
-    const std::string command = "xmllint --noout '" + file.string() + "' 2>&1";
+    return PassesReader("xmllint --noout", file);
+}
+
+::testing::AssertionResult PassesReader(const std::string& reader, const std::filesystem::path& file) {
+    const std::string command = reader + " '" + file.string() + "' 2>&1";
     FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return ::testing::AssertionFailure() << "cannot run xmllint";
+    if (!pipe) return ::testing::AssertionFailure() << "cannot run " << reader;
     std::string output;
     char buffer[512];
     while (const size_t read = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, read);

@@ -4,5 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 ::testing::AssertionResult PassesXmlLint(const std::filesystem::path& file);
+// The same for any reader that is silent on a file it accepts ("mcs --parse" for C#).
+::testing::AssertionResult PassesReader(const std::string& command, const std::filesystem::path& file);

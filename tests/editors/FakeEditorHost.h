@@ -18,6 +18,19 @@ public:
     // What the reference browser returns, and the kinds and task of each request.
     std::string reference;
     std::vector<std::pair<int, CTaskKav*>> referenceRequests;
+    // The transitions moved, with the new start and destination, as the frame is asked to.
+    struct Redirect {
+        CTransitionKav* transition;
+        CWindowKav* start;
+        CWindowKav* destination;
+    };
+    std::vector<Redirect> redirects;
+    // The tasks whose flow views were closed, and those reported changed.
+    std::vector<CTaskKav*> closedFlowViews;
+    std::vector<CTaskKav*> changedTasks;
+    // The commands sent to the frame, and what the frame does with each (nothing by default).
+    std::vector<int> commands;
+    std::function<void(int)> onCommand;
 
     int RunModal(EditorDialog& dialog) override {
         dialog.OnInitDialog();
@@ -31,10 +44,21 @@ public:
         referenceRequests.emplace_back(kinds, task);
         return reference;
     }
-    int RedirectTransition(CTransitionKav*, CWindowKav*, CWindowKav*) override { return 0; }
-    void CloseTaskFlowViews(CTaskKav*) override {}
-    void TaskChanged(CTaskKav*) override {}
+    // The frame records its own undo step for the move.
+    int RedirectTransition(CTransitionKav* transition, CWindowKav* start, CWindowKav* destination) override {
+        redirects.push_back({transition, start, destination});
+        undoSteps.push_back("Redirect Transition");
+        return 1;
+    }
+    void CloseTaskFlowViews(CTaskKav* task) override { closedFlowViews.push_back(task); }
+    void TaskChanged(CTaskKav* task) override { changedTasks.push_back(task); }
     void OpenTaskFlow(CTaskKav*) override {}
     int EditStep(CStepKav*, bool, CTaskKav*) override { return 0; }
-    void OpenTestCase(CTestCase*) override {}
+    void OpenTestCase(CTestCase* testCase) override { openedTestCases.push_back(testCase); }
+
+    std::vector<CTestCase*> openedTestCases;
+    void SendCommand(int command) override {
+        commands.push_back(command);
+        if (onCommand) onCommand(command);
+    }
 };

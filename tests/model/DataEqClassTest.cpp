@@ -28,6 +28,27 @@ TEST(RepresentativeValues, DefinitionsSplitIntoValues) {
     }
 }
 
+// What the class editor shows for a class's values parses back to the same values; a value
+// that ends in white space is quoted, so that the trailing blanks survive.
+TEST(RepresentativeValues, JoinedValuesParseBack) {
+    struct Case {
+        Values values;
+        std::string joined;
+    };
+    const Case cases[] = {
+        {{"a,b", "", " x", "y "}, R"(a\,b, "", " x", "y ")"},
+        {{"say \"hi\"", "c:\\dir"}, R"(say \"hi\", c:\\dir)"},
+        {{"\t", "a b"}, "\"\t\", a b"},
+        {{"only"}, "only"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(JoinRepresentativeValues(c.values), c.joined);
+        Values parsed;
+        EXPECT_TRUE(ParseRepresentativeDefinition(c.joined, parsed)) << c.joined;
+        EXPECT_EQ(parsed, c.values) << c.joined;
+    }
+}
+
 TEST(RepresentativeValues, MalformedDefinitionsAreRefused) {
     struct Case {
         std::string definition;

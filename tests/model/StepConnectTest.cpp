@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "model/StepConnect.h"
 #include "tests/support/FlowBuilder.h"
@@ -55,22 +56,34 @@ TEST(StepConnect, ArrowRunsBetweenTheFacingSides) {
     }
 }
 
-TEST(Arrow, OutlineTracesTheShaftAndTheHeads) {
-    CArrow arrow;
-    EXPECT_EQ(arrow, CArrow());
-    EXPECT_EQ(arrow.GetOutlineCount(), 0);
+TEST(Arrow, OutlineRunsAlongTheShaftAndAroundTheHeadsAtTheEnd) {
+    EXPECT_EQ(CArrow().GetOutlineCount(), 0);
+    struct Case {
+        const char* what;
+        int x1, y1, x2, y2, length, width;
+        bool doubleHead;
+        std::vector<ArrowPoint> outline;
+    };
+    const Case cases[] = {
+        {"horizontal", 0, 0, 10, 0, 3, 3, false, {{0, 0}, {7, 0}, {7, -3}, {10, 0}, {7, 3}, {7, 0}}},
+        {"downwards", 0, 0, 0, 100, 8, 4, false, {{0, 0}, {0, 92}, {4, 92}, {0, 100}, {-4, 92}, {0, 92}}},
+        // Points are truncated toward zero, not rounded: base (7.3, 3.7), wings (8.7, 1.0) and (6.0, 6.3).
+        {"slanted", 0, 0, 10, 5, 3, 3, false, {{0, 0}, {7, 3}, {8, 0}, {10, 5}, {5, 6}, {7, 3}}},
+        {"slanted backwards", 0, 0, -10, -5, 3, 3, false, {{0, 0}, {-7, -3}, {-8, 0}, {-10, -5}, {-5, -6}, {-7, -3}}},
+        // Both heads sit at the end, one behind the other.
+        {"double head", 0, 0, 100, 0, 8, 4, true,
+         {{0, 0}, {84, 0}, {84, -4}, {92, 0}, {92, -4}, {100, 0}, {92, 4}, {92, 0}, {84, 4}, {84, 0}}},
+    };
+    for (const Case& c : cases) {
+        CArrow arrow;
+        arrow.SetGeometry(c.x1, c.y1, c.x2, c.y2, c.length, c.width, c.doubleHead);
+        ASSERT_EQ(arrow.GetOutlineCount(), static_cast<int>(c.outline.size())) << c.what;
+        const std::vector<ArrowPoint> outline(arrow.GetOutline().begin(),
+                                              arrow.GetOutline().begin() + arrow.GetOutlineCount());
+        EXPECT_EQ(outline, c.outline) << c.what;
+    }
 
-    arrow.SetGeometry(0, 0, 0, 100, 8, 4, false);
-    ASSERT_EQ(arrow.GetOutlineCount(), 6);
-    const std::vector<ArrowPoint> single(arrow.GetOutline().begin(), arrow.GetOutline().begin() + 6);
-    EXPECT_EQ(single, (std::vector<ArrowPoint>{{0, 0}, {0, 92}, {-4, 92}, {0, 100}, {4, 92}, {0, 92}}));
-
-    arrow.SetGeometry(0, 0, 100, 0, 8, 4, true);
-    ASSERT_EQ(arrow.GetOutlineCount(), 10);
-    const std::vector<ArrowPoint> both(arrow.GetOutline().begin(), arrow.GetOutline().end());
-    EXPECT_EQ(both, (std::vector<ArrowPoint>{{8, 0}, {8, -4}, {0, 0}, {8, 4}, {8, 0},
-                                             {92, 0}, {92, 4}, {100, 0}, {92, -4}, {92, 0}}));
-
-    arrow.SetGeometry(5, 5, 5, 5, 8, 4, false);  // no direction: the head collapses
-    EXPECT_EQ(arrow.GetOutline()[3], (ArrowPoint{5, 5}));
+    CArrow point;  // no direction: the outline collapses onto the end
+    point.SetGeometry(5, 5, 5, 5, 8, 4, false);
+    EXPECT_EQ(point.GetOutline()[2], (ArrowPoint{5, 5}));
 }

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <thread>
 
+#include "platform/Clock.h"
 #include "platform/Progress.h"
 
 namespace {
@@ -74,4 +75,34 @@ TEST(Progress, TheBatchConsoleWritesEachLineAsItComes) {
     progress.SetTotal(1);
     progress.AddLogText("Generating\nGeneration Completed");
     EXPECT_EQ(console.str(), "Generating\nGeneration Completed\n");
+}
+
+TEST(Progress, ThePollHookRunsAtMostOncePerIntervalAndCanRequestTheStop) {
+    auto owned = std::make_unique<FixedClock>();
+    FixedClock& clock = *owned;
+    InstallClock(std::move(owned));
+    Progress progress;
+    int polls = 0;
+    progress.SetPollHook([&] {
+        ++polls;
+        progress.ShouldStop();  // a poll from inside the hook does not run it again
+        if (polls == 2) progress.RequestStop();  // the window's Stop, clicked while events are handled
+    });
+
+    struct Step {
+        std::uint32_t advance;
+        int polls;
+        bool stop;
+    };
+    const Step steps[] = {{0, 0, false}, {99, 0, false}, {1, 1, false}, {50, 1, false}, {100, 2, true}};
+    for (const Step& step : steps) {
+        clock.Advance(step.advance);
+        EXPECT_EQ(progress.ShouldStop(), step.stop) << step.advance;
+        EXPECT_EQ(polls, step.polls) << step.advance;
+    }
+    progress.SetPollHook(nullptr);
+    clock.Advance(1000);
+    progress.ShouldStop();
+    EXPECT_EQ(polls, 2);
+    InstallClock(nullptr);
 }

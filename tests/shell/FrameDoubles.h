@@ -3,6 +3,7 @@
 // interface, each recording what the frame asked of it.
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,14 @@ class FakeWindowsPage : public FakePage<WindowsPage> {
 public:
     void InsertWindow(CWindowKav* window) override { insertedWindows.push_back(window); }
     std::vector<CWindowKav*> insertedWindows;
+};
+
+class FakeTestDataPage : public FakePage<TestDataPage> {
+public:
+    bool IsDataCommandEnabled(int command) const override { return enabledCommands.count(command) > 0; }
+    void RunDataCommand(int command) override { ranCommands.push_back(command); }
+    std::set<int> enabledCommands;
+    std::vector<int> ranCommands;
 };
 
 class FakeVornakLink : public VornakLink {

@@ -256,7 +256,8 @@ namespace {
 
 // Readers that know nothing of the program, one per kind of file it writes; each takes the
 // files to read as its arguments.
-enum class OutsideReader { Xml, Sheet, Utf16Text, Latin1Text, CSharp, SilkTestOutline, Latin1CrLf };
+enum class OutsideReader { Xml, Sheet, Utf16Text, Latin1Text, CSharp, SilkTestOutline, Latin1CrLf, TestPartnerAssets,
+                           RanorexSolution };
 
 std::string ReaderCommand(OutsideReader reader) {
     const auto python = [](const std::string& perFile) {
@@ -276,6 +277,11 @@ std::string ReaderCommand(OutsideReader reader) {
             return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/silktest_outline.py'";
         case OutsideReader::Latin1CrLf:
             return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/latin1_crlf.py'";
+        // xmllint, and each script's Base64 text decoded as UTF-16LE.
+        case OutsideReader::TestPartnerAssets:
+            return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/testpartner_assets.py'";
+        case OutsideReader::RanorexSolution:
+            return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/ranorex_solution.py'";
     }
     return "false";
 }
@@ -332,7 +338,9 @@ TEST_F(KavroProgramTest, OutsideReadersReadEveryFileOfEveryFormat) {
         {{"-c", "IBM_QM_XML", "-s", "ibm"}, "ibm", OutsideReader::Xml},
         {{"-c", "SILKTEST", "-s", "silk"}, "silk", OutsideReader::SilkTestOutline},
         {{"-c", "HP_WINRUNNER", "-s", "winrunner"}, "winrunner", OutsideReader::Latin1CrLf},
+        {{"-c", "TESTPARTNER", "-s", "testpartner"}, "testpartner", OutsideReader::TestPartnerAssets},
         {{"-x", "SMURF", "smurf"}, "smurf", OutsideReader::Xml},
+        {{"-c", "RANOREX", "-s", "ranorex"}, "ranorex", OutsideReader::RanorexSolution},
     };
     for (const auto& format : formats) {
         std::vector<std::string> line = {"-p", project, "-b", "-g"};
@@ -418,6 +426,18 @@ TEST_F(KavroProgramTest, TheSampleConvertsIntoAWinRunnerSuiteWithEveryPackage) {
                            "Test_Suite/TP_RefuseYoungClient/TP_RefuseYoungClient_Main/script"}));
     const std::string suite = ScratchFolder::Read(project / "Main" / "script");
     EXPECT_NE(suite.find(" tpAmount = 4;"), std::string::npos) << suite;
+}
+
+TEST_F(KavroProgramTest, TheSampleConvertsIntoTestPartnerAssetsWithEveryPackage) {
+    const ProgramRun run = program_.Run({"-p", kSample, "-g", "-c", "TESTPARTNER", "-s", "tp", "-q"});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    const std::filesystem::path project = folder_.Path() / "tp" / "Insurance";
+    const std::map<std::string, std::string> files = FilesBelow(project);
+    std::vector<std::string> names;
+    for (const auto& entry : files) names.push_back(entry.first);
+    EXPECT_EQ(names, (std::vector<std::string>{"CalculateOnePremium.xml", "CalculatePremiums.xml",
+                                               "RefuseInvalidClients.xml", "RefuseYoungClient.xml", "TESTSUITE.xml"}));
+    EXPECT_TRUE(ReadsAll(ReaderCommand(OutsideReader::TestPartnerAssets), files, project));
 }
 
 // Projects of version 11.2 or older kept no SilkTest tags: loading one generates them.

@@ -53,7 +53,7 @@ protected:
     FakeTasksPage tasks_;
     FakePage<WorkspacePage> requirements_;
     FakeWindowsPage windows_;
-    FakePage<WorkspacePage> testData_;
+    FakeTestDataPage testData_;
 };
 
 }  // namespace
@@ -445,4 +445,24 @@ TEST_F(MainFrameTest, ThePaletteShowsWithAnActiveWindowViewOutsidePickOperations
     EXPECT_FALSE(frame_.GetCommandState(command::kWindowToolBar).enabled);
     frame_.OnCommand(command::kDrawToolBar);
     EXPECT_EQ(frame_.GetCommandState(command::kDrawToolBar), (CommandState{true, false}));
+}
+
+// New Data Set, New Data Field, Properties Editor and Delete go to the Test Data page while its
+// tree has the focus, when its selection allows them and no pick operation is pending.
+TEST_F(MainFrameTest, DataCommandsGoToTheFocusedTestDataPageWhenItAllowsThem) {
+    const int commands[] = {command::kNewDataSet, command::kNewDataField, command::kPropertiesEditor,
+                            command::kDelete};
+    testData_.enabledCommands = {command::kNewDataField, command::kDelete};
+    for (int command : commands) EXPECT_FALSE(frame_.OnCommand(command)) << command;  // another pane
+    testData_.focused = true;
+    for (int command : commands) {
+        const bool allowed = testData_.enabledCommands.count(command) > 0;
+        EXPECT_EQ(frame_.GetCommandState(command), (CommandState{allowed, false})) << command;
+        EXPECT_TRUE(frame_.OnCommand(command));
+    }
+    EXPECT_EQ(testData_.ranCommands, (std::vector<int>{command::kNewDataField, command::kDelete}));
+    frame_.Pick().mode = 1;
+    EXPECT_FALSE(frame_.GetCommandState(command::kDelete).enabled);
+    EXPECT_TRUE(frame_.OnCommand(command::kDelete));
+    EXPECT_EQ(testData_.ranCommands.size(), 2u);
 }

@@ -17,6 +17,7 @@
 #include "platform/MessageBuffer.h"
 #include "platform/Random.h"
 #include "platform/Settings.h"
+#include "platform/ToolRunner.h"
 #include "platform/UserFolders.h"
 #include "resources/MessageCatalogue.h"
 
@@ -54,6 +55,7 @@ void ResetGlobalState() {
     g_interaction = interaction.get();
     InstallInteraction(std::move(interaction));
     InstallClock(nullptr);
+    InstallToolRunner(nullptr);
     SeedRandomSource({1, 1});
     GetGuiBuilderDatabase().DeleteAll();
     GetDovaTemplateList().DeleteAll();

@@ -4,34 +4,15 @@
 
 #include "editors/data/DataRecordDlg.h"
 #include "editors/grid/BabyGridUi.h"
-#include "model/ApplicationKav.h"
 #include "model/FileKav.h"
-#include "model/ShellServices.h"
-#include "persistence/XMLDataManager.h"
-#include "platform/Interaction.h"
-#include "platform/MessageLog.h"
-#include "shell/wx/WxInteraction.h"
 #include "tests/editors/gui/EditorWindowTest.h"
+#include "tests/editors/gui/SampleDataTest.h"
 
 namespace {
 
-// The records of the sample project's Clients: V1..V4 valid, I1..I3 invalid, four fields.
-class DataRecordDlgUiTest : public GuiTest {
+// The records of the sample project's Clients.
+class DataRecordDlgUiTest : public SampleDataTest {
 protected:
-    void SetUp() override {
-        InstallInteraction(std::make_unique<WxInteraction>());
-        CurrentApplication = &sample;
-        CXMLDataManager reader;
-        MessageLog log;
-        ASSERT_EQ(reader.LoadProject(std::string(KAVRO_SOURCE_DIR) + "/examples/insurance/Insurance.xml", &log), 1);
-        clients = sample.FindDataSet("Clients", false);
-        ASSERT_NE(clients, nullptr);
-    }
-    void TearDown() override {
-        CurrentApplication = nullptr;
-        GuiTest::TearDown();
-    }
-
     // Clicks the middle of the cell with the mouse.
     void ClickCell(BabyGridUi* grid, int row, int column) {
         const GridRect cell = dialog.Grid().CellRect(row, column);
@@ -49,8 +30,6 @@ protected:
         return WaitUntil([edit, &expected] { return edit->GetValue() == expected; });
     }
 
-    CApplicationKav sample;
-    CDataSet* clients = nullptr;
     WindowHost host;
     CDataRecordDlg dialog{host, sample};
 };

@@ -23,36 +23,13 @@
 #include "shell/wx/WorkspacePaneUi.h"
 #include "shell/wx/WxInteraction.h"
 #include "shell/wx/controls/XStatusBarUi.h"
-#include "tests/support/gui/GuiTest.h"
+#include "tests/support/gui/MainFrameTest.h"
 
 namespace {
 
 const std::string kSample = std::string(KAVRO_SOURCE_DIR) + "/examples/insurance/Insurance.xml";
 
-class MainFrameUiTest : public GuiTest {
-protected:
-    void SetUp() override {
-        std::filesystem::remove_all(documents_);
-        setenv("XDG_DOCUMENTS_DIR", documents_.c_str(), 1);
-        InstallSettings(std::make_unique<MemorySettings>());
-        InstallInteraction(std::make_unique<WxInteraction>());
-    }
-    void TearDown() override {
-        GuiTest::TearDown();
-        InstallInteraction(std::make_unique<ConsoleInteraction>());
-        std::filesystem::remove_all(documents_);
-    }
-
-    CMainFrameUi* Start(const std::vector<std::string>& tokens) {
-        const CommandLine line = ReadCommandLine(tokens);
-        exitCode_ = 0;
-        return StartWindowProgram(line, exitCode_);
-    }
-
-    const std::string documents_ =
-        (std::filesystem::temp_directory_path() / ("kavro_main_frame_" + std::to_string(getpid()))).string();
-    int exitCode_ = 0;
-};
+using MainFrameUiTest = MainFrameTest;
 
 // A window view as the views' folder will make one, without its drawing.
 class BlankWindowView : public CEmptyView {

@@ -1,0 +1,142 @@
+// The window view in the main frame: the sample's dialog drawn, a control drawn with the
+// palette and the mouse, printing and the documentation's bitmap.
+#include <filesystem>
+#include <memory>
+
+#include <wx/dcmemory.h>
+#include <wx/tglbtn.h>
+#include <wx/uiaction.h>
+
+#include "model/ApplicationKav.h"
+#include "model/ShellServices.h"
+#include "shell/CommandIds.h"
+#include "shell/MainFrame.h"
+#include "shell/wx/MainFrameUi.h"
+#include "tests/support/gui/MainFrameTest.h"
+#include "views/window/DialogPrintoutUi.h"
+#include "views/window/DialogViewUi.h"
+
+namespace {
+
+const std::string kSample = std::string(KAVRO_SOURCE_DIR) + "/examples/insurance/Insurance.xml";
+constexpr int kPushButtonTool = 32862;
+
+class DialogViewUiTest : public MainFrameTest {
+protected:
+    void SetUp() override {
+        MainFrameTest::SetUp();
+        InstallDialogView();
+    }
+    void TearDown() override {
+        MainFrameTest::TearDown();
+        InstallViewFactory(PaneKind::WindowView, nullptr);
+    }
+
+    // The frame with the sample and the window view of its dialog "Insurance".
+    CDialogViewUi* OpenInsurance() {
+        window_ = Start({"-p", kSample});
+        if (!window_ || !ShowAndActivate(window_)) return nullptr;
+        CMainFrame& frame = window_->GetMainFrame();
+        CWindowKav* insurance = frame.Root().GetWindowList().FindByName("Insurance", nullptr);
+        auto* view = dynamic_cast<CDialogViewUi*>(frame.ShowView(PaneKind::WindowView, insurance));
+        if (view) DrainEvents();
+        return view;
+    }
+    // Presses, moves and releases the left button over the canvas, between logical points.
+    void DragOn(DialogCanvas* canvas, ViewPoint from, ViewPoint to) {
+        const auto screen = [canvas](ViewPoint p) { return canvas->ClientToScreen(canvas->CalcScrolledPosition(wxPoint(p.x, p.y))); };
+        wxUIActionSimulator input;
+        input.MouseMove(screen(from));
+        DrainEvents();
+        input.MouseDown();
+        DrainEvents();
+        input.MouseMove(screen({(from.x + to.x) / 2, (from.y + to.y) / 2}));
+        DrainEvents();
+        input.MouseMove(screen(to));
+        DrainEvents();
+        input.MouseUp();
+        DrainEvents();
+    }
+
+    CMainFrameUi* window_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(DialogViewUiTest, TheSamplesDialogOpensThroughTheFrame) {
+    CDialogViewUi* view = OpenInsurance();
+    ASSERT_NE(view, nullptr);
+    auto* child = dynamic_cast<wxTopLevelWindow*>(view->GetFrame());
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(child->GetTitle(), "Dialog Box Insurance");
+    EXPECT_EQ(window_->GetMainFrame().GetActivePane().kind, PaneKind::WindowView);
+    // The canvas scrolls over the whole view (the window with the margins and the boxes).
+    const ViewSize extent = view->GetLogic().GetScrollExtent();
+    EXPECT_GE(extent.width, 330 + 60);
+    EXPECT_GE(extent.height, 250 + 90);
+    EXPECT_GE(view->GetCanvas()->GetVirtualSize().x, extent.width);
+    EXPECT_GE(view->GetCanvas()->GetVirtualSize().y, extent.height);
+
+    // The documentation's picture of it, and the frame as it shows it.
+    wxBitmap picture;
+    ASSERT_TRUE(view->DrawToBitmap(picture));
+    EXPECT_EQ(picture.GetWidth() % 4, 0);
+    EXPECT_GE(picture.GetHeight(), 340);
+    const std::filesystem::path folder = KAVRO_SCREENSHOT_DIR;
+    std::filesystem::create_directories(folder);
+    EXPECT_TRUE(picture.SaveFile((folder / "dialog_view_insurance.png").string(), wxBITMAP_TYPE_PNG));
+    EXPECT_TRUE(SaveScreenshot(window_, "dialog_view_in_frame"));
+
+    // On paper: one page with the picture and the list of its transitions.
+    wxBitmap page(595, 842);
+    wxMemoryDC paper(page);
+    DialogPrintoutUi printout(view->GetLogic(), *view->GetCanvas());
+    printout.SetDC(&paper);
+    printout.SetPPIPrinter(72, 72);
+    printout.SetPPIScreen(72, 72);
+    printout.SetPageSizePixels(595, 842);
+    printout.SetPaperRectPixels(wxRect(0, 0, 595, 842));
+    printout.OnPreparePrinting();
+    EXPECT_GE(printout.GetPageCount(), 1);
+    EXPECT_TRUE(printout.OnPrintPage(1));
+    EXPECT_TRUE(dialogs_.Shown().empty());
+
+    // A window too large for one bitmap leaves the caller's bitmap as it was.
+    CWindowKav* insurance = view->GetLogic().GetDisplayedWindow();
+    insurance->SetRect({0, 0, 16385, 250});
+    view->GetLogic().RefreshWindow();
+    wxBitmap untouched;
+    EXPECT_FALSE(view->DrawToBitmap(untouched));
+    EXPECT_FALSE(untouched.IsOk());
+}
+
+TEST_F(DialogViewUiTest, APushButtonDrawnWithThePaletteIsCreatedAndRecorded) {
+    CDialogViewUi* view = OpenInsurance();
+    ASSERT_NE(view, nullptr);
+    CMainFrame& frame = window_->GetMainFrame();
+    std::vector<std::string> undoSteps;
+    SetUndoStepHook([&](const std::string& name) {
+        undoSteps.push_back(name);
+        frame.SetModified(name);
+    });
+    ASSERT_TRUE(WaitUntil([this] { return window_->IsBarShown(FrameBar::WindowPalette); }));
+    auto* pushButton = FindControl<wxToggleButton>(window_, CommandToWindowId(kPushButtonTool));
+    ASSERT_NE(pushButton, nullptr);
+    ClickWithMouse(pushButton);
+    ASSERT_TRUE(WaitUntil([&frame] { return frame.GetDrawingTool() == 8; }));
+
+    // Below the Close button, in the dialog's free lower right corner: model (240, 222)-(310, 245).
+    DragOn(view->GetCanvas(), {270, 282}, {340, 305});
+    CWindowKav* button = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        button = frame.Root().GetWindowList().FindByName("Button1", nullptr);
+        return button != nullptr;
+    }));
+    EXPECT_EQ(button->GetParent(), view->GetLogic().GetDisplayedWindow());
+    EXPECT_EQ(button->GetRect(), (WindowRect{240, 222, 310, 245}));
+    EXPECT_EQ(undoSteps, std::vector<std::string>{"Create Window"});
+    EXPECT_EQ(frame.GetDrawingTool(), 99);  // the palette is back on Select
+    EXPECT_TRUE(frame.Root().IsModified());
+    EXPECT_EQ(view->GetLogic().GetSelection(), std::vector<CWindowKav*>{button});
+    EXPECT_TRUE(SaveScreenshot(window_, "dialog_view_new_button"));
+}
