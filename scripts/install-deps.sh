@@ -9,6 +9,7 @@ packages=(
   libwxgtk3.2-dev xvfb xauth libxml2-utils python3
   desktop-file-utils shared-mime-info
   mono-mcs
+  libatspi2.0-dev at-spi2-core dbus-daemon python3-gi
 )
 
 missing=()

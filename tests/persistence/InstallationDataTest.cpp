@@ -55,8 +55,8 @@ TEST_F(InstallationDataTest, TheShippedFilesAreWellFormed) {
 TEST_F(InstallationDataTest, TheShippedBuildersCoverEveryBuilderNumber) {
     ASSERT_TRUE(reader_.LoadPredefinedGuiBuilders()) << Message();
     CGUIBuilderList& database = GetGuiBuilderDatabase();
-    ASSERT_EQ(database.size(), 10u);
-    for (int guiId = 990; guiId <= 999; ++guiId) {
+    ASSERT_EQ(database.size(), 11u);
+    for (int guiId = 989; guiId <= 999; ++guiId) {
         const CGUIBuilder* builder = database.FindByGuiID(guiId);
         ASSERT_NE(builder, nullptr) << guiId;
         EXPECT_TRUE(builder->IsPreDef());

@@ -1,0 +1,56 @@
+#include "platform/atspi/X11Pointing.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+namespace {
+
+// The _NET_WM_PID of the window or of its first descendant that has one (a window manager may
+// have put the program's window into a frame of its own).
+pid_t NamedProcess(Display* display, Window window, Atom pidAtom) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    pid_t pid = 0;
+    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &remaining,
+                           &data) == Success && data) {
+        if (type == XA_CARDINAL && format == 32 && count == 1) pid = static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data));
+        XFree(data);
+    }
+    if (pid) return pid;
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int childCount = 0;
+    if (!XQueryTree(display, window, &root, &parent, &children, &childCount)) return 0;
+    for (unsigned int i = 0; i < childCount && !pid; ++i) pid = NamedProcess(display, children[i], pidAtom);
+    if (children) XFree(children);
+    return pid;
+}
+
+}  // namespace
+
+pid_t ProcessAtPoint(int x, int y) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return 0;
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", True);
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int childCount = 0;
+    pid_t pid = 0;
+    if (pidAtom != None && XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &childCount)) {
+        // Children come bottom first.
+        for (unsigned int i = childCount; i-- > 0 && !pid;) {
+            XWindowAttributes attributes;
+            if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable) continue;
+            if (x < attributes.x || x >= attributes.x + attributes.width || y < attributes.y ||
+                y >= attributes.y + attributes.height) {
+                continue;
+            }
+            pid = NamedProcess(display, children[i], pidAtom);
+        }
+        if (children) XFree(children);
+    }
+    XCloseDisplay(display);
+    return pid;
+}
