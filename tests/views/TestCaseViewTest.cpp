@@ -262,3 +262,27 @@ TEST_F(TestCaseViewTest, DoubleClickAndEditStepOpenTheEditorButNeverForTheStartS
     EXPECT_EQ(host.editedSteps, (std::vector<CTestStep*>{Step(1), Step(1)}));
     EXPECT_EQ(host.commands, std::vector<int>{40003});
 }
+
+TEST_F(TestCaseViewTest, BoxesShowWhetherTheStepDoesSomethingAndTheSelectionInRed) {
+    Show(2);
+    Step(1)->SetCommands("Wait(1)");
+    Step(2)->SetName("OpenTheMainWindowNow");
+    view.OnLeftButtonDown(CentreOf(*Step(2)), false);
+    const DrawList list = view.Draw();
+    std::vector<draw::Box> boxes;
+    std::vector<std::string> texts;
+    int arrows = 0;
+    for (const DrawPrimitive& primitive : list) {
+        if (const auto* box = std::get_if<draw::Box>(&primitive)) boxes.push_back(*box);
+        if (const auto* text = std::get_if<draw::Text>(&primitive)) texts.push_back(text->text);
+        if (std::holds_alternative<draw::Lines>(primitive)) ++arrows;
+    }
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].fill, ViewColour::Rgb(0, 215, 18));
+    EXPECT_EQ(boxes[1].fill, ViewColour::Rgb(246, 148, 245));
+    EXPECT_EQ(boxes[2].fill, ViewColour::Rgb(198, 195, 198));
+    EXPECT_EQ(boxes[2].pen, (ViewPen{ViewColour::Rgb(255, 0, 0), 2}));
+    EXPECT_EQ(boxes[2].rect, (ViewRect{240, 10, 336, 71}));  // one pixel larger to the right and bottom
+    EXPECT_EQ(texts, (std::vector<std::string>{"Start", "S1", "OpenTheMain WindowNow"}));
+    EXPECT_EQ(arrows, 2);
+}

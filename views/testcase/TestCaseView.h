@@ -8,6 +8,7 @@
 
 #include "model/StepConnect.h"
 #include "model/TestStep.h"
+#include "views/drawing/DrawList.h"
 #include "views/drawing/ViewGeometry.h"
 #include "views/testcase/TestCaseViewHost.h"
 
@@ -72,6 +73,10 @@ public:
     // After the project's objects were replaced: finds the test case and the selected steps
     // again by their identifiers, or closes the view when the test case is gone.
     void RebindModel(const CApplicationKav& app);
+
+    static const TextFont& Font();
+    // The boxes, the start step's first, then the arrows.
+    DrawList Draw() const;
 
     // ---- Mouse
     // True when a rubber band should be tracked from the point (a press on empty space).
