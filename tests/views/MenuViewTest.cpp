@@ -176,3 +176,20 @@ TEST_F(MenuViewTest, PressingAndDraggingOverTheBarOpensEachDropDownInTurn) {
     EXPECT_EQ(view.GetSelection(), nullptr);
     EXPECT_TRUE(host.items.empty());
 }
+
+TEST_F(MenuViewTest, TheOpenItemShowsItsTransitionsWithTheirDestinationsNames) {
+    CMenuItemKav* edit = Item("Edit", menu, win32::MF_POPUP);
+    CMenuItemKav* undo = Item("Undo", edit);
+    Transition(undo, dialog);
+    Transition(undo, undo);
+    Show();
+    view.SelectMenuItem(undo);
+    const auto texts = [this] {
+        CountingSurface replayed;
+        Replay(view.Draw(surface), replayed);
+        return replayed.Texts();
+    };
+    EXPECT_EQ(texts(), (std::vector<std::string>{"  Edit  ", "  Edit  ", "  Undo", "Dialog1", "  Undo  "}));
+    view.SetDisplayFlags(0);
+    EXPECT_EQ(texts(), (std::vector<std::string>{"  Edit  ", "  Edit  ", "  Undo", "  Undo  "}));
+}

@@ -48,6 +48,8 @@ public:
     // Lays the menu out when its bar has been emptied; text is measured on the surface.
     void LayoutIfNeeded(const TextSurface& surface);
     int GetLineHeight() const { return lineHeight_; }
+    // Lays out first when needed.
+    DrawList Draw(const TextSurface& surface);
 
     // ---- Mouse
     void OnMouseMove(ViewPoint point);
@@ -69,6 +71,8 @@ private:
     void HitTestBar(ViewPoint point);
     void CloseOpenChain(CMenuItemKav* item);
     void ResetLayout();
+    void DrawDropDown(const CMenuItemKav& popup, const TextSurface& surface, DrawList& list) const;
+    void DrawTransitions(const CMenuItemKav& item, bool onBar, const TextSurface& surface, DrawList& list) const;
 
     MenuViewHost& host_;
     CMenuKav* menu_ = nullptr;
