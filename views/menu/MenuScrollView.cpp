@@ -17,7 +17,6 @@ constexpr int kNoParent = 41042;       // [F0042]
 constexpr int kInvalidParent = 41043;  // [F0043]
 constexpr int kMenuTitle = 47215;
 constexpr int kRefreshedTitle = 47216;
-constexpr int kEditTransitionCommand = 32914;
 constexpr int kHeadLength = 8;
 constexpr int kHeadWidth = 4;
 

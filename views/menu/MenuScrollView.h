@@ -8,6 +8,7 @@
 
 #include "views/drawing/DrawList.h"
 #include "views/drawing/TextSurface.h"
+#include "views/drawing/ViewMenu.h"
 #include "views/drawing/ViewGeometry.h"
 #include "views/menu/MenuViewHost.h"
 
@@ -24,7 +25,11 @@ public:
     static constexpr int kShowCoverage = 4;
     static constexpr int kNoOpenItem = -1;
 
+    static constexpr int kPrintCommand = 57607;
+    static constexpr int kEditTransitionCommand = 32914;
+
     explicit CMenuScrollView(MenuViewHost& host);
+    static const std::vector<ViewMenuEntry>& ContextMenu();
 
     static const TextFont& Font();
 
@@ -57,6 +62,7 @@ public:
     void OnLeftButtonUp(ViewPoint point);
     void OnDoubleClick();
     void OnContextMenuAt(ViewPoint point);
+    // A command of the context menu other than printing, which the window does.
     void OnContextCommand(int command);
     // "Edit Transition" is offered.
     bool CanEditTransition() const { return currentTransition_ && !pickMode_; }

@@ -41,8 +41,6 @@ constexpr int kInfoCondition = 49262;
 constexpr int kInfoAction = 49263;
 constexpr int kInfoDescription = 49385;
 
-constexpr int kEditStepCommand = 32924;
-
 void Show(int text, int caption, MessageIcon icon) {
     GetInteraction().ShowMessage({LoadMessage(text), LoadMessage(caption), MessageButtons::Ok, icon});
 }

@@ -10,6 +10,7 @@
 #include "model/TestStep.h"
 #include "views/drawing/DrawList.h"
 #include "views/drawing/ViewGeometry.h"
+#include "views/drawing/ViewMenu.h"
 #include "views/testcase/TestCaseViewHost.h"
 
 class CApplicationKav;
@@ -34,7 +35,10 @@ public:
         CTestStep* step = nullptr;
     };
 
+    static constexpr int kEditStepCommand = 32924;
+
     explicit CTestCaseView(TestCaseViewHost& host);
+    static const std::vector<ViewMenuEntry>& ContextMenu();
     ~CTestCaseView();
     CTestCaseView(const CTestCaseView&) = delete;
     CTestCaseView& operator=(const CTestCaseView&) = delete;

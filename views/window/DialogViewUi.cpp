@@ -15,6 +15,7 @@
 #include "shell/Help.h"
 #include "shell/MainFrame.h"
 #include "views/drawing/WxSurface.h"
+#include "views/drawing/WxViewMenu.h"
 #include "views/window/DialogPrintoutUi.h"
 
 namespace {
@@ -136,12 +137,7 @@ void DialogCanvas::OnContextMenu(wxContextMenuEvent& event) {
     const wxPoint at = fromKeyboard ? wxPoint(0, 0) : ScreenToClient(event.GetPosition());
     Logic().PrepareContextMenu(fromKeyboard ? std::nullopt : std::optional<ViewPoint>(ToLogical(at)));
     Update();
-    wxMenu menu;
-    for (const DialogMenuEntry& entry : CDialogView::ContextMenu()) {
-        if (!entry.command) menu.AppendSeparator();
-        else menu.Append(CommandToWindowId(entry.command), wxString::FromUTF8(LoadMessage(entry.textId)));
-    }
-    const int command = WindowIdToCommand(GetPopupMenuSelectionFromUser(menu, at));
+    const int command = ChooseFromViewMenu(*this, CDialogView::ContextMenu(), at);
     if (command == CDialogView::kPrintCommand) owner_.Print(true);
     else Logic().OnContextCommand(command);
 }

@@ -1,0 +1,150 @@
+#include "views/testcase/TestCaseViewUi.h"
+
+#include <wx/dcbuffer.h>
+#include <wx/toplevel.h>
+
+#include "model/ShellServices.h"
+#include "model/TestCase.h"
+#include "shell/MainFrame.h"
+#include "views/drawing/WxSurface.h"
+#include "views/drawing/WxViewMenu.h"
+
+namespace {
+
+constexpr int kScrollStep = 10;
+
+}  // namespace
+
+// ---- The canvas
+
+TestCaseCanvas::TestCaseCanvas(wxWindow* parent, CTestCaseView& view)
+    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL), view_(view) {
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    SetScrollRate(kScrollStep, kScrollStep);
+    Bind(wxEVT_PAINT, &TestCaseCanvas::OnPaint, this);
+    Bind(wxEVT_LEFT_DOWN, &TestCaseCanvas::OnLeftDown, this);
+    Bind(wxEVT_MOTION, &TestCaseCanvas::OnMotion, this);
+    Bind(wxEVT_LEFT_UP, &TestCaseCanvas::OnLeftUp, this);
+    Bind(wxEVT_LEFT_DCLICK, &TestCaseCanvas::OnDoubleClick, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &TestCaseCanvas::OnCaptureLost, this);
+    Bind(wxEVT_CONTEXT_MENU, &TestCaseCanvas::OnContextMenu, this);
+}
+
+ViewPoint TestCaseCanvas::ToLogical(const wxPoint& point) const {
+    const wxPoint logical = CalcUnscrolledPosition(point);
+    return {logical.x, logical.y};
+}
+
+void TestCaseCanvas::OnPaint(wxPaintEvent&) {
+    wxAutoBufferedPaintDC dc(this);
+    DoPrepareDC(dc);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    WxSurface surface(dc, *this);
+    Replay(view_.Draw(), surface);
+}
+
+void TestCaseCanvas::OnLeftDown(wxMouseEvent& event) {
+    SetFocus();
+    const ViewPoint point = ToLogical(event.GetPosition());
+    if (!view_.OnLeftButtonDown(point, event.ControlDown())) return;
+    tracking_ = true;
+    band_ = {point.x, point.y, point.x, point.y};
+    if (!HasCapture()) CaptureMouse();
+}
+
+void TestCaseCanvas::OnMotion(wxMouseEvent& event) {
+    if (!tracking_) return;
+    const ViewPoint point = ToLogical(event.GetPosition());
+    band_.right = point.x;
+    band_.bottom = point.y;
+    wxClientDC dc(this);
+    DoPrepareDC(dc);
+    wxDCOverlay layer(overlay_, &dc);
+    layer.Clear();
+    dc.SetPen(wxPen(*wxBLACK, 1, wxPENSTYLE_DOT));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.DrawRectangle(ToWxRect(band_.Normalized()));
+}
+
+void TestCaseCanvas::OnLeftUp(wxMouseEvent&) {
+    if (!tracking_) return;
+    const ViewRect band = band_;
+    EndBand();
+    // A press without a drag tracks no band.
+    if (band.left != band.right || band.top != band.bottom) view_.OnBandTracked(band);
+    Refresh();
+}
+
+void TestCaseCanvas::OnDoubleClick(wxMouseEvent&) { view_.OnDoubleClick(); }
+
+void TestCaseCanvas::OnCaptureLost(wxMouseCaptureLostEvent&) {
+    tracking_ = false;
+    overlay_.Reset();
+    Refresh();
+}
+
+void TestCaseCanvas::EndBand() {
+    tracking_ = false;
+    if (HasCapture()) ReleaseMouse();
+    {
+        wxClientDC dc(this);
+        DoPrepareDC(dc);
+        wxDCOverlay layer(overlay_, &dc);
+        layer.Clear();
+    }
+    overlay_.Reset();
+}
+
+void TestCaseCanvas::OnContextMenu(wxContextMenuEvent& event) {
+    const bool fromKeyboard = event.GetPosition() == wxDefaultPosition;
+    const wxPoint at = fromKeyboard ? wxPoint(0, 0) : ScreenToClient(event.GetPosition());
+    if (!fromKeyboard) view_.OnContextMenuAt(ToLogical(at));
+    Update();
+    if (const int command = ChooseFromViewMenu(*this, CTestCaseView::ContextMenu(), at)) view_.OnContextCommand(command);
+}
+
+// ---- The view
+
+wxWindow* CTestCaseViewUi::CreateCanvas(wxWindow* parent) {
+    canvas_ = new TestCaseCanvas(parent, view_);
+    return canvas_;
+}
+
+void CTestCaseViewUi::ShowObject(CKavroObj* object, int viewMode) {
+    view_.SetTestCase(dynamic_cast<CTestCase*>(object), viewMode);
+    view_.OnInitialUpdate();
+}
+
+CKavroObj* CTestCaseViewUi::ShownObject() const { return view_.GetTestCase(); }
+
+void CTestCaseViewUi::Rebind() {
+    if (CurrentApplication) view_.RebindModel(*CurrentApplication);
+}
+
+// The frame's step editor answers this; until it comes, a double-click opens nothing.
+void CTestCaseViewUi::OpenStepEditor(CTestStep*) {}
+
+void CTestCaseViewUi::SendCommand(int command) { MainFrame().OnCommand(command); }
+
+void CTestCaseViewUi::ShowTitle(const std::string& title) {
+    if (auto* frame = dynamic_cast<wxTopLevelWindow*>(GetFrame())) frame->SetTitle(wxString::FromUTF8(title));
+}
+
+void CTestCaseViewUi::SetScrollSizes(ViewSize size) {
+    if (canvas_) canvas_->SetVirtualSize(size.width, size.height);
+}
+
+void CTestCaseViewUi::Redraw() {
+    if (!canvas_) return;
+    canvas_->Refresh();
+    canvas_->Update();
+}
+
+void CTestCaseViewUi::CloseView() {
+    CallAfter([this] { RequestClose(); });
+}
+
+void InstallTestCaseView() {
+    InstallViewFactory(PaneKind::TestCaseView, [] { return new CTestCaseViewUi; });
+}
