@@ -1,5 +1,6 @@
 // The program's views: each installs itself in the frame's document template of its kind when
 // the program starts. A new view adds its line here.
+#include "views/menu/MenuScrollViewUi.h"
 #include "views/testcase/TestCaseViewUi.h"
 #include "views/window/DialogViewUi.h"
 
@@ -8,6 +9,7 @@ namespace {
 [[maybe_unused]] const bool kViewsInstalled = [] {
     InstallDialogView();
     InstallTestCaseView();
+    InstallMenuView();
     return true;
 }();
 

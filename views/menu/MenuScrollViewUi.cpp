@@ -1,0 +1,132 @@
+#include "views/menu/MenuScrollViewUi.h"
+
+#include <wx/dcbuffer.h>
+#include <wx/toplevel.h>
+
+#include "model/ApplicationKav.h"
+#include "model/ShellServices.h"
+#include "model/windows/MenuWindows.h"
+#include "shell/CommandIds.h"
+#include "shell/MainFrame.h"
+#include "views/drawing/WxSurface.h"
+#include "views/drawing/WxViewMenu.h"
+
+namespace {
+
+constexpr int kScrollStep = 10;
+// The whole scroll area of a menu view.
+constexpr int kTotalSize = 4000;
+
+}  // namespace
+
+// ---- The canvas
+
+MenuCanvas::MenuCanvas(wxWindow* parent, CMenuScrollView& view)
+    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL), view_(view) {
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    SetScrollRate(kScrollStep, kScrollStep);
+    SetVirtualSize(kTotalSize, kTotalSize);
+    Bind(wxEVT_PAINT, &MenuCanvas::OnPaint, this);
+    Bind(wxEVT_LEFT_DOWN, &MenuCanvas::OnLeftDown, this);
+    Bind(wxEVT_MOTION, &MenuCanvas::OnMotion, this);
+    Bind(wxEVT_LEFT_UP, &MenuCanvas::OnLeftUp, this);
+    Bind(wxEVT_LEFT_DCLICK, &MenuCanvas::OnDoubleClick, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &MenuCanvas::OnCaptureLost, this);
+    Bind(wxEVT_CONTEXT_MENU, &MenuCanvas::OnContextMenu, this);
+}
+
+ViewPoint MenuCanvas::ToLogical(const wxPoint& point) const {
+    const wxPoint logical = CalcUnscrolledPosition(point);
+    return {logical.x, logical.y};
+}
+
+void MenuCanvas::OnPaint(wxPaintEvent&) {
+    wxAutoBufferedPaintDC dc(this);
+    DoPrepareDC(dc);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    WxSurface surface(dc, *this);
+    Replay(view_.Draw(surface), surface);
+}
+
+void MenuCanvas::OnLeftDown(wxMouseEvent& event) {
+    SetFocus();
+    if (!HasCapture()) CaptureMouse();
+    view_.OnLeftButtonDown(ToLogical(event.GetPosition()));
+}
+
+void MenuCanvas::OnMotion(wxMouseEvent& event) {
+    SetCursor(wxCursor(view_.IsPickMode() ? wxCURSOR_BULLSEYE : wxCURSOR_ARROW));
+    view_.OnMouseMove(ToLogical(event.GetPosition()));
+}
+
+void MenuCanvas::OnLeftUp(wxMouseEvent& event) {
+    if (HasCapture()) ReleaseMouse();
+    view_.OnLeftButtonUp(ToLogical(event.GetPosition()));
+}
+
+void MenuCanvas::OnDoubleClick(wxMouseEvent&) { view_.OnDoubleClick(); }
+
+void MenuCanvas::OnCaptureLost(wxMouseCaptureLostEvent&) { Refresh(); }
+
+void MenuCanvas::OnContextMenu(wxContextMenuEvent& event) {
+    const bool fromKeyboard = event.GetPosition() == wxDefaultPosition;
+    const wxPoint at = fromKeyboard ? wxPoint(0, 0) : ScreenToClient(event.GetPosition());
+    if (!fromKeyboard) view_.OnContextMenuAt(ToLogical(at));
+    Update();
+    const int command = ChooseFromViewMenu(*this, CMenuScrollView::ContextMenu(), at);
+    // Printing the menu is not offered yet: the command goes nowhere.
+    if (command != CMenuScrollView::kPrintCommand) view_.OnContextCommand(command);
+}
+
+// ---- The view
+
+CMenuScrollViewUi::CMenuScrollViewUi() {
+    Bind(wxEVT_UPDATE_UI, &CMenuScrollViewUi::OnUpdateEditTransition, this,
+         CommandToWindowId(CMenuScrollView::kEditTransitionCommand));
+}
+
+wxWindow* CMenuScrollViewUi::CreateCanvas(wxWindow* parent) {
+    canvas_ = new MenuCanvas(parent, view_);
+    return canvas_;
+}
+
+void CMenuScrollViewUi::ShowObject(CKavroObj* object, int viewMode) {
+    auto* window = dynamic_cast<CWindowKav*>(object);
+    view_.SetDisplayedWindow(window && window->GetType() == kWndMenu ? static_cast<CMenuKav*>(window) : nullptr,
+                             viewMode);
+    view_.OnInitialUpdate();
+}
+
+CKavroObj* CMenuScrollViewUi::ShownObject() const { return view_.GetWindow(); }
+
+void CMenuScrollViewUi::Refresh() {
+    if (CurrentApplication) view_.RefreshWindow(CurrentApplication->GetWindowList());
+}
+
+// The frame's menu item and transition editors answer these; until they come, a chosen item or
+// transition stays with the view.
+void CMenuScrollViewUi::ReportMenuItem(CMenuItemKav*) {}
+void CMenuScrollViewUi::ReportTransition(CTransitionKav*) {}
+
+void CMenuScrollViewUi::SendCommand(int command) { MainFrame().OnCommand(command); }
+
+void CMenuScrollViewUi::ShowTitle(const std::string& title) {
+    if (auto* frame = dynamic_cast<wxTopLevelWindow*>(GetFrame())) frame->SetTitle(wxString::FromUTF8(title));
+}
+
+void CMenuScrollViewUi::Redraw() {
+    if (!canvas_) return;
+    canvas_->Refresh();
+    canvas_->Update();
+}
+
+void CMenuScrollViewUi::CloseView() {
+    CallAfter([this] { RequestClose(); });
+}
+
+void CMenuScrollViewUi::OnUpdateEditTransition(wxUpdateUIEvent& event) { event.Enable(view_.CanEditTransition()); }
+
+void InstallMenuView() {
+    InstallViewFactory(PaneKind::MenuView, [] { return new CMenuScrollViewUi; });
+}
