@@ -10,10 +10,13 @@
 #include "shell/MainFrame.h"
 #include "views/drawing/WxSurface.h"
 #include "views/drawing/WxViewMenu.h"
+#include "views/menu/MenuViewPrint.h"
 
 namespace {
 
 constexpr int kScrollStep = 10;
+constexpr int kPrintDirect = 57608;
+constexpr int kPrintPreview = 57609;
 // The whole scroll area of a menu view.
 constexpr int kTotalSize = 4000;
 
@@ -21,8 +24,10 @@ constexpr int kTotalSize = 4000;
 
 // ---- The canvas
 
-MenuCanvas::MenuCanvas(wxWindow* parent, CMenuScrollView& view)
-    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL), view_(view) {
+MenuCanvas::MenuCanvas(wxWindow* parent, CMenuScrollViewUi& owner)
+    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL),
+      owner_(owner),
+      view_(owner.GetLogic()) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetScrollRate(kScrollStep, kScrollStep);
     SetVirtualSize(kTotalSize, kTotalSize);
@@ -75,19 +80,21 @@ void MenuCanvas::OnContextMenu(wxContextMenuEvent& event) {
     if (!fromKeyboard) view_.OnContextMenuAt(ToLogical(at));
     Update();
     const int command = ChooseFromViewMenu(*this, CMenuScrollView::ContextMenu(), at);
-    // Printing the menu is not offered yet: the command goes nowhere.
-    if (command != CMenuScrollView::kPrintCommand) view_.OnContextCommand(command);
+    if (command == CMenuScrollView::kPrintCommand) owner_.Print(true);
+    else view_.OnContextCommand(command);
 }
 
 // ---- The view
 
 CMenuScrollViewUi::CMenuScrollViewUi() {
+    for (const int command : {CMenuScrollView::kPrintCommand, kPrintDirect, kPrintPreview})
+        Bind(wxEVT_MENU, &CMenuScrollViewUi::OnPrintCommand, this, CommandToWindowId(command));
     Bind(wxEVT_UPDATE_UI, &CMenuScrollViewUi::OnUpdateEditTransition, this,
          CommandToWindowId(CMenuScrollView::kEditTransitionCommand));
 }
 
 wxWindow* CMenuScrollViewUi::CreateCanvas(wxWindow* parent) {
-    canvas_ = new MenuCanvas(parent, view_);
+    canvas_ = new MenuCanvas(parent, *this);
     return canvas_;
 }
 
@@ -126,6 +133,28 @@ void CMenuScrollViewUi::CloseView() {
 }
 
 void CMenuScrollViewUi::OnUpdateEditTransition(wxUpdateUIEvent& event) { event.Enable(view_.CanEditTransition()); }
+
+std::string CMenuScrollViewUi::PrintTitle() const {
+    return view_.GetWindow() ? view_.GetWindow()->GetName() : std::string();
+}
+
+ViewPrintoutUi::PagePrinter CMenuScrollViewUi::PagePrinter() {
+    return [this](TextSurface& surface, const ViewRect& page, int number) {
+        return view_.GetWindow() ? PrintMenuPage(*view_.GetWindow(), surface, page, number) : 0;
+    };
+}
+
+wxPrintout* CMenuScrollViewUi::OnCreatePrintout() { return new ViewPrintoutUi(PrintTitle(), *canvas_, PagePrinter()); }
+
+void CMenuScrollViewUi::Print(bool prompt) { PrintPages(GetFrame(), PrintTitle(), *canvas_, PagePrinter(), prompt); }
+
+void CMenuScrollViewUi::OnPrintCommand(wxCommandEvent& event) {
+    switch (WindowIdToCommand(event.GetId())) {
+        case kPrintDirect: Print(false); break;
+        case kPrintPreview: ShowPrintPreview(GetFrame(), PrintTitle(), *canvas_, PagePrinter()); break;
+        default: Print(true); break;
+    }
+}
 
 void InstallMenuView() {
     InstallViewFactory(PaneKind::MenuView, [] { return new CMenuScrollViewUi; });

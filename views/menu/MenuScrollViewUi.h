@@ -4,11 +4,14 @@
 #include <wx/scrolwin.h>
 
 #include "shell/wx/KavroDoc.h"
+#include "views/print/ViewPrintoutUi.h"
 #include "views/menu/MenuScrollView.h"
+
+class CMenuScrollViewUi;
 
 class MenuCanvas : public wxScrolledWindow {
 public:
-    MenuCanvas(wxWindow* parent, CMenuScrollView& view);
+    MenuCanvas(wxWindow* parent, CMenuScrollViewUi& owner);
 
     ViewPoint ToLogical(const wxPoint& point) const;
 
@@ -21,6 +24,7 @@ private:
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
 
+    CMenuScrollViewUi& owner_;
     CMenuScrollView& view_;
 };
 
@@ -37,6 +41,9 @@ public:
     PaneKind Kind() const override { return PaneKind::MenuView; }
     CKavroObj* ShownObject() const override;
     void Refresh() override;
+    wxPrintout* OnCreatePrintout() override;
+    // The print dialog (or none) and the printout of the menu.
+    void Print(bool prompt);
 
     // MenuViewHost (Redraw serves FrameView too).
     void ReportMenuItem(CMenuItemKav* item) override;
@@ -47,6 +54,9 @@ public:
     void CloseView() override;
 
 private:
+    ViewPrintoutUi::PagePrinter PagePrinter();
+    std::string PrintTitle() const;
+    void OnPrintCommand(wxCommandEvent& event);
     void OnUpdateEditTransition(wxUpdateUIEvent& event);
 
     CMenuScrollView view_{*this};

@@ -17,6 +17,7 @@
 #include "views/drawing/WxSurface.h"
 #include "views/drawing/WxViewMenu.h"
 #include "views/window/DialogPrintoutUi.h"
+#include "views/window/DialogViewPrint.h"
 
 namespace {
 
@@ -258,21 +259,14 @@ bool CDialogViewUi::DrawToBitmap(wxBitmap& bitmap) {
 
 wxPrintout* CDialogViewUi::OnCreatePrintout() { return new DialogPrintoutUi(view_, *canvas_); }
 
-void CDialogViewUi::Print(bool prompt) {
-    wxPrinter printer;
-    DialogPrintoutUi printout(view_, *canvas_);
-    printer.Print(GetFrame(), &printout, prompt);
-}
+void CDialogViewUi::Print(bool prompt) { PrintPages(GetFrame(), view_.GetTitle(), *canvas_, PagePrinter(), prompt); }
 
-void CDialogViewUi::ShowPrintPreview() {
-    auto* preview = new wxPrintPreview(OnCreatePrintout(), OnCreatePrintout());
-    if (!preview->IsOk()) {
-        delete preview;
-        return;
-    }
-    auto* frame = new wxPreviewFrame(preview, wxGetTopLevelParent(GetFrame()), wxString::FromUTF8(view_.GetTitle()));
-    frame->Initialize();
-    frame->Show();
+void CDialogViewUi::ShowPrintPreview() { ::ShowPrintPreview(GetFrame(), view_.GetTitle(), *canvas_, PagePrinter()); }
+
+ViewPrintoutUi::PagePrinter CDialogViewUi::PagePrinter() {
+    return [this](TextSurface& surface, const ViewRect& page, int number) {
+        return PrintDialogPage(view_, surface, page, number);
+    };
 }
 
 void CDialogViewUi::OnPrintCommand(wxCommandEvent& event) {

@@ -9,6 +9,7 @@
 #include <wx/scrolwin.h>
 
 #include "shell/wx/KavroDoc.h"
+#include "views/print/ViewPrintoutUi.h"
 #include "views/window/DialogView.h"
 
 class CDialogViewUi;
@@ -76,6 +77,7 @@ public:
     WindowSizeLimits GetWindowSizeLimits() const override;
 
 private:
+    ViewPrintoutUi::PagePrinter PagePrinter();
     void OnPrintCommand(wxCommandEvent& event);
     void OnUpdateEditTransition(wxUpdateUIEvent& event);
 

@@ -1,5 +1,8 @@
 // The menu view in the main frame: a menu bar built on the sample's dialog (the sample has
 // none) with a drop-down opened and the open item's transitions drawn.
+#include <memory>
+
+#include <wx/dcmemory.h>
 #include <wx/uiaction.h>
 
 #include "model/ApplicationKav.h"
@@ -69,6 +72,24 @@ TEST_F(MenuViewUiTest, AMenuBarShowsItsOpenDropDownAndTheArrowsOfTheSelectedItem
     EXPECT_EQ(OpenChildOf(file), quit);
     EXPECT_EQ(quit->GetTransitions()[0]->GetPolyline().size(), 6u);  // laid out by the paint
     EXPECT_TRUE(SaveScreenshot(window_, "menu_view_open_popup"));
+
+    // On paper: one A4 page with the tree and the transition lists.
+    wxBitmap page(595, 842);
+    wxMemoryDC paper(page);
+    paper.SetBackground(*wxWHITE_BRUSH);
+    paper.Clear();
+    std::unique_ptr<wxPrintout> printout(view->OnCreatePrintout());
+    auto& pages = dynamic_cast<ViewPrintoutUi&>(*printout);
+    pages.SetDC(&paper);
+    pages.SetPPIPrinter(72, 72);
+    pages.SetPPIScreen(72, 72);
+    pages.SetPageSizePixels(595, 842);
+    pages.SetPaperRectPixels(wxRect(0, 0, 595, 842));
+    pages.OnPreparePrinting();
+    EXPECT_EQ(pages.GetPageCount(), 1);
+    EXPECT_TRUE(pages.OnPrintPage(1));
+    paper.SelectObject(wxNullBitmap);
+    EXPECT_TRUE(page.SaveFile(std::string(KAVRO_SCREENSHOT_DIR) + "/menu_view_printed.png", wxBITMAP_TYPE_PNG));
 
     // A click on the bar's other item opens its drop-down instead.
     MenuCanvas* canvas = view->GetCanvas();

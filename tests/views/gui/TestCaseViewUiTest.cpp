@@ -64,6 +64,7 @@ TEST_F(TestCaseViewUiTest, ATestCaseShowsAsAChainOfBoxesAndABandSelectsThem) {
     };
     wxUIActionSimulator input;
     input.MouseMove(screen({120, 5}));
+    EXPECT_TRUE(WaitUntil([&] { return wxGetMousePosition() == screen({120, 5}); }));
     DrainEvents();
     input.MouseDown();
     DrainEvents();
@@ -72,7 +73,7 @@ TEST_F(TestCaseViewUiTest, ATestCaseShowsAsAChainOfBoxesAndABandSelectsThem) {
     input.MouseMove(screen({350, 80}));
     DrainEvents();
     input.MouseUp();
-    DrainEvents();
+    WaitUntil([view] { return view->GetLogic().GetSelection().size() == 2; });
     const CTestCase* testCase = view->GetLogic().GetTestCase();
     EXPECT_EQ(view->GetLogic().GetSelection(),
               (std::vector<CTestStep*>{testCase->GetSteps()[0], testCase->GetSteps()[1]}));
