@@ -193,3 +193,22 @@ TEST_F(MenuViewTest, TheOpenItemShowsItsTransitionsWithTheirDestinationsNames) {
     view.SetDisplayFlags(0);
     EXPECT_EQ(texts(), (std::vector<std::string>{"  Edit  ", "  Edit  ", "  Undo", "  Undo  "}));
 }
+
+TEST_F(MenuViewTest, RefreshAndRebindKeepTheMenuOrCloseTheView) {
+    CMenuItemKav* go = Item("Go", menu);
+    Show();
+    view.SelectMenuItem(go);
+    view.RefreshWindow(app.GetWindowList());
+    EXPECT_EQ(host.title, "Menu Menu1");
+    EXPECT_EQ(view.GetSelection(), nullptr);
+    EXPECT_EQ(As<CMenuKav>(menu).GetDrawRect(), WindowRect{});  // laid out again at the next paint
+    view.SelectMenuItem(go);
+    view.RebindModel(app.GetWindowList());
+    EXPECT_FALSE(host.closed);
+    EXPECT_EQ(view.GetWindow(), menu);
+
+    auto other = MakeWindow("Elsewhere", kWndMenu);
+    view.SetDisplayedWindow(&As<CMenuKav>(other.get()), 0);
+    view.RebindModel(app.GetWindowList());
+    EXPECT_TRUE(host.closed);
+}

@@ -312,6 +312,20 @@ void CMenuScrollView::RefreshWindow(const CWindowList& windows) {
     host_.Redraw();
 }
 
+void CMenuScrollView::RebindModel(CWindowList& windows) {
+    if (!menu_) return;
+    CWindowKav* menu = windows.FindByID(menu_->GetInternalID());
+    if (!menu || menu->GetType() != kWndMenu) {
+        host_.CloseView();
+        return;
+    }
+    menu_ = static_cast<CMenuKav*>(menu);
+    selection_ = selection_ ? windows.FindByID(selection_->GetInternalID()) : nullptr;
+    currentTransition_ = nullptr;
+    hoverItem_ = nullptr;
+    RefreshWindow(windows);
+}
+
 // ---- Mouse
 
 void CMenuScrollView::OnMouseMove(ViewPoint point) {

@@ -49,6 +49,9 @@ public:
     void SetReportTransitionClicks(bool on) { reportTransitionClicks_ = on; }
     // After a change to the model; closes the view when the menu is gone from its file.
     void RefreshWindow(const CWindowList& windows);
+    // After the project's objects were replaced: finds the menu and the selection again by their
+    // internal identifiers, or closes the view when the menu is gone.
+    void RebindModel(CWindowList& windows);
 
     // Lays the menu out when its bar has been emptied; text is measured on the surface.
     void LayoutIfNeeded(const TextSurface& surface);

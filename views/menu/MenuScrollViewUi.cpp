@@ -111,6 +111,10 @@ void CMenuScrollViewUi::Refresh() {
     if (CurrentApplication) view_.RefreshWindow(CurrentApplication->GetWindowList());
 }
 
+void CMenuScrollViewUi::Rebind() {
+    if (CurrentApplication) view_.RebindModel(CurrentApplication->GetWindowList());
+}
+
 // The frame's menu item and transition editors answer these; until they come, a chosen item or
 // transition stays with the view.
 void CMenuScrollViewUi::ReportMenuItem(CMenuItemKav*) {}

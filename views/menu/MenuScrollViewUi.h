@@ -41,6 +41,7 @@ public:
     PaneKind Kind() const override { return PaneKind::MenuView; }
     CKavroObj* ShownObject() const override;
     void Refresh() override;
+    void Rebind() override;
     wxPrintout* OnCreatePrintout() override;
     // The print dialog (or none) and the printout of the menu.
     void Print(bool prompt);
