@@ -6,6 +6,7 @@
 #include "model/TransitionKav.h"
 #include "tests/support/GlobalState.h"
 #include "tests/support/WindowBuilder.h"
+#include "tests/views/CountingSurface.h"
 #include "tests/views/FakeTestCaseViewHost.h"
 #include "views/testcase/TestCaseView.h"
 
@@ -285,4 +286,24 @@ TEST_F(TestCaseViewTest, BoxesShowWhetherTheStepDoesSomethingAndTheSelectionInRe
     EXPECT_EQ(boxes[2].rect, (ViewRect{240, 10, 336, 71}));  // one pixel larger to the right and bottom
     EXPECT_EQ(texts, (std::vector<std::string>{"Start", "S1", "OpenTheMain WindowNow"}));
     EXPECT_EQ(arrows, 2);
+}
+
+TEST_F(TestCaseViewTest, TheInfoBoxShowsWhatAStepDoesNearThePointer) {
+    Show(2, CTestCaseView::kShowStepInfo);
+    Step(1)->SetEvent("Click");
+    Step(1)->SetCommands("Wait(1)");
+    CountingSurface surface;
+    const ViewPoint over = CentreOf(*Step(1));
+    const auto box = view.InfoBoxAt(over, over, {800, 600}, surface);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->text, "S: Wait(1)\r\n");
+    const int width = 10 * CountingSurface::kCharWidth + 10;
+    EXPECT_EQ(box->rect, (ViewRect{over.x - width / 2, over.y + 20, over.x - width / 2 + width, over.y + 20 + 24}));
+    // No room below: above the pointer; at the right edge: inside the client area.
+    const auto moved = view.InfoBoxAt({790, 590}, over, {800, 600}, surface);
+    ASSERT_TRUE(moved.has_value());
+    EXPECT_EQ(moved->rect.top, 590 - 24 - 5);
+    EXPECT_EQ(moved->rect.right, 800 - 5);
+    EXPECT_FALSE(view.InfoBoxAt(over, CentreOf(*Step(2)), {800, 600}, surface));  // nothing to say
+    EXPECT_FALSE(view.InfoBoxAt(over, CentreOf(*view.GetStartStep()), {800, 600}, surface));
 }

@@ -381,6 +381,32 @@ void CTestCaseView::RebindModel(const CApplicationKav& app) {
     UpdateTitle();
 }
 
+std::optional<CTestCaseView::InfoBox> CTestCaseView::InfoBoxAt(ViewPoint client, ViewPoint logical,
+                                                               ViewSize clientSize, const TextSurface& surface) const {
+    if (!(displayFlags_ & kShowStepInfo)) return std::nullopt;
+    const Hit hit = HitTest(logical);
+    if (!hit.step || hit.step == startStep_.get()) return std::nullopt;
+    InfoBox box{GetStepInfoText(*hit.step), {}};
+    if (box.text.empty()) return std::nullopt;
+    int widest = 0;
+    int lines = 0;
+    for (std::size_t start = 0; start < box.text.size(); ++lines) {
+        const std::size_t end = std::min(box.text.find("\r\n", start), box.text.size());
+        const std::string line = box.text.substr(start, end - start);
+        widest = std::max(widest, surface.Measure(line.empty() ? " " : line, Font(), 0).width);
+        start = end + 2;
+    }
+    const int width = widest + 10;
+    const int height = 14 * lines + 10;
+    int x = client.x - width / 2;
+    int y = client.y + 20;
+    if (clientSize.height - client.y < height + 20 && client.y >= height + 20) y = client.y - height - 5;
+    if (x + width > clientSize.width) x = clientSize.width - width - 5;
+    x = std::max(x, 5);
+    box.rect = {x, y, x + width, y + height};
+    return box;
+}
+
 std::string CTestCaseView::GetStepInfoText(const CTestStep& step) const {
     std::string text;
     if (!step.GetCommands().empty()) {

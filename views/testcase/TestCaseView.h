@@ -3,12 +3,14 @@
 // user selects boxes and arrows, inserts and deletes steps, and in assign mode gives the
 // selected step a window or a transition picked elsewhere.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/StepConnect.h"
 #include "model/TestStep.h"
 #include "views/drawing/DrawList.h"
+#include "views/drawing/TextSurface.h"
 #include "views/drawing/ViewGeometry.h"
 #include "views/drawing/ViewMenu.h"
 #include "views/testcase/TestCaseViewHost.h"
@@ -92,6 +94,15 @@ public:
     void OnContextMenuAt(ViewPoint point);
     // A command of the context menu.
     void OnContextCommand(int command);
+
+    // The step info box under the pointer: its text and where it stands in the client area.
+    struct InfoBox {
+        std::string text;
+        ViewRect rect;
+    };
+    // For a pointer at the client point (logical the same point scrolled); none hides the box.
+    std::optional<InfoBox> InfoBoxAt(ViewPoint client, ViewPoint logical, ViewSize clientSize,
+                                     const TextSurface& surface) const;
 
     // Commands, selection, assignment, windows and description in lines ended by "\r\n".
     std::string GetStepInfoText(const CTestStep& step) const;

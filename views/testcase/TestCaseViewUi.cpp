@@ -18,8 +18,14 @@ constexpr int kScrollStep = 10;
 // ---- The canvas
 
 TestCaseCanvas::TestCaseCanvas(wxWindow* parent, CTestCaseView& view)
-    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL), view_(view) {
+    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL),
+      view_(view),
+      infoBox_(new wxStaticText(this, wxID_ANY, "", wxPoint(0, 0), wxSize(50, 100), wxBORDER_SIMPLE)) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
+    infoBox_->SetBackgroundColour(wxColour(245, 245, 140));
+    infoBox_->SetForegroundColour(*wxBLACK);
+    infoBox_->SetFont(wxFont(wxFontInfo(wxSize(0, 14)).FaceName("Arial")));
+    infoBox_->Hide();
     SetScrollRate(kScrollStep, kScrollStep);
     Bind(wxEVT_PAINT, &TestCaseCanvas::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &TestCaseCanvas::OnLeftDown, this);
@@ -54,7 +60,10 @@ void TestCaseCanvas::OnLeftDown(wxMouseEvent& event) {
 }
 
 void TestCaseCanvas::OnMotion(wxMouseEvent& event) {
-    if (!tracking_) return;
+    if (!tracking_) {
+        ShowInfoBox(event.GetPosition());
+        return;
+    }
     const ViewPoint point = ToLogical(event.GetPosition());
     band_.right = point.x;
     band_.bottom = point.y;
@@ -65,6 +74,25 @@ void TestCaseCanvas::OnMotion(wxMouseEvent& event) {
     dc.SetPen(wxPen(*wxBLACK, 1, wxPENSTYLE_DOT));
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     dc.DrawRectangle(ToWxRect(band_.Normalized()));
+}
+
+void TestCaseCanvas::ShowInfoBox(const wxPoint& client) {
+    if (client == lastMouse_) return;
+    lastMouse_ = client;
+    wxClientDC dc(this);
+    WxSurface surface(dc, *this);
+    const wxSize size = GetClientSize();
+    const auto box = view_.InfoBoxAt({client.x, client.y}, ToLogical(client), {size.x, size.y}, surface);
+    if (!box) {
+        infoBox_->Hide();
+        return;
+    }
+    wxString text = wxString::FromUTF8(box->text);
+    text.Replace("\r\n", "\n");
+    infoBox_->SetLabel(text.Trim());
+    infoBox_->SetSize(ToWxRect(box->rect));
+    infoBox_->Raise();
+    infoBox_->Show();
 }
 
 void TestCaseCanvas::OnLeftUp(wxMouseEvent&) {

@@ -4,6 +4,7 @@
 // frame.
 #include <wx/overlay.h>
 #include <wx/scrolwin.h>
+#include <wx/stattext.h>
 
 #include "shell/wx/KavroDoc.h"
 #include "views/testcase/TestCaseView.h"
@@ -25,9 +26,12 @@ private:
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
     void EndBand();
+    void ShowInfoBox(const wxPoint& client);
 
     CTestCaseView& view_;
     wxOverlay overlay_;
+    wxStaticText* infoBox_;
+    wxPoint lastMouse_;
     bool tracking_ = false;
     ViewRect band_;
 };
