@@ -1,7 +1,6 @@
 #include "views/menu/MenuScrollViewUi.h"
 
 #include <wx/dcbuffer.h>
-#include <wx/toplevel.h>
 
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
@@ -14,7 +13,6 @@
 
 namespace {
 
-constexpr int kScrollStep = 10;
 constexpr int kPrintDirect = 57608;
 constexpr int kPrintPreview = 57609;
 // The whole scroll area of a menu view.
@@ -25,11 +23,9 @@ constexpr int kTotalSize = 4000;
 // ---- The canvas
 
 MenuCanvas::MenuCanvas(wxWindow* parent, CMenuScrollViewUi& owner)
-    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL),
+    : ViewCanvas(parent),
       owner_(owner),
       view_(owner.GetLogic()) {
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
-    SetScrollRate(kScrollStep, kScrollStep);
     SetVirtualSize(kTotalSize, kTotalSize);
     Bind(wxEVT_PAINT, &MenuCanvas::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &MenuCanvas::OnLeftDown, this);
@@ -38,11 +34,6 @@ MenuCanvas::MenuCanvas(wxWindow* parent, CMenuScrollViewUi& owner)
     Bind(wxEVT_LEFT_DCLICK, &MenuCanvas::OnDoubleClick, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &MenuCanvas::OnCaptureLost, this);
     Bind(wxEVT_CONTEXT_MENU, &MenuCanvas::OnContextMenu, this);
-}
-
-ViewPoint MenuCanvas::ToLogical(const wxPoint& point) const {
-    const wxPoint logical = CalcUnscrolledPosition(point);
-    return {logical.x, logical.y};
 }
 
 void MenuCanvas::OnPaint(wxPaintEvent&) {
@@ -122,15 +113,9 @@ void CMenuScrollViewUi::ReportTransition(CTransitionKav*) {}
 
 void CMenuScrollViewUi::SendCommand(int command) { MainFrame().OnCommand(command); }
 
-void CMenuScrollViewUi::ShowTitle(const std::string& title) {
-    if (auto* frame = dynamic_cast<wxTopLevelWindow*>(GetFrame())) frame->SetTitle(wxString::FromUTF8(title));
-}
+void CMenuScrollViewUi::ShowTitle(const std::string& title) { SetViewTitle(*this, title); }
 
-void CMenuScrollViewUi::Redraw() {
-    if (!canvas_) return;
-    canvas_->Refresh();
-    canvas_->Update();
-}
+void CMenuScrollViewUi::Redraw() { RepaintNow(canvas_); }
 
 void CMenuScrollViewUi::CloseView() {
     CallAfter([this] { RequestClose(); });

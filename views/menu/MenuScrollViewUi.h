@@ -1,19 +1,17 @@
 #pragma once
 // The menu view's window: a scrolled canvas in the menu view's tab that shows
 // CMenuScrollView's drawing and passes it the mouse, and the view's part towards the frame.
-#include <wx/scrolwin.h>
 
 #include "shell/wx/KavroDoc.h"
+#include "views/drawing/ViewCanvas.h"
 #include "views/print/ViewPrintoutUi.h"
 #include "views/menu/MenuScrollView.h"
 
 class CMenuScrollViewUi;
 
-class MenuCanvas : public wxScrolledWindow {
+class MenuCanvas : public ViewCanvas {
 public:
     MenuCanvas(wxWindow* parent, CMenuScrollViewUi& owner);
-
-    ViewPoint ToLogical(const wxPoint& point) const;
 
 private:
     void OnPaint(wxPaintEvent& event);

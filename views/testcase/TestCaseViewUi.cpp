@@ -1,7 +1,6 @@
 #include "views/testcase/TestCaseViewUi.h"
 
 #include <wx/dcbuffer.h>
-#include <wx/toplevel.h>
 
 #include "model/ShellServices.h"
 #include "model/TestCase.h"
@@ -9,24 +8,16 @@
 #include "views/drawing/WxSurface.h"
 #include "views/drawing/WxViewMenu.h"
 
-namespace {
-
-constexpr int kScrollStep = 10;
-
-}  // namespace
-
 // ---- The canvas
 
 TestCaseCanvas::TestCaseCanvas(wxWindow* parent, CTestCaseView& view)
-    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL),
+    : ViewCanvas(parent),
       view_(view),
       infoBox_(new wxStaticText(this, wxID_ANY, "", wxPoint(0, 0), wxSize(50, 100), wxBORDER_SIMPLE)) {
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
     infoBox_->SetBackgroundColour(wxColour(245, 245, 140));
     infoBox_->SetForegroundColour(*wxBLACK);
     infoBox_->SetFont(wxFont(wxFontInfo(wxSize(0, 14)).FaceName("Arial")));
     infoBox_->Hide();
-    SetScrollRate(kScrollStep, kScrollStep);
     Bind(wxEVT_PAINT, &TestCaseCanvas::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &TestCaseCanvas::OnLeftDown, this);
     Bind(wxEVT_MOTION, &TestCaseCanvas::OnMotion, this);
@@ -34,11 +25,6 @@ TestCaseCanvas::TestCaseCanvas(wxWindow* parent, CTestCaseView& view)
     Bind(wxEVT_LEFT_DCLICK, &TestCaseCanvas::OnDoubleClick, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &TestCaseCanvas::OnCaptureLost, this);
     Bind(wxEVT_CONTEXT_MENU, &TestCaseCanvas::OnContextMenu, this);
-}
-
-ViewPoint TestCaseCanvas::ToLogical(const wxPoint& point) const {
-    const wxPoint logical = CalcUnscrolledPosition(point);
-    return {logical.x, logical.y};
 }
 
 void TestCaseCanvas::OnPaint(wxPaintEvent&) {
@@ -155,19 +141,13 @@ void CTestCaseViewUi::OpenStepEditor(CTestStep*) {}
 
 void CTestCaseViewUi::SendCommand(int command) { MainFrame().OnCommand(command); }
 
-void CTestCaseViewUi::ShowTitle(const std::string& title) {
-    if (auto* frame = dynamic_cast<wxTopLevelWindow*>(GetFrame())) frame->SetTitle(wxString::FromUTF8(title));
-}
+void CTestCaseViewUi::ShowTitle(const std::string& title) { SetViewTitle(*this, title); }
 
 void CTestCaseViewUi::SetScrollSizes(ViewSize size) {
     if (canvas_) canvas_->SetVirtualSize(size.width, size.height);
 }
 
-void CTestCaseViewUi::Redraw() {
-    if (!canvas_) return;
-    canvas_->Refresh();
-    canvas_->Update();
-}
+void CTestCaseViewUi::Redraw() { RepaintNow(canvas_); }
 
 void CTestCaseViewUi::CloseView() {
     CallAfter([this] { RequestClose(); });

@@ -3,19 +3,17 @@
 // CTestCaseView's drawing, passes it clicks and rubber bands, and the view's part towards the
 // frame.
 #include <wx/overlay.h>
-#include <wx/scrolwin.h>
 #include <wx/stattext.h>
 
 #include "shell/wx/KavroDoc.h"
+#include "views/drawing/ViewCanvas.h"
 #include "views/testcase/TestCaseView.h"
 
 class CTestCaseViewUi;
 
-class TestCaseCanvas : public wxScrolledWindow {
+class TestCaseCanvas : public ViewCanvas {
 public:
     TestCaseCanvas(wxWindow* parent, CTestCaseView& view);
-
-    ViewPoint ToLogical(const wxPoint& point) const;
 
 private:
     void OnPaint(wxPaintEvent& event);

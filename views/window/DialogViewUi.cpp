@@ -23,7 +23,6 @@ namespace {
 
 constexpr int kPrintDirect = 57608;
 constexpr int kPrintPreview = 57609;
-constexpr int kScrollStep = 10;
 
 wxStockCursor StockCursor(DialogCursor cursor) {
     switch (cursor) {
@@ -43,10 +42,7 @@ wxStockCursor StockCursor(DialogCursor cursor) {
 // ---- The canvas
 
 DialogCanvas::DialogCanvas(wxWindow* parent, CDialogViewUi& owner)
-    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL | wxWANTS_CHARS),
-      owner_(owner) {
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
-    SetScrollRate(kScrollStep, kScrollStep);
+    : ViewCanvas(parent, wxWANTS_CHARS), owner_(owner) {
     Bind(wxEVT_PAINT, &DialogCanvas::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &DialogCanvas::OnLeftDown, this);
     Bind(wxEVT_MOTION, &DialogCanvas::OnMotion, this);
@@ -58,11 +54,6 @@ DialogCanvas::DialogCanvas(wxWindow* parent, CDialogViewUi& owner)
 }
 
 CDialogView& DialogCanvas::Logic() { return owner_.GetLogic(); }
-
-ViewPoint DialogCanvas::ToLogical(const wxPoint& point) const {
-    const wxPoint logical = CalcUnscrolledPosition(point);
-    return {logical.x, logical.y};
-}
 
 void DialogCanvas::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
@@ -215,19 +206,13 @@ void CDialogViewUi::ResetWindowPalette() { MainFrame().SelectWindowTool(0); }
 
 int CDialogViewUi::GetDrawingTool() const { return MainFrame().GetDrawingTool(); }
 
-void CDialogViewUi::ShowTitle(const std::string& title) {
-    if (auto* frame = dynamic_cast<wxTopLevelWindow*>(GetFrame())) frame->SetTitle(wxString::FromUTF8(title));
-}
+void CDialogViewUi::ShowTitle(const std::string& title) { SetViewTitle(*this, title); }
 
 void CDialogViewUi::SetScrollSizes(ViewSize size) {
     if (canvas_) canvas_->SetVirtualSize(size.width, size.height);
 }
 
-void CDialogViewUi::Redraw() {
-    if (!canvas_) return;
-    canvas_->Refresh();
-    canvas_->Update();
-}
+void CDialogViewUi::Redraw() { RepaintNow(canvas_); }
 
 void CDialogViewUi::CloseView() {
     CallAfter([this] { RequestClose(); });
