@@ -81,9 +81,11 @@ void TestCaseCanvas::ShowInfoBox(const wxPoint& client) {
     infoBox_->Show();
 }
 
-void TestCaseCanvas::OnLeftUp(wxMouseEvent&) {
+void TestCaseCanvas::OnLeftUp(wxMouseEvent& event) {
     if (!tracking_) return;
-    const ViewRect band = band_;
+    // The band ends where the button comes up, whether or not the last move arrived.
+    const ViewPoint end = ToLogical(event.GetPosition());
+    const ViewRect band{band_.left, band_.top, end.x, end.y};
     EndBand();
     // A press without a drag tracks no band.
     if (band.left != band.right || band.top != band.bottom) view_.OnBandTracked(band);
