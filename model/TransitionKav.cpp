@@ -16,6 +16,8 @@ CTransitionKav* CTransitionKav::Clone(int flags) const {
     copy->mark_ = mark_;
     copy->arrow_ = arrow_;
     copy->hitRegion_ = hitRegion_;
+    copy->polyline_ = polyline_;
+    copy->labelRect_ = labelRect_;
     copy->furtherWord_ = furtherWord_;
     copy->CopyStepPartsFrom(*this, flags);
     return copy;

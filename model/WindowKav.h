@@ -10,6 +10,7 @@
 #include "model/KavroObj.h"
 #include "model/StoreField.h"
 #include "model/TransitionKav.h"
+#include "model/WindowRect.h"
 #include "model/Win32Styles.h"
 #include "platform/ObjectList.h"
 
@@ -25,11 +26,6 @@ enum WindowType : int {
 };
 inline constexpr int kWindowTypeCount = 22;
 
-// Position relative to the parent's client origin.
-struct WindowRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const WindowRect&) const = default;
-};
 
 // The identification data that every window type is constructed from.
 struct WindowFields {

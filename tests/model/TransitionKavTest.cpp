@@ -47,6 +47,8 @@ TEST_F(TransitionKav, ACloneOwnsCopiesOfEverything) {
     arrow.SetGeometry(1, 2, 3, 4, 8, 4, false);
     source->SetArrow(arrow);
     source->SetHitRegion(HitRegion{{{0, 0}, {5, 0}, {5, 5}}});
+    source->SetPolyline(std::vector<ArrowPoint>(12, ArrowPoint{3, 4}));  // a loop holds at most 9
+    source->SetLabelRect({10, 20, 10, 20});
     source->GetConditions().Add(new CConditionKav("C", "#Main# = 1"));
     source->GetActions().Add(new CActionKav(1));
     source->GetAttributes().Add(new CAttributeKav("F", 4, "v"));
@@ -57,6 +59,8 @@ TEST_F(TransitionKav, ACloneOwnsCopiesOfEverything) {
     EXPECT_EQ(copy->GetMark(), 1);
     EXPECT_EQ(copy->GetFurtherWord(), 7);
     EXPECT_EQ(copy->GetArrow(), arrow);
+    EXPECT_EQ(copy->GetPolyline(), std::vector<ArrowPoint>(9, ArrowPoint{3, 4}));
+    EXPECT_EQ(copy->GetLabelRect(), (WindowRect{10, 20, 10, 20}));
     EXPECT_EQ(copy->GetStartWindow(), nullptr);  // no flag 8
     EXPECT_EQ(copy->GetStartWndId(), main->GetInternalID());
     EXPECT_EQ(copy->GetDestWndId(), dialog->GetInternalID());

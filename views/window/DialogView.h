@@ -11,6 +11,7 @@
 
 #include "views/drawing/DrawList.h"
 #include "views/drawing/TextSurface.h"
+#include "views/drawing/ViewMenu.h"
 #include "views/window/DialogLayout.h"
 #include "views/window/DialogSelection.h"
 #include "views/window/DialogViewHost.h"
@@ -33,11 +34,6 @@ enum class DialogDrag {
 enum class DialogCursor { Default, Pick, Move, SizeNwse, SizeNesw, SizeNs, SizeWe };
 
 // One entry of the context menu: its text's id and the command it sends (0 and 0: a separator).
-struct DialogMenuEntry {
-    int textId;
-    int command;
-};
-
 class CDialogView {
 public:
     // Display flags.
@@ -134,7 +130,7 @@ public:
     bool OnArrowKey(int dx, int dy);
     // A right click at the point (none: from the keyboard) chooses what the menu acts on.
     void PrepareContextMenu(std::optional<ViewPoint> point);
-    static const std::vector<DialogMenuEntry>& ContextMenu();
+    static const std::vector<ViewMenuEntry>& ContextMenu();
     // A command chosen in the context menu; print is the window's own.
     void OnContextCommand(int command);
     DialogCursor CursorAt(ViewPoint point) const;

@@ -1,8 +1,8 @@
 // The window view's context menu and its cursor.
 #include "views/window/DialogView.h"
 
-const std::vector<DialogMenuEntry>& CDialogView::ContextMenu() {
-    static const std::vector<DialogMenuEntry> entries = {
+const std::vector<ViewMenuEntry>& CDialogView::ContextMenu() {
+    static const std::vector<ViewMenuEntry> entries = {
         {48170, 32781}, {48171, 32771}, {48172, 32778}, {0, 0},
         {48194, 32973}, {48173, 40003}, {48174, 32944}, {48175, 32903}, {0, 0},
         {48176, 32772}, {48177, 32905}, {48178, kEditTransitionCommand}, {0, 0},

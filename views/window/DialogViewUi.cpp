@@ -15,13 +15,14 @@
 #include "shell/Help.h"
 #include "shell/MainFrame.h"
 #include "views/drawing/WxSurface.h"
+#include "views/drawing/WxViewMenu.h"
 #include "views/window/DialogPrintoutUi.h"
+#include "views/window/DialogViewPrint.h"
 
 namespace {
 
 constexpr int kPrintDirect = 57608;
 constexpr int kPrintPreview = 57609;
-constexpr int kScrollStep = 10;
 
 wxStockCursor StockCursor(DialogCursor cursor) {
     switch (cursor) {
@@ -41,10 +42,7 @@ wxStockCursor StockCursor(DialogCursor cursor) {
 // ---- The canvas
 
 DialogCanvas::DialogCanvas(wxWindow* parent, CDialogViewUi& owner)
-    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL | wxWANTS_CHARS),
-      owner_(owner) {
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
-    SetScrollRate(kScrollStep, kScrollStep);
+    : ViewCanvas(parent, wxWANTS_CHARS), owner_(owner) {
     Bind(wxEVT_PAINT, &DialogCanvas::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &DialogCanvas::OnLeftDown, this);
     Bind(wxEVT_MOTION, &DialogCanvas::OnMotion, this);
@@ -56,11 +54,6 @@ DialogCanvas::DialogCanvas(wxWindow* parent, CDialogViewUi& owner)
 }
 
 CDialogView& DialogCanvas::Logic() { return owner_.GetLogic(); }
-
-ViewPoint DialogCanvas::ToLogical(const wxPoint& point) const {
-    const wxPoint logical = CalcUnscrolledPosition(point);
-    return {logical.x, logical.y};
-}
 
 void DialogCanvas::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
@@ -136,12 +129,7 @@ void DialogCanvas::OnContextMenu(wxContextMenuEvent& event) {
     const wxPoint at = fromKeyboard ? wxPoint(0, 0) : ScreenToClient(event.GetPosition());
     Logic().PrepareContextMenu(fromKeyboard ? std::nullopt : std::optional<ViewPoint>(ToLogical(at)));
     Update();
-    wxMenu menu;
-    for (const DialogMenuEntry& entry : CDialogView::ContextMenu()) {
-        if (!entry.command) menu.AppendSeparator();
-        else menu.Append(CommandToWindowId(entry.command), wxString::FromUTF8(LoadMessage(entry.textId)));
-    }
-    const int command = WindowIdToCommand(GetPopupMenuSelectionFromUser(menu, at));
+    const int command = ChooseFromViewMenu(*this, CDialogView::ContextMenu(), at);
     if (command == CDialogView::kPrintCommand) owner_.Print(true);
     else Logic().OnContextCommand(command);
 }
@@ -218,19 +206,13 @@ void CDialogViewUi::ResetWindowPalette() { MainFrame().SelectWindowTool(0); }
 
 int CDialogViewUi::GetDrawingTool() const { return MainFrame().GetDrawingTool(); }
 
-void CDialogViewUi::ShowTitle(const std::string& title) {
-    if (auto* frame = dynamic_cast<wxTopLevelWindow*>(GetFrame())) frame->SetTitle(wxString::FromUTF8(title));
-}
+void CDialogViewUi::ShowTitle(const std::string& title) { SetViewTitle(*this, title); }
 
 void CDialogViewUi::SetScrollSizes(ViewSize size) {
     if (canvas_) canvas_->SetVirtualSize(size.width, size.height);
 }
 
-void CDialogViewUi::Redraw() {
-    if (!canvas_) return;
-    canvas_->Refresh();
-    canvas_->Update();
-}
+void CDialogViewUi::Redraw() { RepaintNow(canvas_); }
 
 void CDialogViewUi::CloseView() {
     CallAfter([this] { RequestClose(); });
@@ -262,21 +244,14 @@ bool CDialogViewUi::DrawToBitmap(wxBitmap& bitmap) {
 
 wxPrintout* CDialogViewUi::OnCreatePrintout() { return new DialogPrintoutUi(view_, *canvas_); }
 
-void CDialogViewUi::Print(bool prompt) {
-    wxPrinter printer;
-    DialogPrintoutUi printout(view_, *canvas_);
-    printer.Print(GetFrame(), &printout, prompt);
-}
+void CDialogViewUi::Print(bool prompt) { PrintPages(GetFrame(), view_.GetTitle(), *canvas_, PagePrinter(), prompt); }
 
-void CDialogViewUi::ShowPrintPreview() {
-    auto* preview = new wxPrintPreview(OnCreatePrintout(), OnCreatePrintout());
-    if (!preview->IsOk()) {
-        delete preview;
-        return;
-    }
-    auto* frame = new wxPreviewFrame(preview, wxGetTopLevelParent(GetFrame()), wxString::FromUTF8(view_.GetTitle()));
-    frame->Initialize();
-    frame->Show();
+void CDialogViewUi::ShowPrintPreview() { ::ShowPrintPreview(GetFrame(), view_.GetTitle(), *canvas_, PagePrinter()); }
+
+ViewPrintoutUi::PagePrinter CDialogViewUi::PagePrinter() {
+    return [this](TextSurface& surface, const ViewRect& page, int number) {
+        return PrintDialogPage(view_, surface, page, number);
+    };
 }
 
 void CDialogViewUi::OnPrintCommand(wxCommandEvent& event) {

@@ -9,16 +9,15 @@
 #include <wx/scrolwin.h>
 
 #include "shell/wx/KavroDoc.h"
+#include "views/drawing/ViewCanvas.h"
+#include "views/print/ViewPrintoutUi.h"
 #include "views/window/DialogView.h"
 
 class CDialogViewUi;
 
-class DialogCanvas : public wxScrolledWindow {
+class DialogCanvas : public ViewCanvas {
 public:
     DialogCanvas(wxWindow* parent, CDialogViewUi& owner);
-
-    // A point of the window in the view's logical coordinates.
-    ViewPoint ToLogical(const wxPoint& point) const;
 
 private:
     CDialogView& Logic();
@@ -76,6 +75,7 @@ public:
     WindowSizeLimits GetWindowSizeLimits() const override;
 
 private:
+    ViewPrintoutUi::PagePrinter PagePrinter();
     void OnPrintCommand(wxCommandEvent& event);
     void OnUpdateEditTransition(wxUpdateUIEvent& event);
 

@@ -1,0 +1,30 @@
+#include "views/drawing/ViewCanvas.h"
+
+#include <wx/toplevel.h>
+
+namespace {
+
+constexpr int kScrollStep = 10;
+
+}  // namespace
+
+ViewCanvas::ViewCanvas(wxWindow* parent, long style)
+    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL | style) {
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    SetScrollRate(kScrollStep, kScrollStep);
+}
+
+ViewPoint ViewCanvas::ToLogical(const wxPoint& point) const {
+    const wxPoint logical = CalcUnscrolledPosition(point);
+    return {logical.x, logical.y};
+}
+
+void SetViewTitle(wxView& view, const std::string& title) {
+    if (auto* frame = dynamic_cast<wxTopLevelWindow*>(view.GetFrame())) frame->SetTitle(wxString::FromUTF8(title));
+}
+
+void RepaintNow(wxWindow* canvas) {
+    if (!canvas) return;
+    canvas->Refresh();
+    canvas->Update();
+}

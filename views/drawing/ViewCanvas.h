@@ -1,0 +1,23 @@
+#pragma once
+// What every view's window shares: a scrolled canvas painted by the view, with the pointer in
+// the view's logical coordinates, and the view's frame title and immediate repaint.
+#include <string>
+
+#include <wx/docview.h>
+#include <wx/scrolwin.h>
+
+#include "views/drawing/ViewGeometry.h"
+
+class ViewCanvas : public wxScrolledWindow {
+public:
+    // style: more window styles than the scroll bars.
+    explicit ViewCanvas(wxWindow* parent, long style = 0);
+
+    // A point of the window in the view's logical coordinates.
+    ViewPoint ToLogical(const wxPoint& point) const;
+};
+
+// The title of the view's child frame.
+void SetViewTitle(wxView& view, const std::string& title);
+// Paints the canvas again at once (nothing without one).
+void RepaintNow(wxWindow* canvas);

@@ -1,0 +1,64 @@
+#pragma once
+// The test case view's window: a scrolled canvas in the test case view's tab that shows
+// CTestCaseView's drawing, passes it clicks and rubber bands, and the view's part towards the
+// frame.
+#include <wx/overlay.h>
+#include <wx/stattext.h>
+
+#include "shell/wx/KavroDoc.h"
+#include "views/drawing/ViewCanvas.h"
+#include "views/testcase/TestCaseView.h"
+
+class CTestCaseViewUi;
+
+class TestCaseCanvas : public ViewCanvas {
+public:
+    TestCaseCanvas(wxWindow* parent, CTestCaseView& view);
+
+private:
+    void OnPaint(wxPaintEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnDoubleClick(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnContextMenu(wxContextMenuEvent& event);
+    void EndBand();
+    void ShowInfoBox(const wxPoint& client);
+
+    CTestCaseView& view_;
+    wxOverlay overlay_;
+    wxStaticText* infoBox_;
+    wxPoint lastMouse_;
+    bool tracking_ = false;
+    ViewRect band_;
+};
+
+class CTestCaseViewUi : public CKavroView, public TestCaseViewHost {
+public:
+    CTestCaseView& GetLogic() { return view_; }
+    TestCaseCanvas* GetCanvas() const { return canvas_; }
+
+    // CKavroView and FrameView.
+    wxWindow* CreateCanvas(wxWindow* parent) override;
+    void ShowObject(CKavroObj* object, int viewMode) override;
+    PaneKind Kind() const override { return PaneKind::TestCaseView; }
+    CKavroObj* ShownObject() const override;
+    void Refresh() override { view_.UpdateTitle(); }
+    void Rebind() override;
+
+    // TestCaseViewHost (Redraw serves FrameView too).
+    void OpenStepEditor(CTestStep* step) override;
+    void SendCommand(int command) override;
+    void ShowTitle(const std::string& title) override;
+    void SetScrollSizes(ViewSize size) override;
+    void Redraw() override;
+    void CloseView() override;
+
+private:
+    CTestCaseView view_{*this};
+    TestCaseCanvas* canvas_ = nullptr;
+};
+
+// The test case view of the frame's test case template.
+void InstallTestCaseView();
