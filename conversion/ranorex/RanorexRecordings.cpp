@@ -128,7 +128,9 @@ int CRanorex::TranslateSteps(const CTestCase& testCase, std::string& items, std:
             }
             AddCalledMethod(item, methods);
         }
-        items += ReplaceEvery(item, "<comment/>", "<comment>" + Text(step->GetComment()) + "</comment>");
+        // A comment's CR LF is one line end, which the file writes as its own.
+        const std::string comment = Text(ReplaceSeparators(step->GetComment(), "\n", "\n"));
+        items += ReplaceEvery(item, "<comment/>", "<comment>" + comment + "</comment>");
     }
     return 1;
 }

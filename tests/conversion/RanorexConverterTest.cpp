@@ -49,8 +49,9 @@ protected:
                 EXPECT_TRUE(PassesXmlLint(path));
             }
             const std::string bytes = ReadBytes(path);
-            for (size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 1))
-                ASSERT_TRUE(at > 0 && bytes[at - 1] == '\r') << file << " has a bare line feed at " << at;
+            for (size_t at = bytes.find_first_of("\r\n"); at != std::string::npos;
+                 at = bytes.find_first_of("\r\n", at + 2))
+                ASSERT_EQ(bytes.compare(at, 2, "\r\n"), 0) << file << " has a line end other than CR LF at " << at;
             EXPECT_TRUE(IsValidUtf8(bytes)) << file;
         }
     }
@@ -175,7 +176,7 @@ TEST_F(RanorexConverterTest, StepsBecomeItemsAndTheMethodsTheyCallJoinTheUserCod
     AddStep(first, "No window")->SetEvent("Click");
     CTestStep* userCode = AddEventStep(first, "Code", nullptr, "");
     userCode->SetCommands("int a = 1;\r\nint b = a;");
-    userCode->SetComment("first code");
+    userCode->SetComment("first\r\ncode");
     AddEventStep(first, "Click", grid, "Click(1, 2)");
     AddEventStep(first, "More code", ok_, "Click")->SetCommands("Report.Info(\"x\");");
     CTestCase* second = AddTaskTestCase(task_, 2, 0);
@@ -190,7 +191,7 @@ TEST_F(RanorexConverterTest, StepsBecomeItemsAndTheMethodsTheyCallJoinTheUserCod
     EXPECT_NE(recording.find("methodname=\"ValidateTableValue\">\r\n<comment>reads &lt;it&gt; &amp; more</comment>\r\n"),
               std::string::npos);
     EXPECT_NE(recording.find("<userrecorditem enabled=\"True\" optional=\"False\" duration=\"1000ms\" "
-                             "methodname=\"UserMethod_1\">\r\n<comment>first code</comment>\r\n<bindings/>\r\n"
+                             "methodname=\"UserMethod_1\">\r\n<comment>first\r\ncode</comment>\r\n<bindings/>\r\n"
                              "<arguments/>\r\n</userrecorditem>\r\n"),
               std::string::npos);
     EXPECT_NE(recording.find("methodname=\"ClickTableCell\""), std::string::npos);
