@@ -169,6 +169,9 @@ public:
     void OnNewControl(CWindowKav* window);
     // 0x40D: the task changed.
     void OnTaskChanged(CTaskKav* task);
+    // 0x409: the task-flow view picked a step for Connect Steps: the first one moves the pick
+    // on to the second, the second ends it.
+    void OnStepPicked(FrameView* view);
     // 0x40F: the test case is about to be deleted.
     void OnTestCaseDeleting(CTestCase* testCase);
     // 0x414 to 0x417: a window, menu, task-flow or test case view is closing.

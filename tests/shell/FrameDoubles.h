@@ -27,6 +27,7 @@ public:
     void Refresh() override { ++refreshes; }
     void Rebind() override { ++rebinds; }
     void EndPickOperation(bool drawingToolChosen) override { pickEnds.push_back(drawingToolChosen); }
+    void SetStepPickMode(int mode) override { stepPickModes.push_back(mode); }
 
     // When set, a close request takes the view out of the frame, as a closing view does.
     CMainFrame* frame = nullptr;
@@ -35,6 +36,7 @@ public:
     int refreshes = 0;
     int rebinds = 0;
     std::vector<bool> pickEnds;
+    std::vector<int> stepPickModes;
 
 private:
     PaneKind kind_;

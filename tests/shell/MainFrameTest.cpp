@@ -374,6 +374,30 @@ TEST_F(MainFrameTest, AClosingViewEndsThePickOperationThatStartedOrWaitsInIt) {
     }
 }
 
+TEST_F(MainFrameTest, AStepPickedInAFlowViewMovesConnectStepsOnAndTheSecondEndsIt) {
+    FakeView flow(PaneKind::TaskFlowView), otherFlow(PaneKind::TaskFlowView), windowView(PaneKind::WindowView);
+    for (FakeView* view : {&flow, &otherFlow, &windowView}) frame_.AddView(view);
+    frame_.OnStepPicked(&flow);  // no Connect Steps pending
+    frame_.Pick().mode = 4;
+    frame_.OnStepPicked(nullptr);
+    EXPECT_EQ(frame_.GetPickMode(), 4);
+    EXPECT_TRUE(flow.stepPickModes.empty());
+
+    frame_.OnStepPicked(&flow);
+    EXPECT_EQ(frame_.GetPickMode(), 5);
+    EXPECT_EQ(window_.status, "Select a Destination Step");
+    EXPECT_EQ(flow.stepPickModes, std::vector<int>{5});
+    EXPECT_TRUE(otherFlow.stepPickModes.empty());
+
+    frame_.OnStepPicked(&flow);
+    EXPECT_EQ(frame_.GetPickMode(), 0);
+    EXPECT_EQ(window_.status, "");
+    EXPECT_EQ(flow.stepPickModes, (std::vector<int>{5, 0}));
+    EXPECT_EQ(otherFlow.stepPickModes, std::vector<int>{0});
+    EXPECT_TRUE(windowView.stepPickModes.empty());
+    EXPECT_EQ(windowView.pickEnds.size(), 1u);
+}
+
 TEST_F(MainFrameTest, MessagesOfChangedObjectsReachThePagesAndViews) {
     ASSERT_EQ(frame_.LoadProject(kSample, true), 1);
     CTaskKav* task = CurrentApplication->GetRootTask();
