@@ -108,6 +108,18 @@ TEST_F(DialogViewUiTest, TheSamplesDialogOpensThroughTheFrame) {
     wxBitmap untouched;
     EXPECT_FALSE(view->DrawToBitmap(untouched));
     EXPECT_FALSE(untouched.IsOk());
+
+    // It still prints, shrunk to the page; its frame is too large for a bitmap of its own.
+    insurance->SetRect({0, 0, 200000, 150000});
+    view->GetLogic().RefreshWindow();
+    DialogPrintoutUi large(view->GetLogic(), *view->GetCanvas());
+    large.SetDC(&paper);
+    large.SetPPIPrinter(72, 72);
+    large.SetPPIScreen(72, 72);
+    large.SetPageSizePixels(595, 842);
+    large.SetPaperRectPixels(wxRect(0, 0, 595, 842));
+    large.OnPreparePrinting();
+    EXPECT_TRUE(large.OnPrintPage(1));
 }
 
 TEST_F(DialogViewUiTest, APushButtonDrawnWithThePaletteIsCreatedAndRecorded) {
