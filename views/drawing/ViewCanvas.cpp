@@ -1,6 +1,9 @@
 #include "views/drawing/ViewCanvas.h"
 
+#include <wx/cshelp.h>
 #include <wx/toplevel.h>
+
+#include "shell/Help.h"
 
 namespace {
 
@@ -12,6 +15,13 @@ ViewCanvas::ViewCanvas(wxWindow* parent, long style)
     : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL | style) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetScrollRate(kScrollStep, kScrollStep);
+    Bind(wxEVT_KEY_DOWN, &ViewCanvas::OnHelpKey, this);
+}
+
+void ViewCanvas::OnHelpKey(wxKeyEvent& event) {
+    if (event.GetKeyCode() != WXK_F1 || !helpContext_) return event.Skip();
+    if (event.ShiftDown()) wxContextHelp(this);
+    else ShowHelp(helpContext_);
 }
 
 ViewPoint ViewCanvas::ToLogical(const wxPoint& point) const {

@@ -15,6 +15,14 @@ public:
 
     // A point of the window in the view's logical coordinates.
     ViewPoint ToLogical(const wxPoint& point) const;
+    // F1 opens the view's help topic; with Shift held the pointer asks for help on what it
+    // clicks next. Without a topic F1 goes on to the frame.
+    void SetHelpContext(int context) { helpContext_ = context; }
+
+private:
+    void OnHelpKey(wxKeyEvent& event);
+
+    int helpContext_ = 0;
 };
 
 // The title of the view's child frame.

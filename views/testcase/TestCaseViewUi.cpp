@@ -18,6 +18,7 @@ TestCaseCanvas::TestCaseCanvas(wxWindow* parent, CTestCaseView& view)
     infoBox_->SetForegroundColour(*wxBLACK);
     infoBox_->SetFont(wxFont(wxFontInfo(wxSize(0, 14)).FaceName("Arial")));
     infoBox_->Hide();
+    SetHelpContext(CTestCaseView::kHelpContext);
     Bind(wxEVT_PAINT, &TestCaseCanvas::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &TestCaseCanvas::OnLeftDown, this);
     Bind(wxEVT_MOTION, &TestCaseCanvas::OnMotion, this);
@@ -71,6 +72,7 @@ void TestCaseCanvas::ShowInfoBox(const wxPoint& client) {
     const auto box = view_.InfoBoxAt({client.x, client.y}, ToLogical(client), {size.x, size.y}, surface);
     if (!box) {
         infoBox_->Hide();
+    SetHelpContext(CTestCaseView::kHelpContext);
         return;
     }
     wxString text = wxString::FromUTF8(box->text);
