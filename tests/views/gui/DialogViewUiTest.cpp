@@ -13,6 +13,7 @@
 #include "shell/MainFrame.h"
 #include "shell/wx/MainFrameUi.h"
 #include "tests/support/gui/MainFrameTest.h"
+#include "tests/views/gui/PrintOnPaper.h"
 #include "views/window/DialogPrintoutUi.h"
 #include "views/window/DialogViewUi.h"
 
@@ -91,12 +92,7 @@ TEST_F(DialogViewUiTest, TheSamplesDialogOpensThroughTheFrame) {
     wxBitmap page(595, 842);
     wxMemoryDC paper(page);
     DialogPrintoutUi printout(view->GetLogic(), *view->GetCanvas());
-    printout.SetDC(&paper);
-    printout.SetPPIPrinter(72, 72);
-    printout.SetPPIScreen(72, 72);
-    printout.SetPageSizePixels(595, 842);
-    printout.SetPaperRectPixels(wxRect(0, 0, 595, 842));
-    printout.OnPreparePrinting();
+    PrepareOnPaper(printout, paper);
     EXPECT_GE(printout.GetPageCount(), 1);
     EXPECT_TRUE(printout.OnPrintPage(1));
     EXPECT_TRUE(dialogs_.Shown().empty());
@@ -113,12 +109,7 @@ TEST_F(DialogViewUiTest, TheSamplesDialogOpensThroughTheFrame) {
     insurance->SetRect({0, 0, 200000, 150000});
     view->GetLogic().RefreshWindow();
     DialogPrintoutUi large(view->GetLogic(), *view->GetCanvas());
-    large.SetDC(&paper);
-    large.SetPPIPrinter(72, 72);
-    large.SetPPIScreen(72, 72);
-    large.SetPageSizePixels(595, 842);
-    large.SetPaperRectPixels(wxRect(0, 0, 595, 842));
-    large.OnPreparePrinting();
+    PrepareOnPaper(large, paper);
     EXPECT_TRUE(large.OnPrintPage(1));
 }
 
