@@ -1,36 +1,21 @@
 #include "views/flow/TaskflowViewUi.h"
 
-#include <wx/cshelp.h>
 #include <wx/dcmemory.h>
 
 #include "model/ShellServices.h"
-#include "shell/Help.h"
 #include "shell/MainFrame.h"
 
 // ---- The canvas
 
 TaskflowCanvas::TaskflowCanvas(wxWindow* parent, CTaskflowView& view) : FlowCanvas(parent, view, wxWANTS_CHARS) {
     Bind(wxEVT_SET_CURSOR, &TaskflowCanvas::OnSetCursor, this);
-    Bind(wxEVT_KEY_DOWN, &TaskflowCanvas::OnKeyDown, this);
-    Bind(wxEVT_HELP, &TaskflowCanvas::OnHelp, this);
+    SetHelpContext(CTaskflowView::kHelpContext);
 }
 
 void TaskflowCanvas::OnSetCursor(wxSetCursorEvent& event) {
     if (view_.ShowsPickCursor()) event.SetCursor(wxCursor(wxCURSOR_BULLSEYE));
     else event.Skip();
 }
-
-void TaskflowCanvas::OnKeyDown(wxKeyEvent& event) {
-    if (event.GetKeyCode() != WXK_F1) {
-        event.Skip();
-        return;
-    }
-    if (event.ShiftDown()) wxContextHelp(this);
-    else ShowHelp(CTaskflowView::kHelpContext);
-}
-
-// The context help that Shift+F1 started lands here.
-void TaskflowCanvas::OnHelp(wxHelpEvent&) { ShowHelp(CTaskflowView::kHelpContext); }
 
 // ---- The view
 

@@ -14,8 +14,6 @@ public:
 
 private:
     void OnSetCursor(wxSetCursorEvent& event);
-    void OnKeyDown(wxKeyEvent& event);
-    void OnHelp(wxHelpEvent& event);
 };
 
 class CTaskflowViewUi : public CKavroView, public TaskflowViewHost {

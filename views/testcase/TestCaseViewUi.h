@@ -8,7 +8,9 @@
 
 class TestCaseCanvas : public FlowCanvas<CTestCaseView> {
 public:
-    TestCaseCanvas(wxWindow* parent, CTestCaseView& view) : FlowCanvas(parent, view) {}
+    TestCaseCanvas(wxWindow* parent, CTestCaseView& view) : FlowCanvas(parent, view) {
+        SetHelpContext(CTestCaseView::kHelpContext);
+    }
 };
 
 class CTestCaseViewUi : public CKavroView, public TestCaseViewHost {
