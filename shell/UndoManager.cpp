@@ -2,6 +2,9 @@
 
 #include "model/ApplicationKav.h"
 #include "model/CloneFlags.h"
+#include "model/TransitionKav.h"
+#include "model/WindowKav.h"
+#include "model/WindowList.h"
 #include "persistence/XMLDataManager.h"
 #include "platform/MessageBuffer.h"
 #include "shell/ProjectSession.h"
@@ -17,6 +20,15 @@ constexpr int kNothingToRedo = 41103;      // [F0103]
 constexpr int kCannotRedo = 41104;         // [F0104]
 constexpr char kStepwiseMove[] = "Stepwise Move Window";
 
+std::unique_ptr<CApplicationKav> MakeSnapshot(const CApplicationKav& root) {
+    std::unique_ptr<CApplicationKav> snapshot(root.Clone(kSnapshotFlags));
+    // A copied transition knows no start window, and restoring links none: the window that holds
+    // it is its start, and the steps that perform it take their windows from it.
+    for (CWindowKav* window : snapshot->GetWindowList().Snapshot())
+        for (CTransitionKav* transition : window->GetTransitions()) transition->SetStartWindow(window);
+    return snapshot;
+}
+
 std::string NewestDescription(const std::deque<std::unique_ptr<CUndoStep>>& steps) {
     return steps.empty() ? std::string() : steps.front()->description;
 }
@@ -28,9 +40,7 @@ CUndoManager::CUndoManager(CProjectSession& session, std::function<void()> rebin
 
 CUndoManager::~CUndoManager() = default;
 
-std::unique_ptr<CApplicationKav> CUndoManager::TakeSnapshot() const {
-    return std::unique_ptr<CApplicationKav>(session_.Root().Clone(kSnapshotFlags));
-}
+std::unique_ptr<CApplicationKav> CUndoManager::TakeSnapshot() const { return MakeSnapshot(session_.Root()); }
 
 void CUndoManager::Reset() {
     Clear();
@@ -76,7 +86,7 @@ int CUndoManager::Step(Steps& from, Steps& to, int failureMessage) {
         return -1;
     }
     to.push_front(std::make_unique<CUndoStep>(CUndoStep{step->description, std::move(current_)}));
-    current_ = std::unique_ptr<CApplicationKav>(step->snapshot->Clone(kSnapshotFlags));
+    current_ = MakeSnapshot(*step->snapshot);
     std::unique_ptr<CApplicationKav> replaced = session_.ReplaceRoot(std::move(step->snapshot));
     if (rebind_) rebind_();
     return 1;
