@@ -9,6 +9,7 @@
 
 #include "shell/FrameView.h"
 #include "shell/MainFrame.h"
+#include "shell/MessageLogDlg.h"
 #include "shell/MainFrameWindow.h"
 #include "shell/VornakLink.h"
 #include "shell/WorkspacePage.h"
@@ -46,6 +47,14 @@ private:
 class FakeWindow : public MainFrameWindow {
 public:
     void ShowTitle(const std::string& text) override { title = text; }
+    void RequestFrameClose() override { ++closeRequests; }
+    // Runs the log's operation as the window does, keeping its title and lines.
+    int RunMessageLog(CMessageLogDlg& log) override {
+        log.Run();
+        logTitles.push_back(log.GetTitle());
+        logLines = log.Log().Lines();
+        return log.GetResult();
+    }
     void ShowStatusText(const std::string& text) override { status = text; }
     void SetWaitCursor(bool on) override { waitCursor = on; }
     bool IsBarShown(FrameBar bar) const override { return bars.count(bar) ? bars.at(bar) : true; }
@@ -59,6 +68,9 @@ public:
     }
 
     std::string title;
+    int closeRequests = 0;
+    std::vector<std::string> logTitles;
+    std::vector<std::string> logLines;
     std::string status = "untouched";
     bool waitCursor = false;
     std::map<FrameBar, bool> bars;
@@ -85,7 +97,9 @@ public:
 class FakeTasksPage : public FakePage<TasksPage> {
 public:
     void UpdateTaskItem(CTaskKav* task) override { updatedTasks.push_back(task); }
+    void MarkLoadErrorTasks(const std::vector<CTaskKav*>& tasks) override { markedTasks = tasks; }
     std::vector<CTaskKav*> updatedTasks;
+    std::vector<CTaskKav*> markedTasks;
 };
 
 class FakeWindowsPage : public FakePage<WindowsPage> {
@@ -112,6 +126,7 @@ public:
         commands->push_back("send project");
         return 1;
     }
+    void RequestLibraryList() override { commands->push_back("request library list"); }
 
     int state = 1;
     bool connectionLost = false;

@@ -12,13 +12,10 @@
 #include "platform/AtomicFile.h"
 #include "platform/Registry.h"
 #include "shell/CommandIds.h"
-#include "tests/support/GlobalState.h"
-#include "FrameDoubles.h"
-#include "tests/support/ScratchFolder.h"
+#include "FrameFixture.h"
 
 namespace {
 
-const std::string kSample = std::string(KAVRO_SOURCE_DIR) + "/examples/insurance/Insurance.xml";
 const std::string kKey(kProductKey);
 
 std::string ReadUserSetting(const std::string& name) {
@@ -29,32 +26,7 @@ void WriteUserSetting(const std::string& name, const std::string& value) {
     WriteRegistryString(SettingsHive::CurrentUser, kKey, name, value, kRegistryText);
 }
 
-class MainFrameTest : public ::testing::Test {
-protected:
-    MainFrameTest() {
-        frame_.SetTasksPage(&tasks_);
-        frame_.SetRequirementsPage(&requirements_);
-        frame_.SetWindowsPage(&windows_);
-        frame_.SetTestDataPage(&testData_);
-    }
-
-    std::vector<std::string> Shown() const { return TestInteraction().Texts(); }
-
-    // A copy of the sample that the test may change and save.
-    std::string SampleCopy() {
-        const std::string copy = (folder_.Path() / "Insurance.xml").string();
-        std::filesystem::copy_file(kSample, copy);
-        return copy;
-    }
-
-    ScratchFolder folder_;
-    FakeWindow window_;
-    CMainFrame frame_{window_};
-    FakeTasksPage tasks_;
-    FakePage<WorkspacePage> requirements_;
-    FakeWindowsPage windows_;
-    FakeTestDataPage testData_;
-};
+using MainFrameTest = FrameFixture;
 
 }  // namespace
 
