@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ObjectList.h"
 #include "shell/FrameView.h"
 #include "shell/MainFrameWindow.h"
 #include "shell/PickState.h"
@@ -18,6 +19,8 @@
 #include "shell/WorkspacePage.h"
 
 class CApplicationKav;
+class CDataEffect;
+class CDataSet;
 class CProjectSession;
 class CTaskKav;
 class CTestCase;
@@ -90,6 +93,9 @@ public:
     VornakLink* GetVornakLink() const { return vornak_.get(); }
     // How New and Project Properties edit the project; without one both are disabled.
     void SetProjectDialog(ProjectDialogRunner dialog) { projectDialog_ = std::move(dialog); }
+    // The reference picker of the editors: the chosen designator text, "" when cancelled or
+    // when no picker is installed (shell/ReferencePicker.h).
+    std::string SelectReference(int kinds, CTaskKav* task, CDataSet* dataSet, const OwningList<CDataEffect>* effects);
 
     // ---- Panes and views.
 
@@ -194,6 +200,10 @@ public:
 
     // ---- Private messages of views and pages (the frame owns nothing passed to them).
 
+    // 0x405: the Windows page picked a window for the pending pick operation.
+    void OnObjectPicked(CKavroObj* object);
+    // 0x408: the Tasks page picked a task; flags 8 when Ctrl was held outside a pick operation.
+    void OnTaskPicked(CTaskKav* task, int flags);
     // 0x40A: a window view added the window.
     void OnNewControl(CWindowKav* window);
     // 0x40D: the task changed.

@@ -4,6 +4,7 @@
 #include "platform/Interaction.h"
 #include "resources/MessageCatalogue.h"
 #include "shell/MainFrame.h"
+#include "shell/ReferencePicker.h"
 
 namespace {
 
@@ -17,6 +18,17 @@ constexpr int kSelectDestinationStep = 49189;
 void CMainFrame::ShowWarning(int textId, int captionId) {
     GetInteraction().ShowMessage(
         {LoadMessage(textId), LoadMessage(captionId), MessageButtons::Ok, MessageIcon::Warning});
+}
+
+// The pick operations that take a window or a task (new and redirected transitions, objects
+// assigned to steps, window building blocks) answer these once their commands start them.
+void CMainFrame::OnObjectPicked(CKavroObj* /*object*/) {}
+
+void CMainFrame::OnTaskPicked(CTaskKav* /*task*/, int /*flags*/) {}
+
+std::string CMainFrame::SelectReference(int kinds, CTaskKav* task, CDataSet* dataSet,
+                                        const OwningList<CDataEffect>* effects) {
+    return PickReference(kinds, task, dataSet, effects);
 }
 
 void CMainFrame::OnNewControl(CWindowKav* window) {

@@ -4,6 +4,7 @@
 // until then the frame has none.
 #include <vector>
 
+class CFileKav;
 class CTaskKav;
 class CWindowKav;
 
@@ -23,18 +24,67 @@ public:
     virtual void EndPickOperation() {}
 };
 
+// Items of the trees as the model objects keep them (CTaskKav::GetTreeItem,
+// CWindowKav::GetTreeItem); only the pages interpret them.
+using PageItem = void*;
+
 class TasksPage : public WorkspacePage {
 public:
-    // The task changed: its item shows its name and marks again.
+    // The task changed: its item shows its name and marks again, among its sorted siblings.
     virtual void UpdateTaskItem(CTaskKav* task) = 0;
     // Marks the tasks that the last load found errors in.
     virtual void MarkLoadErrorTasks(const std::vector<CTaskKav*>& /*tasks*/) {}
+
+    // The task of the caret item; for the project's own item its root task.
+    virtual CTaskKav* GetSelectedTask() const { return nullptr; }
+    // The file of the caret item when that is a file's item.
+    virtual CFileKav* GetSelectedFile() const { return nullptr; }
+    // New Task, New Building Block, New Folder (type 0, 1, 2) below the selected task, its item
+    // selected and the undo step recorded: the new task, or null when none was made.
+    virtual CTaskKav* CreateTaskItem(int /*type*/) { return nullptr; }
+    virtual void SelectTask(CTaskKav* /*task*/) {}
+    // Shows the tasks as a multiple selection (search results) until the next click in the tree.
+    virtual void MarkTasks(const std::vector<CTaskKav*>& /*tasks*/) {}
+    virtual void UnmarkTasks() {}
+    // In pick mode a click on a task reports it to the frame instead of selecting it.
+    virtual void SetPickMode(bool /*pick*/) {}
+    // Every task's item but the building blocks' takes its look again.
+    virtual void UpdateAllTaskItems() {}
+    // The item, as its task kept it, goes with its children (the task may be deleted already).
+    virtual void DeleteTaskItem(PageItem /*item*/) {}
+    // The task drawn as the current one (null: none).
+    virtual void SetCurrentTask(CTaskKav* /*task*/) {}
+    // Enter or a double click: a folder's properties, another task's flow.
+    virtual void OpenSelectedTask() {}
 };
 
 class WindowsPage : public WorkspacePage {
 public:
     // A window view added the window: the tree gets its item.
     virtual void InsertWindow(CWindowKav* window) = 0;
+
+    // The window of the caret item; null for a file's item.
+    virtual CWindowKav* GetSelectedWindow() const { return nullptr; }
+    // The file of the caret item when that is a file's item.
+    virtual CFileKav* GetSelectedApplication() const { return nullptr; }
+    // The window's item with those above it takes its look again; sorted also re-sorts its
+    // siblings.
+    virtual void RefreshWindowItem(CWindowKav* /*window*/, bool /*sorted*/) {}
+    // The item, as its window kept it, goes with its children (the window may be deleted
+    // already).
+    virtual void DeleteWindowItem(PageItem /*item*/) {}
+    // The item stands for the window from now on (a window that took another's place).
+    virtual void SetItemData(PageItem /*item*/, CWindowKav* /*window*/) {}
+    // The start window changed from the old to the new one: only the new one is bold.
+    virtual void MoveBoldMark(CWindowKav* /*oldStart*/, CWindowKav* /*newStart*/) {}
+    virtual void SelectWindow(CWindowKav* /*window*/) {}
+    virtual void MarkWindows(const std::vector<CWindowKav*>& /*windows*/) {}
+    virtual void UnmarkWindows() {}
+    virtual void SetPickMode(bool /*pick*/) {}
+    // The window drawn as the current one (null: none).
+    virtual void SetCurrentWindow(CWindowKav* /*window*/) {}
+    // Enter or a double click: the menu editor for a menu, else the window editor.
+    virtual void OpenSelectedWindow() {}
 };
 
 class TestDataPage : public WorkspacePage {
