@@ -9,6 +9,8 @@ namespace command {
 inline constexpr int kOpenProject = 32810;
 inline constexpr int kSaveProject = 32812;
 inline constexpr int kExit = 32815;
+// Generate
+inline constexpr int kGenerateHtml = 32907;
 // The application's own commands.
 inline constexpr int kPrinterSetUp = 57606;
 inline constexpr int kRecentFile1 = 57616;

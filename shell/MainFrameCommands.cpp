@@ -9,6 +9,7 @@
 #include "shell/CommandIds.h"
 #include "shell/FrameBars.h"
 #include "shell/Help.h"
+#include "shell/HtmlDocumentation.h"
 #include "shell/MainFrame.h"
 
 namespace {
@@ -86,6 +87,9 @@ bool CMainFrame::OnCommand(int command) {
         case command::kEnglish:
         case command::kGerman: SwitchLanguage(); return true;
         case command::kOpenProject: OpenProject(); return true;
+        case command::kGenerateHtml:
+            if (GetCommandState(command).enabled) HtmlDocumentationCommand()();
+            return true;
         case command::kHelp:
         case command::kContextHelp: ShowHelp(kMainFrameHelpContext); return true;
         default: return false;
@@ -111,6 +115,7 @@ CommandState CMainFrame::GetCommandState(int command) const {
         case command::kEnglish:
         case command::kGerman: return GetLanguageState(command);
         case command::kOpenProject: return {!VornakMode, false};
+        case command::kGenerateHtml: return {IsProjectOpen() && pick_.mode == 0 && HtmlDocumentationCommand(), false};
         case command::kExit:
         case command::kPrinterSetUp:
         case command::kAbout:

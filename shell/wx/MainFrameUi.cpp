@@ -116,6 +116,9 @@ void CMainFrameUi::CreateMenus() {
     view->AppendSeparator();
     view->AppendSubMenu(languages, "&Language");
 
+    auto* generate = new wxMenu;
+    generate->Append(Id(command::kGenerateHtml), "Generate &HTML Documentation");
+
     auto* help = new wxMenu;
     help->Append(Id(command::kHelp), "&Help Topics\tF1");
     help->AppendSeparator();
@@ -124,6 +127,7 @@ void CMainFrameUi::CreateMenus() {
     auto* bar = new wxMenuBar;
     bar->Append(projectMenu_, "&Project");
     bar->Append(view, "&View");
+    bar->Append(generate, "&Generate");
     bar->Append(help, "&Help");
     SetMenuBar(bar);
 }
