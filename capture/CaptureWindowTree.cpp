@@ -49,7 +49,7 @@ CWindowKav* CGuiSpyDlg::CreateCapturedWindow(WindowHandle window, int childIndex
                .guiId = guiId,
                .className = className,
                .method = (style & win32::WS_CAPTION) == win32::WS_CAPTION ? 1 : 0,
-               .caption = source_.GetText(window),
+               .caption = FitTextBuffer(source_.GetText(window)),
                .style = style,
                .exStyle = source_.GetExStyle(window),
                .tabNr = childIndex});
@@ -94,8 +94,9 @@ bool CGuiSpyDlg::CaptureMenuBar(WindowHandle window, CWindowKav* captured) const
 }
 
 bool CGuiSpyDlg::CaptureMenu(MenuHandle menu, CWindowKav* modelParent) const {
+    if (!menu) return false;
     const int count = source_.GetMenuItemCount(menu);
-    if (!menu || count < 0) return false;
+    if (count < 0) return false;
     for (int position = 0; position < count; ++position) {
         auto* item = new CMenuItemKav("", 0, kNoBuilderGuiId, "", "", 0, 0, position + 1);
         item->SetFile(mainFile_);

@@ -47,9 +47,11 @@ constexpr int kFormsGuiId = 990;
 
 }  // namespace
 
+std::string CGuiSpyDlg::FitTextBuffer(const std::string& text) { return Utf16Left(text, 998); }
+
 int CGuiSpyDlg::ClassifyWindow(WindowHandle window, int childIndex, int& guiId, std::string& className) const {
     guiId = kNoBuilderGuiId;
-    const std::string rawName = source_.GetClassName(window);
+    const std::string rawName = FitTextBuffer(source_.GetClassName(window));
     const std::uint32_t style = source_.GetStyle(window);
     className = NormaliseClassName(rawName);
 

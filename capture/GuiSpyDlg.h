@@ -33,6 +33,8 @@ private:
     bool CaptureMenuBar(WindowHandle window, CWindowKav* captured) const;
     // Attaches, or shows the model's refusal.
     static bool Attach(CWindowKav* parent, CWindowKav* child);
+    // What a window text buffer of 999 characters holds of the text.
+    static std::string FitTextBuffer(const std::string& text);
 
     const WindowSource& source_;
     const CGUIBuilderList& builders_;

@@ -174,8 +174,9 @@ void MasterSynchronisation::MoveTasks() {
 }
 
 int MasterSynchronisation::LinkMovedObjects() {
+    const WindowsById windows = IndexWindowsById(target_->GetWindowList());
     for (CTaskKav* task : movedTasks_)
-        if (!LinkMergedTask(*target_, *task)) {
+        if (!LinkMergedTask(*target_, windows, *task)) {
             Log(GetGlobalMessageBuffer());
             return 0;
         }

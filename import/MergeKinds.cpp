@@ -233,9 +233,10 @@ void ProjectMerge::MergeWindows() {
     newCount_ = updatedCount_ = 0;
     CWindowList& openWindows = Open().GetWindowList();
     CWindowList& otherWindows = other_.GetWindowList();
+    WindowsById openById = IndexWindowsById(openWindows);
     for (CWindowKav* imported : otherWindows.Snapshot()) {
         otherWindows.Remove(imported);
-        CWindowKav* existing = openWindows.FindByID(imported->GetInternalID());
+        CWindowKav* existing = FindWindowById(openById, imported->GetInternalID());
         if (!IsChecked(*imported) || (existing && !existing->IsEditable(false))) {
             delete imported;
             continue;
@@ -270,6 +271,10 @@ void ProjectMerge::MergeWindows() {
             RebindCounterpart(*imported, *existing);
         }
         if (!openWindows.Add(imported)) openWindows.AddUnchecked(imported);
+        if (existing)
+            openById[imported->GetInternalID()] = imported;
+        else
+            openById.emplace(imported->GetInternalID(), imported);
         Log((existing ? "Updating window " : "Importing window ") + imported->GetName());
         ++(existing ? updatedCount_ : newCount_);
     }

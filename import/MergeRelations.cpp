@@ -36,6 +36,8 @@ void FitRectangle(CWindowKav& window) {
 
 int ProjectMerge::BuildRelations() {
     Log("Building object relations");
+    // The window list holds no replaced window any more and changes no more.
+    windowsById_ = IndexWindowsById(Open().GetWindowList());
     LinkStartWindow();
     if (!LinkWindows()) return 0;
     if (!LinkTasks()) return 0;
@@ -57,17 +59,16 @@ void ProjectMerge::LinkStartWindow() {
 }
 
 int ProjectMerge::LinkWindows() {
-    CWindowList& windows = Open().GetWindowList();
     for (CWindowKav* window : mergedWindows_) {
         FitRectangle(*window);
         if (const std::string parentId = window->GetParentID(); !parentId.empty())
-            if (CWindowKav* parent = windows.FindByID(parentId); parent && parent != window->GetParent()) {
+            if (CWindowKav* parent = FindWindowById(windowsById_, parentId); parent && parent != window->GetParent()) {
                 parent->AddChild(window, &Open());
                 CWindowList::FitParents(window);
             }
         for (CTransitionKav* transition : window->GetTransitions()) {
             if (const std::string id = transition->GetDestWndId(); !id.empty())
-                if (CWindowKav* destination = windows.FindByID(id)) transition->SetDestWindow(destination);
+                if (CWindowKav* destination = FindWindowById(windowsById_, id)) transition->SetDestWindow(destination);
             if (!GetActionCatalogue().CheckAgainstCatalogue(transition->GetActions())) {
                 Log(GetGlobalMessageBuffer());
                 return 0;
@@ -77,7 +78,7 @@ int ProjectMerge::LinkWindows() {
             for (CTabPage* page : tabControl->GetPages()) {
                 const std::string id = page->GetPageWindowRef();
                 if (id.empty()) continue;
-                const CWindowKav* pageWindow = windows.FindByID(id);
+                const CWindowKav* pageWindow = FindWindowById(windowsById_, id);
                 page->SetPageWindowId(pageWindow ? Open().GetObjectPathText(pageWindow) : std::string());
             }
             if (tabControl->FindTabPage(tabControl->GetSelectedPageTitle()))
@@ -106,7 +107,7 @@ void ProjectMerge::FinishWindowReplacements() {
 
 int ProjectMerge::LinkTasks() {
     for (CTaskKav* task : mergedTasks_)
-        if (!LinkMergedTask(Open(), *task)) {
+        if (!LinkMergedTask(Open(), windowsById_, *task)) {
             Log(GetGlobalMessageBuffer());
             return 0;
         }

@@ -11,13 +11,9 @@ constexpr int kSuccessorMissing = 44928;   // [W0928]
 constexpr int kStartStepMissing = 44929;   // [W0929]
 constexpr int kFolderWithSteps = 44934;    // [W0934]
 
-CWindowKav* WindowById(CApplicationKav& project, const std::string& id) {
-    return id.empty() ? nullptr : project.GetWindowList().FindByID(id);
-}
-
-int LinkStep(CApplicationKav& project, CTaskKav& task, CTaskStep& step) {
-    step.SetStartWindow(WindowById(project, step.GetStartWndId()));
-    step.SetDestWindow(WindowById(project, step.GetDestWndId()));
+int LinkStep(CApplicationKav& project, const WindowsById& windows, CTaskKav& task, CTaskStep& step) {
+    step.SetStartWindow(FindWindowById(windows, step.GetStartWndId()));
+    step.SetDestWindow(FindWindowById(windows, step.GetDestWndId()));
     if (const std::string id = step.GetSubTaskId(); !id.empty()) {
         CTaskKav* called = project.FindTask(id, true);
         step.SetSubTask(called);
@@ -41,7 +37,18 @@ int LinkStep(CApplicationKav& project, CTaskKav& task, CTaskStep& step) {
 
 }  // namespace
 
-int LinkMergedTask(CApplicationKav& project, CTaskKav& task) {
+WindowsById IndexWindowsById(const CWindowList& windows) {
+    WindowsById index;
+    for (CWindowKav* window : windows.Snapshot()) index.emplace(window->GetInternalID(), window);
+    return index;
+}
+
+CWindowKav* FindWindowById(const WindowsById& windows, const std::string& id) {
+    const auto found = windows.find(id);
+    return found == windows.end() ? nullptr : found->second;
+}
+
+int LinkMergedTask(CApplicationKav& project, const WindowsById& windows, CTaskKav& task) {
     CTaskKav* parent = task.GetParentId().empty() ? nullptr : project.FindTask(task.GetParentId(), true);
     if (!parent) parent = project.GetRootTask();
     if (parent && parent != &task && task.GetParent() != parent) parent->AddChild(&task);
@@ -51,7 +58,7 @@ int LinkMergedTask(CApplicationKav& project, CTaskKav& task) {
         if (!task.GetSteps().empty()) return Fail(kFolderWithSteps, task.GetName());
     } else {
         for (CTaskStep* step : task.GetSteps())
-            if (!LinkStep(project, task, *step)) return 0;
+            if (!LinkStep(project, windows, task, *step)) return 0;
         if (!task.GetStartStep()) return Fail(kStartStepMissing, task.GetID());
     }
     for (const std::string& id : task.GetRequirementIds())

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "import/MergedTaskLinks.h"
 #include "import/ProjectDataImportDlg.h"
 #include "platform/ObjectList.h"
 
@@ -105,6 +106,9 @@ private:
     std::vector<Replacement> replacedRequirements_, replacedTasks_, replacedWindows_, replacedDataSets_;
     // Data sets merged into the duplicate's records ("Only import new records").
     std::vector<Replacement> absorbedDataSets_;
+
+    // The open project's windows by internal ID while the relations are built.
+    WindowsById windowsById_;
 
     std::vector<std::string> openProjectRenames_;
     std::vector<std::string> importedRenames_;

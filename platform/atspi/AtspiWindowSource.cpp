@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <string_view>
+#include <unordered_set>
 
 namespace {
 
@@ -126,15 +127,26 @@ class AtspiReader {
 public:
     AtspiReader(WindowTreeSource& source, std::string toolkit) : source_(source), toolkit_(std::move(toolkit)) {}
 
+    ~AtspiReader() {
+        for (AtspiAccessible* object : read_) g_object_unref(object);
+    }
+
     void ReadObject(AtspiAccessible* accessible, WindowHandle parent) {
+        if (!FirstVisit(accessible)) return;
         const AtspiRole role = atspi_accessible_get_role(accessible, nullptr);
         const std::string name = Name(accessible);
         if (role == ATSPI_ROLE_MENU_BAR) {
             if (parent && !source_.GetParent(parent) && !source_.GetMenu(parent)) source_.Window(parent).menu = ReadMenu(accessible);
             return;
         }
+        Ref<AtspiStateSet> states(atspi_accessible_get_state_set(accessible));
         WindowHandle window = parent;
-        if (!IsLayoutOnly(role, name) && !IsGroupsOwnLabel(role, name, parent)) window = AddWindow(accessible, role, name, parent);
+        if (!IsLayoutOnly(role, name) && !IsGroupsOwnLabel(role, name, parent)) {
+            window = AddWindow(accessible, role, name, states.get(), parent);
+        }
+        // Lists, tables and trees that manage their descendants hold items, not windows, and
+        // perhaps a great many of them.
+        if (atspi_state_set_contains(states.get(), ATSPI_STATE_MANAGES_DESCENDANTS)) return;
         for (int i = 0; i < ChildCount(accessible); ++i) {
             Ref<AtspiAccessible> child(atspi_accessible_get_child_at_index(accessible, i, nullptr));
             if (child.get()) ReadObject(child.get(), window);
@@ -142,18 +154,25 @@ public:
     }
 
 private:
+    // A faulty program's tree may lead back to an object already read.
+    bool FirstVisit(AtspiAccessible* accessible) {
+        if (!read_.insert(accessible).second) return false;
+        g_object_ref(accessible);
+        return true;
+    }
+
     bool IsGroupsOwnLabel(AtspiRole role, const std::string& name, WindowHandle parent) const {
         return role == ATSPI_ROLE_LABEL && parent && source_.GetRole(parent) == kRoleGrouping && source_.GetText(parent) == name;
     }
 
-    WindowHandle AddWindow(AtspiAccessible* accessible, AtspiRole role, const std::string& name, WindowHandle parent) {
+    WindowHandle AddWindow(AtspiAccessible* accessible, AtspiRole role, const std::string& name, AtspiStateSet* states,
+                           WindowHandle parent) {
         TreeWindow window;
         window.role = RoleNumber(accessible, role, name);
         window.className = toolkit_ + ":" + TakeString(atspi_accessible_get_role_name(accessible, nullptr));
         window.text = name;
         window.rect = ExtentsOf(accessible);
-        Ref<AtspiStateSet> states(atspi_accessible_get_state_set(accessible));
-        window.style = StyleOf(states.get(), *window.role);
+        window.style = StyleOf(states, *window.role);
         return source_.Add(std::move(window), parent);
     }
 
@@ -161,7 +180,7 @@ private:
         std::vector<TreeMenuItem> items;
         for (int i = 0; i < ChildCount(menu); ++i) {
             Ref<AtspiAccessible> child(atspi_accessible_get_child_at_index(menu, i, nullptr));
-            if (!child.get()) continue;
+            if (!child.get() || !FirstVisit(child.get())) continue;
             const AtspiRole role = atspi_accessible_get_role(child.get(), nullptr);
             TreeMenuItem item{.text = Name(child.get())};
             if (role == ATSPI_ROLE_MENU) {
@@ -181,6 +200,8 @@ private:
 
     WindowTreeSource& source_;
     std::string toolkit_;
+    // Held until the read ends, so that no other object takes the address of one read.
+    std::unordered_set<AtspiAccessible*> read_;
 };
 
 AtspiWindowSource::AtspiWindowSource(pid_t process) {

@@ -28,11 +28,16 @@ pid_t NamedProcess(Display* display, Window window, Atom pidAtom) {
     return pid;
 }
 
+// Windows may go away while they are looked at; Xlib's own handler would end the program on the
+// error that follows. A failed call just finds nothing.
+int IgnoreError(Display*, XErrorEvent*) { return 0; }
+
 }  // namespace
 
 pid_t ProcessAtPoint(int x, int y) {
     Display* display = XOpenDisplay(nullptr);
     if (!display) return 0;
+    const XErrorHandler previousHandler = XSetErrorHandler(IgnoreError);
     const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", True);
     Window root = 0, parent = 0;
     Window* children = nullptr;
@@ -51,6 +56,8 @@ pid_t ProcessAtPoint(int x, int y) {
         }
         if (children) XFree(children);
     }
+    XSync(display, False);
+    XSetErrorHandler(previousHandler);
     XCloseDisplay(display);
     return pid;
 }

@@ -18,7 +18,8 @@ TEST_F(CaptureTest, ATreeKeepsPlacesRectanglesAndIdentifyingData) {
         {.className = "#32770", .text = "Main\tDialog", .rect = {100, 20, 500, 320}, .controlId = 7, .style = kCaption | 0x10000000});
     source_.Add({.className = "Button", .text = "OK", .rect = {110, 35, 354, 69}, .controlId = 1, .style = 1}, top);
     source_.Add({.className = "Foo", .role = 12}, top);
-    const WindowHandle combo = source_.Add({.className = "ComboBox", .text = "Pick", .rect = {100, 100, 200, 120}}, top);
+    const WindowHandle combo =
+        source_.Add({.className = "ComboBox", .text = "Pick", .rect = {100, 100, 200, 120}, .style = 0x00800000}, top);
     source_.Add({.className = "Edit", .text = "in the combo"}, combo);
     source_.Add({.className = "Edit", .text = "Name", .rect = {100, 20, 100, 20}, .style = kCaption}, top);
 
@@ -47,6 +48,7 @@ TEST_F(CaptureTest, ATreeKeepsPlacesRectanglesAndIdentifyingData) {
     const CWindowKav* comboBox = tree->GetChildren()[1];
     EXPECT_EQ(comboBox->GetType(), kWndComboBox);
     EXPECT_EQ(comboBox->GetTabNr(), 2);
+    EXPECT_EQ(comboBox->GetMethod(), 0);  // one caption bit alone is no caption bar
     EXPECT_TRUE(comboBox->GetChildren().empty());
     EXPECT_EQ(tree->GetChildren()[2]->GetTabNr(), 3);
     EXPECT_EQ(tree->GetChildren()[2]->GetMethod(), 1);
@@ -55,6 +57,19 @@ TEST_F(CaptureTest, ATreeKeepsPlacesRectanglesAndIdentifyingData) {
     EXPECT_EQ(TestInteraction().Texts(), (std::vector<std::string>{"Recording Error: Illegal Window Class! [W0368]"}));
     EXPECT_EQ(TestInteraction().messages[0].caption, "Recording Error");
     EXPECT_EQ(TestInteraction().messages[0].icon, MessageIcon::Warning);
+}
+
+// Texts come through a buffer of 999 characters: 998 UTF-16 code units, no pair split.
+TEST_F(CaptureTest, LongCaptionsAndClassNamesAreCut) {
+    const std::string longText(1200, 'x');
+    const std::string emoji = "\xF0\x9F\x98\x80";
+    const WindowHandle top = source_.Add({.className = longText, .text = longText});
+    source_.Add({.className = "Static", .text = std::string(997, 'a') + emoji}, top);
+    const CapturedTree tree = Capture(top);
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(tree->GetCaption(), std::string(998, 'x'));
+    EXPECT_EQ(tree->GetClass(), std::string(998, 'x'));
+    EXPECT_EQ(tree->GetChildren()[0]->GetCaption(), std::string(997, 'a'));
 }
 
 TEST_F(CaptureTest, AMenuWindowIsRefusedAsAWhole) {
@@ -76,7 +91,7 @@ TEST_F(CaptureTest, ARefusedAttachmentShowsTheModelsMessageAndDropsTheSubtree) {
     EXPECT_EQ(spy_.CaptureWindowTree(window, &menuBar, 0), nullptr);
     EXPECT_TRUE(menuBar.GetChildren().empty());
     ASSERT_EQ(TestInteraction().messages.size(), 1u);
-    EXPECT_NE(TestInteraction().messages[0].text.find("[W05"), std::string::npos) << TestInteraction().messages[0].text;
+    EXPECT_EQ(TestInteraction().messages[0].text, "Menus can only have menu items as children! [W0529]");
     EXPECT_EQ(TestInteraction().messages[0].caption, "Recording Error");
 }
 

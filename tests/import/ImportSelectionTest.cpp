@@ -178,6 +178,7 @@ TEST_F(ImportTest, ChecksFollowTheRootNewAncestorsAndSubtrees) {
 TEST_F(ImportTest, CheckingATaskSelectsWhatItUses) {
     CTaskKav* block = OtherTask("Block", nullptr, kTaskBuildingBlock);
     CTaskKav* inner = OtherTask("Inner", nullptr, kTaskBuildingBlock);
+    CTaskKav* partner = OtherTask("Partner", nullptr, kTaskBuildingBlock);
     CTaskKav* task = OtherTask("T");
     auto call = [](CTaskKav* caller, const CTaskKav* called) {
         CTaskStep* step = AddStep(*caller);
@@ -186,7 +187,8 @@ TEST_F(ImportTest, CheckingATaskSelectsWhatItUses) {
     };
     call(task, block);
     call(block, inner);
-    call(inner, inner);  // a cycle ends the walk
+    call(inner, partner);
+    call(partner, inner);  // blocks calling each other end the walk
     CRequirement* requirement = OtherRequirement("R1");
     task->GetRequirementIds().push_back(requirement->GetUniqueId());
     CWindowKav* start = OtherWindow("Start");
@@ -202,6 +204,7 @@ TEST_F(ImportTest, CheckingATaskSelectsWhatItUses) {
     dialog->GetTabs().tasks.OnCheckBoxClicked(ItemOf(task));
     EXPECT_EQ(State(block), 4);
     EXPECT_EQ(State(inner), 4);
+    EXPECT_EQ(State(partner), 4);
     EXPECT_EQ(State(requirement), 4);
     EXPECT_EQ(State(start), 4);
     EXPECT_EQ(State(destination), 4);
@@ -280,15 +283,27 @@ TEST_F(ImportTest, ACheckedChildOutlivesItsUncheckedParent) {
     child->SetInternalID(openChild->GetInternalID());
     child->SetCaption("changed");
     parent->AddChild(child);
+    CTaskKav* openTask = project.AddTask("Parent", openRoot, kTaskFolder);
+    CTaskKav* parentTask = OtherCopy(*openTask);
+    CTaskKav* childTask = OtherCopy(*project.AddTask("Child", openTask), parentTask);
+    childTask->SetDescription("changed");
+    parentTask->AddChild(childTask);
     SetSetting("Import_Select_Dup_Wnds", "0");
+    SetSetting("Import_Autoselect_BB", "0");
     Open();
     dialog->GetTabs().windows.OnCheckBoxClicked(ItemOf(child));
+    dialog->GetTabs().tasks.OnCheckBoxClicked(ItemOf(childTask));
+    EXPECT_EQ(State(parentTask), 1);
     dialog->OnOK();
     const auto left = other->GetWindowList().Snapshot();
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0], child);
     EXPECT_EQ(child->GetParent(), nullptr);
     EXPECT_EQ(child->GetParentID(), openParent->GetInternalID());
+    ASSERT_EQ(other->GetTasks().size(), 1u);
+    EXPECT_EQ(other->GetTasks()[0], childTask);
+    EXPECT_EQ(childTask->GetParent(), nullptr);
+    EXPECT_EQ(childTask->GetParentId(), openTask->GetID());
 }
 
 TEST_F(ImportTest, HelpShowsTheControlsTopicOnlyWithShift) {

@@ -5,6 +5,7 @@
 #include "model/DataRecord.h"
 #include "model/TestScript.h"
 #include "platform/MessageLog.h"
+#include "tests/import/RecordingImportFrame.h"
 
 namespace {
 
@@ -27,8 +28,10 @@ TEST_F(MergeTest, NothingSelectedLogsZeroCountsAndDropsTestCasesAndScripts) {
     other->GetAttributes().Add(new CAttributeKav("Global", 2, "0"));
     OtherTask("T");
     OtherDataSet("D");
+    RecordingImportFrame frame;
 
     EXPECT_EQ(Merge(log), 1);
+    EXPECT_EQ(frame.calls, Lines{"CloseAllViews"});
     const Lines expected = {"", "IMPORTING OBJECTS:",
                             "0 new global attribute(s) imported to project", "0 global attribute(s) updated in project", "",
                             "0 user-defined step field(s) imported to project",
@@ -47,7 +50,7 @@ TEST_F(MergeTest, NothingSelectedLogsZeroCountsAndDropsTestCasesAndScripts) {
 }
 
 TEST_F(MergeTest, AClashingTaskGetsTheFirstFreeNumberAndOnlyImportedReferencesFollow) {
-    for (const char* name : {"Login", "Logout", "Caller"}) StartStep(*project.AddTask(name, openRoot));
+    for (const char* name : {"Login", "Logout", "Logout1", "Caller"}) StartStep(*project.AddTask(name, openRoot));
     project.AddTask("Group", openRoot, kTaskFolder);
     CTaskStep* openStep = StartStep(*project.AddTask("OpenUser", openRoot), "#@Login:Done#");
     std::vector<CTaskKav*> imported;
@@ -60,7 +63,7 @@ TEST_F(MergeTest, AClashingTaskGetsTheFirstFreeNumberAndOnlyImportedReferencesFo
 
     EXPECT_EQ(Merge(log), 1);
     EXPECT_EQ(imported[0]->GetName(), "Login2") << "Login1 is taken in the other project";
-    EXPECT_EQ(imported[1]->GetName(), "Logout1");
+    EXPECT_EQ(imported[1]->GetName(), "Logout2") << "Logout1 is taken in the open project";
     EXPECT_EQ(imported[2]->GetName(), "Login1");
     EXPECT_EQ(imported[3]->GetName(), "Group") << "a task named like a folder";
     EXPECT_EQ(folder->GetName(), "Caller") << "a folder never clashes";

@@ -2,23 +2,16 @@
 // and captures its main window once; the tests read that capture.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <cstdio>
 #include <memory>
-#include <thread>
 
+#include "DemoProgram.h"
 #include "capture/GuiSpyDlg.h"
 #include "model/GUIBuilderList.h"
 #include "model/WindowKav.h"
 #include "persistence/XMLDataManager.h"
 #include "platform/Interaction.h"
 #include "platform/MessageBuffer.h"
-#include "platform/atspi/AtspiWindowSource.h"
 #include "platform/atspi/X11Pointing.h"
 
 namespace {
@@ -28,25 +21,6 @@ struct Expected {
     std::string caption;
     std::vector<Expected> children{};
 };
-
-// The program, started without the variable that the GUI tests set to keep the bus away; it
-// ends with the test program, even when that one crashes.
-pid_t StartProgram(const char* path) {
-    unsetenv("NO_AT_BRIDGE");
-    const pid_t pid = fork();
-    if (pid == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        execl(path, path, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    return pid;
-}
-
-void StopProgram(pid_t pid) {
-    if (pid <= 0) return;
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-}
 
 void Delete(CWindowKav* tree) {
     if (!tree) return;
@@ -108,17 +82,9 @@ protected:
         ASSERT_TRUE(CXMLDataManager().LoadPredefinedGuiBuilders()) << GetGlobalMessageBuffer();
         pid_ = StartProgram(Program::kPath);
         ASSERT_GT(pid_, 0) << Program::kPath;
-        // The program appears on the bus once its toolkit is up.
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        while (std::chrono::steady_clock::now() < deadline) {
-            auto source = std::make_unique<AtspiWindowSource>(pid_);
-            if (!source->GetTopWindows().empty() && source->GetFirstChild(source->GetTopWindows()[0])) {
-                source_ = std::move(source);
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        }
-        ASSERT_NE(source_, nullptr) << "the program did not show up on the accessibility bus";
+        source_ = WaitForWindows(pid_);
+        ASSERT_NE(source_, nullptr) << Program::kPath
+                                    << (pid_ ? " did not show up on the accessibility bus" : " ended at its start");
         const CGuiSpyDlg spy(*source_, GetGuiBuilderDatabase(), nullptr);
         tree_ = spy.CaptureWindowTree(source_->GetTopWindows()[0], nullptr, 0);
     }
@@ -148,9 +114,13 @@ struct Tarnel {
 struct Insurance {
     static constexpr const char* kPath = KAVRO_INSURANCE;
 };
+struct ListHost {
+    static constexpr const char* kPath = KAVRO_LIST_HOST;
+};
 
 using TarnelCapture = DemoCapture<Tarnel>;
 using InsuranceCapture = DemoCapture<Insurance>;
+using ListCapture = DemoCapture<ListHost>;
 
 Expected Item(const std::string& caption, std::vector<Expected> children = {}) {
     return {kWndMenuItem, caption, std::move(children)};
@@ -245,4 +215,15 @@ TEST_F(InsuranceCapture, TheDialogWithItsControls) {
     EXPECT_EQ(FindByCaption(*tree_, "Calculate !")->GetStyle() & 0xF, 1u);
     EXPECT_EQ(tree_->GetChildren()[8]->GetStyle() & 0x800, 0x800u);
     EXPECT_EQ(tree_->GetChildren()[5]->GetStyle() & 0x800, 0u);
+}
+
+// A list's rows are items of the list, not windows. (The scroll bars of its scroll pane are
+// captured beside it.)
+TEST_F(ListCapture, AListIsCapturedWithoutItsRows) {
+    const CWindowKav& list = *tree_->GetChildren().front();
+    EXPECT_EQ(list.GetClass(), "gtk:table");
+    EXPECT_EQ(list.GetType(), kWndTable);
+    EXPECT_TRUE(list.GetChildren().empty());
+    EXPECT_EQ(FindByCaption(*tree_, "Row 0"), nullptr);
+    EXPECT_EQ(tree_->GetChildren().back()->GetCaption(), "Go");
 }
