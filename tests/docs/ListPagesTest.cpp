@@ -53,14 +53,14 @@ TEST_F(ListPagesTest, RequirementsShowDescriptionAndPathInOneCell) {
     CRequirement* first = project.AddRequirement("req-1");
     first->SetTitle("Log in");
     first->SetDescription("x\r\ny");
-    first->SetDocPath("spec.doc");
+    first->SetDocPath("login.doc");
     ASSERT_TRUE(Generate());
     EXPECT_EQ(PageContent(Page("KAVRO_Req.htm")),
               Header("Requirements", {{15, "ID"}, {30, "Title"}, {55, "Description / Path"}}) +
                   Cell(15, true, "req-1") + Cell(30, false, "Log in") +
                   "<TD WIDTH=\"55%\" VALIGN=\"TOP\">\n"
                   "<FONT SIZE=2><B>D: </B>x<BR>y</FONT><BR>\n"
-                  "<FONT SIZE=2><B>P: </B>spec.doc</FONT><BR>\n"
+                  "<FONT SIZE=2><B>P: </B>login.doc</FONT><BR>\n"
                   "</TD>\n</TR>\n" +
                   Cell(15, true, "REQ-2") + Cell(30, false, "Log out") + "<TD WIDTH=\"55%\" VALIGN=\"TOP\">\n</TD>\n</TR>\n" +
                   "</TABLE><BR>\n");
