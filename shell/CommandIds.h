@@ -13,6 +13,8 @@ inline constexpr int kSaveProject = 32812;
 inline constexpr int kCloseProject = 32814;
 inline constexpr int kExit = 32815;
 inline constexpr int kSaveProjectAs = 32943;
+// Generate
+inline constexpr int kGenerateHtml = 32907;
 // Edit
 inline constexpr int kUndo = 57643;
 inline constexpr int kRedo = 57644;

@@ -223,6 +223,7 @@ private:
     void SaveProjectAs() { SaveOrSendProject(0, true); }
     void CloseProjectCommand();
     void ShowFrameHelp();
+    void GenerateHtmlDocumentation();
     // Releases the clipboard's objects, then undoes or redoes one step; a failure is shown.
     void StepUndoHistory(int (CUndoManager::*step)(), int failureCaption);
     CommandState Enabled() const { return {true, false}; }
@@ -233,6 +234,7 @@ private:
     CommandState ProjectPropertiesState() const;
     CommandState UndoState() const;
     CommandState RedoState() const;
+    CommandState HtmlDocumentationState() const;
     CommandState EnglishState() const { return GetLanguageState(false); }
     CommandState GermanState() const { return GetLanguageState(true); }
 

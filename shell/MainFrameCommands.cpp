@@ -9,6 +9,7 @@
 #include "shell/CommandIds.h"
 #include "shell/FrameBars.h"
 #include "shell/Help.h"
+#include "shell/HtmlDocumentation.h"
 #include "shell/MainFrame.h"
 
 namespace {
@@ -75,6 +76,7 @@ const CMainFrame::FrameCommand* CMainFrame::FindFrameCommand(int command) {
         {command::kProjectProperties, &CMainFrame::EditProjectProperties, &CMainFrame::ProjectPropertiesState},
         {command::kUndo, &CMainFrame::Undo, &CMainFrame::UndoState},
         {command::kRedo, &CMainFrame::Redo, &CMainFrame::RedoState},
+        {command::kGenerateHtml, &CMainFrame::GenerateHtmlDocumentation, &CMainFrame::HtmlDocumentationState},
         {command::kEnglish, &CMainFrame::SwitchLanguage, &CMainFrame::EnglishState},
         {command::kGerman, &CMainFrame::SwitchLanguage, &CMainFrame::GermanState},
         {command::kHelp, &CMainFrame::ShowFrameHelp, &CMainFrame::Enabled},
@@ -154,6 +156,13 @@ CommandState CMainFrame::ProjectPropertiesState() const {
 CommandState CMainFrame::UndoState() const { return {pick_.mode == 0 && undo_.CanUndo(), false}; }
 
 CommandState CMainFrame::RedoState() const { return {pick_.mode == 0 && undo_.CanRedo(), false}; }
+
+void CMainFrame::GenerateHtmlDocumentation() { HtmlDocumentationCommand()(); }
+
+// The documentation installs its command when the program starts.
+CommandState CMainFrame::HtmlDocumentationState() const {
+    return {IsProjectOpen() && pick_.mode == 0 && static_cast<bool>(HtmlDocumentationCommand()), false};
+}
 
 void CMainFrame::CloseProjectCommand() {
     // VORNAK started the program for this project: closing it ends the program.
