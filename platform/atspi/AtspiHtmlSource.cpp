@@ -102,7 +102,11 @@ private:
         }
         if (element.tag == "MAP") element.useMap = "#" + id;
         const bool frame = tag == "FRAME" || tag == "IFRAME";
-        if (frame) element.frameDocument = ReadFrameDocument(accessible);
+        if (frame) {
+            // A frame is named by what the bus calls it.
+            element.name = name;
+            element.frameDocument = ReadFrameDocument(accessible);
+        }
 
         const HtmlElement handle = tree_.Add(document, std::move(element), parent);
         // The image map is both the image and its map.
