@@ -18,6 +18,7 @@
 #include "platform/atspi/X11Pointing.h"
 #include "tests/support/GlobalState.h"
 #include "tests/support/ProjectBuilder.h"
+#include "tests/capture/gui/RecorderPause.h"
 #include "tests/support/gui/GuiTest.h"
 
 namespace {
@@ -54,16 +55,6 @@ wxPoint FreeSpot(const WindowTreeSource& source, WindowHandle top, pid_t process
 bool IsRed(const wxImage& image, const wxPoint& p) {
     return image.GetRed(p.x, p.y) == 255 && image.GetGreen(p.x, p.y) == 0 && image.GetBlue(p.x, p.y) == 0;
 }
-
-// The spy runs its own modal loop: while it does, the test's recorder lets dialogs through.
-class RecorderPause {
-public:
-    explicit RecorderPause(DialogRecorder& recorder) : recorder_(recorder) { recorder_.Unregister(); }
-    ~RecorderPause() { recorder_.Register(); }
-
-private:
-    DialogRecorder& recorder_;
-};
 
 // One program under capture for the suite, and a spy dialog to its right for each test.
 template <class Program>

@@ -5,6 +5,7 @@
 
 #include "capture/wx/GuiSpyDlgUi.h"
 #include "tests/capture/SpyFixture.h"
+#include "tests/capture/gui/RecorderPause.h"
 #include "tests/support/gui/GuiTest.h"
 
 namespace {
@@ -22,16 +23,6 @@ bool Lists(wxWindow* dialog, const std::string& line) {
     const std::vector<std::string> lines = Lines(dialog);
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
-
-// The spy runs its own modal loop: while it does, the test's recorder lets dialogs through.
-class RecorderPause {
-public:
-    explicit RecorderPause(DialogRecorder& recorder) : recorder_(recorder) { recorder_.Unregister(); }
-    ~RecorderPause() { recorder_.Register(); }
-
-private:
-    DialogRecorder& recorder_;
-};
 
 wxPoint Centre(const ScreenRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
