@@ -3,15 +3,14 @@
 // tasks' links, makes each requirement's text and colour and sorts each parent's children once.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
+#include "bench/editors/TreeBenchTexts.h"
 #include "editors/requirements/ReqTree.h"
 #include "model/ApplicationKav.h"
-#include "platform/TextUtil.h"
 
 namespace {
 
@@ -21,13 +20,6 @@ constexpr int kLevelSizes[] = {10, 40, 200, 750};
 constexpr int kRequirements = kFiles * (10 + 40 + 200 + 750);
 constexpr int kTasks = 1000;
 constexpr int kCoveredPerTask = 5;
-
-// Appended piecewise: GCC 12 warns falsely on a literal plus std::to_string at -O2.
-std::string Numbered(const char* prefix, int number) {
-    std::string text = prefix;
-    text += std::to_string(number);
-    return text;
-}
 
 // The main file and four libraries, the last two read-only.
 std::unique_ptr<CApplicationKav> MakeProject() {
@@ -58,11 +50,6 @@ std::unique_ptr<CApplicationKav> MakeProject() {
             task->GetRequirements().push_back(all[static_cast<size_t>((t * kCoveredPerTask + c) * 13 % kRequirements)]);
     }
     return project;
-}
-
-void SortTexts(std::vector<std::string>& texts) {
-    std::stable_sort(texts.begin(), texts.end(),
-                     [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
 }
 
 void BM_ReqTreeFill(benchmark::State& state) {

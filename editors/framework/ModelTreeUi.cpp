@@ -1,5 +1,7 @@
 #include "editors/framework/ModelTreeUi.h"
 
+#include <wx/artprov.h>
+#include <wx/imaglist.h>
 #include <wx/menu.h>
 
 #include "resources/MessageCatalogue.h"
@@ -18,15 +20,29 @@ private:
 
 }  // namespace
 
-ModelTreeUi::ModelTreeUi(wxWindow* parent, int id, CModelTree& tree, long style)
-    : CTreeCtrlExtendedUi(parent, id, tree, style | wxTR_HIDE_ROOT), tree_(tree) {
+ModelTreeUi::ModelTreeUi(wxWindow* parent, int id, CModelTree& tree, ModelTreePage& page, long style)
+    : CTreeCtrlExtendedUi(parent, id, tree, style | wxTR_HIDE_ROOT), tree_(tree), page_(page) {
     root_ = AddRoot(wxString());
     Bind(wxEVT_TREE_SEL_CHANGED, [this](wxTreeEvent& event) { tree_.SetCaret(TreeItemOf(event.GetItem())); });
+    Bind(wxEVT_TREE_KEY_DOWN, &ModelTreeUi::OnKey, this);
+    // Handled, so that the tree does not toggle the item: a double click keeps its expansion. The
+    // dialog opens once the click is over, which the pointer's grab would otherwise keep.
+    Bind(wxEVT_TREE_ITEM_ACTIVATED, [this](wxTreeEvent&) { CallAfter([this] { page_.OpenProperties(); }); });
+    Bind(wxEVT_TREE_ITEM_MENU, &ModelTreeUi::OnContextMenu, this);
     Enable(tree.IsEnabled());
     tree.SetObserver(this);
 }
 
 ModelTreeUi::~ModelTreeUi() { tree_.SetObserver(nullptr); }
+
+void ModelTreeUi::SetImages(const std::vector<const char*>& art, wxSize size) {
+    auto* images = new wxImageList(size.x, size.y, false);
+    for (const char* id : art) {
+        const wxBitmap bitmap = wxArtProvider::GetBitmap(id, wxART_OTHER, wxSize(16, 16));
+        images->Add(bitmap.IsOk() ? wxBitmap(bitmap.ConvertToImage().Size(size, wxPoint(0, 0))) : wxBitmap(size));
+    }
+    AssignImageList(images);
+}
 
 wxTreeItemId ModelTreeUi::WindowItem(int item) const {
     const auto found = shown_.find(item);
@@ -104,7 +120,9 @@ void ModelTreeUi::ItemSelected(int item) {
 
 void ModelTreeUi::TreeEnabled(bool enabled) { Enable(enabled); }
 
-PageKey ModelTreeUi::KeyOf(int keyCode) {
+namespace {
+
+PageKey KeyOf(int keyCode) {
     switch (keyCode) {
         case WXK_F1: return PageKey::F1;
         case WXK_F2: return PageKey::F2;
@@ -115,12 +133,29 @@ PageKey ModelTreeUi::KeyOf(int keyCode) {
     }
 }
 
-int ModelTreeUi::ChooseFromMenu(const std::vector<PageMenuEntry>& entries, const wxPoint& at) {
+}  // namespace
+
+void ModelTreeUi::OnKey(wxTreeEvent& event) {
+    switch (page_.OnKey(KeyOf(event.GetKeyCode()))) {
+        case PageKeyResult::StartLabelEdit:
+            if (const wxTreeItemId caret = WindowItem(tree_.GetCaret()); caret.IsOk()) EditLabel(caret);
+            break;
+        case PageKeyResult::NotHandled: event.Skip(); break;
+        case PageKeyResult::Handled: break;
+    }
+}
+
+// From the mouse the item under the pointer is chosen first; from the keyboard the menu opens at
+// the tree's top left corner.
+void ModelTreeUi::OnContextMenu(wxTreeEvent& event) {
+    if (event.GetItem().IsOk()) SelectItem(event.GetItem());
+    const std::vector<PageMenuEntry>& entries = page_.ContextMenuEntries();
     wxMenu menu;
     for (size_t index = 0; index < entries.size(); ++index) {
         if (entries[index].command == 0) menu.AppendSeparator();
         else menu.Append(static_cast<int>(index) + 1, wxString::FromUTF8(LoadMessage(entries[index].textId)));
     }
-    const int chosen = GetPopupMenuSelectionFromUser(menu, at == wxDefaultPosition ? wxPoint(0, 0) : at);
-    return chosen == wxID_NONE ? 0 : entries[static_cast<size_t>(chosen) - 1].command;
+    const wxPoint at = event.GetPoint() == wxDefaultPosition ? wxPoint(0, 0) : event.GetPoint();
+    const int chosen = GetPopupMenuSelectionFromUser(menu, at);
+    if (chosen != wxID_NONE) page_.OnContextCommand(entries[static_cast<size_t>(chosen) - 1].command);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A model tree on the toolkit: a tree control that mirrors the items of a CModelTree (a hidden
-// root holds the roots) with their texts, images and colours, and hands the tree the caret.
-// The page's tree window adds its own events.
+// root holds the roots) with their texts, images and colours, hands the tree the caret and the
+// page its keys, double clicks and context menu. The page's tree window adds its own events.
 #include <unordered_map>
 #include <vector>
 
@@ -12,7 +12,7 @@
 class ModelTreeUi : public CTreeCtrlExtendedUi, private ModelTreeObserver {
 public:
     // The window shows the tree's items while it lives.
-    ModelTreeUi(wxWindow* parent, int id, CModelTree& tree, long style);
+    ModelTreeUi(wxWindow* parent, int id, CModelTree& tree, ModelTreePage& page, long style);
     ~ModelTreeUi() override;
 
     // The window's item of the tree's item; not ok for none.
@@ -21,10 +21,8 @@ public:
     int TreeItemOf(const wxTreeItemId& item) const;
 
 protected:
-    static PageKey KeyOf(int keyCode);
-    // Shows the context menu at the point (wxDefaultPosition: from the keyboard, at the top
-    // left corner) and returns the chosen entry's command, 0 when it was dismissed.
-    int ChooseFromMenu(const std::vector<PageMenuEntry>& entries, const wxPoint& at);
+    // The tree's images by index, from the art provider, each cut to the size.
+    void SetImages(const std::vector<const char*>& art, wxSize size);
     // Children sort in the order the tree gave them.
     int OnCompareItems(const wxTreeItemId& first, const wxTreeItemId& second) override;
 
@@ -40,8 +38,11 @@ private:
 
     void ShowLook(const wxTreeItemId& shown, int item);
     void ForgetSubtree(int item);
+    void OnKey(wxTreeEvent& event);
+    void OnContextMenu(wxTreeEvent& event);
 
     CModelTree& tree_;
+    ModelTreePage& page_;
     wxTreeItemId root_;
     std::unordered_map<int, wxTreeItemId> shown_;
     // While children are sorted: each child's place among its siblings in the tree.

@@ -16,7 +16,7 @@
 class CApplicationKav;
 class EditorHost;
 
-class CReqDlg : public RequirementsPage {
+class CReqDlg : public RequirementsPage, public ModelTreePage {
 public:
     static constexpr int kResourceId = 291;
     static constexpr int kTreeId = 1434;
@@ -72,12 +72,13 @@ public:
     bool CanDrag(int item) const;
     // The dragged item was dropped on the target: whether the requirement moved.
     bool DropItem(int dragged, int target);
-    PageKeyResult OnKey(PageKey key);
+    PageKeyResult OnKey(PageKey key) override;
     // Enter or a double click: the properties of the chosen requirement.
-    void OpenProperties();
+    void OpenProperties() override;
     static const std::vector<PageMenuEntry>& ContextMenu();
+    const std::vector<PageMenuEntry>& ContextMenuEntries() const override { return ContextMenu(); }
     // A command chosen in the context menu goes to the frame.
-    void OnContextCommand(int command);
+    void OnContextCommand(int command) override;
 
 private:
     CApplicationKav* Project() const;

@@ -1,49 +1,19 @@
 #include "editors/requirements/ReqTreeUi.h"
 
 #include <wx/artprov.h>
-#include <wx/imaglist.h>
 #include <wx/textctrl.h>
 
-namespace {
-
-// The images by index: project, requirement, library; 16 x 15 each.
-wxImageList* RequirementTreeImages() {
-    const wxSize size(16, 15);
-    auto* images = new wxImageList(size.x, size.y, false);
-    for (const char* id : {wxART_FOLDER_OPEN, wxART_NORMAL_FILE, wxART_FOLDER}) {
-        const wxBitmap art = wxArtProvider::GetBitmap(id, wxART_OTHER, wxSize(16, 16));
-        images->Add(art.IsOk() ? wxBitmap(art.ConvertToImage().Size(size, wxPoint(0, 0))) : wxBitmap(size));
-    }
-    return images;
-}
-
-}  // namespace
-
 ReqTreeUi::ReqTreeUi(wxWindow* parent, CReqDlg& page)
-    : ModelTreeUi(parent, CReqDlg::kTreeId, page.Tree(),
+    : ModelTreeUi(parent, CReqDlg::kTreeId, page.Tree(), page,
                   wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_EDIT_LABELS | wxTR_SINGLE),
       page_(page) {
-    AssignImageList(RequirementTreeImages());
-    Bind(wxEVT_TREE_KEY_DOWN, &ReqTreeUi::OnKey, this);
-    // Handled, so that the tree does not toggle the item: a double click keeps its expansion. The
-    // dialog opens once the click is over, which the pointer's grab would otherwise keep.
-    Bind(wxEVT_TREE_ITEM_ACTIVATED, [this](wxTreeEvent&) { CallAfter([this] { page_.OpenProperties(); }); });
+    // Project, requirement, library.
+    SetImages({wxART_FOLDER_OPEN, wxART_NORMAL_FILE, wxART_FOLDER}, wxSize(16, 15));
     Bind(wxEVT_TREE_BEGIN_LABEL_EDIT, &ReqTreeUi::OnBeginLabelEdit, this);
     Bind(wxEVT_TREE_END_LABEL_EDIT, &ReqTreeUi::OnEndLabelEdit, this);
     // Bound after the base's handlers, so called before them.
     Bind(wxEVT_TREE_BEGIN_DRAG, &ReqTreeUi::OnBeginDrag, this);
     Bind(wxEVT_TREE_END_DRAG, &ReqTreeUi::OnEndDrag, this);
-    Bind(wxEVT_TREE_ITEM_MENU, &ReqTreeUi::OnContextMenu, this);
-}
-
-void ReqTreeUi::OnKey(wxTreeEvent& event) {
-    switch (page_.OnKey(KeyOf(event.GetKeyCode()))) {
-        case PageKeyResult::StartLabelEdit:
-            if (const wxTreeItemId caret = WindowItem(page_.Tree().GetCaret()); caret.IsOk()) EditLabel(caret);
-            break;
-        case PageKeyResult::NotHandled: event.Skip(); break;
-        case PageKeyResult::Handled: break;
-    }
 }
 
 void ReqTreeUi::OnBeginLabelEdit(wxTreeEvent& event) {
@@ -87,9 +57,4 @@ void ReqTreeUi::OnEndDrag(wxTreeEvent& event) {
     GetLogic().EndDrag(nullptr);
     const int target = TreeItemOf(event.GetItem());
     if (dragged && target && target != dragged) page_.DropItem(dragged, target);
-}
-
-void ReqTreeUi::OnContextMenu(wxTreeEvent& event) {
-    if (event.GetItem().IsOk()) SelectItem(event.GetItem());
-    if (const int command = ChooseFromMenu(CReqDlg::ContextMenu(), event.GetPoint())) page_.OnContextCommand(command);
 }

@@ -1,7 +1,6 @@
 #pragma once
-// The requirement tree on the toolkit: a tree control that mirrors the items of the page's
-// CReqTree, renames requirements in place, drags them onto others, and hands the page its keys,
-// double clicks and context menu.
+// The requirement tree on the toolkit: the page's CReqTree in a model tree window that renames
+// requirements in place and drags them onto others.
 #include <string>
 
 #include "editors/framework/ModelTreeUi.h"
@@ -12,12 +11,10 @@ public:
     ReqTreeUi(wxWindow* parent, CReqDlg& page);
 
 private:
-    void OnKey(wxTreeEvent& event);
     void OnBeginLabelEdit(wxTreeEvent& event);
     void OnEndLabelEdit(wxTreeEvent& event);
     void OnBeginDrag(wxTreeEvent& event);
     void OnEndDrag(wxTreeEvent& event);
-    void OnContextMenu(wxTreeEvent& event);
 
     CReqDlg& page_;
     // The text the edit began with, and whether Esc ended it: the toolkit reports a text

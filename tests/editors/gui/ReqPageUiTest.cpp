@@ -17,6 +17,7 @@
 #include "shell/wx/WxInteraction.h"
 #include "tests/editors/gui/EditorWindowTest.h"
 #include "tests/editors/gui/SampleDataTest.h"
+#include "tests/editors/gui/TreePageWindow.h"
 #include "tests/shell/FrameDoubles.h"
 #include "tests/support/ProjectBuilder.h"
 
@@ -24,47 +25,19 @@ namespace {
 
 // R1 "Login" with its child R1.1, and R2, in the main file, with the toolkit's message boxes
 // (recorded by the harness).
-class ReqPageUiTest : public GuiTest {
+class ReqPageUiTest : public TreePageWindowTest<ReqDlgUi, GuiTest> {
 protected:
     ReqPageUiTest() { r1->SetTitle("Login"); }
     void SetUp() override { InstallInteraction(std::make_unique<WxInteraction>()); }
 
-    // The page in a frame of its own, the pointer on it; the frame carries out the commands the
-    // page sends as its enabling allows.
     void ShowPage() {
-        frame = new wxFrame(nullptr, wxID_ANY, "Requirements", wxDefaultPosition, wxSize(320, 420));
-        content = new ReqDlgUi(frame, host);
-        host.onCommand = [this](int command) {
+        TreePageWindowTest::ShowPage("Requirements", [this](int command) {
             if (content->Page().IsRequirementCommandEnabled(command)) content->Page().RunRequirementCommand(command);
-        };
-        content->Page().EnableTree(true);
-        content->Page().RebuildTree();
-        tree = &content->TreeWindow();
-        frame->Show();
-        ASSERT_TRUE(WaitUntil([&] { return frame->IsShownOnScreen(); }));
-        const wxRect area = frame->GetScreenRect();
-        wxUIActionSimulator().MouseMove(area.GetPosition() + area.GetSize() / 2);
-        ASSERT_TRUE(WaitUntil([&] { return frame->IsActive(); }));
+        });
     }
 
     wxTreeItemId ItemOf(const CRequirement& requirement) const {
         return tree->WindowItem(content->Page().Tree().ItemOf(requirement));
-    }
-
-    void Choose(const wxTreeItemId& item) {
-        tree->SetFocus();
-        tree->SelectItem(item);
-        ASSERT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == tree && tree->GetFocusedItem() == item; }));
-    }
-
-    // Moves the pointer onto the item's label.
-    void PointAt(const wxTreeItemId& item) {
-        // The tree places its items when it has handled its events.
-        DrainEvents();
-        wxRect rect;
-        ASSERT_TRUE(tree->GetBoundingRect(item, rect, true));
-        wxUIActionSimulator().MouseMove(tree->ClientToScreen(rect.GetPosition() + wxPoint(4, rect.height / 2)));
-        ASSERT_TRUE(WaitUntil([&] { return frame->IsActive(); }));
     }
 
     // F2 on the chosen item, then the edit box with its text.
@@ -78,10 +51,6 @@ protected:
     CRequirement* r1 = project.AddRequirement("R1");
     CRequirement* r11 = project.AddRequirement("R1.1", r1);
     CRequirement* r2 = project.AddRequirement("R2");
-    WindowHost host;
-    wxFrame* frame = nullptr;
-    ReqDlgUi* content = nullptr;
-    ReqTreeUi* tree = nullptr;
 };
 
 }  // namespace
@@ -138,21 +107,7 @@ TEST_F(ReqPageUiTest, ADoubleClickOpensTheDialogAndKeepsTheExpansion) {
         opened.push_back(std::string(window.GetTitle().utf8_str()));
         EXPECT_TRUE(PressButton(&window, wxID_CANCEL));
     };
-    const wxTreeItemId item = ItemOf(*r1);
-    for (bool expanded : {false, true}) {
-        if (expanded) tree->Expand(item);
-        else tree->Collapse(item);
-        // Another item has the caret, so that the first click does not begin a rename, and the
-        // last double click is over, so that the display counts the clicks afresh.
-        Choose(ItemOf(*r2));
-        wxMilliSleep(1000);
-        const size_t before = opened.size();
-        PointAt(item);
-        wxUIActionSimulator().MouseDblClick();
-        ASSERT_TRUE(WaitUntil([&] { return opened.size() == before + 1; })) << expanded;
-        DrainEvents();
-        EXPECT_EQ(tree->IsExpanded(item), expanded);
-    }
+    ExpectDoubleClicksOpenAndKeepTheExpansion(ItemOf(*r1), ItemOf(*r2), [&] { return static_cast<int>(opened.size()); });
     EXPECT_EQ(opened, (std::vector<std::string>{"Requirement R1", "Requirement R1"}));
 }
 
