@@ -154,6 +154,27 @@ TEST_F(ReqPageUiTest, TheWindowOfAReadOnlyRequirementTakesNoTyping) {
     EXPECT_EQ(dialog.EditRequirement(*r1), 0);
 }
 
+TEST_F(ReqPageUiTest, ARequirementDraggedOntoAnotherBecomesItsChild) {
+    ShowPage();
+    Choose(ItemOf(*r11));
+    PointAt(ItemOf(*r2));
+    wxUIActionSimulator input;
+    input.MouseDown();
+    wxRect target;
+    ASSERT_TRUE(tree->GetBoundingRect(ItemOf(*r1), target, true));
+    const wxPoint start = wxGetMousePosition();
+    const wxPoint end = tree->ClientToScreen(target.GetPosition() + wxPoint(4, target.height / 2));
+    for (int step = 1; step <= 10; ++step) {
+        input.MouseMove(start + (end - start) * step / 10);
+        DrainEvents();
+    }
+    input.MouseUp();
+    ASSERT_TRUE(WaitUntil([&] { return r2->GetParent() == r1; }));
+    EXPECT_EQ(host.undoSteps, std::vector<std::string>{"Drag Requirement"});
+    EXPECT_TRUE(WaitUntil([&] { return tree->GetFocusedItem() == ItemOf(*r2); }));
+    EXPECT_EQ(tree->GetItemParent(ItemOf(*r2)), ItemOf(*r1));
+}
+
 // A right click chooses the item under the pointer and opens the menu; its last entry sends
 // Search References for the item.
 TEST_F(ReqPageUiTest, TheContextMenuOffersTheRequirementCommands) {
