@@ -27,9 +27,9 @@ enum DataTreeImage : int {
 };
 
 // The data page's names for what every model tree has.
-using DataTreeItem = ModelTreeItem;
-using DataTreeObserver = ModelTreeObserver;
-inline constexpr int kNoDataItem = kNoTreeItem;
+using DataTreeItem = TreeNode;
+using DataTreeObserver = ItemTreeObserver;
+inline constexpr int kNoDataItem = kNoItem;
 inline constexpr std::uint32_t kDataTextBlack = kTreeTextBlack;
 inline constexpr std::uint32_t kDataTextBlue = kTreeTextBlue;
 inline constexpr std::uint32_t kDataTextGrey = kTreeTextGrey;
@@ -75,6 +75,9 @@ public:
     int FindEqClassGroupItem(const CDataField& field) const;
     int FindRecordsGroupItem(const CDataSet& dataSet) const;
     int FindEffectsGroupItem(const CDataSet& dataSet) const;
+
+protected:
+    bool MayDrag(int /*item*/) const override { return false; }
 
 private:
     // The look of the item by the rules of its object, the set and field found from its

@@ -1,6 +1,5 @@
 #include "editors/requirements/ReqTree.h"
 
-#include <cstdint>
 #include <vector>
 
 #include "model/ApplicationKav.h"
@@ -10,9 +9,6 @@
 
 namespace {
 
-constexpr int kReadOnlyMark = 49126;
-constexpr int kProjectPrefix = 49305;
-constexpr int kLibraryPrefix = 49391;
 constexpr int kDropOnLibrary = 44426;
 constexpr int kDropOnReadOnly = 44996;
 constexpr int kCaptionInvalidRelationship = 47008;
@@ -23,31 +19,19 @@ void Warn(const std::string& text, int captionId) {
     GetInteraction().ShowMessage({text, LoadMessage(captionId), MessageButtons::Ok, MessageIcon::Warning});
 }
 
-// A requirement keeps its item's number as the handle of its tree item.
-void* AsHandle(int item) { return reinterpret_cast<void*>(static_cast<std::intptr_t>(item)); }
-int AsItem(const void* handle) { return static_cast<int>(reinterpret_cast<std::intptr_t>(handle)); }
-
 }  // namespace
 
-CRequirement* CReqTree::RequirementOf(int item) const {
-    const ModelTreeItem* found = Find(item);
-    return found && !found->file ? static_cast<CRequirement*>(found->object) : nullptr;
-}
-
-CFileKav* CReqTree::FileOf(int item) const {
-    const ModelTreeItem* found = Find(item);
-    return found ? found->file : nullptr;
-}
+CRequirement* CReqTree::RequirementOf(int item) const { return static_cast<CRequirement*>(ObjectDataOf(item)); }
 
 int CReqTree::ItemOf(const CRequirement& requirement) const {
-    const int item = AsItem(requirement.GetTreeItem());
-    return RequirementOf(item) == &requirement ? item : kNoTreeItem;
+    const int item = ItemOfKey(requirement.GetTreeItem());
+    return RequirementOf(item) == &requirement ? item : kNoItem;
 }
 
 int CReqTree::RootOf(const CFileKav* file) const {
-    for (int root : Children(kNoTreeItem))
+    for (int root : Children(kNoItem))
         if (file && FileOf(root) == file) return root;
-    return kNoTreeItem;
+    return kNoItem;
 }
 
 void CReqTree::CaretMoved() {
@@ -70,18 +54,18 @@ void CReqTree::FillTree(CApplicationKav& project) {
     CFileKav* mainFile = project.GetMainFile();
     for (CFileKav* file : project.GetFiles())
         if (file != mainFile) AddFileRoot(file);
-    SortChildren(kNoTreeItem);
+    SortChildren(kNoItem);
     AddFileRoot(mainFile);
 }
 
 int CReqTree::AddFileRoot(CFileKav* file) {
-    if (!file || file->GetName().empty()) return kNoTreeItem;
+    if (!file || file->GetName().empty()) return kNoItem;
     const bool mainFile = file == project_->GetMainFile();
-    const int root = mainFile ? Insert(kNoTreeItem, 0, file, nullptr) : Append(kNoTreeItem, file, nullptr);
+    const int root = mainFile ? Insert(kNoItem, 0, file, nullptr) : Append(kNoItem, file, nullptr);
     if (mainFile) SetProjectRoot(root);
     for (CRequirement* requirement : project_->GetRequirements())
         if (!requirement->GetParent() && requirement->GetFile() == file) {
-            requirement->SetTreeItem(AsHandle(Append(root, nullptr, requirement)));
+            requirement->SetTreeItem(Handle(Append(root, nullptr, requirement)));
             AddChildRequirements(*requirement);
         }
     SortChildren(root);
@@ -94,7 +78,7 @@ void CReqTree::AddChildRequirements(CRequirement& requirement) {
     const int item = ItemOf(requirement);
     if (!item) return;
     for (CRequirement* child : requirement.GetChildren()) {
-        child->SetTreeItem(AsHandle(Append(item, nullptr, child)));
+        child->SetTreeItem(Handle(Append(item, nullptr, child)));
         AddChildRequirements(*child);
     }
     SortChildren(item);
@@ -102,7 +86,7 @@ void CReqTree::AddChildRequirements(CRequirement& requirement) {
 
 int CReqTree::AddRequirementItem(CRequirement& requirement, int parent) {
     const int item = Append(parent, nullptr, &requirement);
-    requirement.SetTreeItem(AsHandle(item));
+    requirement.SetTreeItem(Handle(item));
     UpdateItem(item, true);
     SortChildren(parent);
     AddChildRequirements(requirement);
@@ -116,22 +100,21 @@ bool CReqTree::IsCovered(const CRequirement& requirement) const {
 }
 
 void CReqTree::Dress(int item) {
-    ModelTreeItem& look = Look(item);
-    look.colour = kTreeTextBlack;
-    if (look.file) {
-        const bool mainFile = look.file == project_->GetMainFile();
-        look.text = LoadMessage(mainFile ? kProjectPrefix : kLibraryPrefix) + look.file->GetName();
-        look.image = mainFile ? kImageReqProject : kImageReqLibrary;
+    TreeNode& look = Look(item);
+    look.colours = PlainItemColours(kTreeTextBlack);
+    if (const CFileKav* file = FileOf(item)) {
+        look.text = FileItemText(*project_, *file);
+        look.image = file == project_->GetMainFile() ? kImageReqProject : kImageReqLibrary;
         return;
     }
-    const auto& requirement = *static_cast<const CRequirement*>(look.object);
+    const CRequirement& requirement = *RequirementOf(item);
     const bool editable = requirement.IsEditable(false);
     look.text = requirement.GetID();
     if (!requirement.GetTitle().empty()) look.text += " - " + requirement.GetTitle();
-    if (!requirement.GetParent() && !editable) look.text += LoadMessage(kReadOnlyMark);
+    if (!requirement.GetParent() && !editable) look.text += ReadOnlyMark();
     look.image = kImageRequirement;
-    if (!editable) look.colour = kTreeTextGrey;
-    else if (IsCovered(requirement)) look.colour = kTreeTextBlue;
+    if (!editable) look.colours = PlainItemColours(kTreeTextGrey);
+    else if (IsCovered(requirement)) look.colours = PlainItemColours(kTreeTextBlue);
 }
 
 void CReqTree::UpdateItem(int item, bool withAncestors) {

@@ -40,11 +40,9 @@ public:
 
     // The requirement of the item; null for a root item and for none.
     CRequirement* RequirementOf(int item) const;
-    // The file of a root item; null for the others.
-    CFileKav* FileOf(int item) const;
-    // The item that shows the requirement; kNoTreeItem when none does.
+    // The item that shows the requirement; kNoItem when none does.
     int ItemOf(const CRequirement& requirement) const;
-    // The root item of the file; kNoTreeItem when it has none.
+    // The root item of the file; kNoItem when it has none.
     int RootOf(const CFileKav* file) const;
     // Taken when the caret moves, so that it holds when the requirement is gone: the unique id
     // of the caret's requirement, empty for a root item or none.

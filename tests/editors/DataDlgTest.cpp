@@ -3,7 +3,6 @@
 
 #include <functional>
 #include <map>
-#include <sstream>
 
 #include "editors/data/DataDlg.h"
 #include "editors/data/DataEqClassDlg.h"
@@ -14,6 +13,7 @@
 #include "model/TaskKav.h"
 #include "shell/CommandIds.h"
 #include "tests/editors/FakeEditorHost.h"
+#include "tests/editors/ModelTreeProbe.h"
 #include "tests/support/GlobalState.h"
 #include "tests/support/ProjectBuilder.h"
 
@@ -22,22 +22,6 @@ using ::testing::IsEmpty;
 
 namespace {
 
-// What the window would have heard last of each item.
-class RecordingObserver : public DataTreeObserver {
-public:
-    void ItemInserted(int, int) override {}
-    void ItemChanged(int) override {}
-    void ItemDeleting(int item) override { deleted.push_back(item); }
-    void AllItemsDeleted() override {}
-    void ChildrenSorted(int) override {}
-    void ItemExpanded(int item) override { expanded.push_back(item); }
-    void ItemSelected(int item) override { selected = item; }
-    void TreeEnabled(bool) override {}
-
-    std::vector<int> deleted;
-    std::vector<int> expanded;
-    int selected = kNoDataItem;
-};
 
 // The main file Proj holds the sets Clients (three records) and Input (the fields Age with a
 // class, b_field and Zeta); the library Lib holds the set LS with the field LF.
@@ -65,32 +49,9 @@ protected:
     }
 
     // The tree as indented lines "text [image] colour", colours as b(lue), g(rey) or nothing.
-    std::vector<std::string> Outline(int parent = kNoDataItem, int depth = 0) const {
-        std::vector<std::string> lines;
-        for (int item : page.Tree().Children(parent)) {
-            const DataTreeItem& shown = *page.Tree().Find(item);
-            std::ostringstream line;
-            line << std::string(depth * 2, ' ') << shown.text << " [" << shown.image << "]";
-            if (shown.colour == kDataTextBlue) line << " b";
-            if (shown.colour == kDataTextGrey) line << " g";
-            lines.push_back(line.str());
-            for (const std::string& below : Outline(item, depth + 1)) lines.push_back(below);
-        }
-        return lines;
-    }
-
+    std::vector<std::string> Outline() const { return ::Outline(page.Tree()); }
     // The item whose path of texts from a root is the given one.
-    int ItemAt(const std::vector<std::string>& path) const {
-        int item = kNoDataItem;
-        for (const std::string& text : path) {
-            int found = kNoDataItem;
-            for (int child : page.Tree().Children(item))
-                if (page.Tree().Find(child)->text == text) found = child;
-            if (!found) return kNoDataItem;
-            item = found;
-        }
-        return item;
-    }
+    int ItemAt(const std::vector<std::string>& path) const { return ::ItemAt(page.Tree(), path); }
     void Choose(const std::vector<std::string>& path) {
         const int item = ItemAt(path);
         ASSERT_NE(item, kNoDataItem) << path.back();
@@ -109,7 +70,7 @@ protected:
     CDataField* age = nullptr;
     FakeEditorHost host;
     CDataDlg page{host};
-    RecordingObserver observer;
+    RecordingTreeObserver observer;
 };
 
 const std::vector<std::string> kProject{"Project Proj"};
@@ -250,7 +211,7 @@ TEST_F(DataDlgTest, AFieldEditedInItsDialogRenamesItsReferencesAndShowsItsNewCla
     page.OpenProperties();
     EXPECT_EQ(meta->GetText(), "#~Input:Name# = 1");
     EXPECT_THAT(host.undoSteps, ElementsAre("Edit Data Field"));
-    EXPECT_EQ(page.Tree().Find(ItemAt({"Project Proj", "Input", "Name"}))->colour, kDataTextBlue);
+    EXPECT_EQ(page.Tree().Find(ItemAt({"Project Proj", "Input", "Name"}))->colours.text, kDataTextBlue);
 }
 
 TEST_F(DataDlgTest, TheClassGroupOpensTheClassesOfItsField) {
@@ -271,7 +232,7 @@ TEST_F(DataDlgTest, TheClassGroupOpensTheClassesOfItsField) {
     page.OpenProperties();
     EXPECT_EQ(zeta->GetEqClasses().size(), 1u);
     EXPECT_THAT(host.undoSteps, ElementsAre("Edit Equivalence Classes"));
-    EXPECT_EQ(page.Tree().Find(ItemAt({"Project Proj", "Input", "Zeta"}))->colour, kDataTextBlue);
+    EXPECT_EQ(page.Tree().Find(ItemAt({"Project Proj", "Input", "Zeta"}))->colours.text, kDataTextBlue);
 }
 
 TEST_F(DataDlgTest, DeletingAFieldAsksAndTakesItsValueOutOfEveryRecord) {
@@ -384,24 +345,24 @@ TEST_F(DataDlgTest, ARebuildChoosesTheChosenObjectAgainWhileItExists) {
 TEST_F(DataDlgTest, KeysAndTheContextMenuReachTheFrame) {
     host.onCommand = nullptr;
     Choose(kInput);
-    EXPECT_EQ(page.OnKey(DataPageKey::F1), DataPageKeyResult::Handled);
+    EXPECT_EQ(page.OnKey(TreeKey::F1, false), TreeKeyResult::Handled);
     EXPECT_THAT(host.helpTopics, ElementsAre(35009));
-    EXPECT_EQ(page.OnKey(DataPageKey::F2), DataPageKeyResult::StartLabelEdit);
-    EXPECT_EQ(page.OnKey(DataPageKey::Delete), DataPageKeyResult::Handled);
-    EXPECT_EQ(page.OnKey(DataPageKey::Enter), DataPageKeyResult::Handled);
-    EXPECT_EQ(page.OnKey(DataPageKey::Other), DataPageKeyResult::NotHandled);
+    EXPECT_EQ(page.OnKey(TreeKey::F2, false), TreeKeyResult::StartLabelEdit);
+    EXPECT_EQ(page.OnKey(TreeKey::Delete, false), TreeKeyResult::Handled);
+    EXPECT_EQ(page.OnKey(TreeKey::Enter, false), TreeKeyResult::Handled);
+    EXPECT_EQ(page.OnKey(TreeKey::Other, false), TreeKeyResult::NotHandled);
     EXPECT_THAT(host.commands, ElementsAre(command::kDelete, command::kPropertiesEditor));
     Choose(kProject);
     page.OpenProperties();  // a file root has no properties
     EXPECT_EQ(host.commands.size(), 2u);
 
     page.BeginLabelEdit(ItemAt(kInput));
-    for (DataPageKey key : {DataPageKey::F2, DataPageKey::Delete, DataPageKey::Enter})
-        EXPECT_EQ(page.OnKey(key), DataPageKeyResult::NotHandled);
+    for (TreeKey key : {TreeKey::F2, TreeKey::Delete, TreeKey::Enter})
+        EXPECT_EQ(page.OnKey(key, false), TreeKeyResult::NotHandled);
     EXPECT_EQ(host.commands.size(), 2u);
 
     std::vector<int> menu;
-    for (const DataPageMenuEntry& entry : CDataDlg::ContextMenu()) menu.push_back(entry.command);
+    for (const TreeMenuEntry& entry : page.ContextMenu()) menu.push_back(entry.command);
     EXPECT_THAT(menu, ElementsAre(32956, 32957, 0, 32778, 40003, 0, 32958, 32954));
     page.OnContextCommand(32958);
     EXPECT_EQ(host.commands.back(), 32958);

@@ -95,7 +95,7 @@ TEST_F(ReqDlgTest, ARefreshedRequirementShowsItsNewTitleCoverageAndPlace) {
     r2->SetID("A2");
     page.RefreshRequirement(*r2);
     EXPECT_EQ(Text(ItemOf(*r2)), "A2 - Audit");
-    EXPECT_EQ(Tree().Find(ItemOf(*r2))->colour, kTreeTextBlue);
+    EXPECT_EQ(Tree().Find(ItemOf(*r2))->colours.text, kTreeTextBlue);
     EXPECT_EQ(Tree().Children(Tree().GetProjectRoot()).front(), ItemOf(*r2));
 }
 
@@ -110,7 +110,7 @@ TEST_F(ReqDlgTest, CommandsAreEnabledByTheChosenItem) {
         {LibraryRoot(), {}},
         {ItemOf(*r111), {kNewRequirement, kPropertiesEditor}},
         {ItemOf(*r5), {kPropertiesEditor}},
-        {kNoTreeItem, {}},
+        {kNoItem, {}},
     };
     for (const Case& c : cases) {
         page.Tree().SetCaret(c.item);
@@ -295,7 +295,7 @@ TEST_F(ReqDlgTest, AChildDroppedOnTheProjectRootBecomesTopLevel) {
 
 TEST_F(ReqDlgTest, OnlyRequirementsThatMayBeChangedAreDragged) {
     EXPECT_TRUE(page.CanDrag(ItemOf(*r111)));
-    for (int item : {Tree().GetProjectRoot(), LibraryRoot(), ItemOf(*r5), ItemOf(*r6), kNoTreeItem})
+    for (int item : {Tree().GetProjectRoot(), LibraryRoot(), ItemOf(*r5), ItemOf(*r6), kNoItem})
         EXPECT_FALSE(page.CanDrag(item)) << item;
 }
 
@@ -310,7 +310,7 @@ TEST_F(ReqDlgTest, ARebuildChoosesTheRequirementAgainByItsUniqueId) {
     // Gone from the project, it is not looked at again.
     ASSERT_TRUE(app.DeleteRequirement(r111));
     page.RebuildTree();
-    EXPECT_EQ(Tree().GetCaret(), kNoTreeItem);
+    EXPECT_EQ(Tree().GetCaret(), kNoItem);
 }
 
 TEST_F(ReqDlgTest, ARemovedItemGoesWithItsChildren) {
@@ -326,27 +326,27 @@ TEST_F(ReqDlgTest, ARemovedItemGoesWithItsChildren) {
 TEST_F(ReqDlgTest, KeysDoubleClicksAndTheContextMenuReachTheFrame) {
     host.onCommand = nullptr;
     Choose(ItemOf(*r2));
-    EXPECT_EQ(page.OnKey(PageKey::F1), PageKeyResult::Handled);
+    EXPECT_EQ(page.OnKey(TreeKey::F1, false), TreeKeyResult::Handled);
     EXPECT_THAT(host.helpTopics, ElementsAre(35010));
-    EXPECT_EQ(page.OnKey(PageKey::F2), PageKeyResult::StartLabelEdit);
-    EXPECT_EQ(page.OnKey(PageKey::Delete), PageKeyResult::Handled);
-    EXPECT_EQ(page.OnKey(PageKey::Enter), PageKeyResult::Handled);
+    EXPECT_EQ(page.OnKey(TreeKey::F2, false), TreeKeyResult::StartLabelEdit);
+    EXPECT_EQ(page.OnKey(TreeKey::Delete, false), TreeKeyResult::Handled);
+    EXPECT_EQ(page.OnKey(TreeKey::Enter, false), TreeKeyResult::Handled);
     page.OpenProperties();
-    EXPECT_EQ(page.OnKey(PageKey::Other), PageKeyResult::NotHandled);
+    EXPECT_EQ(page.OnKey(TreeKey::Other, false), TreeKeyResult::NotHandled);
     EXPECT_THAT(host.commands, ElementsAre(command::kDelete, command::kPropertiesEditor, command::kPropertiesEditor));
     // A root has no properties.
     Choose(Tree().GetProjectRoot());
-    page.OnKey(PageKey::Enter);
+    page.OnKey(TreeKey::Enter, false);
     page.OpenProperties();
     EXPECT_EQ(host.commands.size(), 3u);
 
     page.BeginLabelEdit(ItemOf(*r2));
-    for (PageKey key : {PageKey::F2, PageKey::Delete, PageKey::Enter})
-        EXPECT_EQ(page.OnKey(key), PageKeyResult::NotHandled);
+    for (TreeKey key : {TreeKey::F2, TreeKey::Delete, TreeKey::Enter})
+        EXPECT_EQ(page.OnKey(key, false), TreeKeyResult::NotHandled);
     EXPECT_EQ(host.commands.size(), 3u);
 
     std::vector<std::string> menu;
-    for (const PageMenuEntry& entry : CReqDlg::ContextMenu())
+    for (const TreeMenuEntry& entry : page.ContextMenu())
         menu.push_back(entry.command ? LoadMessage(entry.textId) + " " + std::to_string(entry.command) : "-");
     EXPECT_THAT(menu, ElementsAre("New &Requirement 32961", "Edit &Properties 32778", "&Delete 40003", "-",
                                   "Show Assigned &Tasks 32931"));

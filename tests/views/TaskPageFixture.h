@@ -39,10 +39,11 @@ public:
         ASSERT_TRUE(Tree().StartDrag(ItemOf(task)));
         Tree().EndDrag(CItemTree::Key(target));
     }
-    void Rename(const CTaskKav* task, const std::string& text) {
+    // Whether the task took the name.
+    bool Rename(const CTaskKav* task, const std::string& text) {
         const int item = ItemOf(task);
-        ASSERT_TRUE(page.BeginLabelEdit(item));
-        page.EndLabelEdit(item, false, text);
+        EXPECT_TRUE(page.BeginLabelEdit(item));
+        return page.EndLabelEdit(item, false, text);
     }
     std::vector<std::string> Messages() const { return TestInteraction().Texts(); }
     std::vector<std::string> Captions() const {

@@ -30,7 +30,7 @@ TEST_F(TaskPageTest, ANewTaskNameIsCheckedByTheRulesOfItsType) {
         TestInteraction().messages.clear();
         host.undoSteps.clear();
         const std::string before = rename.task->GetName();
-        Rename(rename.task, rename.name);
+        EXPECT_EQ(Rename(rename.task, rename.name), !*rename.message);
         if (*rename.message) {
             EXPECT_EQ(Messages(), std::vector<std::string>{rename.message});
             EXPECT_EQ(Captions(), std::vector<std::string>{rename.caption});
@@ -64,8 +64,8 @@ TEST_F(TaskPageTest, ACancelledOrUnchangedRenameChangesNothing) {
     const int item = ItemOf(task);
     ASSERT_TRUE(page.BeginLabelEdit(item));
     EXPECT_TRUE(page.IsEditingLabel());
-    page.EndLabelEdit(item, true, "Other");
-    Rename(task, "Order");
+    EXPECT_FALSE(page.EndLabelEdit(item, true, "Other"));
+    EXPECT_FALSE(Rename(task, "Order"));
     EXPECT_EQ(task->GetName(), "Order");
     EXPECT_TRUE(host.undoSteps.empty());
     EXPECT_TRUE(host.changedTasks.empty());

@@ -40,6 +40,10 @@ void* CItemTree::DataOf(int item) const {
 }
 
 int CItemTree::InsertItem(int parent, const std::string& text, int kind, void* data, bool first) {
+    return InsertItemAt(parent, first ? 0 : Children(parent).size(), text, kind, data);
+}
+
+int CItemTree::InsertItemAt(int parent, std::size_t index, const std::string& text, int kind, void* data) {
     if (parent != kNoItem && !Find(parent)) return kNoItem;
     const int item = firstItem_ + static_cast<int>(slots_.size());
     Slot slot;
@@ -50,11 +54,17 @@ int CItemTree::InsertItem(int parent, const std::string& text, int kind, void* d
     slot.live = true;
     slots_.push_back(std::move(slot));
     std::vector<int>& siblings = parent == kNoItem ? roots_ : Get(parent)->children;
-    const auto at = first ? siblings.begin() : siblings.end();
-    const auto index = static_cast<int>(at - siblings.begin());
-    siblings.insert(at, item);
-    if (observer_) observer_->ItemInserted(item, index);
+    index = std::min(index, siblings.size());
+    siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(index), item);
+    Dress(item);
+    if (observer_) observer_->ItemInserted(item, static_cast<int>(index));
     return item;
+}
+
+void CItemTree::Redress(int item) {
+    if (!Find(item)) return;
+    Dress(item);
+    if (observer_) observer_->ItemChanged(item);
 }
 
 void CItemTree::Forget(int item) {
@@ -72,7 +82,9 @@ void CItemTree::DeleteItem(int item) {
     if (observer_) observer_->ItemDeleting(item);
     std::vector<int>& siblings = node->parent == kNoItem ? roots_ : Get(node->parent)->children;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), item), siblings.end());
+    const bool caretGoes = caret_ != kNoItem;
     Forget(item);
+    if (caretGoes && caret_ == kNoItem) CaretMoved();
 }
 
 void CItemTree::DeleteAllItems() {
@@ -81,6 +93,7 @@ void CItemTree::DeleteAllItems() {
     slots_.clear();
     roots_.clear();
     caret_ = kNoItem;
+    CaretMoved();
     if (observer_) observer_->AllItemsDeleted();
 }
 
@@ -134,8 +147,13 @@ void CItemTree::SetExpanded(int item, bool expanded) {
     if (TreeNode* node = Get(item)) node->expanded = expanded;
 }
 
-void CItemTree::Select(int item) {
+void CItemTree::SetCaret(int item) {
     caret_ = Find(item) ? item : kNoItem;
+    CaretMoved();
+}
+
+void CItemTree::Select(int item) {
+    SetCaret(item);
     if (observer_) observer_->ItemSelected(caret_);
 }
 

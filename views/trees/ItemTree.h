@@ -4,6 +4,7 @@
 // pages and the reference picker fill one each; tests read the items, and the window mirrors
 // them through the observer. Items are numbered, and a number is never given twice, so a number
 // that a model object kept from an earlier fill names no item.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -80,6 +81,8 @@ public:
 
     // A new item among the parent's children: last, or first when asked.
     int InsertItem(int parent, const std::string& text, int kind, void* data, bool first = false);
+    // The same at the index among the parent's children.
+    int InsertItemAt(int parent, std::size_t index, const std::string& text, int kind, void* data);
     // Deletes the item with its children; the caret on one of them goes.
     void DeleteItem(int item);
     void DeleteAllItems();
@@ -101,7 +104,7 @@ public:
     // ---- What the window reports
 
     // The user moved the caret, or opened or closed an item.
-    void SetCaret(int item) { caret_ = Find(item) ? item : kNoItem; }
+    void SetCaret(int item);
     void SetExpanded(int item, bool expanded);
     // A drag of the item begins when the tree's rules allow it.
     bool StartDrag(int item) { return Find(item) && MayDrag(item) && BeginDrag(Key(item)); }
@@ -122,15 +125,24 @@ public:
     std::vector<std::string> Outline(int parent = kNoItem) const;
 
 protected:
+    // Sets a new item's look from what it stands for before the window hears of it; a tree that
+    // gives looks as it fills leaves this alone.
+    virtual void Dress(int /*item*/) {}
+    // Dresses the item again and tells the window.
+    void Redress(int item);
+    // The item to dress; it must exist.
+    TreeNode& Look(int item) { return *Get(item); }
+    // The caret moved, to another item or to none.
+    virtual void CaretMoved() {}
     // Whether the item may be dragged; the model trees say which.
     virtual bool MayDrag(int /*item*/) const { return true; }
     // The dropped item's number and the target's.
-    virtual void DropItem(int /*dragged*/, int /*target*/) {}
+    virtual void ItemDropped(int /*dragged*/, int /*target*/) {}
 
 private:
     TreeNode* Get(int item);
     void Forget(int item);
-    void Drop(TreeItem dragged, TreeItem target) override { DropItem(ItemOfKey(dragged), ItemOfKey(target)); }
+    void Drop(TreeItem dragged, TreeItem target) override { ItemDropped(ItemOfKey(dragged), ItemOfKey(target)); }
     void AddOutline(int parent, int depth, std::vector<std::string>& lines) const;
 
     struct Slot {

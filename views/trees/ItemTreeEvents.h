@@ -1,6 +1,7 @@
 #pragma once
-// What the window of an item tree hands the logic behind it: clicks, keys, double clicks,
-// renames in place and the context menu. Each answer says what the window does next.
+// What the window of an item tree hands the logic behind it (the workspace pages, the
+// reference picker): clicks, keys, double clicks, renames in place and the context menu. Each
+// answer says what the window does next.
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,8 +33,8 @@ public:
     virtual TreeKeyResult OnKey(TreeKey /*key*/, bool /*shift*/) { return TreeKeyResult::NotHandled; }
     // A rename in place begins on the item: the text to edit, or nothing when refused.
     virtual std::optional<std::string> BeginLabelEdit(int /*item*/) { return std::nullopt; }
-    // It ended; the item shows its text again in any case.
-    virtual void EndLabelEdit(int /*item*/, bool /*cancelled*/, const std::string& /*text*/) {}
+    // It ended: whether the object took the text. The item shows its look again in any case.
+    virtual bool EndLabelEdit(int /*item*/, bool /*cancelled*/, const std::string& /*text*/) { return false; }
     // The context menu, built when it opens; empty: none.
     virtual std::vector<TreeMenuEntry> ContextMenu() const { return {}; }
     virtual void OnContextCommand(int /*command*/) {}

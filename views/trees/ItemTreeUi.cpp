@@ -3,6 +3,7 @@
 #include <wx/imaglist.h>
 #include <wx/menu.h>
 #include <wx/settings.h>
+#include <wx/textctrl.h>
 
 #include "resources/MessageCatalogue.h"
 
@@ -159,6 +160,7 @@ void ItemTreeUi::ItemSelected(int item) {
         return;
     }
     SelectItem(shown);
+    EnsureVisible(shown);
 }
 
 void ItemTreeUi::ItemMarked(int item, bool /*marked*/) { ItemChanged(item); }
@@ -197,16 +199,26 @@ void ItemTreeUi::OnBeginLabelEdit(wxTreeEvent& event) {
     }
     // The edit takes the bare name from the item; then the item's own text is blank behind it.
     editedItem_ = item;
+    editStart_ = *name;
+    editEscaped_ = false;
     SetItemText(event.GetItem(), wxString::FromUTF8(*name));
     CallAfter([this, item] {
-        if (editedItem_ == item) SetItemText(WindowItem(item), wxString());
+        if (editedItem_ != item) return;
+        SetItemText(WindowItem(item), wxString());
+        if (wxTextCtrl* edit = GetEditControl())
+            edit->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& key) {
+                if (key.GetKeyCode() == WXK_ESCAPE) editEscaped_ = true;
+                key.Skip();
+            });
     });
 }
 
 void ItemTreeUi::OnEndLabelEdit(wxTreeEvent& event) {
     const int item = TreeItemOf(event.GetItem());
     editedItem_ = kNoItem;
-    events_.EndLabelEdit(item, event.IsEditCancelled(), std::string(event.GetLabel().utf8_str()));
+    const bool unchanged = event.IsEditCancelled() && !editEscaped_;
+    const std::string text = unchanged ? editStart_ : std::string(event.GetLabel().utf8_str());
+    events_.EndLabelEdit(item, event.IsEditCancelled() && editEscaped_, text);
     // The logic has given the item its text, whatever became of the rename.
     if (const wxTreeItemId shown = WindowItem(item); shown.IsOk()) ShowLook(shown, item);
     event.Veto();

@@ -1,7 +1,8 @@
 #pragma once
 // An item tree on the toolkit: a tree control that mirrors the items of a CItemTree (a hidden
 // root holds its roots) and hands the logic behind it its clicks, keys, double clicks, renames,
-// drags and context menu. The Tasks and Windows pages and the reference picker show theirs so.
+// drags and context menu. The workspace pages and the reference picker show theirs so.
+#include <string>
 #include <unordered_map>
 
 #include "shell/wx/controls/TreeCtrlExtendedUi.h"
@@ -60,4 +61,8 @@ private:
     std::unordered_map<int, int> sortRanks_;
     // The item being renamed, whose label is blank while the edit shows its name.
     int editedItem_ = kNoItem;
+    // The text the edit began with, and whether Esc ended it: the toolkit reports a text
+    // confirmed unchanged as a cancelled edit.
+    std::string editStart_;
+    bool editEscaped_ = false;
 };

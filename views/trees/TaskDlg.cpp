@@ -178,12 +178,13 @@ std::optional<std::string> CTaskDlg::BeginLabelEdit(int item) {
     return task->GetName();
 }
 
-void CTaskDlg::EndLabelEdit(int item, bool cancelled, const std::string& text) {
+bool CTaskDlg::EndLabelEdit(int item, bool cancelled, const std::string& text) {
     SetEditingLabel(false);
     tree_.UpdateTaskItem(item, false);
     CTaskKav* task = tree_.TaskOf(item);
-    if (cancelled || !task || text == task->GetName()) return;
-    if (Rename(*task, text)) tree_.UpdateTaskItem(item, false);
+    if (cancelled || !task || text == task->GetName() || !Rename(*task, text)) return false;
+    tree_.UpdateTaskItem(item, false);
+    return true;
 }
 
 bool CTaskDlg::Rename(CTaskKav& task, const std::string& name) {

@@ -61,7 +61,7 @@ public:
     void OpenSelected() override { OpenSelectedTask(); }
     void Unmark() override { UnmarkTasks(); }
     std::optional<std::string> BeginLabelEdit(int item) override;
-    void EndLabelEdit(int item, bool cancelled, const std::string& text) override;
+    bool EndLabelEdit(int item, bool cancelled, const std::string& text) override;
     std::vector<TreeMenuEntry> ContextMenu() const override;
 
 protected:

@@ -143,7 +143,7 @@ void CTaskTree::Refuse(const std::string& text, int captionId) const {
     GetInteraction().ShowMessage({text, LoadMessage(captionId), MessageButtons::Ok, MessageIcon::Warning});
 }
 
-void CTaskTree::DropItem(int dragged, int target) {
+void CTaskTree::ItemDropped(int dragged, int target) {
     CApplicationKav* project = CurrentApplication;
     CTaskKav* task = TaskOf(dragged);
     if (!project || !task) return;

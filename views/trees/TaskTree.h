@@ -54,7 +54,7 @@ public:
 protected:
     // A file's item, a task that may not be changed and a product task near the top stay.
     bool MayDrag(int item) const override;
-    void DropItem(int dragged, int target) override;
+    void ItemDropped(int dragged, int target) override;
 
 private:
     void UpdateOwnLook(int item);

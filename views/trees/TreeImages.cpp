@@ -39,6 +39,15 @@ wxBitmap Badge(const wxColour& colour, const wxString& initial) {
 
 }  // namespace
 
+wxImageList* ArtImages(const std::vector<wxArtID>& art, wxSize size) {
+    auto* images = new wxImageList(size.x, size.y, false);
+    for (const wxArtID& id : art) {
+        const wxBitmap bitmap = wxArtProvider::GetBitmap(id, wxART_OTHER, kImageSize);
+        images->Add(bitmap.IsOk() ? wxBitmap(bitmap.ConvertToImage().Size(size, wxPoint(0, 0))) : wxBitmap(size));
+    }
+    return images;
+}
+
 wxImageList* TaskTreeImages() {
     auto* images = new wxImageList(kImageSize.x, kImageSize.y);
     images->Add(Badge(wxColour(0, 90, 160), "T"));

@@ -116,21 +116,22 @@ std::optional<std::string> CWindowDlg::BeginLabelEdit(int item) {
     return window->GetName();
 }
 
-void CWindowDlg::EndLabelEdit(int item, bool cancelled, const std::string& text) {
+bool CWindowDlg::EndLabelEdit(int item, bool cancelled, const std::string& text) {
     SetEditingLabel(false);
     tree_.UpdateWindowItem(item, false);
     CWindowKav* window = tree_.WindowOf(item);
     CApplicationKav* project = CurrentApplication;
-    if (cancelled || !window || !project || EqualsNoCase(text, window->GetName())) return;
+    if (cancelled || !window || !project || EqualsNoCase(text, window->GetName())) return false;
     if (!project->GetWindowList().RenameWindow(window, text)) {
         GetInteraction().ShowMessage(
             {GetGlobalMessageBuffer(), LoadMessage(kWindowIdCaption), MessageButtons::Ok, MessageIcon::Warning});
-        return;
+        return false;
     }
     host_.ReportWindowRenamed(window);
     tree_.UpdateWindowItem(item, true);
     tree_.SortWindowChildren(tree_.GetParent(item));
     host_.SetModified(LoadMessage(kEditWindowIdUndo));
+    return true;
 }
 
 std::vector<TreeMenuEntry> CWindowDlg::ContextMenu() const {

@@ -60,7 +60,7 @@ public:
     void OpenSelected() override { OpenSelectedWindow(); }
     void Unmark() override { UnmarkWindows(); }
     std::optional<std::string> BeginLabelEdit(int item) override;
-    void EndLabelEdit(int item, bool cancelled, const std::string& text) override;
+    bool EndLabelEdit(int item, bool cancelled, const std::string& text) override;
     // Read when it opens: the sort order checked is the one in force ("QTP" counts as by name
     // unless the project writes UFT).
     std::vector<TreeMenuEntry> ContextMenu() const override;

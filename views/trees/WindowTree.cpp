@@ -172,7 +172,7 @@ bool CWindowTree::MayDrag(int item) const {
     return window && window->IsEditable(false);
 }
 
-void CWindowTree::DropItem(int dragged, int target) {
+void CWindowTree::ItemDropped(int dragged, int target) {
     CApplicationKav* project = CurrentApplication;
     CWindowKav* window = WindowOf(dragged);
     if (!project || !window) return;

@@ -65,7 +65,7 @@ public:
 protected:
     // Only windows that may be changed are dragged.
     bool MayDrag(int item) const override;
-    void DropItem(int dragged, int target) override;
+    void ItemDropped(int dragged, int target) override;
 
 private:
     void UpdateOwnLook(int item);
