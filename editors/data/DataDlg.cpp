@@ -103,7 +103,7 @@ void CDataDlg::InsertData(int mode) {
         dataSet = project.GetDataSets().Add(new CDataSet(name));
         dataSet->SetFile(mainFile);
         if (mainFile) dataSet->SetFileId(mainFile->GetID());
-        parent = tree_.GetProjectRoot();
+        parent = tree_.GetProjectItem();
         item = tree_.AddDataSetItem(*dataSet, parent);
     } else {
         CDataObj* selected = GetSelectedObject();
@@ -144,7 +144,7 @@ void CDataDlg::RefreshGroupItem(CDataObj* object, CDataSet* dataSet, CDataField*
     if (item == kNoDataItem) return;
     tree_.UpdateItem(item, true);
     const int parent = tree_.GetParent(item);
-    tree_.SortChildren(parent != kNoDataItem ? parent : tree_.GetProjectRoot());
+    tree_.SortChildren(parent != kNoDataItem ? parent : tree_.GetProjectItem());
 }
 
 void CDataDlg::DeleteTreeItem(int item) {

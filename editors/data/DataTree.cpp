@@ -54,41 +54,33 @@ int CDataTree::FindEffectsGroupItem(const CDataSet& dataSet) const {
 
 void CDataTree::FillTree(CApplicationKav& project) {
     project_ = &project;
-    Clear();
-    CFileKav* mainFile = project.GetMainFile();
-    for (CFileKav* file : project.GetFiles())
-        if (file != mainFile) AddFileItem(file);
-    SortChildren(kNoDataItem);
-    AddFileItem(mainFile);
+    DeleteAllItems();
+    AddFileItems(project, [this](int fileItem) { AddFileDataSets(fileItem); });
+    // With its children: a window does not expand an item without any.
+    Expand(GetProjectItem());
 }
 
-int CDataTree::AddFileItem(CFileKav* file) {
-    if (!file || file->GetName().empty()) return kNoDataItem;
-    const bool mainFile = file == project_->GetMainFile();
-    const int item = mainFile ? Insert(kNoDataItem, 0, file, nullptr) : Append(kNoDataItem, file, nullptr);
-    if (mainFile) SetProjectRoot(item);
+void CDataTree::AddFileDataSets(int fileItem) {
+    const CFileKav* file = FileOf(fileItem);
     for (CDataSet* dataSet : project_->GetDataSets())
-        if (dataSet->GetFile() == file) AddDataSetItem(*dataSet, item);
-    SortChildren(item);
-    // With its children: a window does not expand an item without any.
-    if (mainFile) Expand(item);
-    return item;
+        if (dataSet->GetFile() == file) AddDataSetItem(*dataSet, fileItem);
+    SortChildren(fileItem);
 }
 
 int CDataTree::AddDataSetItem(CDataSet& dataSet, int parent) {
-    const int item = Append(parent, nullptr, &dataSet);
+    const int item = Append(parent, &dataSet);
     dataSet.SetTreeItem(item);
     for (CDataField* field : dataSet.GetFields()) AddFieldItem(*field, dataSet);
-    Append(item, nullptr, effectsMarker_.get());
-    Append(item, nullptr, recordsMarker_.get());
+    Append(item, effectsMarker_.get());
+    Append(item, recordsMarker_.get());
     SortChildren(item);
     return item;
 }
 
 int CDataTree::AddFieldItem(CDataField& field, CDataSet& dataSet) {
-    const int item = Append(ItemOf(dataSet), nullptr, &field);
+    const int item = Append(ItemOf(dataSet), &field);
     field.SetTreeItem(item);
-    Insert(item, 0, nullptr, classesMarker_.get());
+    Insert(item, 0, classesMarker_.get());
     return item;
 }
 

@@ -53,9 +53,6 @@ public:
     // Deletes every item, then adds the project's files: the libraries sorted, the main file
     // first and expanded.
     void FillTree(CApplicationKav& project);
-    // The file's root item with the file's data sets; none for a missing file or one without a
-    // name.
-    int AddFileItem(CFileKav* file);
     // Appends the set's item with its fields and groups under the parent and sorts its children.
     int AddDataSetItem(CDataSet& dataSet, int parent);
     // Appends the field's item with its class group under its set's item.
@@ -84,6 +81,8 @@ private:
     // ancestors.
     void Dress(int item) override;
     void CaretMoved() override;
+    // The items of the file's data sets below its item.
+    void AddFileDataSets(int fileItem);
     int FindGroup(int owner, const CDataObj& marker) const;
 
     CApplicationKav* project_ = nullptr;

@@ -96,7 +96,7 @@ void CReqDlg::NewRequirement() {
     CRequirement* requirement = project.GetRequirements().Add(new CRequirement(NewRequirementId(number)));
     requirement->SetFile(mainFile);
     if (mainFile) requirement->SetFileId(mainFile->GetID());
-    int parent = tree_.GetProjectRoot();
+    int parent = tree_.GetProjectItem();
     if (CRequirement* selected = GetSelectedRequirement()) {
         selected->AddChild(requirement);
         parent = tree_.ItemOf(*selected);

@@ -28,12 +28,6 @@ int CReqTree::ItemOf(const CRequirement& requirement) const {
     return RequirementOf(item) == &requirement ? item : kNoItem;
 }
 
-int CReqTree::RootOf(const CFileKav* file) const {
-    for (int root : Children(kNoItem))
-        if (file && FileOf(root) == file) return root;
-    return kNoItem;
-}
-
 void CReqTree::CaretMoved() {
     const CRequirement* requirement = RequirementOf(GetCaret());
     caretUniqueId_ = requirement ? requirement->GetUniqueId() : std::string();
@@ -41,7 +35,7 @@ void CReqTree::CaretMoved() {
 
 void CReqTree::FillTree(CApplicationKav& project) {
     project_ = &project;
-    Clear();
+    DeleteAllItems();
     std::unordered_set<const CRequirement*> covered;
     for (const CTaskKav* task : project.GetTasks())
         covered.insert(task->GetRequirements().begin(), task->GetRequirements().end());
@@ -51,41 +45,33 @@ void CReqTree::FillTree(CApplicationKav& project) {
         ~CoverageOfFill() { in = nullptr; }
     } coverage{coveredWhileFilling_};
     coveredWhileFilling_ = &covered;
-    CFileKav* mainFile = project.GetMainFile();
-    for (CFileKav* file : project.GetFiles())
-        if (file != mainFile) AddFileRoot(file);
-    SortChildren(kNoItem);
-    AddFileRoot(mainFile);
+    AddFileItems(project, [this](int root) { AddFileRequirements(root); });
+    // With its children: a window does not expand an item without any.
+    Expand(GetProjectItem());
 }
 
-int CReqTree::AddFileRoot(CFileKav* file) {
-    if (!file || file->GetName().empty()) return kNoItem;
-    const bool mainFile = file == project_->GetMainFile();
-    const int root = mainFile ? Insert(kNoItem, 0, file, nullptr) : Append(kNoItem, file, nullptr);
-    if (mainFile) SetProjectRoot(root);
+void CReqTree::AddFileRequirements(int root) {
+    const CFileKav* file = FileOf(root);
     for (CRequirement* requirement : project_->GetRequirements())
         if (!requirement->GetParent() && requirement->GetFile() == file) {
-            requirement->SetTreeItem(Handle(Append(root, nullptr, requirement)));
+            requirement->SetTreeItem(Handle(Append(root, requirement)));
             AddChildRequirements(*requirement);
         }
     SortChildren(root);
-    // With its children: a window does not expand an item without any.
-    if (mainFile) Expand(root);
-    return root;
 }
 
 void CReqTree::AddChildRequirements(CRequirement& requirement) {
     const int item = ItemOf(requirement);
     if (!item) return;
     for (CRequirement* child : requirement.GetChildren()) {
-        child->SetTreeItem(Handle(Append(item, nullptr, child)));
+        child->SetTreeItem(Handle(Append(item, child)));
         AddChildRequirements(*child);
     }
     SortChildren(item);
 }
 
 int CReqTree::AddRequirementItem(CRequirement& requirement, int parent) {
-    const int item = Append(parent, nullptr, &requirement);
+    const int item = Append(parent, &requirement);
     requirement.SetTreeItem(Handle(item));
     UpdateItem(item, true);
     SortChildren(parent);
@@ -128,7 +114,7 @@ bool CReqTree::DropItem(int dragged, int target) {
     if (!requirement || !Find(target) || dragged == target) return false;
     CRequirement* oldParent = requirement->GetParent();
     CRequirement* newParent = RequirementOf(target);
-    if (!newParent && target != GetProjectRoot()) {
+    if (!newParent && target != GetProjectItem()) {
         Warn(LoadMessage(kDropOnLibrary), kCaptionReadOnlyFolder);
         return false;
     }
@@ -147,7 +133,7 @@ bool CReqTree::DropItem(int dragged, int target) {
     // A top-level requirement stands under its own file's root, as a fill puts it.
     int parentItem = target;
     if (!newParent)
-        if (const int fileRoot = RootOf(requirement->GetFile())) parentItem = fileRoot;
+        if (const int fileRoot = FileItemOf(requirement->GetFile())) parentItem = fileRoot;
     const int item = AddRequirementItem(*requirement, parentItem);
     Expand(parentItem);
     Select(item);

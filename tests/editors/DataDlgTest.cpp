@@ -103,7 +103,7 @@ TEST_F(DataDlgTest, TheTreeShowsTheFilesWithTheirSetsGroupsAndFields) {
                                        "    _Records [5] g",
                                        "    LF [2] g",
                                        "      Equivalence_Classes [3] g"));
-    EXPECT_EQ(observer.expanded.back(), page.Tree().GetProjectRoot());
+    EXPECT_EQ(observer.expanded.back(), page.Tree().GetProjectItem());
     EXPECT_EQ(page.Tree().ItemOf(*age), ItemAt(kAge));
 }
 
@@ -193,7 +193,7 @@ TEST_F(DataDlgTest, ASetRenamedInItsDialogTakesItsReferencesAlong) {
     EXPECT_EQ(meta->GetText(), "#~Applicant:Age# = 1 AND #~Applicant# = 2");
     EXPECT_THAT(host.undoSteps, ElementsAre("Edit Data Set"));
     // The renamed set now sorts first.
-    EXPECT_EQ(Text(page.Tree().Children(page.Tree().GetProjectRoot())[0]), "Applicant");
+    EXPECT_EQ(Text(page.Tree().Children(page.Tree().GetProjectItem())[0]), "Applicant");
 
     host.session = [](EditorDialog&) { return kIdCancel; };
     page.OpenProperties();

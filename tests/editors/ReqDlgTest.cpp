@@ -80,8 +80,8 @@ TEST_F(ReqDlgTest, TheTreeShowsTheFilesWithTheirRequirementsColouredAndSorted) {
                                              "Library Lib [2]",
                                              "  R5 (READ-ONLY) [1] g",
                                              "    R6 [1] g"));
-    EXPECT_EQ(Tree().GetProjectRoot(), ItemAt(Tree(), kProject));
-    EXPECT_EQ(observer.expanded.back(), Tree().GetProjectRoot());
+    EXPECT_EQ(Tree().GetProjectItem(), ItemAt(Tree(), kProject));
+    EXPECT_EQ(observer.expanded.back(), Tree().GetProjectItem());
     EXPECT_EQ(ItemOf(*r6), ItemAt(Tree(), {"Library Lib", "R5 (READ-ONLY)", "R6"}));
     EXPECT_EQ(Tree().RequirementOf(ItemOf(*r6)), r6);
     EXPECT_EQ(Tree().FileOf(LibraryRoot()), project.Lib());
@@ -96,7 +96,7 @@ TEST_F(ReqDlgTest, ARefreshedRequirementShowsItsNewTitleCoverageAndPlace) {
     page.RefreshRequirement(*r2);
     EXPECT_EQ(Text(ItemOf(*r2)), "A2 - Audit");
     EXPECT_EQ(Tree().Find(ItemOf(*r2))->colours.text, kTreeTextBlue);
-    EXPECT_EQ(Tree().Children(Tree().GetProjectRoot()).front(), ItemOf(*r2));
+    EXPECT_EQ(Tree().Children(Tree().GetProjectItem()).front(), ItemOf(*r2));
 }
 
 TEST_F(ReqDlgTest, CommandsAreEnabledByTheChosenItem) {
@@ -124,7 +124,7 @@ TEST_F(ReqDlgTest, CommandsAreEnabledByTheChosenItem) {
 // The first one goes to the top level and is chosen, so the second becomes its child. Each is
 // recorded before its properties are asked for.
 TEST_F(ReqDlgTest, NewRequirementsAreNumberedAndOpenTheirProperties) {
-    Choose(Tree().GetProjectRoot());
+    Choose(Tree().GetProjectItem());
     std::vector<size_t> undoStepsAtCommand;
     host.onCommand = [&](int) { undoStepsAtCommand.push_back(host.undoSteps.size()); };
     page.NewRequirement();
@@ -161,7 +161,7 @@ TEST_F(ReqDlgTest, ANewRequirementSkipsTheIdsOfTheMainFileOnly) {
         FakeEditorHost otherHost;
         CReqDlg otherPage{otherHost};
         otherPage.RebuildTree();
-        otherPage.Tree().SetCaret(otherPage.Tree().GetProjectRoot());
+        otherPage.Tree().SetCaret(otherPage.Tree().GetProjectItem());
         otherPage.NewRequirement();
         EXPECT_EQ(otherPage.GetSelectedRequirement()->GetID(), c.expected) << c.taken;
     }
@@ -235,7 +235,7 @@ TEST_F(ReqDlgTest, RenamingInPlaceChecksTheIdAgainstTheMainFile) {
     EXPECT_FALSE(page.EndLabelEdit(ItemOf(*r1), true, "R9"));
     EXPECT_EQ(Text(ItemOf(*r1)), "R1 - Login");
     // Roots and read-only requirements keep their labels.
-    for (int refused : {Tree().GetProjectRoot(), LibraryRoot(), ItemOf(*r5), ItemOf(*r6)}) {
+    for (int refused : {Tree().GetProjectItem(), LibraryRoot(), ItemOf(*r5), ItemOf(*r6)}) {
         EXPECT_EQ(page.BeginLabelEdit(refused), std::nullopt) << Text(refused);
         EXPECT_FALSE(page.IsEditingLabel());
     }
@@ -283,19 +283,19 @@ TEST_F(ReqDlgTest, ADroppedRequirementMovesWithItsChildren) {
 
 // The project root gives no new parent: the requirement leaves its old one for the top level.
 TEST_F(ReqDlgTest, AChildDroppedOnTheProjectRootBecomesTopLevel) {
-    EXPECT_TRUE(page.DropItem(ItemOf(*r11), Tree().GetProjectRoot()));
+    EXPECT_TRUE(page.DropItem(ItemOf(*r11), Tree().GetProjectItem()));
     EXPECT_EQ(r11->GetParent(), nullptr);
     EXPECT_THAT(r1->GetChildren(), ElementsAre(r12));
     EXPECT_EQ(ItemOf(*r111), ItemAt(Tree(), {"Project Proj", "R1.1", "R1.1.1"}));
     EXPECT_THAT(host.undoSteps, ElementsAre("Drag Requirement"));
     // Already at the top level, it stays.
-    EXPECT_FALSE(page.DropItem(ItemOf(*r11), Tree().GetProjectRoot()));
+    EXPECT_FALSE(page.DropItem(ItemOf(*r11), Tree().GetProjectItem()));
     EXPECT_EQ(host.undoSteps.size(), 1u);
 }
 
 TEST_F(ReqDlgTest, OnlyRequirementsThatMayBeChangedAreDragged) {
     EXPECT_TRUE(page.CanDrag(ItemOf(*r111)));
-    for (int item : {Tree().GetProjectRoot(), LibraryRoot(), ItemOf(*r5), ItemOf(*r6), kNoItem})
+    for (int item : {Tree().GetProjectItem(), LibraryRoot(), ItemOf(*r5), ItemOf(*r6), kNoItem})
         EXPECT_FALSE(page.CanDrag(item)) << item;
 }
 
@@ -335,7 +335,7 @@ TEST_F(ReqDlgTest, KeysDoubleClicksAndTheContextMenuReachTheFrame) {
     EXPECT_EQ(page.OnKey(TreeKey::Other, false), TreeKeyResult::NotHandled);
     EXPECT_THAT(host.commands, ElementsAre(command::kDelete, command::kPropertiesEditor, command::kPropertiesEditor));
     // A root has no properties.
-    Choose(Tree().GetProjectRoot());
+    Choose(Tree().GetProjectItem());
     page.OnKey(TreeKey::Enter, false);
     page.OpenProperties();
     EXPECT_EQ(host.commands.size(), 3u);

@@ -51,11 +51,7 @@ void CWindowSelectDlg::Fill() {
     tree_.DeleteAllItems();
     CApplicationKav* project = CurrentApplication;
     if (!project) return;
-    CFileKav* main = project->GetMainFile();
-    for (CFileKav* file : project->GetFiles())
-        if (file != main && !file->GetName().empty()) AddPart(*project, *file, false);
-    tree_.SortChildren(kNoItem);
-    if (main) AddPart(*project, *main, true);
+    tree_.AddFileItems(*project, [this, project](int root) { AddPart(*project, root); });
 }
 
 int CWindowSelectDlg::AddSection(int parent, const std::string& text) {
@@ -64,12 +60,11 @@ int CWindowSelectDlg::AddSection(int parent, const std::string& text) {
     return item;
 }
 
-void CWindowSelectDlg::AddPart(CApplicationKav& project, CFileKav& file, bool first) {
+void CWindowSelectDlg::AddPart(CApplicationKav& project, int root) {
+    const CFileKav& file = *tree_.FileOf(root);
     const bool isProject = &file == project.GetMainFile();
-    const std::string text = FileItemText(project, file);
-    const int root = tree_.InsertItem(kNoItem, text, CWindowSelectTree::kFileItem, &file, first);
-    tree_.SetLook(root, text, isProject ? CWindowSelectTree::kImageProject : CWindowSelectTree::kImageLibrary, false,
-                  {});
+    tree_.SetLook(root, FileItemText(project, file),
+                  isProject ? CWindowSelectTree::kImageProject : CWindowSelectTree::kImageLibrary, false, {});
     if (flags_ & kPickWindows) {
         const int section = AddSection(root, "WINDOWS");
         for (CWindowKav* window : project.GetWindowList().Snapshot())

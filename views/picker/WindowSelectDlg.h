@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/ObjectList.h"
-#include "views/trees/ItemTree.h"
+#include "views/trees/FileTree.h"
 #include "views/trees/ItemTreeEvents.h"
 
 class CApplicationKav;
@@ -25,11 +25,10 @@ inline constexpr int kPickTaskParameters = 4;
 inline constexpr int kPickOnlyDataSet = 8;
 inline constexpr int kPickDataSetParts = 16;
 
-class CWindowSelectTree : public CItemTree {
+class CWindowSelectTree : public CFileTree {
 public:
     enum ItemKind : int {
-        kFileItem = 1,
-        kSectionItem,
+        kSectionItem = kFileItem + 1,
         kWindowItem,
         kWindowAttributeItem,
         kDataSetItem,
@@ -83,7 +82,7 @@ public:
 
 private:
     bool IsDataOnly() const { return flags_ == kPickOnlyDataSet; }
-    void AddPart(CApplicationKav& project, CFileKav& file, bool first);
+    void AddPart(CApplicationKav& project, int root);
     int AddSection(int parent, const std::string& text);
     void AddWindow(const CApplicationKav& project, CWindowKav& window, int parent);
     void AddDataSet(CDataSet& dataSet, int parent);

@@ -49,39 +49,26 @@ CTaskKav* CTaskTree::TaskOf(int item) const {
     return KindOf(item) == kTaskItem ? static_cast<CTaskKav*>(DataOf(item)) : nullptr;
 }
 
-CFileKav* CTaskTree::FileOf(int item) const {
-    return KindOf(item) == kFileItem ? static_cast<CFileKav*>(DataOf(item)) : nullptr;
-}
-
 int CTaskTree::ItemOf(const CTaskKav* task) const {
     if (!task) return kNoItem;
     const int item = ItemOfKey(task->GetTreeItem());
     if (TaskOf(item) == task) return item;
     const CApplicationKav* project = CurrentApplication;
-    return project && task == project->GetRootTask() && item == projectItem_ ? item : kNoItem;
+    return project && task == project->GetRootTask() && item == GetProjectItem() ? item : kNoItem;
 }
 
 void CTaskTree::Fill() {
     DeleteAllItems();
     current_ = nullptr;
-    projectItem_ = kNoItem;
     CApplicationKav* project = CurrentApplication;
     if (!project || !project->GetRootTask()) return;
-    CFileKav* main = project->GetMainFile();
-    for (CFileKav* file : project->GetFiles()) {
-        if (file == main || file->GetName().empty()) continue;
-        const int item = InsertItem(kNoItem, FileItemText(*project, *file), kFileItem, file);
-        UpdateTaskItem(item, false);
-        AddTopLevelTasks(*project, item);
-    }
-    SortChildren(kNoItem);
-    if (!main) return;
-    projectItem_ = InsertItem(kNoItem, FileItemText(*project, *main), kFileItem, main, true);
-    project->GetRootTask()->SetTreeItem(Handle(projectItem_));
-    SetExcludedItem(Key(projectItem_));
-    UpdateTaskItem(projectItem_, false);
-    AddTopLevelTasks(*project, projectItem_);
-    Expand(projectItem_);
+    AddFileItems(*project, [this, project](int fileItem) {
+        // The project's item stands for the root task.
+        if (FileOf(fileItem) == project->GetMainFile()) project->GetRootTask()->SetTreeItem(Handle(fileItem));
+        UpdateTaskItem(fileItem, false);
+        AddTopLevelTasks(*project, fileItem);
+    });
+    Expand(GetProjectItem());
 }
 
 void CTaskTree::AddTopLevelTasks(CApplicationKav& project, int fileItem) {
@@ -150,7 +137,7 @@ void CTaskTree::ItemDropped(int dragged, int target) {
     CTaskKav* oldParent = task->GetParent();
     CTaskKav* newParent = TaskOf(target);
     if (FileOf(target)) {
-        if (target != projectItem_) return Refuse(LoadMessage(kNoDropOnLibrary), kLibraryCaption);
+        if (target != GetProjectItem()) return Refuse(LoadMessage(kNoDropOnLibrary), kLibraryCaption);
         newParent = project->GetRootTask();
     }
     if (!newParent || newParent == oldParent) return;

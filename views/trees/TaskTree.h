@@ -4,16 +4,16 @@
 // their hierarchy, sorted by name. The project's item stands for the root task. Each item shows
 // whether its task is read-only, faulty, modelled or tested; dragging a task onto another item
 // moves it there by the drop rules.
-#include "views/trees/ItemTree.h"
+#include "views/trees/FileTree.h"
 #include "views/trees/TreePageHost.h"
 
 class CApplicationKav;
 class CFileKav;
 class CTaskKav;
 
-class CTaskTree : public CItemTree {
+class CTaskTree : public CFileTree {
 public:
-    enum ItemKind : int { kFileItem = 1, kTaskItem = 2 };
+    static constexpr int kTaskItem = kFileItem + 1;
     enum Image : int {
         kImageTask = 0,
         kImageTaskWithData = 1,
@@ -29,12 +29,9 @@ public:
     // Deletes every item and forgets the current task, then adds the current project's files
     // with their tasks: nothing when the project has no root task.
     void Fill();
-    int GetProjectItem() const { return projectItem_; }
 
     // The task of a task item, or null.
     CTaskKav* TaskOf(int item) const;
-    // The file of a file item, or null.
-    CFileKav* FileOf(int item) const;
     // The item that shows the task (the project's item for the root task), or kNoItem.
     int ItemOf(const CTaskKav* task) const;
 
@@ -63,7 +60,6 @@ private:
     void Refuse(const std::string& text, int captionId) const;
 
     TreePageHost& host_;
-    int projectItem_ = kNoItem;
     bool pickMode_ = false;
     CTaskKav* current_ = nullptr;
 };

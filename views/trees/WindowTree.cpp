@@ -66,38 +66,19 @@ CWindowKav* CWindowTree::WindowOf(int item) const {
     return KindOf(item) == kWindowItem ? static_cast<CWindowKav*>(DataOf(item)) : nullptr;
 }
 
-CFileKav* CWindowTree::FileOf(int item) const {
-    return KindOf(item) == kFileItem ? static_cast<CFileKav*>(DataOf(item)) : nullptr;
-}
-
 int CWindowTree::ItemOf(const CWindowKav* window) const {
     if (!window) return kNoItem;
     const int item = ItemOfKey(window->GetTreeItem());
     return WindowOf(item) == window ? item : kNoItem;
 }
 
-int CWindowTree::FileItemOf(const CFileKav* file) const {
-    for (int root : Children(kNoItem))
-        if (FileOf(root) == file) return root;
-    return kNoItem;
-}
-
 void CWindowTree::Fill() {
     DeleteAllItems();
     current_ = nullptr;
-    projectItem_ = kNoItem;
     sortOrder_ = ReadWindowSortOrder();
     CApplicationKav* project = CurrentApplication;
     if (!project) return;
-    CFileKav* main = project->GetMainFile();
-    for (CFileKav* file : project->GetFiles())
-        if (file != main && !file->GetName().empty()) UpdateWindowItem(InsertItem(kNoItem, file->GetName(), kFileItem, file), false);
-    SortChildren(kNoItem);
-    if (main) {
-        projectItem_ = InsertItem(kNoItem, main->GetName(), kFileItem, main, true);
-        SetExcludedItem(Key(projectItem_));
-        UpdateWindowItem(projectItem_, false);
-    }
+    AddFileItems(*project, [this](int fileItem) { UpdateWindowItem(fileItem, false); });
     // One walk over the table; each window without parent goes below its file's item.
     std::unordered_map<const CFileKav*, int> fileItems;
     for (int root : Children(kNoItem)) fileItems[FileOf(root)] = root;
@@ -107,7 +88,7 @@ void CWindowTree::Fill() {
         if (fileItem != fileItems.end()) AppendWindowItem(window, fileItem->second);
     }
     for (int root : Children(kNoItem)) SortWindowChildren(root);
-    if (projectItem_ != kNoItem) Expand(projectItem_);
+    Expand(GetProjectItem());
 }
 
 int CWindowTree::AppendWindowItem(CWindowKav* window, int parent) {
@@ -178,7 +159,7 @@ void CWindowTree::ItemDropped(int dragged, int target) {
     if (!project || !window) return;
     CWindowKav* oldParent = window->GetParent();
     if (FileOf(target)) {
-        if (target != projectItem_) return Refuse(LoadMessage(kNoDropOnLibrary), kLibraryCaption);
+        if (target != GetProjectItem()) return Refuse(LoadMessage(kNoDropOnLibrary), kLibraryCaption);
         // A window without parent stands there already.
         if (!oldParent) return;
         if (!oldParent->RemoveChild(window)) return Refuse(GetGlobalMessageBuffer(), kInvalidRelationshipCaption);

@@ -6,7 +6,7 @@
 // start window is bold. Dragging a window onto another makes it that one's child.
 #include <string>
 
-#include "views/trees/ItemTree.h"
+#include "views/trees/FileTree.h"
 #include "views/trees/TreePageHost.h"
 
 class CApplicationKav;
@@ -25,9 +25,9 @@ inline constexpr const char* kSortOrderUftClass = "QTP";
 // names. Both compare without regard to case.
 int CompareWindows(const CWindowKav* first, const CWindowKav* second, const std::string& sortOrder);
 
-class CWindowTree : public CItemTree {
+class CWindowTree : public CFileTree {
 public:
-    enum ItemKind : int { kFileItem = 1, kWindowItem = 2 };
+    static constexpr int kWindowItem = kFileItem + 1;
     static constexpr int kImageProject = 0;
     static constexpr int kImageLibrary = 29;
     // A window's image is its type code plus this.
@@ -38,15 +38,11 @@ public:
     // Deletes every item and forgets the current window, then adds the current project's files
     // with their windows, sorted by the order read from the settings.
     void Fill();
-    int GetProjectItem() const { return projectItem_; }
     // The order the last fill read.
     const std::string& GetSortOrder() const { return sortOrder_; }
 
     CWindowKav* WindowOf(int item) const;
-    CFileKav* FileOf(int item) const;
     int ItemOf(const CWindowKav* window) const;
-    // The item of the file's root, or kNoItem.
-    int FileItemOf(const CFileKav* file) const;
 
     // Appends the window's item below the parent with the items of its children, each level
     // sorted; the window keeps its item.
@@ -74,7 +70,6 @@ private:
     void MoveItem(int dragged, int target, CWindowKav* window, CWindowKav* oldParent);
 
     TreePageHost& host_;
-    int projectItem_ = kNoItem;
     std::string sortOrder_;
     bool pickMode_ = false;
     CWindowKav* current_ = nullptr;
