@@ -3,21 +3,14 @@
 #include <vector>
 
 #include "model/ApplicationKav.h"
-#include "platform/Interaction.h"
 #include "platform/MessageBuffer.h"
 #include "resources/MessageCatalogue.h"
 
 namespace {
 
-constexpr int kDropOnLibrary = 44426;
 constexpr int kDropOnReadOnly = 44996;
 constexpr int kCaptionInvalidRelationship = 47008;
 constexpr int kCaptionReadOnlyRequirement = 47122;
-constexpr int kCaptionReadOnlyFolder = 47244;
-
-void Warn(const std::string& text, int captionId) {
-    GetInteraction().ShowMessage({text, LoadMessage(captionId), MessageButtons::Ok, MessageIcon::Warning});
-}
 
 }  // namespace
 
@@ -114,18 +107,15 @@ bool CReqTree::DropItem(int dragged, int target) {
     if (!requirement || !Find(target) || dragged == target) return false;
     CRequirement* oldParent = requirement->GetParent();
     CRequirement* newParent = RequirementOf(target);
-    if (!newParent && target != GetProjectItem()) {
-        Warn(LoadMessage(kDropOnLibrary), kCaptionReadOnlyFolder);
-        return false;
-    }
+    if (RefuseDropOnLibrary(target)) return false;
     if (newParent == oldParent) return false;
     if (newParent && !newParent->IsEditable(false)) {
-        Warn(LoadMessage(kDropOnReadOnly), kCaptionReadOnlyRequirement);
+        RefuseDrop(LoadMessage(kDropOnReadOnly), kCaptionReadOnlyRequirement);
         return false;
     }
     // On the project root the requirement has no new parent: it only leaves its old one.
     if (newParent ? !newParent->AddChild(requirement) : !oldParent->RemoveChild(requirement)) {
-        Warn(GetGlobalMessageBuffer(), kCaptionInvalidRelationship);
+        RefuseDrop(GetGlobalMessageBuffer(), kCaptionInvalidRelationship);
         return false;
     }
     DeleteItem(dragged);

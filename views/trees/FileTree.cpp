@@ -1,7 +1,16 @@
 #include "views/trees/FileTree.h"
 
 #include "model/ApplicationKav.h"
+#include "platform/Interaction.h"
+#include "resources/MessageCatalogue.h"
 #include "views/trees/TreeLook.h"
+
+namespace {
+
+constexpr int kNoDropOnLibrary = 44426;  // [W0426]
+constexpr int kLibraryCaption = 47244;
+
+}  // namespace
 
 CFileKav* CFileTree::FileOf(int item) const {
     return KindOf(item) == kFileItem ? static_cast<CFileKav*>(DataOf(item)) : nullptr;
@@ -25,4 +34,22 @@ void CFileTree::AddFileItems(CApplicationKav& project, const std::function<void(
     projectItem_ = InsertItem(kNoItem, FileItemText(project, *main), kFileItem, main, true);
     SetExcludedItem(Key(projectItem_));
     fillFile(projectItem_);
+}
+
+void CFileTree::ShowFileItem(int item, const CApplicationKav& project, int projectImage, int libraryImage) {
+    const CFileKav* file = FileOf(item);
+    if (!file) return;
+    const bool isProject = file == project.GetMainFile();
+    SetLook(item, FileItemText(project, *file), isProject ? projectImage : libraryImage, isProject,
+            PlainItemColours(kTreeTextBlack));
+}
+
+void CFileTree::RefuseDrop(const std::string& text, int captionId) {
+    GetInteraction().ShowMessage({text, LoadMessage(captionId), MessageButtons::Ok, MessageIcon::Warning});
+}
+
+bool CFileTree::RefuseDropOnLibrary(int target) const {
+    if (!FileOf(target) || target == GetProjectItem()) return false;
+    RefuseDrop(LoadMessage(kNoDropOnLibrary), kLibraryCaption);
+    return true;
 }

@@ -2,7 +2,6 @@
 
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
-#include "platform/Interaction.h"
 #include "platform/MessageBuffer.h"
 #include "resources/MessageCatalogue.h"
 #include "views/trees/TaskRules.h"
@@ -10,10 +9,8 @@
 
 namespace {
 
-constexpr int kNoDropOnLibrary = 44426;        // [W0426]
 constexpr int kOnlyOnFolders = 44933;          // [W0933]
 constexpr int kNoDropOnReadOnlyTask = 44360;   // [W0360]
-constexpr int kLibraryCaption = 47244;
 constexpr int kInvalidTargetCaption = 47158;
 constexpr int kReadOnlyTaskCaption = 47159;
 constexpr int kProductRuleCaption = 47160;
@@ -100,12 +97,7 @@ void CTaskTree::UpdateTaskItem(int item, bool ancestors) {
 void CTaskTree::UpdateOwnLook(int item) {
     const CApplicationKav* project = CurrentApplication;
     if (!project || !Find(item)) return;
-    if (const CFileKav* file = FileOf(item)) {
-        const bool isProject = file == project->GetMainFile();
-        SetLook(item, FileItemText(*project, *file), isProject ? kImageProject : kImageLibrary, isProject,
-                PlainItemColours(kTreeTextBlack));
-        return;
-    }
+    if (FileOf(item)) return ShowFileItem(item, *project, kImageProject, kImageLibrary);
     const CTaskKav* task = TaskOf(item);
     if (!task) return;
     std::string text = task->GetName();
@@ -126,27 +118,23 @@ bool CTaskTree::MayDrag(int item) const {
     return task && task->IsEditable(false) && !IsPinnedProductTask(*task);
 }
 
-void CTaskTree::Refuse(const std::string& text, int captionId) const {
-    GetInteraction().ShowMessage({text, LoadMessage(captionId), MessageButtons::Ok, MessageIcon::Warning});
-}
-
 void CTaskTree::ItemDropped(int dragged, int target) {
     CApplicationKav* project = CurrentApplication;
     CTaskKav* task = TaskOf(dragged);
     if (!project || !task) return;
     CTaskKav* oldParent = task->GetParent();
     CTaskKav* newParent = TaskOf(target);
-    if (FileOf(target)) {
-        if (target != GetProjectItem()) return Refuse(LoadMessage(kNoDropOnLibrary), kLibraryCaption);
-        newParent = project->GetRootTask();
-    }
+    if (RefuseDropOnLibrary(target)) return;
+    if (target == GetProjectItem()) newParent = project->GetRootTask();
     if (!newParent || newParent == oldParent) return;
-    if (!newParent->IsFolder() && !project->GetOldTaskMode()) return Refuse(LoadMessage(kOnlyOnFolders), kInvalidTargetCaption);
-    if (!newParent->IsEditable(false)) return Refuse(LoadMessage(kNoDropOnReadOnlyTask), kReadOnlyTaskCaption);
-    if (const int refusal = RefuseUseCaseMove(*task, *newParent)) return Refuse(LoadMessage(refusal), kProductRuleCaption);
-    if (!newParent->AddChild(task)) return Refuse(GetGlobalMessageBuffer(), kInvalidRelationshipCaption);
+    if (!newParent->IsFolder() && !project->GetOldTaskMode())
+        return RefuseDrop(LoadMessage(kOnlyOnFolders), kInvalidTargetCaption);
+    if (!newParent->IsEditable(false)) return RefuseDrop(LoadMessage(kNoDropOnReadOnlyTask), kReadOnlyTaskCaption);
+    if (const int refusal = RefuseUseCaseMove(*task, *newParent))
+        return RefuseDrop(LoadMessage(refusal), kProductRuleCaption);
+    if (!newParent->AddChild(task)) return RefuseDrop(GetGlobalMessageBuffer(), kInvalidRelationshipCaption);
     if (!project->CheckSubtaskRecursion()) {
-        Refuse(GetGlobalMessageBuffer(), kInvalidRelationshipCaption);
+        RefuseDrop(GetGlobalMessageBuffer(), kInvalidRelationshipCaption);
         if (oldParent) oldParent->AddChild(task);
         return;
     }

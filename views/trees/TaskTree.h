@@ -56,8 +56,6 @@ protected:
 private:
     void UpdateOwnLook(int item);
     void AddTopLevelTasks(CApplicationKav& project, int fileItem);
-    // Shows the refusal as a warning box.
-    void Refuse(const std::string& text, int captionId) const;
 
     TreePageHost& host_;
     bool pickMode_ = false;

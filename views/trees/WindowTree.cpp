@@ -7,7 +7,6 @@
 #include "model/ShellServices.h"
 #include "model/WindowKav.h"
 #include "model/XMLElement.h"
-#include "platform/Interaction.h"
 #include "platform/MessageBuffer.h"
 #include "platform/Registry.h"
 #include "platform/TextUtil.h"
@@ -16,9 +15,7 @@
 
 namespace {
 
-constexpr int kNoDropOnLibrary = 44426;          // [W0426]
 constexpr int kNoDropOnReadOnlyWindow = 44359;   // [W0359]
-constexpr int kLibraryCaption = 47244;
 constexpr int kReadOnlyWindowCaption = 47240;
 constexpr int kInvalidRelationshipCaption = 47008;
 constexpr int kDragWindowUndo = 48090;
@@ -43,10 +40,6 @@ ItemColours ColoursOf(const CWindowKav& window, bool current) {
     if (!window.IsEditable(false)) return PlainItemColours(kTreeTextGrey);
     if (window.CountTransitions() > 0) return PlainItemColours(kTreeTextBlue);
     return PlainItemColours(kTreeTextBlack);
-}
-
-void Refuse(const std::string& text, int captionId) {
-    GetInteraction().ShowMessage({text, LoadMessage(captionId), MessageButtons::Ok, MessageIcon::Warning});
 }
 
 }  // namespace
@@ -127,12 +120,7 @@ void CWindowTree::UpdateWindowItem(int item, bool ancestors) {
 void CWindowTree::UpdateOwnLook(int item) {
     const CApplicationKav* project = CurrentApplication;
     if (!project || !Find(item)) return;
-    if (const CFileKav* file = FileOf(item)) {
-        const bool isProject = file == project->GetMainFile();
-        SetLook(item, FileItemText(*project, *file), isProject ? kImageProject : kImageLibrary, isProject,
-                PlainItemColours(kTreeTextBlack));
-        return;
-    }
+    if (FileOf(item)) return ShowFileItem(item, *project, kImageProject, kImageLibrary);
     const CWindowKav* window = WindowOf(item);
     if (!window) return;
     std::string text = window->GetName();
@@ -158,18 +146,20 @@ void CWindowTree::ItemDropped(int dragged, int target) {
     CWindowKav* window = WindowOf(dragged);
     if (!project || !window) return;
     CWindowKav* oldParent = window->GetParent();
+    if (RefuseDropOnLibrary(target)) return;
     if (FileOf(target)) {
-        if (target != GetProjectItem()) return Refuse(LoadMessage(kNoDropOnLibrary), kLibraryCaption);
         // A window without parent stands there already.
         if (!oldParent) return;
-        if (!oldParent->RemoveChild(window)) return Refuse(GetGlobalMessageBuffer(), kInvalidRelationshipCaption);
+        if (!oldParent->RemoveChild(window)) return RefuseDrop(GetGlobalMessageBuffer(), kInvalidRelationshipCaption);
         MoveItem(dragged, target, window, oldParent);
     } else {
         CWindowKav* newParent = WindowOf(target);
         if (!newParent) return;
-        if (!newParent->IsEditable(false)) return Refuse(LoadMessage(kNoDropOnReadOnlyWindow), kReadOnlyWindowCaption);
+        if (!newParent->IsEditable(false))
+            return RefuseDrop(LoadMessage(kNoDropOnReadOnlyWindow), kReadOnlyWindowCaption);
         if (oldParent == newParent) return;
-        if (!newParent->AddChild(window, project)) return Refuse(GetGlobalMessageBuffer(), kInvalidRelationshipCaption);
+        if (!newParent->AddChild(window, project))
+            return RefuseDrop(GetGlobalMessageBuffer(), kInvalidRelationshipCaption);
         MoveItem(dragged, target, window, oldParent);
         WindowRect rect = window->GetRect();
         rect.right -= rect.left;
