@@ -21,6 +21,8 @@
 #include "editors/data/DataSetDlgUi.h"
 #include "editors/data/DataFieldDlgUi.h"
 #include "editors/data/DataEqClassDlgUi.h"
+#include "editors/steps/StepSubtaskEditorDlgUi.h"
+#include "editors/steps/StepApiEditorDlgUi.h"
 
 namespace {
 
@@ -56,6 +58,8 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CDataSetDlg, DataSetDlgUi>(),
         Entry<CDataFieldDlg, DataFieldDlgUi>(),
         Entry<CDataEqClassDlg, DataEqClassDlgUi>(),
+        Entry<CStepSubtaskEditorDlg, StepSubtaskEditorDlgUi>(),
+        Entry<CStepApiEditorDlg, StepApiEditorDlgUi>(),
     };
     return table;
 }
