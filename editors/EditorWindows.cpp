@@ -23,6 +23,10 @@
 #include "editors/data/DataEqClassDlgUi.h"
 #include "editors/steps/StepSubtaskEditorDlgUi.h"
 #include "editors/steps/StepApiEditorDlgUi.h"
+#include "editors/project/SearchTaskDlgUi.h"
+#include "editors/project/SearchWndDlgUi.h"
+#include "editors/project/SearchTransDlgUi.h"
+#include "editors/project/FoundTransDlgUi.h"
 
 namespace {
 
@@ -60,6 +64,10 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CDataEqClassDlg, DataEqClassDlgUi>(),
         Entry<CStepSubtaskEditorDlg, StepSubtaskEditorDlgUi>(),
         Entry<CStepApiEditorDlg, StepApiEditorDlgUi>(),
+        Entry<CSearchTaskDlg, SearchTaskDlgUi>(),
+        Entry<CSearchWndDlg, SearchWndDlgUi>(),
+        Entry<CSearchTransDlg, SearchTransDlgUi>(),
+        Entry<CFoundTransDlg, FoundTransDlgUi>(),
     };
     return table;
 }
