@@ -27,6 +27,7 @@
 #include "editors/project/SearchWndDlgUi.h"
 #include "editors/project/SearchTransDlgUi.h"
 #include "editors/project/FoundTransDlgUi.h"
+#include "editors/requirements/RequirementDlgUi.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CSearchWndDlg, SearchWndDlgUi>(),
         Entry<CSearchTransDlg, SearchTransDlgUi>(),
         Entry<CFoundTransDlg, FoundTransDlgUi>(),
+        Entry<CRequirementDlg, RequirementDlgUi>(),
     };
     return table;
 }
