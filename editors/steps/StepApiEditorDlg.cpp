@@ -3,10 +3,6 @@
 #include <algorithm>
 
 #include "conditions/Designator.h"
-#include "editors/framework/MergeEditedCopies.h"
-#include "editors/steps/ActionEditorDlg.h"
-#include "editors/steps/ConditionEditDlg.h"
-#include "editors/steps/ParameterDlg.h"
 #include "model/ApplicationKav.h"
 #include "model/DovaTemplate.h"
 #include "model/ObjectNames.h"
@@ -50,7 +46,6 @@ constexpr int kUndoEditStep = 48059;
 constexpr int kTitleTaskStep = 49218;
 constexpr int kTitleTestStep = 49219;
 
-const char kFieldsTitle[] = "User-Defined Fields of Step ";
 const char kLineBreak[] = "\r\n";
 
 constexpr size_t kMaxNameLength = 50;
@@ -136,30 +131,17 @@ int CStepApiEditorDlg::EditApiStep(CStepKav* step, CTaskKav* task) {
     if (!step || (step->GetStepType() != kStepTask && step->GetStepType() != kStepTest)) return 0;
     step_ = step;
     task_ = task;
-    conditionsChanged_ = actionsChanged_ = fieldsChanged_ = false;
     readOnly_ = IsTaskStep() && task && !task->IsEditable(false);
-    DeleteCopies();
-    CopyForEditing(step->GetActions(), actions_);
-    CopyForEditing(step->GetConditions(), conditions_);
-    CopyForEditing(step->GetAttributes(), fields_);
+    lists_.Take(*step);
 
     const int end = Host().RunModal(*this);
     if (readOnly_ || end != kIdOk) {
-        DeleteCopies();
+        lists_.Discard();
         return 0;
     }
-    if (actionsChanged_) MergeEditedCopies(step->GetActions(), actions_);
-    if (conditionsChanged_) MergeEditedCopies(step->GetConditions(), conditions_);
-    if (fieldsChanged_) MergeEditedCopies(step->GetAttributes(), fields_);
-    DeleteCopies();
+    lists_.MergeInto(*step);
     Host().SetModified(LoadMessage(kUndoEditStep));
     return 1;
-}
-
-void CStepApiEditorDlg::DeleteCopies() {
-    actions_.DeleteAll();
-    conditions_.DeleteAll();
-    fields_.DeleteAll();
 }
 
 void CStepApiEditorDlg::OnInitDialog() {
@@ -341,23 +323,19 @@ void CStepApiEditorDlg::OnKillFocusField(int control) {
 }
 
 void CStepApiEditorDlg::OnConditions() {
-    const int changed = CConditionEditDlg(Host(), project_).EditConditions(conditions_, task_, readOnly_);
-    conditionsChanged_ = conditionsChanged_ || changed == 1;
+    lists_.EditConditions(Host(), project_, task_, readOnly_);
 }
 
 void CStepApiEditorDlg::OnActions() {
-    const bool changed = CActionEditorDlg(Host()).EditActions(actions_, task_, readOnly_);
-    actionsChanged_ = actionsChanged_ || changed;
+    lists_.EditActions(Host(), task_, readOnly_);
 }
 
 void CStepApiEditorDlg::OnUserDefinedFields() {
-    const int changed = CParameterDlg(Host(), project_)
-                            .EditParameters(fields_, StepFieldValues, readOnly_, kFieldsTitle + GetText(kApiName));
-    fieldsChanged_ = fieldsChanged_ || changed == 1;
+    lists_.EditFields(Host(), project_, readOnly_, GetText(kApiName));
 }
 
 bool CStepApiEditorDlg::OnCancel() {
-    if (!conditionsChanged_ && !actionsChanged_ && !fieldsChanged_) return true;
+    if (!lists_.AnyChanged()) return true;
     return AskYesNo(kReallyCancel, kCaptionCancel);
 }
 

@@ -10,10 +10,7 @@
 #include <vector>
 
 #include "editors/framework/EditorDialog.h"
-#include "model/ActionKav.h"
-#include "model/AttributeKav.h"
-#include "model/ConditionKav.h"
-#include "platform/ObjectList.h"
+#include "editors/steps/StepListCopies.h"
 
 class CApplicationKav;
 class CDovaTemplate;
@@ -111,20 +108,14 @@ private:
     bool CheckWindow();
     bool CheckTimeout();
     void WriteBack();
-    void DeleteCopies();
 
     CApplicationKav& project_;
     CStepKav* step_ = nullptr;
     CTaskKav* task_ = nullptr;
     bool readOnly_ = false;
-    bool conditionsChanged_ = false;
-    bool actionsChanged_ = false;
-    bool fieldsChanged_ = false;
     CDovaTemplate* template_ = nullptr;
     std::string commands_;
     CWindowKav* window_ = nullptr;
     int lastField_ = kApiWindow;
-    OwningList<CConditionKav> conditions_;
-    OwningList<CActionKav> actions_;
-    OwningList<CAttributeKav> fields_;
+    StepListCopies lists_;
 };
