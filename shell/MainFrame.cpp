@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "conversion/framework/RepositoryImport.h"
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
 #include "platform/Registry.h"
@@ -28,11 +29,14 @@ CMainFrame::CMainFrame(MainFrameWindow& window)
       undo_(*session_, [this] { RebindAfterUndo(); }) {
     SetUndoStepHook([this](const std::string& name) { SetModified(name); });
     SetTestCaseDeletionHook([this](CTestCase* testCase) { OnTestCaseDeleting(testCase); });
+    // An imported repository's top windows are shown as a window view shows a new one.
+    SetImportedWindowHook([this](CWindowKav* window) { OnNewControl(window); });
 }
 
 CMainFrame::~CMainFrame() {
     SetUndoStepHook(nullptr);
     SetTestCaseDeletionHook(nullptr);
+    SetImportedWindowHook(nullptr);
 }
 
 void CMainFrame::OnCreate() {

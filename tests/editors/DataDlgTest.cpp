@@ -3,7 +3,6 @@
 
 #include <functional>
 #include <map>
-#include <sstream>
 
 #include "editors/data/DataDlg.h"
 #include "editors/data/DataEqClassDlg.h"
@@ -14,6 +13,7 @@
 #include "model/TaskKav.h"
 #include "shell/CommandIds.h"
 #include "tests/editors/FakeEditorHost.h"
+#include "tests/editors/ModelTreeProbe.h"
 #include "tests/support/GlobalState.h"
 #include "tests/support/ProjectBuilder.h"
 
@@ -21,23 +21,6 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
-
-// What the window would have heard last of each item.
-class RecordingObserver : public DataTreeObserver {
-public:
-    void ItemInserted(int, int) override {}
-    void ItemChanged(int) override {}
-    void ItemDeleting(int item) override { deleted.push_back(item); }
-    void AllItemsDeleted() override {}
-    void ChildrenSorted(int) override {}
-    void ItemExpanded(int item) override { expanded.push_back(item); }
-    void ItemSelected(int item) override { selected = item; }
-    void TreeEnabled(bool) override {}
-
-    std::vector<int> deleted;
-    std::vector<int> expanded;
-    int selected = kNoDataItem;
-};
 
 // The main file Proj holds the sets Clients (three records) and Input (the fields Age with a
 // class, b_field and Zeta); the library Lib holds the set LS with the field LF.
@@ -64,33 +47,8 @@ protected:
         return field;
     }
 
-    // The tree as indented lines "text [image] colour", colours as b(lue), g(rey) or nothing.
-    std::vector<std::string> Outline(int parent = kNoDataItem, int depth = 0) const {
-        std::vector<std::string> lines;
-        for (int item : page.Tree().Children(parent)) {
-            const DataTreeItem& shown = *page.Tree().Find(item);
-            std::ostringstream line;
-            line << std::string(depth * 2, ' ') << shown.text << " [" << shown.image << "]";
-            if (shown.colour == kDataTextBlue) line << " b";
-            if (shown.colour == kDataTextGrey) line << " g";
-            lines.push_back(line.str());
-            for (const std::string& below : Outline(item, depth + 1)) lines.push_back(below);
-        }
-        return lines;
-    }
-
-    // The item whose path of texts from a root is the given one.
-    int ItemAt(const std::vector<std::string>& path) const {
-        int item = kNoDataItem;
-        for (const std::string& text : path) {
-            int found = kNoDataItem;
-            for (int child : page.Tree().Children(item))
-                if (page.Tree().Find(child)->text == text) found = child;
-            if (!found) return kNoDataItem;
-            item = found;
-        }
-        return item;
-    }
+    std::vector<std::string> Outline() const { return ::Outline(page.Tree()); }
+    int ItemAt(const std::vector<std::string>& path) const { return ::ItemAt(page.Tree(), path); }
     void Choose(const std::vector<std::string>& path) {
         const int item = ItemAt(path);
         ASSERT_NE(item, kNoDataItem) << path.back();
@@ -109,7 +67,7 @@ protected:
     CDataField* age = nullptr;
     FakeEditorHost host;
     CDataDlg page{host};
-    RecordingObserver observer;
+    RecordingTreeObserver observer;
 };
 
 const std::vector<std::string> kProject{"Project Proj"};

@@ -4,11 +4,15 @@
 
 #include <filesystem>
 
+#include "conversion/framework/RepositoryImport.h"
+#include "conversion/framework/RepositoryReader.h"
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
 #include "model/TaskKav.h"
 #include "model/TestCase.h"
 #include "model/WindowKav.h"
+#include "model/WindowList.h"
+#include "model/windows/WindowTypes.h"
 #include "platform/AtomicFile.h"
 #include "platform/Registry.h"
 #include "shell/CommandIds.h"
@@ -27,6 +31,30 @@ void WriteUserSetting(const std::string& name, const std::string& value) {
 }
 
 using MainFrameTest = FrameFixture;
+
+// A reader whose every parse makes a dialog "Top" holding a button "Child".
+class TopAndChildReader : public RepositoryReader {
+public:
+    void SetMessageLog(MessageLog*) override {}
+    void ClearParentStack() override {}
+    std::vector<CWindowKav*>& CreatedWindows() override { return created_; }
+    int ParseRepository(CFileKav&, const std::string&) override {
+        CWindowKav* top = CreateWindowOfType(kWndDialogBox, {.id = "Top"});
+        CWindowKav* child = CreateWindowOfType(kWndPushButton, {.id = "Child"});
+        top->AddChild(child);
+        created_ = {top, child};
+        return 1;
+    }
+
+private:
+    std::vector<CWindowKav*> created_;
+};
+
+class NamesKept : public RepositoryCompletion {
+public:
+    void Complete(CWindowKav&) override {}
+    std::string SuccessLine(int) const override { return {}; }
+};
 
 }  // namespace
 
@@ -477,4 +505,17 @@ TEST_F(MainFrameTest, RequirementCommandsGoToTheFocusedRequirementsPageWhenItAll
     EXPECT_EQ(requirements_.ranCommands, std::vector<int>{kPropertiesEditor});
     frame_.Pick().mode = 1;
     EXPECT_FALSE(frame_.GetCommandState(kPropertiesEditor).enabled);
+}
+
+// The top windows of an imported repository reach the Windows page; their children come with them.
+TEST_F(MainFrameTest, AnImportedRepositorysTopWindowsReachTheWindowsPage) {
+    constexpr int kFormat = 1000;
+    TopAndChildReader reader;
+    InstallRepositoryReader(kFormat, &reader);
+    NamesKept completion;
+    EXPECT_EQ(RunRepositoryImport(kFormat, "repository.xml", nullptr, completion), 1);
+    InstallRepositoryReader(kFormat, nullptr);
+    CWindowKav* top = CurrentApplication->GetWindowList().FindByName("Top", nullptr);
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(windows_.insertedWindows, std::vector<CWindowKav*>{top});
 }
