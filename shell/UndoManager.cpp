@@ -2,9 +2,6 @@
 
 #include "model/ApplicationKav.h"
 #include "model/CloneFlags.h"
-#include "model/TransitionKav.h"
-#include "model/WindowKav.h"
-#include "model/WindowList.h"
 #include "persistence/XMLDataManager.h"
 #include "platform/MessageBuffer.h"
 #include "shell/ProjectSession.h"
@@ -21,12 +18,7 @@ constexpr int kCannotRedo = 41104;         // [F0104]
 constexpr char kStepwiseMove[] = "Stepwise Move Window";
 
 std::unique_ptr<CApplicationKav> MakeSnapshot(const CApplicationKav& root) {
-    std::unique_ptr<CApplicationKav> snapshot(root.Clone(kSnapshotFlags));
-    // A copied transition knows no start window, and restoring links none: the window that holds
-    // it is its start, and the steps that perform it take their windows from it.
-    for (CWindowKav* window : snapshot->GetWindowList().Snapshot())
-        for (CTransitionKav* transition : window->GetTransitions()) transition->SetStartWindow(window);
-    return snapshot;
+    return std::unique_ptr<CApplicationKav>(root.Clone(kSnapshotFlags));
 }
 
 std::string NewestDescription(const std::deque<std::unique_ptr<CUndoStep>>& steps) {
