@@ -314,6 +314,8 @@ void CMainFrameUi::ShowBar(FrameBar bar, bool shown) {
 
 void CMainFrameUi::SelectWorkspacePage(WorkspacePageIndex page) { pane_->SelectPage(page); }
 
+WorkspacePageIndex CMainFrameUi::GetShownWorkspacePage() const { return pane_->GetShownPage(); }
+
 FrameView* CMainFrameUi::GetActiveView() const {
     auto* child = dynamic_cast<wxDocMDIChildFrame*>(GetActiveChild());
     return child ? dynamic_cast<FrameView*>(child->GetView()) : nullptr;

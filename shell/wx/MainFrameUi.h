@@ -38,6 +38,7 @@ public:
     bool IsBarShown(FrameBar bar) const override;
     void ShowBar(FrameBar bar, bool shown) override;
     void SelectWorkspacePage(WorkspacePageIndex page) override;
+    WorkspacePageIndex GetShownWorkspacePage() const override;
     FrameView* GetActiveView() const override;
     FrameView* OpenView(PaneKind kind, CKavroObj* object, int viewMode) override;
 

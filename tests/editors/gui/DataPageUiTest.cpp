@@ -124,7 +124,7 @@ TEST_F(DataPageUiTest, ThePageFillsTheApplicationPanesTestDataSlot) {
     InstallTestDataPage([this](CMainFrame&) -> EditorHost& { return host; });
     FakeWindow window;
     FakeTasksPage tasks;
-    FakePage<WorkspacePage> requirements;
+    FakeRequirementsPage requirements;
     FakeWindowsPage windows;
     {
         CMainFrame mainFrame(window);
