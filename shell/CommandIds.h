@@ -76,6 +76,8 @@ inline constexpr int kNewFolder = 32950;
 inline constexpr int kTaskFlowEditor = 40005;
 inline constexpr int kShowInTaskTree = 32972;
 inline constexpr int kShowLoadErrors = 32978;
+// The Requirements page carries out New Requirement itself, and offers it in its context menu
+// with Properties Editor, Delete and Search References.
 inline constexpr int kNewRequirement = 32961;
 // Editors
 inline constexpr int kAttributesEditor = 32771;

@@ -15,7 +15,6 @@ class CDataEffect;
 class CDataSet;
 class CFileKav;
 class CKavroObj;
-class CRequirement;
 class CStepKav;
 class CTaskKav;
 class CTaskStep;
@@ -27,7 +26,6 @@ class MessageLog;
 // The editor dialogs. Each returns 1 when the user confirmed and the model took the change.
 struct FrameEditors {
     std::function<int(CTaskKav& task)> editTask;
-    std::function<int(CRequirement& requirement)> editRequirement;
     // The property dialog of the window's type; -1 when the type has none.
     std::function<int(CWindowKav& window)> editWindowProperties;
     // The step editor of transitions, task steps and test steps (it records "Edit Step"); isNew:

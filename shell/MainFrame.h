@@ -318,6 +318,7 @@ private:
     void SaveProjectAs() { SaveOrSendProject(0, true); }
     void CloseProjectCommand();
     void ShowFrameHelp();
+    void GenerateHtmlDocumentation();
     // Releases the clipboard's objects, then undoes or redoes one step; a failure is shown.
     void StepUndoHistory(int (CUndoManager::*step)(), int failureCaption);
     // Edit (MainFrameEdit.cpp)
@@ -355,7 +356,6 @@ private:
     void GuiSpy();
     void ConvertTestCases();
     void GenerateWindowTags();
-    void NewRequirement();
     // Imports and the export (MainFrameImports.cpp)
     void ImportJavaGui();
     void ImportProjectData();
@@ -393,6 +393,7 @@ private:
     CommandState ProjectPropertiesState() const;
     CommandState UndoState() const;
     CommandState RedoState() const;
+    CommandState HtmlDocumentationState() const;
     CommandState EnglishState() const { return GetLanguageState(false); }
     CommandState GermanState() const { return GetLanguageState(true); }
     // No pick operation and a project open: with the part the command needs installed.
@@ -433,7 +434,6 @@ private:
     CommandState NewMenuItemState() const;
     CommandState GenerateWindowTagsState() const;
     CommandState PropertiesEditorState() const;
-    CommandState NewRequirementState() const;
     CommandState CutState() const;
     CommandState CopyState() const;
     CommandState PasteState() const;
@@ -466,6 +466,8 @@ private:
     CommandState GetLanguageState(bool german) const;
     // Whether the command is one that the Test Data page carries out, and that page is active.
     bool IsTestDataPageCommand(int command) const;
+    // The same for the Requirements page.
+    bool IsRequirementsPageCommand(int command) const;
     void ShowWarning(int textId, int captionId);
     void ShowInformation(int textId, int captionId);
     void ShowError(int textId, int captionId);

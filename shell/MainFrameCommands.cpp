@@ -10,6 +10,7 @@
 #include "shell/CommandIds.h"
 #include "shell/FrameBars.h"
 #include "shell/Help.h"
+#include "shell/HtmlDocumentation.h"
 #include "shell/MainFrame.h"
 
 namespace {
@@ -71,6 +72,11 @@ bool CMainFrame::IsTestDataPageCommand(int command) const {
     return false;
 }
 
+bool CMainFrame::IsRequirementsPageCommand(int command) const {
+    const bool requirementCommand = command == command::kNewRequirement || command == command::kPropertiesEditor;
+    return requirementCommand && requirementsPage_ && GetActivePane().kind == PaneKind::RequirementsPage;
+}
+
 const CMainFrame::FrameCommand* CMainFrame::FindFrameCommand(int command) {
     // Exit, Printer Set-up and About are the window's own; the frame only answers their state.
     static const FrameCommand kCommands[] = {
@@ -121,7 +127,7 @@ const CMainFrame::FrameCommand* CMainFrame::FindFrameCommand(int command) {
         {command::kRedirectTransition, &CMainFrame::RedirectTransitionCommand, &CMainFrame::RedirectTransitionState},
         {command::kCreateWindowBuildingBlock, &CMainFrame::CreateWindowBuildingBlock,
          &CMainFrame::CreateWindowBuildingBlockState},
-        // Tasks and requirements
+        // Tasks
         {command::kNewTask, &CMainFrame::NewTask, &CMainFrame::NewTaskState},
         {command::kNewBuildingBlock, &CMainFrame::NewBuildingBlock, &CMainFrame::NewBuildingBlockState},
         {command::kNewFolder, &CMainFrame::NewFolder, &CMainFrame::NewFolderState},
@@ -130,7 +136,6 @@ const CMainFrame::FrameCommand* CMainFrame::FindFrameCommand(int command) {
         {command::kEditStep, &CMainFrame::EditSelectedStep, &CMainFrame::EditStepState},
         {command::kConnectSteps, &CMainFrame::ConnectSteps, &CMainFrame::ConnectStepsState},
         {command::kAssignObject, &CMainFrame::AssignObjectToStep, &CMainFrame::AssignObjectState},
-        {command::kNewRequirement, &CMainFrame::NewRequirement, &CMainFrame::NewRequirementState},
         // Editors
         {command::kAttributesEditor, &CMainFrame::AttributesEditor, &CMainFrame::AttributesEditorState},
         {command::kPropertiesEditor, &CMainFrame::PropertiesEditor, &CMainFrame::PropertiesEditorState},
@@ -142,6 +147,7 @@ const CMainFrame::FrameCommand* CMainFrame::FindFrameCommand(int command) {
         {command::kGenerateTestCases, &CMainFrame::GenerateTestCases, &CMainFrame::GenerateTestCasesState},
         {command::kConvertTestCases, &CMainFrame::ConvertTestCases, &CMainFrame::ConvertTestCasesState},
         {command::kViewTestCases, &CMainFrame::ViewTestCases, &CMainFrame::ViewTestCasesState},
+        {command::kGenerateHtml, &CMainFrame::GenerateHtmlDocumentation, &CMainFrame::HtmlDocumentationState},
         {command::kInitializeRepositoryOptions, &CMainFrame::InitializeRepositoryOptions,
          &CMainFrame::RepositoryOptionsState},
         {command::kResetRepositoryOptions, &CMainFrame::ResetRepositoryOptions, &CMainFrame::RepositoryOptionsState},
@@ -166,6 +172,10 @@ const CMainFrame::FrameCommand* CMainFrame::FindFrameCommand(int command) {
 bool CMainFrame::OnCommand(int command) {
     if (IsTestDataPageCommand(command)) {
         if (GetCommandState(command).enabled) testDataPage_->RunDataCommand(command);
+        return true;
+    }
+    if (IsRequirementsPageCommand(command)) {
+        if (GetCommandState(command).enabled) requirementsPage_->RunRequirementCommand(command);
         return true;
     }
     if (const PaletteButton* button = FindPaletteButton(command)) {
@@ -201,11 +211,15 @@ CommandState CMainFrame::GetCommandState(int command) const {
         return {enabled, window_.IsBarShown(entry->bar)};
     }
     if (IsTestDataPageCommand(command)) return {pick_.mode == 0 && testDataPage_->IsDataCommandEnabled(command), false};
+    if (IsRequirementsPageCommand(command))
+        return {pick_.mode == 0 && requirementsPage_->IsRequirementCommandEnabled(command), false};
     if (IsRecentFileCommand(command))
         return {!VornakMode && static_cast<std::size_t>(command - command::kRecentFile1) < recentFiles_.Size(), false};
     if (const FrameCommand* entry = FindFrameCommand(command)) return (this->*entry->state)();
     return {};
 }
+
+void CMainFrame::GenerateHtmlDocumentation() { HtmlDocumentationCommand()(); }
 
 void CMainFrame::CloseProjectCommand() {
     // VORNAK started the program for this project: closing it ends the program.

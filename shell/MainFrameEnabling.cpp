@@ -11,6 +11,7 @@
 #include "model/WindowKav.h"
 #include "platform/Clipboard.h"
 #include "shell/ClipboardObjects.h"
+#include "shell/HtmlDocumentation.h"
 #include "shell/MainFrame.h"
 #include "shell/ProjectSession.h"
 
@@ -97,6 +98,11 @@ CommandState CMainFrame::GenerateTestCasesState() const {
 
 CommandState CMainFrame::ConvertTestCasesState() const {
     return {OpenAndIdleState().enabled && services_.run.convertTestCases, false};
+}
+
+// The documentation installs its command when the program starts.
+CommandState CMainFrame::HtmlDocumentationState() const {
+    return {OpenAndIdleState().enabled && static_cast<bool>(HtmlDocumentationCommand()), false};
 }
 
 CommandState CMainFrame::ViewTestCasesState() const {
@@ -296,19 +302,8 @@ CommandState CMainFrame::PropertiesEditorState() const {
             return {task && rootAllowed && services_.editors.editTask, false};
         }
         case PaneKind::TaskFlowView: return EditStepState();
-        case PaneKind::RequirementsPage:
-            return {requirementsPage_->GetSelectedRequirement() && services_.editors.editRequirement, false};
         default: return {};
     }
-}
-
-CommandState CMainFrame::NewRequirementState() const {
-    const ActivePane pane = GetActivePane();
-    if (pick_.mode != 0 || pane.kind != PaneKind::RequirementsPage) return {};
-    if (const CRequirement* requirement = requirementsPage_->GetSelectedRequirement())
-        return {MayBeChanged(requirement), false};
-    const CFileKav* file = requirementsPage_->GetSelectedFile();
-    return {file && !file->IsReadOnly(), false};
 }
 
 // ---- Edit.

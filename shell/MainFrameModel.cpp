@@ -25,7 +25,6 @@ constexpr int kCreateTransitionUndo = 48041;
 constexpr int kRedirectTransitionUndo = 48042;
 constexpr int kEditAttributesUndo = 48023;
 constexpr int kEditTaskUndo = 48025;
-constexpr int kEditRequirementUndo = 48026;
 constexpr int kRecordWindowsUndo = 48047;
 constexpr int kGenerateTagsUndo = 48046;
 constexpr int kChangeTypeUndo = 48048;
@@ -182,13 +181,6 @@ void CMainFrame::EditProperties(const ActivePane& pane) {
             return;
         }
         case PaneKind::TaskFlowView: EditSelectedStep(); return;
-        case PaneKind::RequirementsPage: {
-            CRequirement* requirement = requirementsPage_->GetSelectedRequirement();
-            if (!requirement || editors.editRequirement(*requirement) != 1) return;
-            SetModified(LoadMessage(kEditRequirementUndo));
-            requirementsPage_->RebuildTree();
-            return;
-        }
         default: return;
     }
 }
@@ -331,10 +323,6 @@ void CMainFrame::CreateTask(int type) {
 void CMainFrame::NewStep() {
     const ActivePane pane = GetActivePane();
     if (pane.kind == PaneKind::TaskFlowView || pane.kind == PaneKind::TestCaseView) pane.view->InsertStep();
-}
-
-void CMainFrame::NewRequirement() {
-    if (GetActivePane().kind == PaneKind::RequirementsPage) requirementsPage_->CreateRequirement();
 }
 
 // ---- Conversion

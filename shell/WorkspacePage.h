@@ -57,9 +57,11 @@ public:
 
 class RequirementsPage : public WorkspacePage {
 public:
-    virtual CRequirement* GetSelectedRequirement() const { return nullptr; }
-    // A new requirement under the selected item.
-    virtual void CreateRequirement() {}
+    virtual CRequirement* GetSelectedRequirement() const = 0;
+    // The requirement commands the page carries out on its selection (New Requirement,
+    // Properties Editor): whether its selection allows the command, and carrying it out.
+    virtual bool IsRequirementCommandEnabled(int command) const = 0;
+    virtual void RunRequirementCommand(int command) = 0;
 };
 
 class WindowsPage : public WorkspacePage {

@@ -127,6 +127,9 @@ void CMainFrameUi::CreateMenus() {
     view->AppendSeparator();
     view->AppendSubMenu(languages, "&Language");
 
+    auto* generate = new wxMenu;
+    generate->Append(Id(command::kGenerateHtml), "Generate &HTML Documentation");
+
     auto* help = new wxMenu;
     help->Append(Id(command::kHelp), "&Help Topics\tF1");
     help->AppendSeparator();
@@ -136,6 +139,7 @@ void CMainFrameUi::CreateMenus() {
     bar->Append(projectMenu_, "&Project");
     bar->Append(edit, "&Edit");
     bar->Append(view, "&View");
+    bar->Append(generate, "&Generate");
     bar->Append(help, "&Help");
     SetMenuBar(bar);
 }

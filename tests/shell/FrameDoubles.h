@@ -199,15 +199,6 @@ public:
     CTaskKav* cutTask = nullptr;
 };
 
-class FakeRequirementsPage : public FakePage<RequirementsPage> {
-public:
-    CRequirement* GetSelectedRequirement() const override { return selectedRequirement; }
-    void CreateRequirement() override { ++createdRequirements; }
-
-    CRequirement* selectedRequirement = nullptr;
-    int createdRequirements = 0;
-};
-
 class FakeWindowsPage : public FakePage<WindowsPage> {
 public:
     void InsertWindow(CWindowKav* window) override { insertedWindows.push_back(window); }
@@ -230,6 +221,17 @@ class FakeTestDataPage : public FakePage<TestDataPage> {
 public:
     bool IsDataCommandEnabled(int command) const override { return enabledCommands.count(command) > 0; }
     void RunDataCommand(int command) override { ranCommands.push_back(command); }
+    std::set<int> enabledCommands;
+    std::vector<int> ranCommands;
+};
+
+class FakeRequirementsPage : public FakePage<RequirementsPage> {
+public:
+    CRequirement* GetSelectedRequirement() const override { return selectedRequirement; }
+    bool IsRequirementCommandEnabled(int command) const override { return enabledCommands.count(command) > 0; }
+    void RunRequirementCommand(int command) override { ranCommands.push_back(command); }
+
+    CRequirement* selectedRequirement = nullptr;
     std::set<int> enabledCommands;
     std::vector<int> ranCommands;
 };
