@@ -45,6 +45,17 @@ bool CTaskStep::UpdateGuiBuildingBlockStep(const CWindowKav* window) {
     return true;
 }
 
+void CTaskStep::AimGuiBuildingBlock(const CWindowKav& window) {
+    if (CAttributeKav* testObject = GetTestObjectAttribute()) testObject->SetValue(window.GetInternalID());
+    if (CAttributeKav* application = GetApplicationAttribute()) {
+        std::string value;
+        for (const CWindowKav* each = &window; each && value.empty(); each = each->GetParent())
+            value = each->GetSmurfValue("application");
+        application->SetValue(value);
+    }
+    if (CAttributeKav* description = GetDescriptionAttribute()) description->SetValue(window.GetSmurfValue("description"));
+}
+
 bool CTaskStep::UpdateSubtaskParameters(const CTaskKav* task) {
     if (!task || subTask_ != task) return false;
     OwningList<CAttributeKav> parameters;

@@ -196,7 +196,9 @@ TEST_F(WindowCopies, ACopyTakesDataAndChildrenByTheFlags) {
     EXPECT_EQ(plain->GetParentID(), "");
     EXPECT_NE(plain->GetInternalID(), field->GetInternalID());
     EXPECT_NE(plain->GetToolData(), field->GetToolData());
-    EXPECT_EQ(plain->GetTransitions().size(), 1u);
+    ASSERT_EQ(plain->GetTransitions().size(), 1u);
+    // A transition starts at the window that holds it, in the copy too.
+    EXPECT_EQ(plain->GetTransitions()[0]->GetStartWindow(), plain.get());
     EXPECT_NE(plain->GetAttributes()[0], field->GetAttributes()[0]);
 
     std::unique_ptr<CWindowKav> linked(field->Clone(kCloneKeepId | kCloneKeepFile | kCloneTextsFromObjects));
@@ -217,6 +219,10 @@ TEST_F(WindowCopies, ACopyTakesDataAndChildrenByTheFlags) {
     EXPECT_EQ(tree->GetChildren()[0]->GetParent(), tree.get());
     EXPECT_TRUE(field->IsEqual(tree->GetChildren()[0]));
     EXPECT_EQ(tree->CountTransitions(), 1);
+    // The copy made for pasting keeps its references, but not its transitions' start window.
+    std::unique_ptr<CWindowKav> pasted(main->Clone(kCloneChildren | kCloneKeepReferences));
+    EXPECT_EQ(pasted->GetChildren()[0]->GetTransitions()[0]->GetStartWindow(), pasted->GetChildren()[0]);
+    pasted->DeleteChildren();
     tree->DeleteChildren();
     EXPECT_TRUE(tree->GetChildren().empty());
     std::unique_ptr<CWindowKav> alone(main->Clone(0));
