@@ -21,6 +21,8 @@
 #include "editors/data/DataSetDlgUi.h"
 #include "editors/data/DataFieldDlgUi.h"
 #include "editors/data/DataEqClassDlgUi.h"
+#include "editors/data/DataEffectDlgUi.h"
+#include "editors/data/DataImportDlgUi.h"
 
 namespace {
 
@@ -56,6 +58,8 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CDataSetDlg, DataSetDlgUi>(),
         Entry<CDataFieldDlg, DataFieldDlgUi>(),
         Entry<CDataEqClassDlg, DataEqClassDlgUi>(),
+        Entry<CDataEffectDlg, DataEffectDlgUi>(),
+        Entry<CDataImportDlg, DataImportDlgUi>(),
     };
     return table;
 }
