@@ -1,5 +1,7 @@
 // Reading a test data file into a data set. What the file adds waits beside the set until the
 // last line was read, so a file refused halfway leaves the set as it was.
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -14,7 +16,6 @@
 #include "model/ApplicationKav.h"
 #include "model/DataSet.h"
 #include "model/ShellServices.h"
-#include "platform/Format.h"
 #include "platform/MessageBuffer.h"
 #include "platform/TextUtil.h"
 
@@ -38,8 +39,17 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
         if (errno == EACCES || errno == EPERM) return Fail(kAccessDenied, path);
         return Fail(kCannotRead, path);
     }
-    char chunk[1 << 16];
-    while (const size_t read = std::fread(chunk, 1, sizeof chunk, file.get())) bytes.append(chunk, read);
+    // Read at once into a buffer of the file's size; a file still growing is read to its end.
+    struct stat status {};
+    if (::fstat(::fileno(file.get()), &status) == 0 && S_ISREG(status.st_mode))
+        bytes.resize(static_cast<size_t>(status.st_size));
+    size_t size = std::fread(bytes.data(), 1, bytes.size(), file.get());
+    for (char chunk[1 << 16]; const size_t read = std::fread(chunk, 1, sizeof chunk, file.get());) {
+        bytes.resize(size);
+        bytes.append(chunk, read);
+        size = bytes.size();
+    }
+    bytes.resize(size);
     // A folder opens but reads nothing.
     if (std::ferror(file.get())) return Fail(kCannotRead, path);
     return true;
@@ -160,9 +170,14 @@ private:
     // "Rec_V" and the first number from 01 that no record of the set has (without case); the
     // numbers only grow, so one counter serves the whole file.
     std::string NextRecordName() {
+        char name[32];
         for (;; ++nextNumber_) {
-            if (takenNames_.contains(Fmt("rec_v%02d", nextNumber_))) continue;
-            return Fmt("Rec_V%02d", nextNumber_++);
+            std::snprintf(name, sizeof name, "rec_v%02d", nextNumber_);
+            if (takenNames_.contains(name)) continue;
+            ++nextNumber_;
+            name[0] = 'R';
+            name[4] = 'V';
+            return name;
         }
     }
 

@@ -1,5 +1,6 @@
 #include "editors/data/ImportTextDecoding.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "platform/TextUtil.h"
@@ -47,6 +48,7 @@ std::string DecodeImportText(std::string bytes) {
         return FromUtf16LittleEndian(view.substr(kUtf16LittleEndianMark.size()));
     if (view.size() >= kShortestMarkedFile && view.starts_with(kUtf8Mark))
         return SanitizeUtf8(view.substr(kUtf8Mark.size()));
-    if (IsValidUtf8(view)) return bytes;
+    const bool ascii = std::all_of(view.begin(), view.end(), [](char c) { return (c & 0x80) == 0; });
+    if (ascii || IsValidUtf8(view)) return bytes;
     return FromWindows1252(view);
 }
