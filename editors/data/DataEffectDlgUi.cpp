@@ -47,11 +47,7 @@ DataEffectDlgUi::DataEffectDlgUi(CDataEffectDlg& dialog, wxWindow* parent) : Edi
     conditionRow->Add(conditionButtons);
     fields->Add(conditionRow, wxSizerFlags().Expand());
 
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    for (int id : {kEffectNew, kEffectSet, kEffectDelete}) buttons->Add(MakeButton(id), wxSizerFlags().Border(wxRIGHT, 6));
-    buttons->AddStretchSpacer();
-    buttons->Add(MakeButton(kIdOk), wxSizerFlags().Border(wxRIGHT, 6));
-    buttons->Add(MakeButton(kIdCancel));
+    wxSizer* buttons = MakeOkCancelRow({kEffectNew, kEffectSet, kEffectDelete});
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(listLabel, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, 8));

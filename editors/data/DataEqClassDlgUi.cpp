@@ -36,11 +36,7 @@ DataEqClassDlgUi::DataEqClassDlgUi(CDataEqClassDlg& dialog, wxWindow* parent) : 
     fields->Add(upperLabel, wxSizerFlags().CenterVertical());
     fields->Add(upper, wxSizerFlags().Expand());
 
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    for (int id : {kClassNew, kClassSet, kClassDelete}) buttons->Add(MakeButton(id), wxSizerFlags().Border(wxRIGHT, 6));
-    buttons->AddStretchSpacer();
-    buttons->Add(MakeButton(kIdOk), wxSizerFlags().Border(wxRIGHT, 6));
-    buttons->Add(MakeButton(kIdCancel));
+    wxSizer* buttons = MakeOkCancelRow({kClassNew, kClassSet, kClassDelete});
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(listLabel, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, 8));

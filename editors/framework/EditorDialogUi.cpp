@@ -144,8 +144,9 @@ wxRadioButton* EditorDialogUi::MakeRadioButton(int dialogId, bool startsGroup) {
                              wxDefaultSize, startsGroup ? wxRB_GROUP : 0);
 }
 
-wxSizer* EditorDialogUi::MakeOkCancelRow() {
+wxSizer* EditorDialogUi::MakeOkCancelRow(const std::vector<int>& leftButtons) {
     auto* row = new wxBoxSizer(wxHORIZONTAL);
+    for (int id : leftButtons) row->Add(MakeButton(id), wxSizerFlags().Border(wxRIGHT, 6));
     row->AddStretchSpacer();
     row->Add(MakeButton(kIdOk), wxSizerFlags().Border(wxRIGHT, 6));
     row->Add(MakeButton(kIdCancel));
