@@ -23,6 +23,7 @@
 #include "editors/data/DataEqClassDlgUi.h"
 #include "editors/data/DataEffectDlgUi.h"
 #include "editors/data/DataImportDlgUi.h"
+#include "editors/requirements/RequirementDlgUi.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CDataEqClassDlg, DataEqClassDlgUi>(),
         Entry<CDataEffectDlg, DataEffectDlgUi>(),
         Entry<CDataImportDlg, DataImportDlgUi>(),
+        Entry<CRequirementDlg, RequirementDlgUi>(),
     };
     return table;
 }

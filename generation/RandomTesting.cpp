@@ -22,6 +22,8 @@
 
 namespace {
 
+constexpr char kGenerateUndoName[] = "Generate Test Cases";
+
 // With this many candidates the sum of their weights might not fit.
 constexpr std::size_t kMaxCandidates = 2147483;
 constexpr int kMinPriority = 1;
@@ -115,7 +117,8 @@ int CTCRandomTesting::Generate(const std::vector<CTaskKav*>& tasks, const Random
     count = static_cast<int>(testCases_.size());
     if (!testCases_.empty()) {
         project_.ReplaceTestCases(testCases_, kTestCaseRandom, nullptr, nullptr, task_);
-        project_.SetModified(1);
+        // An undo step of its own, so that undoing the next change keeps the test cases.
+        RecordUndoStep(kGenerateUndoName);
     }
     Report();
     return stopped_ ? kGenerationStopped : kGenerationSuccess;

@@ -20,6 +20,8 @@
 
 namespace {
 
+constexpr char kGenerateUndoName[] = "Generate Test Cases";
+
 constexpr int kTransitionFailed = 44487;
 constexpr int kSingleTransitionFailed = 44486;
 constexpr int kWindowAnnouncement = 42028;
@@ -41,7 +43,8 @@ CTCGDriver::~CTCGDriver() = default;
 
 void CTCGDriver::HandOver(int kind, const CWindowKav* window, const CTransitionKav* transition, const CTaskKav* task) {
     project_.ReplaceTestCases(newTestCases_, kind, window, transition, task);
-    project_.SetModified(1);
+    // An undo step of its own, so that undoing the next change keeps the test cases.
+    RecordUndoStep(kGenerateUndoName);
 }
 
 // ---- Task-based methods

@@ -14,11 +14,17 @@ size_t CountOf(std::string_view text, std::string_view piece) {
     return count;
 }
 
-// One CDATA section and nothing else: safe to copy, since its end marker is its last text.
+// CDATA sections back to back and nothing else (a text holding "]]>" needs two): safe to copy,
+// since each section ends at its own end marker.
 bool IsCompleteCdataSection(std::string_view text) {
     constexpr std::string_view open = "<![CDATA[", close = "]]>";
-    return text.size() >= open.size() + close.size() && text.substr(0, open.size()) == open &&
-           text.find(close, open.size()) == text.size() - close.size();
+    do {
+        if (!text.starts_with(open)) return false;
+        const size_t end = text.find(close, open.size());
+        if (end == std::string_view::npos) return false;
+        text.remove_prefix(end + close.size());
+    } while (!text.empty());
+    return true;
 }
 
 const char* EntityFor(char c, bool forAttribute) {

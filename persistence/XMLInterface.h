@@ -67,7 +67,7 @@ public:
 
     // Attribute values escape < & > ' " CR LF TAB; element text only < & >. Characters that
     // XML 1.0 cannot carry become a blank and invalid UTF-8 becomes U+FFFD, so that whatever is
-    // written reads back. Element text that is one complete CDATA section is kept as it is.
+    // written reads back. Element text that is complete CDATA sections only is kept as it is.
     // replaced (when given) is raised by the number of characters that had to be replaced.
     static std::string EscapeText(std::string_view text, bool forAttribute, int* replaced = nullptr);
 

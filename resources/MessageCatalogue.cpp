@@ -13,6 +13,7 @@ const MessageEntry kEntries[] = {
 #include "resources/messages/persistence.inc"
 #include "resources/messages/generation.inc"
 #include "resources/messages/conversion.inc"
+#include "resources/messages/uft.inc"
 #include "resources/messages/shell.inc"
 #include "resources/messages/views.inc"
 #include "resources/messages/editors.inc"

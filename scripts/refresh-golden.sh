@@ -8,7 +8,7 @@ BUILD_DIR=${1:-build/test}
 JOBS=${JOBS:-$(nproc)}
 
 # The test programs whose golden tests compare whole output folders.
-GOLDEN_TESTS=(conversion/conversion_tests)
+GOLDEN_TESTS=(conversion/conversion_tests docs/docs_tests)
 
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Debug -DKAVRO_SANITIZE=ON -DKAVRO_WERROR=ON >/dev/null
 for test in "${GOLDEN_TESTS[@]}"; do

@@ -6,9 +6,18 @@
 namespace command {
 
 // Project
+inline constexpr int kNewProject = 32809;
 inline constexpr int kOpenProject = 32810;
+inline constexpr int kProjectProperties = 32811;
 inline constexpr int kSaveProject = 32812;
+inline constexpr int kCloseProject = 32814;
 inline constexpr int kExit = 32815;
+inline constexpr int kSaveProjectAs = 32943;
+// Generate
+inline constexpr int kGenerateHtml = 32907;
+// Edit
+inline constexpr int kUndo = 57643;
+inline constexpr int kRedo = 57644;
 // The application's own commands.
 inline constexpr int kPrinterSetUp = 57606;
 inline constexpr int kRecentFile1 = 57616;
@@ -32,6 +41,10 @@ inline constexpr int kNewDataSet = 32956;
 inline constexpr int kNewDataField = 32957;
 inline constexpr int kGenerateDataRecords = 32958;
 inline constexpr int kImportTestData = 32954;
+// Commands on requirements; the Requirements page offers them with Properties Editor and
+// Delete in its context menu.
+inline constexpr int kNewRequirement = 32961;
+inline constexpr int kSearchReferences = 32931;
 // The first command of the window palette (Select); the others are in the palette table.
 inline constexpr int kSelectTool = 32849;
 

@@ -31,6 +31,8 @@ public:
     // menu views drop the pick cursor and transition-click reporting; the view that waited for
     // an object to assign leaves assign mode.
     virtual void EndPickOperation(bool /*drawingToolChosen*/) {}
+    // Connect Steps in a task-flow view: 4 waits for the first step, 5 for the second, 0 ends.
+    virtual void SetStepPickMode(int /*mode*/) {}
     // The printer changed: the view paints itself again.
     virtual void Redraw() {}
 };

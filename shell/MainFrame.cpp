@@ -22,7 +22,10 @@ int ReadViewMode() {
 }  // namespace
 
 CMainFrame::CMainFrame(MainFrameWindow& window)
-    : window_(window), session_(std::make_unique<CProjectSession>()), recentFiles_(kRecentFileCount) {
+    : window_(window),
+      session_(std::make_unique<CProjectSession>()),
+      recentFiles_(kRecentFileCount),
+      undo_(*session_, [this] { RebindAfterUndo(); }) {
     SetUndoStepHook([this](const std::string& name) { SetModified(name); });
     SetTestCaseDeletionHook([this](CTestCase* testCase) { OnTestCaseDeleting(testCase); });
 }
@@ -115,7 +118,10 @@ void CMainFrame::OnChildActivated(FrameView* view, bool active) {
 
 void CMainFrame::SetStatusText(const std::string& text) { window_.ShowStatusText(text); }
 
-void CMainFrame::SetModified(const std::string& /*undoStepName*/) { Root().SetModified(1); }
+void CMainFrame::SetModified(const std::string& undoStepName) {
+    Root().SetModified(1);
+    undo_.Record(undoStepName);
+}
 
 void CMainFrame::RefreshAll() {
     pick_ = PickState{};

@@ -4,6 +4,7 @@
 // recent files, the close decision, and the private messages of the views and pages. Its window
 // (MainFrameWindow) only shows it; the views, the workspace pages and the VORNAK interface come
 // from later folders and plug in through the interfaces declared beside this header.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "shell/MainFrameWindow.h"
 #include "shell/PickState.h"
 #include "shell/RecentFileList.h"
+#include "shell/UndoManager.h"
 #include "shell/VornakLink.h"
 #include "shell/WorkspacePage.h"
 
@@ -20,6 +22,10 @@ class CProjectSession;
 class CTaskKav;
 class CTestCase;
 class CWindowKav;
+
+// The project dialog: edits the settings and libraries of the project (a new one, or the open
+// one); 1 confirmed, 0 cancelled with the project unchanged.
+using ProjectDialogRunner = std::function<int(CApplicationKav& project)>;
 
 // Whether a command can be given now, and whether its menu item and button show a check mark.
 struct CommandState {
@@ -72,7 +78,7 @@ public:
     // ---- The parts that later folders plug in (not owned; each stays until it is replaced).
 
     void SetTasksPage(TasksPage* page) { tasksPage_ = page; }
-    void SetRequirementsPage(WorkspacePage* page) { requirementsPage_ = page; }
+    void SetRequirementsPage(RequirementsPage* page) { requirementsPage_ = page; }
     void SetWindowsPage(WindowsPage* page) { windowsPage_ = page; }
     void SetTestDataPage(TestDataPage* page) { testDataPage_ = page; }
     // A view registers while it is open, in the order of opening.
@@ -82,6 +88,8 @@ public:
     // How VORNAK mode starts its interface; without one it cannot connect.
     void SetVornakStarter(VornakStarter starter) { vornakStarter_ = std::move(starter); }
     VornakLink* GetVornakLink() const { return vornak_.get(); }
+    // How New and Project Properties edit the project; without one both are disabled.
+    void SetProjectDialog(ProjectDialogRunner dialog) { projectDialog_ = std::move(dialog); }
 
     // ---- Panes and views.
 
@@ -110,6 +118,15 @@ public:
     void SetStatusText(const std::string& text);
     // Marks the project modified and records the undo step of that name.
     void SetModified(const std::string& undoStepName);
+    const CUndoManager& GetUndoManager() const { return undo_; }
+    // Undo and Redo: the clipboard's objects are released first (they may point into the
+    // project that is replaced); a failure is shown with "Undo failed" or "Redo failed".
+    void Undo();
+    void Redo();
+    // The tool tips of Undo and Redo: "Undo: " or "Redo: " and the step's name, else the
+    // command's own name.
+    std::string GetUndoTip() const;
+    std::string GetRedoTip() const;
     // Chooses the palette button at the index (0 Select .. 20 Image) as its command does.
     void SelectWindowTool(int index);
 
@@ -139,15 +156,27 @@ public:
     bool IsProjectOpen() const;
     bool HasLoadErrors() const;
     // Loads the project file in place of the open one (asking to save it first outside VORNAK
-    // mode): 1 loaded, the title and the recent files follow; 0 not loaded.
-    int LoadProject(const std::string& path, bool announceConversion);
+    // mode): 1 loaded, the undo history starts afresh, load errors are marked, the title and the
+    // recent files follow; 0 not loaded. Unless direct, the load runs in the message log window.
+    int LoadProject(const std::string& path, bool announceConversion, bool direct = false);
     // Closes every view and the project, offering to save changes first when ask is set:
     // 1 closed, 0 when the user cancelled or saving failed.
     int CloseProject(bool ask);
-    // Saves the project into its main file: 1 saved or nothing to save; 2 the user answered No
-    // to the question of mode 2; 0 cancelled; -1 failed (the file as it was, the project still
-    // modified). Question mode 0 asks nothing about the changes, 2 asks whether to save them.
-    int SaveOrSendProject(int questionMode);
+    // Saves the project into its main file, or in VORNAK mode offers to send it: 1 saved, sent
+    // or nothing to save; 2 the user answered No to the question of mode 2; 0 cancelled; -1
+    // failed (the file as it was, the project still modified). Question mode 0 asks nothing
+    // about the changes, 1 confirms with [W0404], 2 asks whether to save them. Save as always
+    // asks for the file and never offers to send.
+    int SaveOrSendProject(int questionMode, bool saveAs = false);
+    // New: closes the open project (asking), lets the project dialog edit a new one named
+    // "NewProject", saves it and loads it: 1 when a project was made.
+    int NewProject();
+    // Project Properties: saves pending changes after [W0404], lets the project dialog edit
+    // the project, saves it and loads it again so that every setting takes effect. In VORNAK
+    // mode VORNAK is asked for its libraries first.
+    void EditProjectProperties();
+    // The tasks that the last load flagged are marked on the Tasks page, brought to the front.
+    void ShowLoadErrors();
     // The project of the command line: in VORNAK mode the interface is started on the port;
     // without a path the Open command runs; a missing file is refused with [W0874]: 0.
     // Otherwise the file is loaded: 1, also when the load failed.
@@ -169,6 +198,9 @@ public:
     void OnNewControl(CWindowKav* window);
     // 0x40D: the task changed.
     void OnTaskChanged(CTaskKav* task);
+    // 0x409: the task-flow view picked a step for Connect Steps: the first one moves the pick
+    // on to the second, the second ends it.
+    void OnStepPicked(FrameView* view);
     // 0x40F: the test case is about to be deleted.
     void OnTestCaseDeleting(CTestCase* testCase);
     // 0x414 to 0x417: a window, menu, task-flow or test case view is closing.
@@ -178,6 +210,34 @@ public:
     void OnTestCaseViewClosing(FrameView* view);
 
 private:
+    // A command the frame carries out itself: what runs it and its state.
+    struct FrameCommand {
+        int command;
+        void (CMainFrame::*run)();
+        CommandState (CMainFrame::*state)() const;
+    };
+    static const FrameCommand* FindFrameCommand(int command);
+    // Handlers and states of the command table.
+    void RunNewProject() { NewProject(); }
+    void SaveProject() { SaveOrSendProject(0); }
+    void SaveProjectAs() { SaveOrSendProject(0, true); }
+    void CloseProjectCommand();
+    void ShowFrameHelp();
+    void GenerateHtmlDocumentation();
+    // Releases the clipboard's objects, then undoes or redoes one step; a failure is shown.
+    void StepUndoHistory(int (CUndoManager::*step)(), int failureCaption);
+    CommandState Enabled() const { return {true, false}; }
+    CommandState NewProjectState() const;
+    CommandState OpenProjectState() const;
+    CommandState SaveProjectState() const;
+    CommandState ProjectOpenState() const;
+    CommandState ProjectPropertiesState() const;
+    CommandState UndoState() const;
+    CommandState RedoState() const;
+    CommandState HtmlDocumentationState() const;
+    CommandState EnglishState() const { return GetLanguageState(false); }
+    CommandState GermanState() const { return GetLanguageState(true); }
+
     WorkspacePage* GetPage(WorkspacePageIndex index) const;
     std::vector<WorkspacePage*> Pages() const;
     void ShowProjectTitle();
@@ -185,9 +245,11 @@ private:
     void AfterProjectClosed();
     void SendVornakExit();
     void SwitchLanguage();
-    CommandState GetLanguageState(int command) const;
+    CommandState GetLanguageState(bool german) const;
     // Whether the command is one that the Test Data page carries out, and that page is active.
     bool IsTestDataPageCommand(int command) const;
+    // The same for the Requirements page.
+    bool IsRequirementsPageCommand(int command) const;
     void ShowWarning(int textId, int captionId);
 
     MainFrameWindow& window_;
@@ -198,9 +260,12 @@ private:
     PickState pick_;
     std::vector<FrameView*> views_;
     TasksPage* tasksPage_ = nullptr;
-    WorkspacePage* requirementsPage_ = nullptr;
+    RequirementsPage* requirementsPage_ = nullptr;
     WindowsPage* windowsPage_ = nullptr;
     TestDataPage* testDataPage_ = nullptr;
     VornakStarter vornakStarter_;
     std::unique_ptr<VornakLink> vornak_;
+    ProjectDialogRunner projectDialog_;
+    // After the session: it snapshots the session's root.
+    CUndoManager undo_;
 };

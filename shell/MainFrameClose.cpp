@@ -2,11 +2,11 @@
 // what the frame leaves behind when the program ends.
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
-#include "platform/Clipboard.h"
 #include "platform/Interaction.h"
 #include "platform/MessageBuffer.h"
 #include "platform/Registry.h"
 #include "resources/MessageCatalogue.h"
+#include "shell/ClipboardObjects.h"
 #include "shell/MainFrame.h"
 #include "shell/ProjectSession.h"
 
@@ -40,9 +40,10 @@ bool CMainFrame::OnClose() {
     }
     WriteRegistryString(SettingsHive::CurrentUser, std::string(kProductKey), "ViewMode", std::to_string(viewMode_),
                         kRegistryText);
-    ClearClipboard();
+    ClearClipboardObjects();
     // The views show objects of the project: they go before it.
     CloseAllViews();
+    undo_.Clear();
     session_.reset();
     if (vornak_ && !vornak_->IsConnectionLost()) vornak_->CloseSocket();
     vornak_.reset();

@@ -10,6 +10,7 @@ namespace {
 constexpr int kStartWindowClosed = 44570;  // [W0570]
 constexpr int kStartMenuClosed = 44571;    // [W0571]
 constexpr int kDrawErrorCaption = 47094;
+constexpr int kSelectDestinationStep = 49189;
 
 }  // namespace
 
@@ -27,6 +28,19 @@ void CMainFrame::OnTaskChanged(CTaskKav* task) {
     for (FrameView* view : views_)
         if (view->Kind() == PaneKind::TaskFlowView) view->Refresh();
     ReportChangedTask(task);
+}
+
+void CMainFrame::OnStepPicked(FrameView* view) {
+    if (!view) return;
+    if (pick_.mode == 4) {
+        pick_.mode = 5;
+        SetStatusText(LoadMessage(kSelectDestinationStep));
+        view->SetStepPickMode(5);
+    } else if (pick_.mode == 5) {
+        for (FrameView* open : views_)
+            if (open->Kind() == PaneKind::TaskFlowView) open->SetStepPickMode(0);
+        RefreshAll();
+    }
 }
 
 void CMainFrame::OnTestCaseDeleting(CTestCase* testCase) {

@@ -8,6 +8,7 @@
 #include "shell/WorkspacePage.h"
 
 class CKavroObj;
+class CMessageLogDlg;
 class FrameView;
 
 enum class FrameBar { Application, General, Editors, Drawing, WindowPalette };
@@ -17,10 +18,15 @@ public:
     virtual ~MainFrameWindow() = default;
 
     virtual void ShowTitle(const std::string& title) = 0;
+    // The frame's close request, as the window's close box gives it (the program may end).
+    virtual void RequestFrameClose() = 0;
     // The status bar's text, painted at once.
     virtual void ShowStatusText(const std::string& text) = 0;
     // The wait cursor over the whole frame, on or off.
     virtual void SetWaitCursor(bool on) = 0;
+    // Shows the message log window, which runs its operation at once and closes by itself when
+    // the result says so (else the user closes it): the operation's result.
+    virtual int RunMessageLog(CMessageLogDlg& log) = 0;
 
     virtual bool IsBarShown(FrameBar bar) const = 0;
     virtual void ShowBar(FrameBar bar, bool shown) = 0;

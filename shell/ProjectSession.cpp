@@ -7,10 +7,10 @@
 #include "model/GUIBuilderList.h"
 #include "model/ShellServices.h"
 #include "persistence/XMLDataManager.h"
-#include "platform/Clipboard.h"
 #include "platform/Interaction.h"
 #include "platform/MessageBuffer.h"
 #include "resources/MessageCatalogue.h"
+#include "shell/ClipboardObjects.h"
 
 namespace {
 
@@ -42,6 +42,10 @@ CProjectSession::~CProjectSession() {
 }
 
 int CProjectSession::LoadProject(const std::string& path, bool announceConversion, MessageLog* log) {
+    return LoadProject(path, announceConversion, [log](const ReadOperation& read) { return read(log); });
+}
+
+int CProjectSession::LoadProject(const std::string& path, bool announceConversion, const ReadRunner& runRead) {
     loadErrors_ = false;
     if (projectOpen_ && !VornakMode) {
         if (confirmClose && !confirmClose()) return 0;
@@ -52,7 +56,7 @@ int CProjectSession::LoadProject(const std::string& path, bool announceConversio
     GetGuiBuilderDatabase().RemoveUserDefined();
     ClearGlobalMessage();
     CXMLDataManager& reader = GetProjectReader();
-    const int result = reader.LoadProject(path, log);
+    const int result = runRead([&reader, &path](MessageLog* log) { return reader.LoadProject(path, log); });
     if (result == kLoadedWithErrors) {
         loadErrors_ = true;
     } else if (result == kLoadedOlder) {
@@ -75,13 +79,16 @@ int CProjectSession::LoadProject(const std::string& path, bool announceConversio
 }
 
 void CProjectSession::CloseProject() {
-    ClearClipboard();
-    auto emptied = std::make_unique<CApplicationKav>();
-    CurrentApplication = emptied.get();
-    root_.swap(emptied);
-    emptied.reset();
+    ClearClipboardObjects();
+    ReplaceRoot(std::make_unique<CApplicationKav>()).reset();
     GetGuiBuilderDatabase().RemoveUserDefined();
     projectOpen_ = false;
+}
+
+std::unique_ptr<CApplicationKav> CProjectSession::ReplaceRoot(std::unique_ptr<CApplicationKav> root) {
+    CurrentApplication = root.get();
+    root_.swap(root);
+    return root;
 }
 
 int CProjectSession::OpenProjectFromCommandLine(const std::string& path, MessageLog* log) {

@@ -24,6 +24,11 @@ public:
     bool IsProjectOpen() const { return projectOpen_; }
     bool HasLoadErrors() const { return loadErrors_; }
 
+    // Runs the reader's load, with the log it chooses (the message log window's, say), and
+    // gives back its result.
+    using ReadOperation = std::function<int(MessageLog* log)>;
+    using ReadRunner = std::function<int(const ReadOperation& read)>;
+
     // Asked before a load replaces an open project (outside VORNAK mode); false keeps the project
     // and ends the load. The main frame offers to save here; without it the project is closed.
     std::function<bool()> confirmClose;
@@ -35,10 +40,16 @@ public:
     // with "Conversion Error", and the session holds an empty project. The loader's progress
     // and findings go to the log.
     int LoadProject(const std::string& path, bool announceConversion, MessageLog* log);
+    // The same with the reader's load run by the runner.
+    int LoadProject(const std::string& path, bool announceConversion, const ReadRunner& runRead);
 
     // An empty root with the settings of a new project replaces the project; the clipboard's
     // objects and the user-defined GUI builders go with the old one.
     void CloseProject();
+
+    // Makes the root current in place of the session's and hands back the old one (undo and
+    // redo); whether a project is open stays as it was.
+    std::unique_ptr<CApplicationKav> ReplaceRoot(std::unique_ptr<CApplicationKav> root);
 
     // The project named on the command line: with no path the user is asked for one (a cancel
     // leaves the program without a project); a path that names no file gives [W0874] with

@@ -18,6 +18,9 @@ public:
     virtual void CloseSocket() = 0;
     // Sends the project data to VORNAK: 1 sent, else 0 with the message in the global buffer.
     virtual int SendProject() = 0;
+    // Empties the list of VORNAK's libraries and asks VORNAK for it again; the project dialog
+    // opens when the answer arrives.
+    virtual void RequestLibraryList() = 0;
 };
 
 // The command that tells VORNAK that KAVRO ends.

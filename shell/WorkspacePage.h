@@ -2,6 +2,8 @@
 // The pages of the application pane as the main frame sees them: Tasks, Requirements, Windows
 // and Test Data, each with its tree. The pages register with the frame when they are made;
 // until then the frame has none.
+#include <vector>
+
 class CTaskKav;
 class CWindowKav;
 
@@ -25,6 +27,16 @@ class TasksPage : public WorkspacePage {
 public:
     // The task changed: its item shows its name and marks again.
     virtual void UpdateTaskItem(CTaskKav* task) = 0;
+    // Marks the tasks that the last load found errors in.
+    virtual void MarkLoadErrorTasks(const std::vector<CTaskKav*>& /*tasks*/) {}
+};
+
+class RequirementsPage : public WorkspacePage {
+public:
+    // The requirement commands the page carries out on its selection (New Requirement,
+    // Properties Editor): whether its selection allows the command, and carrying it out.
+    virtual bool IsRequirementCommandEnabled(int command) const = 0;
+    virtual void RunRequirementCommand(int command) = 0;
 };
 
 class WindowsPage : public WorkspacePage {

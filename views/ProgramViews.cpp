@@ -1,5 +1,6 @@
 // The program's views: each installs itself in the frame's document template of its kind when
 // the program starts. A new view adds its line here.
+#include "views/flow/TaskflowViewUi.h"
 #include "views/menu/MenuScrollViewUi.h"
 #include "views/testcase/TestCaseViewUi.h"
 #include "views/window/DialogViewUi.h"
@@ -10,6 +11,7 @@ namespace {
     InstallDialogView();
     InstallTestCaseView();
     InstallMenuView();
+    InstallTaskflowView();
     return true;
 }();
 

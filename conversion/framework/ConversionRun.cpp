@@ -32,8 +32,12 @@ int CTestcaseConverterDlg::RunConverter(CWindowKav* window, CTaskKav* task) {
     else result = ConvertWholeProject();
     if (result != 1) return 0;
 
-    if (convertedCount_ == 0) GetInteraction().Inform(FormatMessageId(44516), MessageIcon::Warning);
-    else if (!batch_) GetInteraction().Inform(FormatMessageId(42012, convertedCount_), MessageIcon::Information);
+    const auto report = [this](const std::string& text, MessageIcon icon) {
+        if (entry_->reportsIntoLog && progress) progress->AddLogText(text);
+        else GetInteraction().Inform(text, icon);
+    };
+    if (convertedCount_ == 0) report(FormatMessageId(44516), MessageIcon::Warning);
+    else if (!batch_) report(FormatMessageId(42012, convertedCount_), MessageIcon::Information);
     if (!converter_->Finish()) {
         ShowBufferedMessage(MessageIcon::Warning);
         return 0;

@@ -11,6 +11,7 @@
 #include "conversion/winrunner/WinRunner.h"
 #include "conversion/testpartner/TestPartnerTCC.h"
 #include "conversion/ranorex/Ranorex.h"
+#include "conversion/uft/QTP.h"
 
 const ConverterTable& StandardConverterTable() {
     static const ConverterTable table = {
@@ -29,6 +30,7 @@ const ConverterTable& StandardConverterTable() {
          GenerateTestPartnerTags},
         {{kFormatRanorex}, ConversionRoad::PerPackage, CreateRanorexConverter, CreateRanorexEventParser,
          GenerateRanorexTags},
+        {{kFormatUft}, ConversionRoad::PerPackage, CreateUftConverter, CreateUftEventParser, GenerateUftTags, true},
     };
     return table;
 }

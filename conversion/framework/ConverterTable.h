@@ -45,6 +45,9 @@ struct ConverterEntry {
     // Empty for a format that writes for no outside tool.
     EventParserFactory createParser = nullptr;
     TagGenerator generateTags = nullptr;
+    // The run reports into the log as it goes, so the driver's closing reports (no test case,
+    // how many converted) go there too rather than into message boxes.
+    bool reportsIntoLog = false;
 };
 
 using ConverterTable = std::vector<ConverterEntry>;

@@ -43,8 +43,16 @@ std::string RelativeToRoot(const std::string& root, const std::string& path, int
     return path;
 }
 
+// The chosen path; nothing after Cancel or when no path came back.
+std::optional<std::string> AskFor(FileDialogRequest::Kind kind, const std::string& title, const char* filter,
+                                  const std::string& start) {
+    std::optional<std::string> path = GetInteraction().AskForPath({kind, title, filter, start});
+    if (path && path->empty()) return std::nullopt;
+    return path;
+}
+
 std::optional<std::string> AskForFolder(const std::string& title, const std::string& start) {
-    return GetInteraction().AskForPath({FileDialogRequest::Kind::Folder, title, kFolderFilter, start});
+    return AskFor(FileDialogRequest::Kind::Folder, title, kFolderFilter, start);
 }
 
 }  // namespace
@@ -52,8 +60,8 @@ std::optional<std::string> AskForFolder(const std::string& title, const std::str
 void CTestcaseConverterDlg::OnBrowseScriptDir() {
     const int format = settings_.outputFormat;
     if (format == kFormatEsaDovaXml || format == kFormatVornakXml || format == kFormatEsaEudArtXml) {
-        const std::optional<std::string> file = GetInteraction().AskForPath(
-            {FileDialogRequest::Kind::Save, "Select Target File", kXmlFilter, settings_.outputPath});
+        const std::optional<std::string> file =
+            AskFor(FileDialogRequest::Kind::Save, "Select Target File", kXmlFilter, settings_.outputPath);
         if (file) settings_.outputPath = *file;
         return;
     }
@@ -71,8 +79,8 @@ void CTestcaseConverterDlg::OnBrowseRootDir() {
 
 void CTestcaseConverterDlg::OnBrowseExecutable() {
     const std::optional<std::string> file =
-        GetInteraction().AskForPath({FileDialogRequest::Kind::Open, "Select Application\u00B4s Executable",
-                                     kExecutableFilter, settings_.rootFolder + settings_.exePath});
+        AskFor(FileDialogRequest::Kind::Open, "Select Application\u00B4s Executable", kExecutableFilter,
+               settings_.rootFolder + settings_.exePath);
     if (!file) return;
     settings_.exePath = RelativeToRoot(settings_.rootFolder, *file, kFileNotBelowRoot);
     if (settings_.workingFolder.empty()) settings_.workingFolder = FolderPart(settings_.exePath);

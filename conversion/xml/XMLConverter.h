@@ -128,6 +128,23 @@ public:
     // an up-down control.
     void WriteRanorexSpecialItems(const CWindowKav& window, const std::string& path);
 
+    // ---- The UFT object repository (conversion/uft/)
+
+    // The object repository of every window's UFT description, at the path: a qtpRep:Object per
+    // window, nested as the object paths of UFT statements nest them, so that a window UFT
+    // reaches through another one is left out and its children go into the nearest window above
+    // it. 1, or 0 with W1178, W1190 (a window without description) or W1195 (one without class).
+    int ExportUftRepository(const std::filesystem::path& path);
+    // The window's object, below the document's current element (top: as the document's top
+    // element), with the objects below it. 1, or 0 with W1190 or W1195.
+    int WriteUftObject(const CWindowKav& window, bool top);
+    // The element's children below the document's current element: values as CDATA sections,
+    // every attribute written, even an empty one.
+    void WriteUftElement(const CXMLElement& element);
+    // Removes from the object's descendant of the name the property references that name no
+    // property of the object.
+    static void PruneUftPropertyRefs(CXMLElement& object, const std::string& name);
+
 protected:
     // The scratch document in which every fragment is built; reset before each one.
     CXMLInterface document_;

@@ -10,6 +10,7 @@
 #include "shell/StartUp.h"
 #include "shell/wx/MainFrameUi.h"
 #include "shell/wx/ProductDialogsUi.h"
+#include "shell/wx/SystemClipboard.h"
 #include "shell/wx/WxInteraction.h"
 
 namespace {
@@ -24,6 +25,7 @@ CMainFrameUi* StartWindowProgram(const CommandLine& line, int& exitCode) {
         return nullptr;
     }
     MakeCommandLineCurrent(line);
+    InstallSystemClipboard();
     if (!PrepareProgram(ProgramFolder())) {
         exitCode = kExitFailed;
         return nullptr;
@@ -70,5 +72,7 @@ bool CKavroApp::OnInit() {
 
 int CKavroApp::OnExit() {
     result_ = exitCode_;
+    // The toolkit's clipboard goes with the application.
+    InstallClipboardMirror(nullptr);
     return wxApp::OnExit();
 }

@@ -10,6 +10,7 @@
 #include "shell/CommandIds.h"
 #include "shell/FrameBars.h"
 #include "shell/wx/KavroDoc.h"
+#include "shell/wx/MessageLogDlgUi.h"
 #include "shell/wx/ProductArt.h"
 #include "shell/wx/ProductDialogsUi.h"
 #include "shell/wx/WindowPaletteUi.h"
@@ -95,14 +96,24 @@ const char* CMainFrameUi::PaneName(FrameBar bar) {
 
 void CMainFrameUi::CreateMenus() {
     projectMenu_ = new wxMenu;
+    projectMenu_->Append(Id(command::kNewProject), "&New...\tCtrl+N");
     projectMenu_->Append(Id(command::kOpenProject), "&Open...\tCtrl+O");
+    projectMenu_->Append(Id(command::kCloseProject), "&Close");
+    projectMenu_->AppendSeparator();
     projectMenu_->Append(Id(command::kSaveProject), "&Save\tCtrl+S");
+    projectMenu_->Append(Id(command::kSaveProjectAs), "Save &As...");
+    projectMenu_->AppendSeparator();
+    projectMenu_->Append(Id(command::kProjectProperties), "Project &Properties...");
     projectMenu_->AppendSeparator();
     projectMenu_->Append(Id(command::kPrinterSetUp), "P&rint Setup...");
     projectMenu_->AppendSeparator();
     projectMenu_->AppendSeparator();
     projectMenu_->Append(Id(command::kExit), "E&xit");
     FillRecentFiles();
+
+    auto* edit = new wxMenu;
+    edit->Append(Id(command::kUndo), "&Undo\tCtrl+Z");
+    edit->Append(Id(command::kRedo), "&Redo\tCtrl+Y");
 
     auto* languages = new wxMenu;
     languages->AppendCheckItem(Id(command::kEnglish), "&English");
@@ -116,6 +127,9 @@ void CMainFrameUi::CreateMenus() {
     view->AppendSeparator();
     view->AppendSubMenu(languages, "&Language");
 
+    auto* generate = new wxMenu;
+    generate->Append(Id(command::kGenerateHtml), "Generate &HTML Documentation");
+
     auto* help = new wxMenu;
     help->Append(Id(command::kHelp), "&Help Topics\tF1");
     help->AppendSeparator();
@@ -123,7 +137,9 @@ void CMainFrameUi::CreateMenus() {
 
     auto* bar = new wxMenuBar;
     bar->Append(projectMenu_, "&Project");
+    bar->Append(edit, "&Edit");
     bar->Append(view, "&View");
+    bar->Append(generate, "&Generate");
     bar->Append(help, "&Help");
     SetMenuBar(bar);
 }
@@ -146,6 +162,7 @@ void CMainFrameUi::FillRecentFiles() {
 
 void CMainFrameUi::CreateBars() {
     auto* general = MakeToolBar(this, kGeneralBarButtons, wxAUI_TB_DEFAULT_STYLE | wxAUI_TB_GRIPPER);
+    generalBar_ = general;
     aui_.AddPane(general,
                  wxAuiPaneInfo().Name(PaneName(FrameBar::General)).Caption(Text(kGeneralTitle)).ToolbarPane().Top().Row(0).Position(0));
     auto* editors = MakeToolBar(this, kEditorsBarButtons, wxAUI_TB_DEFAULT_STYLE | wxAUI_TB_GRIPPER);
@@ -214,6 +231,13 @@ void CMainFrameUi::OnUpdateCommand(wxUpdateUIEvent& event) {
     const CommandState state = frame_->GetCommandState(command);
     event.Enable(state.enabled);
     if (event.IsCheckable()) event.Check(state.checked);
+    if (command == command::kUndo) ShowToolTip(command, frame_->GetUndoTip());
+    if (command == command::kRedo) ShowToolTip(command, frame_->GetRedoTip());
+}
+
+void CMainFrameUi::ShowToolTip(int command, const std::string& tip) {
+    const wxString text = wxString::FromUTF8(tip);
+    if (generalBar_->GetToolShortHelp(Id(command)) != text) generalBar_->SetToolShortHelp(Id(command), text);
 }
 
 void CMainFrameUi::OnProjectMenuOpen(wxMenuEvent& event) {
@@ -269,6 +293,8 @@ void CMainFrameUi::ShowPrinterSetUp() {
 }
 
 void CMainFrameUi::ShowTitle(const std::string& title) { wxDocMDIParentFrame::SetTitle(wxString::FromUTF8(title)); }
+
+int CMainFrameUi::RunMessageLog(CMessageLogDlg& log) { return CMessageLogDlgUi::ShowLog(this, log); }
 
 void CMainFrameUi::ShowStatusText(const std::string& text) { statusBar_->ShowStatusText(text); }
 

@@ -14,6 +14,7 @@
 #include "shell/MainFrameWindow.h"
 
 class CKavroDocTemplate;
+class wxAuiToolBar;
 class CXStatusBarUi;
 class WorkspacePaneUi;
 
@@ -30,6 +31,8 @@ public:
     static const char* PaneName(FrameBar bar);
 
     void ShowTitle(const std::string& title) override;
+    void RequestFrameClose() override { Close(); }
+    int RunMessageLog(CMessageLogDlg& log) override;
     void ShowStatusText(const std::string& text) override;
     void SetWaitCursor(bool on) override;
     bool IsBarShown(FrameBar bar) const override;
@@ -49,6 +52,8 @@ private:
     void OnDropFiles(wxDropFilesEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
     void ShowPrinterSetUp();
+    // The tool tip of Undo or Redo on the general tool bar, when it changed.
+    void ShowToolTip(int command, const std::string& tip);
     void FillRecentFiles();
 
     wxAuiManager aui_;
@@ -56,6 +61,7 @@ private:
     CXStatusBarUi* statusBar_ = nullptr;
     WorkspacePaneUi* pane_ = nullptr;
     wxMenu* projectMenu_ = nullptr;
+    wxAuiToolBar* generalBar_ = nullptr;
     std::map<PaneKind, CKavroDocTemplate*> templates_;
     // The printer chosen in the printer set-up, for the next one.
     wxPageSetupDialogData printing_;

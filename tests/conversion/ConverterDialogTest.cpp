@@ -140,6 +140,12 @@ TEST_F(ConverterDialogTest, ThePickersTakePathsRelativeToTheRootFolderWhenBelowI
     EXPECT_EQ(settings.rootFolder, "/opt/app/");
     EXPECT_EQ(answers.pathRequests.back().title, "Select a Root Directory");
     EXPECT_EQ(answers.pathRequests.back().kind, FileDialogRequest::Kind::Folder);
+    answers.paths = {std::string(), std::string()};  // no path came back: nothing changes
+    dialog.OnBrowseRootDir();
+    dialog.OnBrowseExecutable();
+    EXPECT_EQ(settings.rootFolder, "/opt/app/");
+    EXPECT_EQ(settings.exePath, "");
+    EXPECT_TRUE(answers.messages.empty());
 
     struct Case {
         std::string root;

@@ -85,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, GoldenConversionTest,
                                            GoldenCase{"silktest", kFormatSilkTest},
                                            GoldenCase{"winrunner", kFormatWinRunner},
                                            GoldenCase{"testpartner", kFormatTestPartner},
-                                           GoldenCase{"ranorex", kFormatRanorex}),
+                                           GoldenCase{"ranorex", kFormatRanorex},
+                                           GoldenCase{"uft", kFormatUft}),
                          [](const ::testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

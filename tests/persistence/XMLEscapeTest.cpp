@@ -18,6 +18,7 @@ TEST(XMLEscape, OnlyACompleteCdataSectionInElementTextStaysRaw) {
     EXPECT_EQ(CXMLInterface::EscapeText("<![CDATA[a<b]]>", false), "<![CDATA[a<b]]>");
     EXPECT_EQ(CXMLInterface::EscapeText("<![CDATA[a<b", false), "&lt;![CDATA[a&lt;b");
     EXPECT_EQ(CXMLInterface::EscapeText("<![CDATA[a]]>b<c]]>", false), "&lt;![CDATA[a]]&gt;b&lt;c]]&gt;");
+    EXPECT_EQ(CXMLInterface::EscapeText("<![CDATA[a]]]]><![CDATA[>b]]>", false), "<![CDATA[a]]]]><![CDATA[>b]]>");
     EXPECT_EQ(CXMLInterface::EscapeText("<![CDATA", false), "&lt;![CDATA");
 }
 

@@ -26,6 +26,8 @@ TEST(MessageCatalogue, EveryCodedTextEndsInItsCodeAndIdsAreUnique) {
         // A blank after the code is part of one of the texts.
         std::string text = e.text;
         while (!text.empty() && text.back() == ' ') text.pop_back();
+        // A few texts put the code before ":" and a detail on the next line.
+        if (text.find(code + ":\n") != std::string::npos) continue;
         ASSERT_GE(text.size(), code.size()) << e.id;
         EXPECT_EQ(text.substr(text.size() - code.size()), code) << "id " << e.id << ": " << text;
     }

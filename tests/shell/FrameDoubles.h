@@ -9,6 +9,7 @@
 
 #include "shell/FrameView.h"
 #include "shell/MainFrame.h"
+#include "shell/MessageLogDlg.h"
 #include "shell/MainFrameWindow.h"
 #include "shell/VornakLink.h"
 #include "shell/WorkspacePage.h"
@@ -27,6 +28,7 @@ public:
     void Refresh() override { ++refreshes; }
     void Rebind() override { ++rebinds; }
     void EndPickOperation(bool drawingToolChosen) override { pickEnds.push_back(drawingToolChosen); }
+    void SetStepPickMode(int mode) override { stepPickModes.push_back(mode); }
 
     // When set, a close request takes the view out of the frame, as a closing view does.
     CMainFrame* frame = nullptr;
@@ -35,6 +37,7 @@ public:
     int refreshes = 0;
     int rebinds = 0;
     std::vector<bool> pickEnds;
+    std::vector<int> stepPickModes;
 
 private:
     PaneKind kind_;
@@ -44,6 +47,14 @@ private:
 class FakeWindow : public MainFrameWindow {
 public:
     void ShowTitle(const std::string& text) override { title = text; }
+    void RequestFrameClose() override { ++closeRequests; }
+    // Runs the log's operation as the window does, keeping its title and lines.
+    int RunMessageLog(CMessageLogDlg& log) override {
+        log.Run();
+        logTitles.push_back(log.GetTitle());
+        logLines = log.Log().Lines();
+        return log.GetResult();
+    }
     void ShowStatusText(const std::string& text) override { status = text; }
     void SetWaitCursor(bool on) override { waitCursor = on; }
     bool IsBarShown(FrameBar bar) const override { return bars.count(bar) ? bars.at(bar) : true; }
@@ -57,6 +68,9 @@ public:
     }
 
     std::string title;
+    int closeRequests = 0;
+    std::vector<std::string> logTitles;
+    std::vector<std::string> logLines;
     std::string status = "untouched";
     bool waitCursor = false;
     std::map<FrameBar, bool> bars;
@@ -83,7 +97,9 @@ public:
 class FakeTasksPage : public FakePage<TasksPage> {
 public:
     void UpdateTaskItem(CTaskKav* task) override { updatedTasks.push_back(task); }
+    void MarkLoadErrorTasks(const std::vector<CTaskKav*>& tasks) override { markedTasks = tasks; }
     std::vector<CTaskKav*> updatedTasks;
+    std::vector<CTaskKav*> markedTasks;
 };
 
 class FakeWindowsPage : public FakePage<WindowsPage> {
@@ -100,6 +116,14 @@ public:
     std::vector<int> ranCommands;
 };
 
+class FakeRequirementsPage : public FakePage<RequirementsPage> {
+public:
+    bool IsRequirementCommandEnabled(int command) const override { return enabledCommands.count(command) > 0; }
+    void RunRequirementCommand(int command) override { ranCommands.push_back(command); }
+    std::set<int> enabledCommands;
+    std::vector<int> ranCommands;
+};
+
 class FakeVornakLink : public VornakLink {
 public:
     int GetState() const override { return state; }
@@ -110,6 +134,7 @@ public:
         commands->push_back("send project");
         return 1;
     }
+    void RequestLibraryList() override { commands->push_back("request library list"); }
 
     int state = 1;
     bool connectionLost = false;

@@ -7,6 +7,13 @@
 #include <map>
 #include <regex>
 
+#include "conversion/framework/ConverterTable.h"
+#include "conversion/framework/OutputFormats.h"
+#include "model/ApplicationKav.h"
+#include "model/ShellServices.h"
+#include "model/WindowKav.h"
+#include "persistence/XMLDataManager.h"
+#include "platform/MessageLog.h"
 #include "platform/Registry.h"
 #include "platform/Settings.h"
 #include "ProgramRun.h"
@@ -257,7 +264,7 @@ namespace {
 // Readers that know nothing of the program, one per kind of file it writes; each takes the
 // files to read as its arguments.
 enum class OutsideReader { Xml, Sheet, Utf16Text, Latin1Text, CSharp, SilkTestOutline, Latin1CrLf, TestPartnerAssets,
-                           RanorexSolution };
+                           RanorexSolution, UftTests };
 
 std::string ReaderCommand(OutsideReader reader) {
     const auto python = [](const std::string& perFile) {
@@ -282,6 +289,9 @@ std::string ReaderCommand(OutsideReader reader) {
             return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/testpartner_assets.py'";
         case OutsideReader::RanorexSolution:
             return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/ranorex_solution.py'";
+        // xmllint and the repository's structure; each action script decoded as UTF-16.
+        case OutsideReader::UftTests:
+            return "python3 '" + std::string(KAVRO_SOURCE_DIR) + "/tests/support/readers/uft_tests.py'";
     }
     return "false";
 }
@@ -438,6 +448,47 @@ TEST_F(KavroProgramTest, TheSampleConvertsIntoTestPartnerAssetsWithEveryPackage)
     EXPECT_EQ(names, (std::vector<std::string>{"CalculateOnePremium.xml", "CalculatePremiums.xml",
                                                "RefuseInvalidClients.xml", "RefuseYoungClient.xml", "TESTSUITE.xml"}));
     EXPECT_TRUE(ReadsAll(ReaderCommand(OutsideReader::TestPartnerAssets), files, project));
+}
+
+namespace {
+
+// The sample with the UFT description that the tag generation gives each of its windows.
+void SaveSampleDescribedForUft(const std::filesystem::path& path) {
+    CApplicationKav sample;
+    CurrentApplication = &sample;
+    MessageLog log;
+    ASSERT_EQ(CXMLDataManager().LoadProject(kSample, &log), 1);
+    const ConverterEntry* uft = FindConverterEntry(StandardConverterTable(), kFormatUft);
+    for (CWindowKav* window : sample.GetWindowList().Snapshot())
+        if (!window->GetParent()) uft->generateTags(*window, 0);
+    std::string unused;
+    EXPECT_EQ(CXMLDataManager().SaveProject(true, path.string(), sample, unused), 1);
+    CurrentApplication = nullptr;
+}
+
+}  // namespace
+
+// UFT finds windows by their descriptions: without them nothing is converted; once the tag
+// generation described them, each test case becomes a UFT test of its own.
+TEST_F(KavroProgramTest, TheSampleConvertsIntoUftTestsOnceItsWindowsAreDescribed) {
+    const ProgramRun bare = program_.Run({"-p", kSample, "-g", "-c", "HP_UFT", "-s", "uft", "-q"});
+    EXPECT_EQ(bare.exitCode, 2);
+    EXPECT_NE(bare.err.find("is missing imported XML information! [W1190]"), std::string::npos) << bare.err;
+
+    const std::filesystem::path described = folder_.Path() / "Described.xml";
+    SaveSampleDescribedForUft(described);
+    const ProgramRun run = program_.Run({"-p", described.string(), "-g", "-c", "HP_UFT", "-s", "uft", "-q"});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    const std::filesystem::path project = folder_.Path() / "uft" / "Insurance";
+    const std::map<std::string, std::string> files = FilesBelow(project);
+    std::vector<std::string> names;
+    for (const auto& entry : files) names.push_back(entry.first);
+    EXPECT_EQ(names, (std::vector<std::string>{"CalculateOnePremium/CalculateOnePremium_001/Action1/Script.mts",
+                                               "CalculatePremiums/CalculatePremiums_001/Action1/Script.mts",
+                                               "RefuseInvalidClients/RefuseInvalidClients_001/Action1/Script.mts",
+                                               "RefuseYoungClient/RefuseYoungClient_001/Action1/Script.mts",
+                                               "_ObjectRepository/UFTRepository_Insurance.xml"}));
+    EXPECT_TRUE(ReadsAll(ReaderCommand(OutsideReader::UftTests), files, project));
 }
 
 // Projects of version 11.2 or older kept no SilkTest tags: loading one generates them.

@@ -12,13 +12,10 @@
 #include "platform/AtomicFile.h"
 #include "platform/Registry.h"
 #include "shell/CommandIds.h"
-#include "tests/support/GlobalState.h"
-#include "FrameDoubles.h"
-#include "tests/support/ScratchFolder.h"
+#include "FrameFixture.h"
 
 namespace {
 
-const std::string kSample = std::string(KAVRO_SOURCE_DIR) + "/examples/insurance/Insurance.xml";
 const std::string kKey(kProductKey);
 
 std::string ReadUserSetting(const std::string& name) {
@@ -29,32 +26,7 @@ void WriteUserSetting(const std::string& name, const std::string& value) {
     WriteRegistryString(SettingsHive::CurrentUser, kKey, name, value, kRegistryText);
 }
 
-class MainFrameTest : public ::testing::Test {
-protected:
-    MainFrameTest() {
-        frame_.SetTasksPage(&tasks_);
-        frame_.SetRequirementsPage(&requirements_);
-        frame_.SetWindowsPage(&windows_);
-        frame_.SetTestDataPage(&testData_);
-    }
-
-    std::vector<std::string> Shown() const { return TestInteraction().Texts(); }
-
-    // A copy of the sample that the test may change and save.
-    std::string SampleCopy() {
-        const std::string copy = (folder_.Path() / "Insurance.xml").string();
-        std::filesystem::copy_file(kSample, copy);
-        return copy;
-    }
-
-    ScratchFolder folder_;
-    FakeWindow window_;
-    CMainFrame frame_{window_};
-    FakeTasksPage tasks_;
-    FakePage<WorkspacePage> requirements_;
-    FakeWindowsPage windows_;
-    FakeTestDataPage testData_;
-};
+using MainFrameTest = FrameFixture;
 
 }  // namespace
 
@@ -374,6 +346,30 @@ TEST_F(MainFrameTest, AClosingViewEndsThePickOperationThatStartedOrWaitsInIt) {
     }
 }
 
+TEST_F(MainFrameTest, AStepPickedInAFlowViewMovesConnectStepsOnAndTheSecondEndsIt) {
+    FakeView flow(PaneKind::TaskFlowView), otherFlow(PaneKind::TaskFlowView), windowView(PaneKind::WindowView);
+    for (FakeView* view : {&flow, &otherFlow, &windowView}) frame_.AddView(view);
+    frame_.OnStepPicked(&flow);  // no Connect Steps pending
+    frame_.Pick().mode = 4;
+    frame_.OnStepPicked(nullptr);
+    EXPECT_EQ(frame_.GetPickMode(), 4);
+    EXPECT_TRUE(flow.stepPickModes.empty());
+
+    frame_.OnStepPicked(&flow);
+    EXPECT_EQ(frame_.GetPickMode(), 5);
+    EXPECT_EQ(window_.status, "Select a Destination Step");
+    EXPECT_EQ(flow.stepPickModes, std::vector<int>{5});
+    EXPECT_TRUE(otherFlow.stepPickModes.empty());
+
+    frame_.OnStepPicked(&flow);
+    EXPECT_EQ(frame_.GetPickMode(), 0);
+    EXPECT_EQ(window_.status, "");
+    EXPECT_EQ(flow.stepPickModes, (std::vector<int>{5, 0}));
+    EXPECT_EQ(otherFlow.stepPickModes, std::vector<int>{0});
+    EXPECT_TRUE(windowView.stepPickModes.empty());
+    EXPECT_EQ(windowView.pickEnds.size(), 1u);
+}
+
 TEST_F(MainFrameTest, MessagesOfChangedObjectsReachThePagesAndViews) {
     ASSERT_EQ(frame_.LoadProject(kSample, true), 1);
     CTaskKav* task = CurrentApplication->GetRootTask();
@@ -465,4 +461,20 @@ TEST_F(MainFrameTest, DataCommandsGoToTheFocusedTestDataPageWhenItAllowsThem) {
     EXPECT_FALSE(frame_.GetCommandState(command::kDelete).enabled);
     EXPECT_TRUE(frame_.OnCommand(command::kDelete));
     EXPECT_EQ(testData_.ranCommands.size(), 2u);
+}
+
+// New Requirement and Properties Editor go to the Requirements page while its tree has the
+// focus, when its selection allows them; Delete stays the frame's.
+TEST_F(MainFrameTest, RequirementCommandsGoToTheFocusedRequirementsPageWhenItAllowsThem) {
+    using namespace command;
+    requirements_.enabledCommands = {kNewRequirement, kPropertiesEditor, kDelete};
+    EXPECT_FALSE(frame_.OnCommand(kNewRequirement));  // another pane
+    requirements_.focused = true;
+    requirements_.enabledCommands.erase(kNewRequirement);
+    EXPECT_EQ(frame_.GetCommandState(kNewRequirement), (CommandState{false, false}));
+    EXPECT_EQ(frame_.GetCommandState(kPropertiesEditor), (CommandState{true, false}));
+    for (int command : {kNewRequirement, kPropertiesEditor, kDelete}) frame_.OnCommand(command);
+    EXPECT_EQ(requirements_.ranCommands, std::vector<int>{kPropertiesEditor});
+    frame_.Pick().mode = 1;
+    EXPECT_FALSE(frame_.GetCommandState(kPropertiesEditor).enabled);
 }

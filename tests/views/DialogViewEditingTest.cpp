@@ -135,6 +135,20 @@ TEST_F(DialogViewEditingTest, ArrowKeysNudgeByTwoWithinTheParent) {
     }
 }
 
+TEST_F(DialogViewEditingTest, ANudgedControlTakesItsArrowsAlong) {
+    CWindowKav* button = AddControl(project, "Button1", kWndPushButton, dialog, {10, 20, 60, 40});
+    CWindowKav* other = AddControl(project, "Button2", kWndPushButton, dialog, {100, 20, 150, 40});
+    project.AddTransition(button, "Button1_T1")->SetDestWindow(other);
+    CountingSurface surface;
+    view.Paint(surface, false);
+    ASSERT_EQ(view.Arrows().GetArrows().front()->shape.GetStart(), (ViewPoint{90, 90}));
+    const std::vector<CWindowKav*> selection{button};
+    view.SetSelection(&selection);
+    ASSERT_TRUE(view.OnArrowKey(0, 1));
+    view.Paint(surface, false);
+    EXPECT_EQ(view.Arrows().GetArrows().front()->shape.GetStart(), (ViewPoint{90, 92}));
+}
+
 TEST_F(DialogViewEditingTest, ResizingChecksTheChildrenAndRecordsTheStep) {
     // The group lies at (40, 70, 140, 150); its bottom right handle just outside that corner.
     CWindowKav* group = AddControl(project, "Group1", kWndGroupBox, dialog, {10, 10, 110, 90});

@@ -123,4 +123,5 @@ TEST(PrintPage, APrinterPageInPointsOrA4WithoutAPrinter) {
     EXPECT_EQ(PageRectInPoints(4960, 7015, 600, 600), (ViewRect{0, 0, 595, 842}));
     EXPECT_EQ(PageRectInPoints(850, 1100, 100, 100), (ViewRect{0, 0, 612, 792}));
     EXPECT_EQ(PageRectInPoints(0, 0, 0, 0), (ViewRect{0, 0, 595, 842}));
+    EXPECT_EQ(PageRectInPoints(1, 1100, 600, 100), (ViewRect{0, 0, 595, 842}));
 }

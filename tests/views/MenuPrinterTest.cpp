@@ -124,6 +124,22 @@ TEST_F(MenuPrinterTest, SubMenusStandInTheNextColumnAndWideTreesWrapIntoBands) {
     EXPECT_GT(boxes[2].top, boxes[0].bottom);
     EXPECT_EQ(boxes[2].left, 4 * 1 + 20);
     EXPECT_EQ(boxes[3].top, boxes[2].top);
+
+    // The line to the wrapped sub-menu runs around the right margin, above the new band and
+    // down its left margin; the line within a band goes straight across.
+    std::vector<std::vector<ViewPoint>> joins;
+    for (const DrawPrimitive& primitive : surface.drawn)
+        if (const auto* lines = std::get_if<draw::Lines>(&primitive); lines && lines->points.size() > 2)
+            joins.push_back(lines->points);
+    ASSERT_EQ(joins.size(), 3u);
+    const int entry = joins[1].front().y;
+    EXPECT_EQ(joins[1], (std::vector<ViewPoint>{{boxes[1].right, entry},
+                                                {299, entry},
+                                                {299, boxes[2].top - 10},
+                                                {4, boxes[2].top - 10},
+                                                {4, boxes[2].top + 9},
+                                                {boxes[2].left, boxes[2].top + 9}}));
+    EXPECT_EQ(joins[2].back(), (ViewPoint{boxes[3].left, boxes[3].top + 9}));
 }
 
 TEST_F(MenuPrinterTest, ThePrintedPageHasItsNumberAtTheFoot) {

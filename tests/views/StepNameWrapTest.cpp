@@ -15,6 +15,9 @@ TEST(StepNameWrapTest, BreaksBeforeTheLastUnderscoreElseCapitalWithinTheWidth) {
         {"abcdefghijklmnopqrst", 15, "abcdefghijklmn opqrst"},  // neither: cut after width - 1
         {"Aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", 15, "Aaaaaaaaaaaaaa aaaaaaaaaaaaaa aaaaaa"},  // the rest again
         {"OpenTheMainWindowNow", 20, "OpenTheMainWindowNow"},
+        // Letters beyond ASCII count once and are never cut in two; their capitals count too.
+        {"\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc", 5, "\u00fc\u00fc\u00fc\u00fc \u00fc\u00fc\u00fc\u00fc"},
+        {"gr\u00f6\u00dfe\u00c4nderung", 10, "gr\u00f6\u00dfe \u00c4nderung"},
     };
     for (const Case& c : cases) EXPECT_EQ(WrapStepName(c.name, c.width), c.wrapped) << c.name;
 }

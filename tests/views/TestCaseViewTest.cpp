@@ -139,6 +139,7 @@ TEST_F(TestCaseViewTest, InsertingWithNeitherOneStepNorAnArrowIsAFatalError) {
     view.OnLeftButtonDown({1000, 1000}, false);
     view.InsertStep();
     EXPECT_EQ(Messages(), std::vector<std::string>{"Fatal Error: Invalid Insert Command! [F0134]"});
+    EXPECT_EQ(TestInteraction().messages[0].caption, "Insert Step Failed");
     EXPECT_EQ(Names(), (std::vector<std::string>{"S1", "S2"}));
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include <wx/docview.h>
+#include <wx/event.h>
 #include <wx/scrolwin.h>
 
 #include "views/drawing/ViewGeometry.h"
@@ -15,6 +16,15 @@ public:
 
     // A point of the window in the view's logical coordinates.
     ViewPoint ToLogical(const wxPoint& point) const;
+    // F1 opens the view's help topic; with Shift held the pointer asks for help on what it
+    // clicks next. Without a topic F1 goes on to the frame.
+    void SetHelpContext(int context) { helpContext_ = context; }
+
+private:
+    void OnHelpKey(wxKeyEvent& event);
+    void OnHelpRequest(wxHelpEvent& event);
+
+    int helpContext_ = 0;
 };
 
 // The title of the view's child frame.

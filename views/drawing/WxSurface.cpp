@@ -10,6 +10,9 @@
 namespace {
 
 constexpr int kPointsPerInch = 72;
+// A control larger than this on paper is drawn straight onto the page: a bitmap of its size
+// could not be made, or would take more memory than the page's whole picture.
+constexpr int kMaxControlBitmapSide = 4096;
 
 template <class... Visitors>
 struct Overloaded : Visitors... {
@@ -152,7 +155,8 @@ void WxSurface::DrawText(const draw::Text& text) {
 
 void WxSurface::DrawControl(const draw::Control& control) {
     if (control.rect.IsEmpty()) return;
-    if (controls_ == Controls::Native) {
+    const bool tooLarge = control.rect.Width() > kMaxControlBitmapSide || control.rect.Height() > kMaxControlBitmapSide;
+    if (controls_ == Controls::Native || tooLarge) {
         DrawNativeControl(dc_, window_, control);
         return;
     }

@@ -27,6 +27,7 @@ public:
 
     static constexpr int kPrintCommand = 57607;
     static constexpr int kEditTransitionCommand = 32914;
+    static constexpr int kHelpContext = 35002;
 
     explicit CMenuScrollView(MenuViewHost& host);
     static const std::vector<ViewMenuEntry>& ContextMenu();

@@ -27,6 +27,7 @@ MenuCanvas::MenuCanvas(wxWindow* parent, CMenuScrollViewUi& owner)
       owner_(owner),
       view_(owner.GetLogic()) {
     SetVirtualSize(kTotalSize, kTotalSize);
+    SetHelpContext(CMenuScrollView::kHelpContext);
     Bind(wxEVT_PAINT, &MenuCanvas::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &MenuCanvas::OnLeftDown, this);
     Bind(wxEVT_MOTION, &MenuCanvas::OnMotion, this);

@@ -3,11 +3,8 @@
 #include <algorithm>
 
 #include "conditions/EventParser.h"
-#include "model/ActionKav.h"
 #include "model/ApplicationKav.h"
-#include "model/ArgumentKav.h"
 #include "model/Combination.h"
-#include "model/ConditionKav.h"
 #include "model/ShellServices.h"
 #include "model/TestCase.h"
 #include "model/TransitionKav.h"
@@ -17,6 +14,8 @@
 #include "platform/MessageBuffer.h"
 #include "resources/MessageCatalogue.h"
 #include "views/drawing/HitTest.h"
+#include "views/flow/DefaultEvent.h"
+#include "views/flow/StepInfo.h"
 
 namespace {
 
@@ -35,11 +34,6 @@ constexpr int kTitleWord = 47230;
 constexpr int kOneStep = 49269;
 constexpr int kSteps = 49270;
 constexpr int kStartName = 49271;
-constexpr int kInfoEvent = 49260;
-constexpr int kInfoCommands = 49261;
-constexpr int kInfoCondition = 49262;
-constexpr int kInfoAction = 49263;
-constexpr int kInfoDescription = 49385;
 
 void Show(int text, int caption, MessageIcon icon) {
     GetInteraction().ShowMessage({LoadMessage(text), LoadMessage(caption), MessageButtons::Ok, icon});
@@ -47,20 +41,6 @@ void Show(int text, int caption, MessageIcon icon) {
 
 CTestStep* MakeStep(const std::string& name) {
     return new CTestStep(name, "", "", "", "", "", nullptr, nullptr, 0, 0, "", nullptr, nullptr, nullptr, "");
-}
-
-// The event that a step gets with a window of this type.
-std::string EventForWindowType(int type) {
-    switch (type) {
-        case kWndInputField: return "Input(\"\")";
-        case kWndCheckBox: return "Check(TRUE)";
-        case kWndComboBox:
-        case kWndListBox:
-        case kWndTabControl:
-        case kWndListView:
-        case kWndTreeControl: return "Select(\"\")";
-        default: return "Click";
-    }
 }
 
 }  // namespace
@@ -317,7 +297,7 @@ void CTestCaseView::AssignWindowToStep(CWindowKav* window) {
         step->SetDestWindow(group);
         step->SetEvent("Select(\"" + window->GetCaption() + "\")");
     } else {
-        step->SetEvent(EventForWindowType(window->GetType()));
+        step->SetEvent(DefaultEventForWindowType(window->GetType()));
     }
     RecordUndoStep(LoadMessage(kAssignWindowUndo));
     host_.Redraw();
@@ -387,45 +367,14 @@ std::optional<CTestCaseView::InfoBox> CTestCaseView::InfoBoxAt(ViewPoint client,
     const Hit hit = HitTest(logical);
     if (!hit.step || hit.step == startStep_.get()) return std::nullopt;
     InfoBox box{GetStepInfoText(*hit.step), {}};
-    if (box.text.empty()) return std::nullopt;
-    int widest = 0;
-    int lines = 0;
-    for (std::size_t start = 0; start < box.text.size(); ++lines) {
-        const std::size_t end = std::min(box.text.find("\r\n", start), box.text.size());
-        const std::string line = box.text.substr(start, end - start);
-        widest = std::max(widest, surface.Measure(line.empty() ? " " : line, Font(), 0).width);
-        start = end + 2;
-    }
-    const int width = widest + 10;
-    const int height = 14 * lines + 10;
-    int x = client.x - width / 2;
-    int y = client.y + 20;
-    if (clientSize.height - client.y < height + 20 && client.y >= height + 20) y = client.y - height - 5;
-    if (x + width > clientSize.width) x = clientSize.width - width - 5;
-    x = std::max(x, 5);
-    box.rect = {x, y, x + width, y + height};
+    const std::optional<ViewRect> rect = PlaceStepInfo(box.text, client, clientSize, surface, Font());
+    if (!rect) return std::nullopt;
+    box.rect = *rect;
     return box;
 }
 
 std::string CTestCaseView::GetStepInfoText(const CTestStep& step) const {
-    std::string text;
-    if (!step.GetCommands().empty()) {
-        text = LoadMessage(kInfoCommands) + step.GetCommands() + "\r\n";
-    } else if (!step.GetEvent().empty()) {
-        text = LoadMessage(kInfoEvent) + step.GetEvent() + "\r\n";
-    } else if (!step.GetDescription().empty()) {
-        text = LoadMessage(kInfoDescription) + step.GetDescription() + "\r\n";
-    }
     const CStepKav* source = step.GetBaseStep();
     if (!source) source = step.GetTransition();
-    if (!source) return text;
-    for (const CConditionKav* condition : source->GetConditions())
-        text += LoadMessage(kInfoCondition) + condition->GetText() + "\r\n";
-    for (const CActionKav* action : source->GetActions()) {
-        std::string values;
-        for (const CArgumentKav* argument : action->GetArguments())
-            values += (values.empty() ? "" : ", ") + argument->GetValue();
-        text += LoadMessage(kInfoAction) + action->GetName() + "(" + values + ")\r\n";
-    }
-    return text;
+    return DescribeStepAction(step) + (source ? DescribeConditionsAndActions(*source) : std::string());
 }

@@ -38,6 +38,7 @@ public:
     };
 
     static constexpr int kEditStepCommand = 32924;
+    static constexpr int kHelpContext = 35006;
 
     explicit CTestCaseView(TestCaseViewHost& host);
     static const std::vector<ViewMenuEntry>& ContextMenu();

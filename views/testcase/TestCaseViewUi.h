@@ -2,36 +2,15 @@
 // The test case view's window: a scrolled canvas in the test case view's tab that shows
 // CTestCaseView's drawing, passes it clicks and rubber bands, and the view's part towards the
 // frame.
-#include <wx/overlay.h>
-#include <wx/stattext.h>
-
 #include "shell/wx/KavroDoc.h"
-#include "views/drawing/ViewCanvas.h"
+#include "views/flow/FlowCanvas.h"
 #include "views/testcase/TestCaseView.h"
 
-class CTestCaseViewUi;
-
-class TestCaseCanvas : public ViewCanvas {
+class TestCaseCanvas : public FlowCanvas<CTestCaseView> {
 public:
-    TestCaseCanvas(wxWindow* parent, CTestCaseView& view);
-
-private:
-    void OnPaint(wxPaintEvent& event);
-    void OnLeftDown(wxMouseEvent& event);
-    void OnMotion(wxMouseEvent& event);
-    void OnLeftUp(wxMouseEvent& event);
-    void OnDoubleClick(wxMouseEvent& event);
-    void OnCaptureLost(wxMouseCaptureLostEvent& event);
-    void OnContextMenu(wxContextMenuEvent& event);
-    void EndBand();
-    void ShowInfoBox(const wxPoint& client);
-
-    CTestCaseView& view_;
-    wxOverlay overlay_;
-    wxStaticText* infoBox_;
-    wxPoint lastMouse_;
-    bool tracking_ = false;
-    ViewRect band_;
+    TestCaseCanvas(wxWindow* parent, CTestCaseView& view) : FlowCanvas(parent, view) {
+        SetHelpContext(CTestCaseView::kHelpContext);
+    }
 };
 
 class CTestCaseViewUi : public CKavroView, public TestCaseViewHost {

@@ -313,6 +313,8 @@ bool CDialogView::OnArrowKey(int dx, int dy) {
         moved = true;
     }
     if (moved) {
+        // The arrows follow the controls they join.
+        firstDraw_ = true;
         RecordUndoStep(LoadMessage(kStepwiseMoveUndo) + selection_.Windows().back()->GetName());
         Redraw();
     }

@@ -1,6 +1,5 @@
 #include "views/window/DialogViewUi.h"
 
-#include <wx/cshelp.h>
 #include <wx/dcbuffer.h>
 #include <wx/dcmemory.h>
 #include <wx/menu.h>
@@ -12,7 +11,6 @@
 #include "model/WindowKav.h"
 #include "resources/MessageCatalogue.h"
 #include "shell/CommandIds.h"
-#include "shell/Help.h"
 #include "shell/MainFrame.h"
 #include "views/drawing/WxSurface.h"
 #include "views/drawing/WxViewMenu.h"
@@ -43,6 +41,7 @@ wxStockCursor StockCursor(DialogCursor cursor) {
 
 DialogCanvas::DialogCanvas(wxWindow* parent, CDialogViewUi& owner)
     : ViewCanvas(parent, wxWANTS_CHARS), owner_(owner) {
+    SetHelpContext(CDialogView::kHelpContext);
     Bind(wxEVT_PAINT, &DialogCanvas::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &DialogCanvas::OnLeftDown, this);
     Bind(wxEVT_MOTION, &DialogCanvas::OnMotion, this);
@@ -115,10 +114,6 @@ void DialogCanvas::OnKeyDown(wxKeyEvent& event) {
             if (Logic().OnArrowKey(dx, dy)) return;
             break;
         }
-        case WXK_F1:
-            if (event.ShiftDown()) wxContextHelp(this);
-            else ShowHelp(CDialogView::kHelpContext);
-            return;
         default: break;
     }
     event.Skip();

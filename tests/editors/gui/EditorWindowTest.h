@@ -6,19 +6,41 @@
 
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
+#include <wx/timer.h>
 #include <wx/uiaction.h>
 
 #include "editors/EditorWindows.h"
+#include "editors/generation/TCGStatusDlg.h"
 #include "tests/editors/FakeEditorHost.h"
 #include "tests/support/gui/GuiTest.h"
 
-// A host whose RunModal shows the editor's real window and runs the test's steps in it; a
-// dialog that an editor opens runs the same steps, which tell the windows apart.
+// Shows the generation status window. Its run starts from the window's own timer, perhaps
+// before the window is on screen, and handles the window's events from inside: steps waiting
+// in the loop could run nested in the run and stall it. So the steps get the window only once
+// the run has ended; a window still open after them ends with wxID_ABORT.
+inline int RunStatusWindow(CTCGStatusDlg& dialog, const std::function<void(EditorDialogUi&)>& steps) {
+    std::unique_ptr<EditorDialogUi> window = MakeEditorWindow(dialog, nullptr);
+    wxTimer ended;
+    ended.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        if (!dialog.IsFinished()) return;
+        ended.Stop();
+        steps(*window);
+        if (window->IsModal()) window->EndModal(wxID_ABORT);
+    });
+    ended.Start(50);
+    return ShowModalDriven(*window);
+}
+
+// A host whose RunModal shows the editor's real window and runs the test's steps in it (the
+// status window's once its run has ended); a dialog that an editor opens runs the same steps,
+// which tell the windows apart.
 class WindowHost : public FakeEditorHost {
 public:
     std::function<void(EditorDialogUi&)> steps;
 
     int RunModal(EditorDialog& dialog) override {
+        if (auto* status = dynamic_cast<CTCGStatusDlg*>(&dialog))
+            return RunStatusWindow(*status, steps) == wxID_OK ? kIdOk : kIdCancel;
         std::unique_ptr<EditorDialogUi> window = MakeEditorWindow(dialog, nullptr);
         const int end = ::RunModal(*window, [&] {
             // The display has no window manager: the window under the pointer gets the keys.

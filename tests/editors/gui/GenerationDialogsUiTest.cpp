@@ -8,6 +8,7 @@
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include "editors/generation/GenerationViews.h"
@@ -56,13 +57,16 @@ private:
     std::function<void(Progress&)> steps_;
 };
 
-// Polls the progress for a while, as a generator does, so the window handles its events.
-void PollFor(Progress& progress, int milliseconds) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (std::chrono::steady_clock::now() < end) {
+// Polls the progress as a generator does, so the window handles its events, until the
+// condition holds or the time is up.
+bool PollUntil(Progress& progress, const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) return false;
         progress.ShouldStop();
         wxMilliSleep(1);
     }
+    return true;
 }
 
 }  // namespace
@@ -104,16 +108,23 @@ TEST_F(GenerationDialogsUiTest, ATaskOffersNeitherDataNorTransitionTestsAndADept
 TEST_F(GenerationDialogsUiTest, TheStatusWindowRunsFromItsTimerAndStopEndsTheRun) {
     ScratchFolder scratch;
     SetUserFolders({{}, {}, {}, scratch.Path()});
-    wxWindow* shown = nullptr;
     bool closedWhileRunning = false;
+    // Inside the run, which the window's timer starts, perhaps before the window is on screen.
     const GeneratorFactory stub = [&] {
         return std::make_unique<SteppedGenerator>([&](Progress& progress) {
+            auto* shown = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(wxWindow::FindWindowById(kStatusStop)));
+            ASSERT_NE(shown, nullptr);
+            ASSERT_TRUE(PollUntil(progress, [&] { return shown->IsShownOnScreen(); }, std::chrono::seconds(20)));
+            // The display has no window manager: the window under the pointer gets the keys.
+            const wxRect area = shown->GetScreenRect();
+            wxUIActionSimulator().MouseMove(area.GetPosition() + area.GetSize() / 2);
+            ASSERT_TRUE(PollUntil(progress, [&] { return shown->IsActive(); }, std::chrono::seconds(20)));
             EXPECT_FALSE(Find<wxButton>(shown, wxID_OK)->IsEnabled());
             EXPECT_FALSE(Find<wxButton>(shown, kStatusSaveLog)->IsEnabled());
             // Escape and the close box do nothing while the run goes on.
             PressKey(WXK_ESCAPE);
             shown->Close();
-            PollFor(progress, 500);
+            PollUntil(progress, [] { return false; }, std::chrono::milliseconds(500));
             closedWhileRunning = !shown->IsShown();
             ClickWithMouse(Find<wxButton>(shown, kStatusStop));
         });
@@ -121,10 +132,10 @@ TEST_F(GenerationDialogsUiTest, TheStatusWindowRunsFromItsTimerAndStopEndsTheRun
     CTCGRun run(GeneratorTable{stub, stub, stub}, [] { return 1; });
     run.SetParameters({&project.App(), nullptr, nullptr, nullptr, 2, {}}, false);
     CTCGStatusDlg dialog(host, run);
+    // Once the run has ended.
     host.steps = [&](EditorDialogUi& window) {
-        shown = &window;
         auto* log = Find<wxListBox>(&window, kStatusLog);
-        ASSERT_TRUE(WaitUntil([&] { return log->GetCount() == 3; }));
+        ASSERT_EQ(log->GetCount(), 3u);
         EXPECT_EQ(log->GetString(2), "Generation Stopped by User");
         EXPECT_EQ(Find<wxGauge>(&window, kStatusProgressBar)->GetRange(), 70000);
         EXPECT_EQ(FromWx(Find<wxWindow>(&window, kStatusTotal)->GetLabel()), "70000");

@@ -118,6 +118,9 @@ TEST_F(TaskEditorDlgUiTest, RequirementsMoveByClickAndSet) {
             EXPECT_EQ(selected->GetItemText(0), "R1");
             EXPECT_EQ(selected->GetFirstSelected(), 0);
             EXPECT_TRUE(SaveScreenshot(&window, "task_requirements"));
+            PressKey(WXK_F1);
+            EXPECT_TRUE(WaitUntil([&] { return !host.helpTopics.empty(); }));
+            EXPECT_THAT(host.helpTopics, ElementsAre(0x20119));
             ASSERT_TRUE(PressButton(&window, wxID_OK));
             moved = true;
             return;

@@ -111,11 +111,15 @@ int DialogRecorder::Enter(wxDialog* dialog) {
 }
 
 int RunModal(wxDialog& dialog, const std::function<void()>& steps) {
-    DialogsRunByTest().push_back(&dialog);
     dialog.CallAfter([&dialog, &steps] {
         steps();
         if (dialog.IsModal()) dialog.EndModal(wxID_ABORT);
     });
+    return ShowModalDriven(dialog);
+}
+
+int ShowModalDriven(wxDialog& dialog) {
+    DialogsRunByTest().push_back(&dialog);
     const int result = dialog.ShowModal();
     DialogsRunByTest().pop_back();
     return result;

@@ -49,6 +49,10 @@ private:
 // the steps end with the dialog still open (a failed assertion), it is ended with wxID_ABORT.
 // Returns what ShowModal returned.
 int RunModal(wxDialog& dialog, const std::function<void()>& steps);
+// Shows the dialog modally with no steps queued in its loop, which the recorder lets through:
+// for a window that starts work of its own from a timer and handles events inside it, where
+// queued steps could run nested in that work and stall it. The test ends the dialog itself.
+int ShowModalDriven(wxDialog& dialog);
 
 // The control with the id inside the window, of the kind asked for (null, and a test failure,
 // when there is none).

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Clipboard.h"
 #include "platform/Interaction.h"
 #include "platform/Settings.h"
 #include "shell/CommandLine.h"
@@ -28,6 +29,8 @@ protected:
     void TearDown() override {
         GuiTest::TearDown();
         InstallInteraction(std::make_unique<ConsoleInteraction>());
+        // Start-up made the system clipboard the core's; the next test starts without it.
+        InstallClipboardMirror(nullptr);
         std::filesystem::remove_all(documents_);
     }
 

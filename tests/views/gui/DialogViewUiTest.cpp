@@ -13,6 +13,7 @@
 #include "shell/MainFrame.h"
 #include "shell/wx/MainFrameUi.h"
 #include "tests/support/gui/MainFrameTest.h"
+#include "tests/views/gui/PrintOnPaper.h"
 #include "views/window/DialogPrintoutUi.h"
 #include "views/window/DialogViewUi.h"
 
@@ -91,12 +92,7 @@ TEST_F(DialogViewUiTest, TheSamplesDialogOpensThroughTheFrame) {
     wxBitmap page(595, 842);
     wxMemoryDC paper(page);
     DialogPrintoutUi printout(view->GetLogic(), *view->GetCanvas());
-    printout.SetDC(&paper);
-    printout.SetPPIPrinter(72, 72);
-    printout.SetPPIScreen(72, 72);
-    printout.SetPageSizePixels(595, 842);
-    printout.SetPaperRectPixels(wxRect(0, 0, 595, 842));
-    printout.OnPreparePrinting();
+    PrepareOnPaper(printout, paper);
     EXPECT_GE(printout.GetPageCount(), 1);
     EXPECT_TRUE(printout.OnPrintPage(1));
     EXPECT_TRUE(dialogs_.Shown().empty());
@@ -108,6 +104,13 @@ TEST_F(DialogViewUiTest, TheSamplesDialogOpensThroughTheFrame) {
     wxBitmap untouched;
     EXPECT_FALSE(view->DrawToBitmap(untouched));
     EXPECT_FALSE(untouched.IsOk());
+
+    // It still prints, shrunk to the page; its frame is too large for a bitmap of its own.
+    insurance->SetRect({0, 0, 200000, 150000});
+    view->GetLogic().RefreshWindow();
+    DialogPrintoutUi large(view->GetLogic(), *view->GetCanvas());
+    PrepareOnPaper(large, paper);
+    EXPECT_TRUE(large.OnPrintPage(1));
 }
 
 TEST_F(DialogViewUiTest, APushButtonDrawnWithThePaletteIsCreatedAndRecorded) {

@@ -12,6 +12,7 @@
 #include "shell/MainFrame.h"
 #include "shell/wx/MainFrameUi.h"
 #include "tests/support/gui/MainFrameTest.h"
+#include "tests/views/gui/PrintOnPaper.h"
 #include "views/menu/MenuScrollViewUi.h"
 
 namespace {
@@ -80,12 +81,7 @@ TEST_F(MenuViewUiTest, AMenuBarShowsItsOpenDropDownAndTheArrowsOfTheSelectedItem
     paper.Clear();
     std::unique_ptr<wxPrintout> printout(view->OnCreatePrintout());
     auto& pages = dynamic_cast<ViewPrintoutUi&>(*printout);
-    pages.SetDC(&paper);
-    pages.SetPPIPrinter(72, 72);
-    pages.SetPPIScreen(72, 72);
-    pages.SetPageSizePixels(595, 842);
-    pages.SetPaperRectPixels(wxRect(0, 0, 595, 842));
-    pages.OnPreparePrinting();
+    PrepareOnPaper(pages, paper);
     EXPECT_EQ(pages.GetPageCount(), 1);
     EXPECT_TRUE(pages.OnPrintPage(1));
     paper.SelectObject(wxNullBitmap);

@@ -1,0 +1,87 @@
+#include "views/flow/TaskflowViewUi.h"
+
+#include <wx/dcmemory.h>
+
+#include "model/ShellServices.h"
+#include "shell/MainFrame.h"
+
+// ---- The canvas
+
+TaskflowCanvas::TaskflowCanvas(wxWindow* parent, CTaskflowView& view) : FlowCanvas(parent, view, wxWANTS_CHARS) {
+    Bind(wxEVT_SET_CURSOR, &TaskflowCanvas::OnSetCursor, this);
+    SetHelpContext(CTaskflowView::kHelpContext);
+}
+
+void TaskflowCanvas::OnSetCursor(wxSetCursorEvent& event) {
+    if (view_.ShowsPickCursor()) event.SetCursor(wxCursor(wxCURSOR_BULLSEYE));
+    else event.Skip();
+}
+
+// ---- The view
+
+wxWindow* CTaskflowViewUi::CreateCanvas(wxWindow* parent) {
+    canvas_ = new TaskflowCanvas(parent, view_);
+    return canvas_;
+}
+
+void CTaskflowViewUi::ShowObject(CKavroObj* object, int viewMode) {
+    view_.SetTask(dynamic_cast<CTaskKav*>(object), viewMode);
+    view_.OnInitialUpdate();
+}
+
+CKavroObj* CTaskflowViewUi::ShownObject() const { return view_.GetTask(); }
+
+void CTaskflowViewUi::Rebind() {
+    if (CurrentApplication) view_.RebindObjects(*CurrentApplication);
+}
+
+// Whatever pick the view waited for is over: it leaves connect and assign mode.
+void CTaskflowViewUi::EndPickOperation(bool) {
+    switch (view_.GetMode()) {
+        case CTaskflowView::kModeConnectFirst:
+        case CTaskflowView::kModeConnectSecond: view_.SetMode(CTaskflowView::kModeNone); break;
+        case CTaskflowView::kModeAssign: view_.SetAssignMode(false); break;
+        default: break;
+    }
+}
+
+bool CTaskflowViewUi::DrawToBitmap(wxBitmap& bitmap) {
+    const std::optional<ViewSize> size = view_.GetBitmapSize();
+    if (!size || !canvas_) return false;
+    bitmap.Create(size->width, size->height);
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    WxSurface surface(dc, *canvas_);
+    Replay(view_.Draw(), surface);
+    return true;
+}
+
+void CTaskflowViewUi::ReportPickedStep(CTaskStep*) { MainFrame().OnStepPicked(this); }
+
+void CTaskflowViewUi::ReportTaskChanged(CTaskKav* task) { MainFrame().OnTaskChanged(task); }
+
+void CTaskflowViewUi::OpenTaskFlow(CTaskKav* task) {
+    if (task && !task->IsFolder()) MainFrame().ShowView(PaneKind::TaskFlowView, task);
+}
+
+// The frame's step editor answers this; until it comes, a double-click opens nothing.
+void CTaskflowViewUi::OpenStepEditor(CTaskStep*) {}
+
+void CTaskflowViewUi::SendCommand(int command) { MainFrame().OnCommand(command); }
+
+void CTaskflowViewUi::ShowTitle(const std::string& title) { SetViewTitle(*this, title); }
+
+void CTaskflowViewUi::SetScrollSizes(ViewSize size) {
+    if (canvas_) canvas_->SetVirtualSize(size.width, size.height);
+}
+
+void CTaskflowViewUi::Redraw() { RepaintNow(canvas_); }
+
+void CTaskflowViewUi::CloseView() {
+    CallAfter([this] { RequestClose(); });
+}
+
+void InstallTaskflowView() {
+    InstallViewFactory(PaneKind::TaskFlowView, [] { return new CTaskflowViewUi; });
+}
