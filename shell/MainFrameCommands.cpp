@@ -60,9 +60,12 @@ void CMainFrame::SelectWindowTool(int index) {
 }
 
 bool CMainFrame::IsTestDataPageCommand(int command) const {
+    if (!testDataPage_) return false;
+    // The import works on the page's selection from whichever pane is active.
+    if (command == command::kImportTestData) return true;
     const bool dataCommand = command == command::kNewDataSet || command == command::kNewDataField ||
                              command == command::kPropertiesEditor || command == command::kDelete;
-    return dataCommand && testDataPage_ && GetActivePane().kind == PaneKind::TestDataPage;
+    return dataCommand && GetActivePane().kind == PaneKind::TestDataPage;
 }
 
 bool CMainFrame::IsRequirementsPageCommand(int command) const {
@@ -136,7 +139,11 @@ CommandState CMainFrame::GetCommandState(int command) const {
         }
         return {enabled, window_.IsBarShown(entry->bar)};
     }
-    if (IsTestDataPageCommand(command)) return {pick_.mode == 0 && testDataPage_->IsDataCommandEnabled(command), false};
+    if (IsTestDataPageCommand(command)) {
+        // A pending pick keeps the import open.
+        const bool pickAllows = pick_.mode == 0 || command == command::kImportTestData;
+        return {pickAllows && testDataPage_->IsDataCommandEnabled(command), false};
+    }
     if (IsRequirementsPageCommand(command))
         return {pick_.mode == 0 && requirementsPage_->IsRequirementCommandEnabled(command), false};
     if (IsRecentFileCommand(command))
