@@ -24,13 +24,7 @@ DataEffectDlgUi::DataEffectDlgUi(CDataEffectDlg& dialog, wxWindow* parent) : Edi
     wxButton* browse = MakeButton(kEffectBrowse);
     wxButton* expand = MakeButton(kEffectExpand);
 
-    auto* fields = new wxFlexGridSizer(2, wxSize(8, 6));
-    fields->AddGrowableCol(1);
-    fields->Add(nameLabel, wxSizerFlags().CenterVertical());
-    auto* nameRow = new wxBoxSizer(wxHORIZONTAL);
-    nameRow->Add(name, wxSizerFlags(1).Border(wxRIGHT, 12));
-    nameRow->Add(valid, wxSizerFlags().CenterVertical());
-    fields->Add(nameRow, wxSizerFlags().Expand());
+    wxFlexGridSizer* fields = MakeNameValidGrid(nameLabel, name, valid);
     fields->Add(variableLabel, wxSizerFlags().CenterVertical());
     auto* variableRow = new wxBoxSizer(wxHORIZONTAL);
     variableRow->Add(variable, wxSizerFlags().CenterVertical().Border(wxRIGHT, 6));

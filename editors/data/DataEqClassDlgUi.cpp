@@ -22,13 +22,7 @@ DataEqClassDlgUi::DataEqClassDlgUi(CDataEqClassDlg& dialog, wxWindow* parent) : 
     auto* values = new wxTextCtrl(this, kClassValues, wxEmptyString, wxDefaultPosition,
                                   ConvertDialogToPixels(wxSize(250, 36)), wxTE_MULTILINE);
 
-    auto* fields = new wxFlexGridSizer(2, wxSize(8, 6));
-    fields->AddGrowableCol(1);
-    fields->Add(nameLabel, wxSizerFlags().CenterVertical());
-    auto* nameRow = new wxBoxSizer(wxHORIZONTAL);
-    nameRow->Add(name, wxSizerFlags(1).Border(wxRIGHT, 12));
-    nameRow->Add(valid, wxSizerFlags().CenterVertical());
-    fields->Add(nameRow, wxSizerFlags().Expand());
+    wxFlexGridSizer* fields = MakeNameValidGrid(nameLabel, name, valid);
     fields->Add(rangeLabel, wxSizerFlags().CenterVertical());
     fields->Add(range, wxSizerFlags().Expand());
     fields->Add(lowerLabel, wxSizerFlags().CenterVertical());

@@ -153,6 +153,17 @@ wxSizer* EditorDialogUi::MakeOkCancelRow(const std::vector<int>& leftButtons) {
     return row;
 }
 
+wxFlexGridSizer* EditorDialogUi::MakeNameValidGrid(wxWindow* nameLabel, wxWindow* name, wxWindow* valid) {
+    auto* grid = new wxFlexGridSizer(2, wxSize(8, 6));
+    grid->AddGrowableCol(1);
+    grid->Add(nameLabel, wxSizerFlags().CenterVertical());
+    auto* nameRow = new wxBoxSizer(wxHORIZONTAL);
+    nameRow->Add(name, wxSizerFlags(1).Border(wxRIGHT, 12));
+    nameRow->Add(valid, wxSizerFlags().CenterVertical());
+    grid->Add(nameRow, wxSizerFlags().Expand());
+    return grid;
+}
+
 wxListView* EditorDialogUi::MakeList(int dialogId, wxSize size) {
     auto* list = new wxListView(this, WxId(dialogId), wxDefaultPosition, size,
                                 wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_NO_SORT_HEADER | wxBORDER_SUNKEN);
