@@ -27,6 +27,8 @@
 #include "editors/project/SearchWndDlgUi.h"
 #include "editors/project/SearchTransDlgUi.h"
 #include "editors/project/FoundTransDlgUi.h"
+#include "editors/data/DataEffectDlgUi.h"
+#include "editors/data/DataImportDlgUi.h"
 #include "editors/requirements/RequirementDlgUi.h"
 
 namespace {
@@ -69,6 +71,8 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CSearchWndDlg, SearchWndDlgUi>(),
         Entry<CSearchTransDlg, SearchTransDlgUi>(),
         Entry<CFoundTransDlg, FoundTransDlgUi>(),
+        Entry<CDataEffectDlg, DataEffectDlgUi>(),
+        Entry<CDataImportDlg, DataImportDlgUi>(),
         Entry<CRequirementDlg, RequirementDlgUi>(),
     };
     return table;

@@ -66,7 +66,10 @@ void CMainFrame::SelectWindowTool(int index) {
 }
 
 bool CMainFrame::IsTestDataPageCommand(int command) const {
-    if (!testDataPage_ || GetActivePane().kind != PaneKind::TestDataPage) return false;
+    if (!testDataPage_) return false;
+    // The import works on the page's selection from whichever pane is active.
+    if (command == command::kImportTestData) return true;
+    if (GetActivePane().kind != PaneKind::TestDataPage) return false;
     for (int pageCommand : kTestDataPageCommands)
         if (pageCommand == command) return true;
     return false;
@@ -210,7 +213,11 @@ CommandState CMainFrame::GetCommandState(int command) const {
         }
         return {enabled, window_.IsBarShown(entry->bar)};
     }
-    if (IsTestDataPageCommand(command)) return {pick_.mode == 0 && testDataPage_->IsDataCommandEnabled(command), false};
+    if (IsTestDataPageCommand(command)) {
+        // A pending pick keeps the import open.
+        const bool pickAllows = pick_.mode == 0 || command == command::kImportTestData;
+        return {pickAllows && testDataPage_->IsDataCommandEnabled(command), false};
+    }
     if (IsRequirementsPageCommand(command))
         return {pick_.mode == 0 && requirementsPage_->IsRequirementCommandEnabled(command), false};
     if (IsRecentFileCommand(command))

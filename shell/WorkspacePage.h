@@ -83,8 +83,8 @@ public:
 class TestDataPage : public WorkspacePage {
 public:
     // The data commands the page carries out on its selection (New Data Set, New Data Field,
-    // Properties Editor, Delete, Generate Data Records, Test Data import): whether its
-    // selection allows the command, and carrying it out.
+    // Properties Editor, Delete, Generate Data Records, and Import Test Data, which any pane may
+    // ask for): whether its selection allows the command, and carrying it out.
     virtual bool IsDataCommandEnabled(int command) const = 0;
     virtual void RunDataCommand(int command) = 0;
 };

@@ -493,6 +493,21 @@ TEST_F(MainFrameTest, DataCommandsGoToTheFocusedTestDataPageWhenItAllowsThem) {
     EXPECT_EQ(testData_.ranCommands.size(), 2u);
 }
 
+// Import Test Data goes to the Test Data page from any pane, also while a pick is pending, and
+// not once the project is closed.
+TEST_F(MainFrameTest, ImportTestDataGoesToTheTestDataPageFromAnyPane) {
+    testData_.enabledCommands = {command::kImportTestData};
+    frame_.Pick().mode = 1;
+    EXPECT_EQ(frame_.GetCommandState(command::kImportTestData), (CommandState{true, false}));
+    EXPECT_TRUE(frame_.OnCommand(command::kImportTestData));
+    EXPECT_EQ(testData_.ranCommands, std::vector<int>{command::kImportTestData});
+    frame_.Pick().mode = 0;
+    frame_.CloseProject(false);
+    EXPECT_FALSE(frame_.GetCommandState(command::kImportTestData).enabled);
+    frame_.OnCommand(command::kImportTestData);
+    EXPECT_EQ(testData_.ranCommands.size(), 1u);
+}
+
 // New Requirement and Properties Editor go to the Requirements page while its tree has the
 // focus, when its selection allows them; Delete stays the frame's.
 TEST_F(MainFrameTest, RequirementCommandsGoToTheFocusedRequirementsPageWhenItAllowsThem) {
