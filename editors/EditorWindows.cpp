@@ -22,6 +22,12 @@
 #include "editors/data/DataFieldDlgUi.h"
 #include "editors/data/DataEqClassDlgUi.h"
 #include "editors/requirements/RequirementDlgUi.h"
+#include "editors/windows/PropertiesDlgUi.h"
+#include "editors/windows/RanorexPropsDlgUi.h"
+#include "editors/windows/SmurfPropsDlgUi.h"
+#include "editors/windows/TabEditorDlgUi.h"
+#include "editors/windows/TypePropertiesDlgs.h"
+#include "editors/windows/UftPropsDlgUi.h"
 
 namespace {
 
@@ -58,6 +64,16 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CDataFieldDlg, DataFieldDlgUi>(),
         Entry<CDataEqClassDlg, DataEqClassDlgUi>(),
         Entry<CRequirementDlg, RequirementDlgUi>(),
+        // Every window type's property dialog has the one window, laid out from the type table.
+        Entry<CPropertiesDlg, PropertiesDlgUi>(),
+        Entry<CPropsCheckBoxDlg, PropertiesDlgUi>(),
+        Entry<CPropsGroupBoxDlg, PropertiesDlgUi>(),
+        Entry<CPropsMenuItemDlg, PropertiesDlgUi>(),
+        Entry<CPropsTabControlDlg, PropertiesDlgUi>(),
+        Entry<CTabEditorDlg, TabEditorDlgUi>(),
+        Entry<CPropsRanorexDlg, RanorexPropsDlgUi>(),
+        Entry<CPropsSMURFDlg, SmurfPropsDlgUi>(),
+        Entry<CPropsQTPDlg, UftPropsDlgUi>(),
     };
     return table;
 }
