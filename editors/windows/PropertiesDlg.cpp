@@ -1,8 +1,8 @@
 #include "editors/windows/PropertiesDlg.h"
 
 #include <algorithm>
-#include <charconv>
 
+#include "editors/framework/IntegerText.h"
 #include "editors/windows/RanorexPropsDlg.h"
 #include "editors/windows/SmurfPropsDlg.h"
 #include "editors/windows/TypePropertiesDlgs.h"
@@ -39,18 +39,6 @@ constexpr int kFormatRanorex = 10;
 
 // The text the toolkit shows for an edit of digits that holds no integer.
 constexpr const char* kEnterInteger = "Please enter an integer.";
-
-// The whole text as an integer, blanks around it allowed.
-bool IsInteger(const std::string& text) {
-    const size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string::npos) return false;
-    const size_t end = text.find_last_not_of(' ') + 1;
-    const char* first = text.data() + begin;
-    if (*first == '+') ++first;
-    int value = 0;
-    const auto [stop, error] = std::from_chars(first, text.data() + end, value);
-    return error == std::errc() && stop == text.data() + end;
-}
 
 }  // namespace
 
@@ -213,7 +201,7 @@ int CPropertiesDlg::HelpTopic() const {
 
 bool CPropertiesDlg::CheckTypeProperties() {
     for (const TypeControl& control : TypeProperties().controls)
-        if (control.kind == TypeControlKind::Number && !IsInteger(GetText(control.id)))
+        if (control.kind == TypeControlKind::Number && !ParseInteger(GetText(control.id)))
             return RefuseWithCaption(kEnterInteger, "", control.id);
     return true;
 }

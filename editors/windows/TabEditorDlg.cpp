@@ -32,6 +32,19 @@ constexpr int kWindowsOnly = 1;
 
 }  // namespace
 
+std::unique_ptr<CTabControlKav> MakeWorkingTabControl(const CTabControlKav& control) {
+    auto working = std::make_unique<CTabControlKav>(WindowFields{.id = control.GetName()}, control.GetSelectedPageTitle());
+    working->SetInternalID(control.GetInternalID());
+    working->SetParent(control.GetParent());
+    working->SetFile(control.GetFile());
+    for (const CTabPage* page : control.GetPages()) {
+        CTabPage* copy = working->GetPages().Add(new CTabPage(page->GetTitle(), page->GetPageWindowId()));
+        copy->SetUniqueId(page->GetUniqueId());
+        copy->SetModified(page->IsModified());
+    }
+    return working;
+}
+
 CTabEditorDlg::CTabEditorDlg(EditorHost& host) : EditorDialog(host, kResourceId) {
     AddList(kTabPages);
     AddControl(kTabTitle);
@@ -48,14 +61,7 @@ CTabEditorDlg::~CTabEditorDlg() = default;
 int CTabEditorDlg::EditTabPages(CTabControlKav& control) {
     control_ = &control;
     readOnly_ = !control.IsEditable(false);
-    working_ = std::make_unique<CTabControlKav>(WindowFields{.id = control.GetName()}, control.GetSelectedPageTitle());
-    working_->SetInternalID(control.GetInternalID());
-    working_->SetParent(control.GetParent());
-    for (const CTabPage* page : control.GetPages()) {
-        CTabPage* copy = working_->GetPages().Add(new CTabPage(page->GetTitle(), page->GetPageWindowId()));
-        copy->SetUniqueId(page->GetUniqueId());
-        copy->SetModified(page->IsModified());
-    }
+    working_ = MakeWorkingTabControl(control);
     changed_ = false;
     const int end = Host().RunModal(*this);
     if (readOnly_ || end != kIdOk || !changed_) {

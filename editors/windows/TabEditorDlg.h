@@ -23,6 +23,11 @@ enum TabEditorDlgControl : int {
     kTabBrowse = 1291,
 };
 
+// A control that stands in for the tab control while its pages are edited: its name, internal
+// ID, selected page title, parent and file, and copies of its pages that keep their unique ids
+// and modified flags.
+std::unique_ptr<CTabControlKav> MakeWorkingTabControl(const CTabControlKav& control);
+
 class CTabEditorDlg : public EditorDialog {
 public:
     static constexpr int kResourceId = 258;

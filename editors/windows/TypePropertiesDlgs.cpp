@@ -73,14 +73,8 @@ CPropsTabControlDlg::~CPropsTabControlDlg() = default;
 void CPropsTabControlDlg::OnInitDialog() {
     CPropertiesDlg::OnInitDialog();
     auto& control = static_cast<CTabControlKav&>(Window());
-    working_ = std::make_unique<CTabControlKav>(WindowFields{.id = control.GetName()}, control.GetSelectedPageTitle());
-    working_->SetInternalID(control.GetInternalID());
-    working_->SetParent(control.GetParent());
-    working_->SetFile(control.GetFile());
-    for (CTabPage* page : control.GetPages()) {
-        page->SetModified(false);
-        working_->GetPages().Add(new CTabPage(page->GetTitle(), page->GetPageWindowId()))->SetUniqueId(page->GetUniqueId());
-    }
+    for (CTabPage* page : control.GetPages()) page->SetModified(false);
+    working_ = MakeWorkingTabControl(control);
     pagesChanged_ = false;
 }
 

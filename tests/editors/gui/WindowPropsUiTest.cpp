@@ -14,6 +14,7 @@
 #include "model/DisplayTexts.h"
 #include "tests/editors/gui/EditorWindowTest.h"
 #include "tests/support/ProjectBuilder.h"
+#include "tests/support/WindowBuilder.h"
 
 namespace {
 
@@ -45,7 +46,8 @@ TEST_F(WindowPropsUiTest, EachTypesWindowShowsTheCommonAndItsOwnControls) {
     OpeningHost host;
     for (int type = 0; type < kWindowTypeCount; ++type) {
         CWindowKav* window = type == kWndMenuItem ? project.AddWindow("I", project.AddWindow("M", main, kWndMenu), type)
-                                                  : project.AddWindow("W", type == kWndMain ? nullptr : main, type);
+                                                  : project.AddWindow("W" + std::to_string(type),
+                                                                      type == kWndMain ? nullptr : main, type);
         const WindowTypeProperties& row = GetWindowTypeProperties(type);
         host.look = [&](EditorDialogUi& shown) {
             EXPECT_EQ(shown.GetTitle(), "Properties of " + GetWindowTypeName(type) + " " + window->GetName());
@@ -69,9 +71,9 @@ TEST_F(WindowPropsUiTest, EachTypesWindowShowsTheCommonAndItsOwnControls) {
                     default: EXPECT_TRUE(dynamic_cast<wxTextCtrl*>(made)) << control.id; break;
                 }
             }
-            if (type == kWndListBox)
+            if (type == kWndListBox) {
                 EXPECT_EQ(FindControl<wxChoice>(&shown, kPropSelection)->GetCount(), 4u);
-            if (type == kWndCheckBox) EXPECT_TRUE(SaveScreenshot(&shown, "check_box_properties"));
+            }
         };
         EXPECT_EQ(EditWindowProperties(host, app, *window), 0);
     }
@@ -90,6 +92,7 @@ TEST_F(WindowPropsUiTest, TriStateGrowsTheInitialValuesAndOkWritesTheWindow) {
         ASSERT_TRUE(values->SetStringSelection("undetermined"));
         auto* caption = FindControl<wxTextCtrl>(&window, kPropCaption);
         ASSERT_TRUE(TypeInto(caption, "Remember me"));
+        EXPECT_TRUE(SaveScreenshot(&window, "check_box_properties"));
         EXPECT_TRUE(PressButton(&window, wxID_OK));
     };
     EXPECT_EQ(EditWindowProperties(host, app, *box), 1);
