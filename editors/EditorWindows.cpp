@@ -30,6 +30,12 @@
 #include "editors/data/DataEffectDlgUi.h"
 #include "editors/data/DataImportDlgUi.h"
 #include "editors/requirements/RequirementDlgUi.h"
+#include "editors/windows/PropertiesDlgUi.h"
+#include "editors/windows/RanorexPropsDlgUi.h"
+#include "editors/windows/SmurfPropsDlgUi.h"
+#include "editors/windows/TabEditorDlgUi.h"
+#include "editors/windows/TypePropertiesDlgs.h"
+#include "editors/windows/UftPropsDlgUi.h"
 
 namespace {
 
@@ -74,6 +80,16 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CDataEffectDlg, DataEffectDlgUi>(),
         Entry<CDataImportDlg, DataImportDlgUi>(),
         Entry<CRequirementDlg, RequirementDlgUi>(),
+        // Every window type's property dialog has the one window, laid out from the type table.
+        Entry<CPropertiesDlg, PropertiesDlgUi>(),
+        Entry<CPropsCheckBoxDlg, PropertiesDlgUi>(),
+        Entry<CPropsGroupBoxDlg, PropertiesDlgUi>(),
+        Entry<CPropsMenuItemDlg, PropertiesDlgUi>(),
+        Entry<CPropsTabControlDlg, PropertiesDlgUi>(),
+        Entry<CTabEditorDlg, TabEditorDlgUi>(),
+        Entry<CPropsRanorexDlg, RanorexPropsDlgUi>(),
+        Entry<CPropsSMURFDlg, SmurfPropsDlgUi>(),
+        Entry<CPropsQTPDlg, UftPropsDlgUi>(),
     };
     return table;
 }

@@ -6,6 +6,7 @@
 
 #include "model/StepKav.h"
 #include "model/StoreField.h"
+#include "model/WindowsByInternalId.h"
 
 class CDataSet;
 class CTaskKav;
@@ -83,6 +84,8 @@ public:
     // tool-data "application" value of the window or of its nearest ancestor that has one, and
     // the window's "description" value. Nothing for another step.
     void AimGuiBuildingBlock(const CWindowKav& window);
+    // The same for the window of the call's "S_TestObject" among these.
+    bool UpdateGuiBuildingBlockStep(const WindowsByInternalId& windows);
 
     // For a step calling the task: one parameter per parameter of the task, in the task's
     // order, keeping the call's value (and id) of a parameter found by name, or else by the
@@ -107,6 +110,9 @@ public:
                           const CDataSet* dataSet);
 
 private:
+    // The call's "S_Application" and "S_Description" take the window's SMURF values.
+    void TakeSmurfValues(const CWindowKav& window);
+
     std::vector<CTaskStep*> predecessors_;
     std::vector<CTaskStep*> successors_;
     std::vector<std::string> successorIds_;

@@ -38,10 +38,7 @@ CWindowKav* CTaskStep::GetTestObjectWindow() const {
 bool CTaskStep::UpdateGuiBuildingBlockStep(const CWindowKav* window) {
     const CAttributeKav* testObject = GetTestObjectAttribute();
     if (!window || !testObject || testObject->GetValue() != window->GetInternalID()) return false;
-    if (CAttributeKav* application = GetApplicationAttribute())
-        application->SetValue(window->GetSmurfValue("application"));
-    if (CAttributeKav* description = GetDescriptionAttribute())
-        description->SetValue(window->GetSmurfValue("description"));
+    TakeSmurfValues(*window);
     return true;
 }
 
@@ -54,6 +51,22 @@ void CTaskStep::AimGuiBuildingBlock(const CWindowKav& window) {
         application->SetValue(value);
     }
     if (CAttributeKav* description = GetDescriptionAttribute()) description->SetValue(window.GetSmurfValue("description"));
+}
+
+bool CTaskStep::UpdateGuiBuildingBlockStep(const WindowsByInternalId& windows) {
+    const CAttributeKav* testObject = GetTestObjectAttribute();
+    if (!testObject) return false;
+    const auto found = windows.find(testObject->GetValue());
+    if (found == windows.end()) return false;
+    TakeSmurfValues(*found->second);
+    return true;
+}
+
+void CTaskStep::TakeSmurfValues(const CWindowKav& window) {
+    if (CAttributeKav* application = GetApplicationAttribute())
+        application->SetValue(window.GetSmurfValue("application"));
+    if (CAttributeKav* description = GetDescriptionAttribute())
+        description->SetValue(window.GetSmurfValue("description"));
 }
 
 bool CTaskStep::UpdateSubtaskParameters(const CTaskKav* task) {

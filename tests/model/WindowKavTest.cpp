@@ -57,6 +57,7 @@ TEST_F(GuiBuildingBlocks, StepsOnAWindowFollowItsApplication) {
     CWindowKav* main = project.AddWindow("Main");
     CWindowKav* button = project.AddWindow("OK", nullptr, kWndPushButton);
     CWindowKav* other = project.AddWindow("Other", nullptr, kWndPushButton);
+    CWindowKav* label = project.AddWindow("Label", button, kWndStaticText);
     main->SetToolData(SmurfData("App1"));
     CTaskKav* block = project.AddTask("G_GUI_Click", nullptr, kTaskBuildingBlock);
     CTaskKav* caller = project.AddTask("Order");
@@ -71,9 +72,11 @@ TEST_F(GuiBuildingBlocks, StepsOnAWindowFollowItsApplication) {
     };
     CTaskStep* onButton = addCall(button);
     CTaskStep* onOther = addCall(other);
+    CTaskStep* onLabel = addCall(label);
 
     ASSERT_TRUE(main->AddChild(button, &app));
     EXPECT_EQ(onButton->GetApplicationAttribute()->GetValue(), "App1");
+    EXPECT_EQ(onLabel->GetApplicationAttribute()->GetValue(), "App1");
     EXPECT_EQ(onButton->GetDescriptionAttribute()->GetValue(), "");
     EXPECT_EQ(onOther->GetApplicationAttribute()->GetValue(), "old");
 
