@@ -5,12 +5,11 @@
 #include "conditions/EventParser.h"
 #include "conversion/framework/ConverterTable.h"
 #include "conversion/framework/OutputFormats.h"
+#include "conversion/framework/TagGeneration.h"
 #include "conversion/winrunner/WinRunner.h"
 #include "generation/GenerationSettings.h"
 #include "generation/ToolEventParsers.h"
 #include "model/ApplicationKav.h"
-#include "model/WindowKav.h"
-#include "model/WindowList.h"
 #include "persistence/XMLDataManager.h"
 #include "platform/InstallationData.h"
 #include "platform/Interaction.h"
@@ -64,13 +63,8 @@ void InstallConverterServices() {
         return entry && entry->createParser ? entry->createParser() : nullptr;
     });
     LoadingServices services;
-    // The tags of every top-level window that may be changed and was not read from a tool's
-    // repository, and of the windows below it.
     services.generateRecognitionTags = [](CApplicationKav& project) {
-        const ConverterEntry* entry = FindConverterEntry(StandardConverterTable(), kFormatSilkTest);
-        for (CWindowKav* window : project.GetWindowList().Snapshot())
-            if (!window->GetParent() && window->IsEditable(false) && window->GetImportTool() == 0)
-                entry->generateTags(*window, 0);
+        GenerateWindowTags(project, kFormatSilkTest, nullptr, 0);
     };
     // The old tags of a WinRunner project become physical descriptions.
     services.regenerateWinRunnerNames = [](CApplicationKav& project) {
