@@ -22,6 +22,12 @@
 #include "editors/data/DataFieldDlgUi.h"
 #include "editors/data/DataEqClassDlgUi.h"
 #include "editors/requirements/RequirementDlgUi.h"
+#include "editors/windows/ChangeWintypeDlgUi.h"
+#include "editors/windows/StringSelectDlgUi.h"
+#include "editors/windows/ReplaceWndDlgUi.h"
+#include "editors/windows/TagGenerationDlgUi.h"
+#include "editors/windows/TagMissingDlgUi.h"
+#include "editors/project/ProjectAdministrationDlgUi.h"
 
 namespace {
 
@@ -58,6 +64,12 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CDataFieldDlg, DataFieldDlgUi>(),
         Entry<CDataEqClassDlg, DataEqClassDlgUi>(),
         Entry<CRequirementDlg, RequirementDlgUi>(),
+        Entry<CChangeWintypeDlg, ChangeWintypeDlgUi>(),
+        Entry<CStringSelectDlg, StringSelectDlgUi>(),
+        Entry<CReplaceWndDlg, ReplaceWndDlgUi>(),
+        Entry<CTagGenerationDlg, TagGenerationDlgUi>(),
+        Entry<CTagMissingDlg, TagMissingDlgUi>(),
+        Entry<CProjectAdministrationDlg, ProjectAdministrationDlgUi>(),
     };
     return table;
 }

@@ -17,6 +17,7 @@
 #include "platform/Settings.h"
 #include "shell/CommandLine.h"
 #include "shell/LanguageModule.h"
+#include "shell/MainFrame.h"
 #include "shell/UserFolderSetup.h"
 
 namespace {
@@ -72,4 +73,16 @@ void InstallConverterServices() {
         converter.ConvertOldTags(project);
     };
     GetProjectReader().SetLoadingServices(std::move(services));
+}
+
+ProjectEditor& InstalledProjectEditor() {
+    static ProjectEditor editor;
+    return editor;
+}
+
+void ConnectProjectEditor(CMainFrame& frame) {
+    if (!InstalledProjectEditor()) return;
+    frame.SetProjectDialog([](CApplicationKav& project) { return InstalledProjectEditor()(project, false); });
+    GetProjectReader().SetLibraryListEditor(
+        [](CApplicationKav& project) { return InstalledProjectEditor()(project, true) == 1; });
 }
