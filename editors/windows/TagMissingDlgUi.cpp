@@ -7,10 +7,11 @@
 
 TagMissingDlgUi::TagMissingDlgUi(CTagMissingDlg& dialog, wxWindow* parent) : EditorDialogUi(dialog, parent) {
     auto* top = new wxBoxSizer(wxVERTICAL);
-    top->Add(new wxStaticText(this, wxID_ANY,
-                              "The tag strings of the following windows are empty. Test cases referring to these "
-                              "windows may not work correctly!"),
-             wxSizerFlags().Border(wxALL, 8));
+    auto* notice = new wxStaticText(this, wxID_ANY,
+                                    "The tag strings of the following windows are empty. Test cases referring to "
+                                    "these windows may not work correctly!");
+    notice->Wrap(ConvertDialogToPixels(wxSize(260, -1)).x);
+    top->Add(notice, wxSizerFlags().Border(wxALL, 8));
     top->Add(MakeListBox(kMissingWindows, ConvertDialogToPixels(wxSize(260, 110)), wxLB_SORT),
              wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT, 8));
     auto* tag = new wxStaticBoxSizer(wxHORIZONTAL, this, "Tag");

@@ -306,6 +306,19 @@ TEST_F(ProjectAdministrationDlgTest, OkTakesOverTheSettingsAndTheListWithTheFirs
     EXPECT_EQ(host.undoSteps, std::vector<std::string>{"Edit Project Properties"});
 }
 
+// An indirect library's row shows its full path, which is not the path written in the file that
+// includes it: OK with that row chosen checks the list as it is instead of calling it corrupted.
+TEST_F(ProjectAdministrationDlgTest, OkWithAnIndirectLibraryChosenKeepsTheList) {
+    EXPECT_EQ(Run([&] {
+                  dialog.ChooseRow(kProjectLibraries, RowOf("Sub"));
+                  return PressOk();
+              }),
+              1);
+    EXPECT_TRUE(TestInteraction().messages.empty());
+    ASSERT_EQ(project.GetFiles().size(), 3u);
+    EXPECT_EQ(project.GetFiles()[2]->GetFullPath(), Path("Sub.xml"));
+}
+
 TEST_F(ProjectAdministrationDlgTest, OkWithoutLibrariesClearsTheMasterAndWhileLoadingRecordsNoStep) {
     project.GetFiles().Delete(sub);
     project.GetFiles().Delete(lib);
