@@ -59,11 +59,6 @@ bool HasDrive(const std::string& path) {
     return path.size() >= 2 && path[1] == ':' && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
 }
 
-std::vector<std::string> SortedNoCase(std::vector<std::string> texts) {
-    std::sort(texts.begin(), texts.end(), [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
-    return texts;
-}
-
 // The format of that display name among those offered, or 0.
 int OfferedFormat(const std::string& name) {
     for (int format = 1; format <= kLastFormat; ++format)
@@ -119,7 +114,7 @@ void CProjectAdministrationDlg::OnInitDialog() {
 
     std::vector<std::string> builders;
     for (const CGUIBuilder* builder : GetGuiBuilderDatabase()) builders.push_back(builder->GetName());
-    SetItems(kProjectGuiBuilder, SortedNoCase(std::move(builders)));
+    SetSortedItems(kProjectGuiBuilder, std::move(builders));
     if (const CGUIBuilder* builder = GetGuiBuilderDatabase().FindByGuiID(project_->GetGuiId()))
         SetText(kProjectGuiBuilder, builder->GetName());
     else
@@ -128,7 +123,7 @@ void CProjectAdministrationDlg::OnInitDialog() {
     std::vector<std::string> formats;
     for (int format = 1; format <= kLastFormat; ++format)
         if (format != kSmurfFormat) formats.push_back(GetConverterName(format));
-    SetItems(kProjectOutputFormat, SortedNoCase(std::move(formats)));
+    SetSortedItems(kProjectOutputFormat, std::move(formats));
     if (OfferedFormat(GetConverterName(project_->GetOutputFormat())))
         SetText(kProjectOutputFormat, GetConverterName(project_->GetOutputFormat()));
 

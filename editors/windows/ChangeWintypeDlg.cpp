@@ -1,10 +1,7 @@
 #include "editors/windows/ChangeWintypeDlg.h"
 
-#include <algorithm>
-
 #include "model/DisplayTexts.h"
 #include "model/WindowKav.h"
-#include "platform/TextUtil.h"
 #include "resources/MessageCatalogue.h"
 #include "shell/EditorHost.h"
 
@@ -42,8 +39,7 @@ void CChangeWintypeDlg::OnInitDialog() {
     std::vector<std::string> names;
     for (int type = 0; type <= kLastWindowType; ++type)
         if (IsOffered(type)) names.push_back(GetWindowTypeName(type));
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
-    SetItems(kWintypeList, std::move(names));
+    SetSortedItems(kWintypeList, std::move(names));
     SetText(kWintypeList, IsOffered(window_->GetType()) ? GetWindowTypeName(window_->GetType()) : std::string());
 }
 

@@ -51,8 +51,7 @@ void CTagGenerationDlg::OnInitDialog() {
     SetTitle("Tag Generation", false);
     std::vector<std::string> names;
     for (int format : kTagTools) names.push_back(GetConverterName(format));
-    std::sort(names.begin(), names.end());
-    SetItems(kTagTool, std::move(names));
+    SetSortedItems(kTagTool, std::move(names));
     const bool projectTool = std::ranges::find(kTagTools, project_.GetOutputFormat()) != std::end(kTagTools);
     SetText(kTagTool, GetConverterName(projectTool ? project_.GetOutputFormat() : kDefaultTagTool));
     CheckRadio(kPreferenceGroup, preference_);
