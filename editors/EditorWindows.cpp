@@ -36,6 +36,12 @@
 #include "editors/windows/TabEditorDlgUi.h"
 #include "editors/windows/TypePropertiesDlgs.h"
 #include "editors/windows/UftPropsDlgUi.h"
+#include "editors/windows/ChangeWintypeDlgUi.h"
+#include "editors/windows/StringSelectDlgUi.h"
+#include "editors/windows/ReplaceWndDlgUi.h"
+#include "editors/windows/TagGenerationDlgUi.h"
+#include "editors/windows/TagMissingDlgUi.h"
+#include "editors/project/ProjectAdministrationDlgUi.h"
 
 namespace {
 
@@ -90,6 +96,12 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CPropsRanorexDlg, RanorexPropsDlgUi>(),
         Entry<CPropsSMURFDlg, SmurfPropsDlgUi>(),
         Entry<CPropsQTPDlg, UftPropsDlgUi>(),
+        Entry<CChangeWintypeDlg, ChangeWintypeDlgUi>(),
+        Entry<CStringSelectDlg, StringSelectDlgUi>(),
+        Entry<CReplaceWndDlg, ReplaceWndDlgUi>(),
+        Entry<CTagGenerationDlg, TagGenerationDlgUi>(),
+        Entry<CTagMissingDlg, TagMissingDlgUi>(),
+        Entry<CProjectAdministrationDlg, ProjectAdministrationDlgUi>(),
     };
     return table;
 }
