@@ -5,7 +5,7 @@
 namespace {
 
 [[maybe_unused]] const bool kDocumentationInstalled = [] {
-    InstallHtmlDocumentation(MakeHtmlGeneratorWindow);
+    InstallHtmlDocumentation(MakeHtmlGeneratorWindow, nullptr);
     return true;
 }();
 

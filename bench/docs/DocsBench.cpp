@@ -78,7 +78,7 @@ void BM_DocumentProject(benchmark::State& state) {
         std::filesystem::temp_directory_path() / ("kavro_bench_docs_" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     NoWindow window;
-    CHTMLDlg dialog(*project, window);
+    CHTMLDlg dialog(*project, window, nullptr);
     dialog.SetTargetFolder(folder.string());
     dialog.SetIncludeScreenshots(false);
     for (auto _ : state) {

@@ -22,7 +22,7 @@ protected:
     TestProject project;
     ScratchFolder folder;
     HtmlGeneratorWindowUi runner;
-    CHTMLDlg dialog{project.App(), runner};
+    CHTMLDlg dialog{project.App(), runner, nullptr};
 };
 
 TEST_F(HTMLDlgUiTest, TheDialogShowsItsControlsAndStaysOpenUntilAFolderIsAccepted) {
@@ -61,7 +61,7 @@ TEST_F(HTMLDlgUiTest, TheDialogShowsItsControlsAndStaysOpenUntilAFolderIsAccepte
 using HtmlCommandUiTest = MainFrameTest;
 
 TEST_F(HtmlCommandUiTest, TheGenerateMenuDocumentsTheOpenProjectIntoTheUsersFolder) {
-    InstallHtmlDocumentation(MakeHtmlGeneratorWindow);
+    InstallHtmlDocumentation(MakeHtmlGeneratorWindow, nullptr);
     CMainFrameUi* window = Start({"-p", std::string(KAVRO_SOURCE_DIR) + "/examples/insurance/Insurance.xml"});
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(ShowAndActivate(window));
