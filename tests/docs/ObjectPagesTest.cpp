@@ -366,6 +366,25 @@ TEST_F(TestCasePageTest, TestCasesOfOneNameKeepAPageEach) {
     }
 }
 
+// A name that cannot stand in a file name (only a folder's may hold any character) is mapped
+// alike in the page, its picture and every link to it; nothing lands outside the folder.
+TEST_F(ObjectPagesTest, NamesThatCannotBeFileNamesAreMappedInPagesPicturesAndLinks) {
+    CTaskKav* called = project.AddTask("../Up", nullptr, kTaskFolder);
+    ASSERT_EQ(called->GetName(), "../Up");
+    AddStep(*called, "Start");
+    AddStepAfter(*called, "Step", {called->GetStartStep()});
+    CTaskKav* caller = project.AddTask("Caller");
+    AddStep(*caller, "Start");
+    AddStepAfter(*caller, "Call", {caller->GetStartStep()})->SetSubTask(called);
+    ASSERT_TRUE(Generate());
+
+    EXPECT_TRUE(Exists("TASK_.._Up.htm"));
+    EXPECT_TRUE(Exists("TASK_.._Up.png"));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path().parent_path() / "Up.htm"));
+    EXPECT_NE(Page("TASK_.._Up.htm").find("<IMG SRC=\"TASK_.._Up.png\">"), std::string::npos);
+    EXPECT_NE(Page("TASK_Caller.htm").find("<A href=\"TASK_.._Up.htm\">Call</A>"), std::string::npos);
+}
+
 class PicturesTest : public ObjectPagesTest {
 protected:
     PicturesTest() {
