@@ -8,17 +8,6 @@
 #include "model/TaskStep.h"
 #include "model/WindowKav.h"
 
-namespace {
-
-// Loop modes of a sub-task call.
-constexpr int kRepeatAboveOnce = 1;
-constexpr int kValidRecords = 2;
-constexpr int kInvalidRecords = 4;
-constexpr int kAllRecords = 6;
-constexpr int kRepeat = 8;
-
-}  // namespace
-
 std::string BoolToYN(bool value) { return value ? "Y" : "N"; }
 
 std::string LabelledLine(const char* label, const std::string& markup) {
@@ -66,12 +55,12 @@ std::string LoopText(const CTaskStep& step) {
     const std::string records = dataSet ? " records of data set '" + HtmlText(dataSet->GetName()) + "'" : "";
     switch (step.GetLoopMode()) {
         // The count is an expression: only its leading number counts here.
-        case kRepeatAboveOnce:
+        case kLoopByCount:
             return std::strtol(step.GetLoopCount().c_str(), nullptr, 10) > 1 ? "repeat " + count + " time(s)" : "";
-        case kRepeat: return "repeat " + count + " time(s)";
-        case kValidRecords: return dataSet ? "for valid" + records : "";
-        case kInvalidRecords: return dataSet ? "for invalid" + records : "";
-        case kAllRecords: return dataSet ? "for all" + records : "";
+        case kLoopBlockByCount: return "repeat " + count + " time(s)";
+        case kLoopValidRecords: return dataSet ? "for valid" + records : "";
+        case kLoopInvalidRecords: return dataSet ? "for invalid" + records : "";
+        case kLoopAllRecords: return dataSet ? "for all" + records : "";
         default: return {};
     }
 }
