@@ -47,12 +47,14 @@ constexpr int kFormsGuiId = 990;
 
 }  // namespace
 
-std::string CGuiSpyDlg::FitTextBuffer(const std::string& text) { return Utf16Left(text, 998); }
+std::string CGuiSpyDlg::FitTextBuffer(const std::string& text, std::size_t bufferSize) {
+    return Utf16Left(text, bufferSize - 1);
+}
 
 int CGuiSpyDlg::ClassifyWindow(WindowHandle window, int childIndex, int& guiId, std::string& className) const {
     guiId = kNoBuilderGuiId;
-    const std::string rawName = FitTextBuffer(source_.GetClassName(window));
-    const std::uint32_t style = source_.GetStyle(window);
+    const std::string rawName = FitTextBuffer(source_->GetClassName(window));
+    const std::uint32_t style = source_->GetStyle(window);
     className = NormaliseClassName(rawName);
 
     int type = kWndCustom;
@@ -70,10 +72,10 @@ int CGuiSpyDlg::ClassifyWindow(WindowHandle window, int childIndex, int& guiId, 
 }
 
 int CGuiSpyDlg::ClassifyByRole(WindowHandle window, int childIndex, int type, std::string_view className) const {
-    std::optional<int> role = source_.GetRole(window);
-    const WindowHandle parent = source_.GetParent(window);
+    std::optional<int> role = source_->GetRole(window);
+    const WindowHandle parent = source_->GetParent(window);
     if ((!role || *role == kRoleClient) && parent) {
-        if (const std::optional<int> childRole = source_.GetChildRole(parent, childIndex + 1)) role = childRole;
+        if (const std::optional<int> childRole = source_->GetChildRole(parent, childIndex + 1)) role = childRole;
     }
     if (role) {
         if (const std::optional<int> roleType = TypeOfRole(*role, className)) return *roleType;
@@ -83,8 +85,8 @@ int CGuiSpyDlg::ClassifyByRole(WindowHandle window, int childIndex, int type, st
     }
     // A Windows Forms container: a dialog with a caption bar, else a group.
     if (EqualsNoCase(className, "WindowsForms*.Window.*") &&
-        (source_.GetExStyle(window) & win32::WS_EX_CONTROLPARENT)) {
-        return (source_.GetStyle(window) & win32::WS_CAPTION) == win32::WS_CAPTION ? kWndDialogBox : kWndGroupBox;
+        (source_->GetExStyle(window) & win32::WS_EX_CONTROLPARENT)) {
+        return (source_->GetStyle(window) & win32::WS_CAPTION) == win32::WS_CAPTION ? kWndDialogBox : kWndGroupBox;
     }
     return type;
 }

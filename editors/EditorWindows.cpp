@@ -21,6 +21,7 @@
 #include "editors/data/DataSetDlgUi.h"
 #include "editors/data/DataFieldDlgUi.h"
 #include "editors/data/DataEqClassDlgUi.h"
+#include "editors/requirements/RequirementDlgUi.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CDataSetDlg, DataSetDlgUi>(),
         Entry<CDataFieldDlg, DataFieldDlgUi>(),
         Entry<CDataEqClassDlg, DataEqClassDlgUi>(),
+        Entry<CRequirementDlg, RequirementDlgUi>(),
     };
     return table;
 }

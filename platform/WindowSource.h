@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Zero is no window (or no menu).
 using WindowHandle = std::uintptr_t;
@@ -15,6 +16,12 @@ struct ScreenRect {
     int left = 0, top = 0, right = 0, bottom = 0;
     bool operator==(const ScreenRect&) const = default;
 };
+
+// The style bit of a window that shows on the screen.
+inline constexpr std::uint32_t kVisibleWindowStyle = 0x10000000;
+
+// A browser view's document: what it shows is a web page, not windows.
+inline bool IsWebDocumentClass(std::string_view className) { return className.ends_with(":document web"); }
 
 class WindowSource {
 public:

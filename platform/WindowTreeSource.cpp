@@ -46,6 +46,7 @@ WindowHandle WindowTreeSource::WindowAtPoint(int x, int y) const {
         deeper = false;
         for (auto it = level->rbegin(); it != level->rend(); ++it) {
             const ScreenRect& r = At(*it).data.rect;
+            if (!(At(*it).data.style & kVisibleWindowStyle)) continue;
             if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) {
                 found = *it;
                 level = &At(*it).children;

@@ -35,7 +35,8 @@ public:
     MenuHandle AddMenu(std::vector<TreeMenuItem> items);
     // The windows without parent, in the order added.
     const std::vector<WindowHandle>& GetTopWindows() const { return topWindows_; }
-    // The deepest window whose rectangle holds the screen point (later siblings lie on top), or 0.
+    // The deepest visible window whose rectangle holds the screen point (later siblings lie on
+    // top), or 0. Hidden windows keep the place they last had: they are looked through.
     WindowHandle WindowAtPoint(int x, int y) const;
 
     std::string GetClassName(WindowHandle window) const override { return At(window).data.className; }

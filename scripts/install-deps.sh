@@ -10,6 +10,7 @@ packages=(
   desktop-file-utils shared-mime-info
   mono-mcs
   libatspi2.0-dev at-spi2-core dbus-daemon python3-gi
+  libwxgtk-webview3.2-dev
 )
 
 missing=()

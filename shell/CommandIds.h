@@ -41,6 +41,10 @@ inline constexpr int kNewDataSet = 32956;
 inline constexpr int kNewDataField = 32957;
 inline constexpr int kGenerateDataRecords = 32958;
 inline constexpr int kImportTestData = 32954;
+// Commands on requirements; the Requirements page offers them with Properties Editor and
+// Delete in its context menu.
+inline constexpr int kNewRequirement = 32961;
+inline constexpr int kSearchReferences = 32931;
 // The first command of the window palette (Select); the others are in the palette table.
 inline constexpr int kSelectTool = 32849;
 

@@ -78,7 +78,7 @@ public:
     // ---- The parts that later folders plug in (not owned; each stays until it is replaced).
 
     void SetTasksPage(TasksPage* page) { tasksPage_ = page; }
-    void SetRequirementsPage(WorkspacePage* page) { requirementsPage_ = page; }
+    void SetRequirementsPage(RequirementsPage* page) { requirementsPage_ = page; }
     void SetWindowsPage(WindowsPage* page) { windowsPage_ = page; }
     void SetTestDataPage(TestDataPage* page) { testDataPage_ = page; }
     // A view registers while it is open, in the order of opening.
@@ -248,6 +248,8 @@ private:
     CommandState GetLanguageState(bool german) const;
     // Whether the command is one that the Test Data page carries out, and that page is active.
     bool IsTestDataPageCommand(int command) const;
+    // The same for the Requirements page.
+    bool IsRequirementsPageCommand(int command) const;
     void ShowWarning(int textId, int captionId);
 
     MainFrameWindow& window_;
@@ -258,7 +260,7 @@ private:
     PickState pick_;
     std::vector<FrameView*> views_;
     TasksPage* tasksPage_ = nullptr;
-    WorkspacePage* requirementsPage_ = nullptr;
+    RequirementsPage* requirementsPage_ = nullptr;
     WindowsPage* windowsPage_ = nullptr;
     TestDataPage* testDataPage_ = nullptr;
     VornakStarter vornakStarter_;

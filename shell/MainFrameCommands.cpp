@@ -65,6 +65,11 @@ bool CMainFrame::IsTestDataPageCommand(int command) const {
     return dataCommand && testDataPage_ && GetActivePane().kind == PaneKind::TestDataPage;
 }
 
+bool CMainFrame::IsRequirementsPageCommand(int command) const {
+    const bool requirementCommand = command == command::kNewRequirement || command == command::kPropertiesEditor;
+    return requirementCommand && requirementsPage_ && GetActivePane().kind == PaneKind::RequirementsPage;
+}
+
 const CMainFrame::FrameCommand* CMainFrame::FindFrameCommand(int command) {
     // Exit, Printer Set-up and About are the window's own; the frame only answers their state.
     static const FrameCommand kCommands[] = {
@@ -93,6 +98,10 @@ const CMainFrame::FrameCommand* CMainFrame::FindFrameCommand(int command) {
 bool CMainFrame::OnCommand(int command) {
     if (IsTestDataPageCommand(command)) {
         if (GetCommandState(command).enabled) testDataPage_->RunDataCommand(command);
+        return true;
+    }
+    if (IsRequirementsPageCommand(command)) {
+        if (GetCommandState(command).enabled) requirementsPage_->RunRequirementCommand(command);
         return true;
     }
     if (const PaletteButton* button = FindPaletteButton(command)) {
@@ -128,6 +137,8 @@ CommandState CMainFrame::GetCommandState(int command) const {
         return {enabled, window_.IsBarShown(entry->bar)};
     }
     if (IsTestDataPageCommand(command)) return {pick_.mode == 0 && testDataPage_->IsDataCommandEnabled(command), false};
+    if (IsRequirementsPageCommand(command))
+        return {pick_.mode == 0 && requirementsPage_->IsRequirementCommandEnabled(command), false};
     if (IsRecentFileCommand(command))
         return {!VornakMode && static_cast<std::size_t>(command - command::kRecentFile1) < recentFiles_.Size(), false};
     if (const FrameCommand* entry = FindFrameCommand(command)) return (this->*entry->state)();

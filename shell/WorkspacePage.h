@@ -31,6 +31,14 @@ public:
     virtual void MarkLoadErrorTasks(const std::vector<CTaskKav*>& /*tasks*/) {}
 };
 
+class RequirementsPage : public WorkspacePage {
+public:
+    // The requirement commands the page carries out on its selection (New Requirement,
+    // Properties Editor): whether its selection allows the command, and carrying it out.
+    virtual bool IsRequirementCommandEnabled(int command) const = 0;
+    virtual void RunRequirementCommand(int command) = 0;
+};
+
 class WindowsPage : public WorkspacePage {
 public:
     // A window view added the window: the tree gets its item.

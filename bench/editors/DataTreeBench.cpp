@@ -3,26 +3,18 @@
 // sorts each parent's children once.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/editors/TreeBenchTexts.h"
 #include "editors/data/DataTree.h"
 #include "model/ApplicationKav.h"
-#include "platform/TextUtil.h"
 
 namespace {
 
 constexpr int kDataSets = 500;
 constexpr int kFields = 40;
-
-// Appended piecewise: GCC 12 warns falsely on a literal plus std::to_string at -O2.
-std::string Numbered(const char* prefix, int number) {
-    std::string text = prefix;
-    text += std::to_string(number);
-    return text;
-}
 
 std::unique_ptr<CApplicationKav> MakeProject() {
     auto project = std::make_unique<CApplicationKav>();
@@ -38,11 +30,6 @@ std::unique_ptr<CApplicationKav> MakeProject() {
         }
     }
     return project;
-}
-
-void SortTexts(std::vector<std::string>& texts) {
-    std::stable_sort(texts.begin(), texts.end(),
-                     [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
 }
 
 void BM_DataTreeFill(benchmark::State& state) {

@@ -36,7 +36,7 @@ std::unique_ptr<CTestcaseConverter> CreateRanorexConverter(const ConverterSettin
     return std::make_unique<CRanorex>(settings.webTest);
 }
 
-CRanorex::CRanorex(int webTest) : webTest_(webTest) {
+CRanorex::CRanorex(int webTest, MessageLog* log) : webTest_(webTest), log_(log) {
     parser_.InitRanorexKeyTable(CurrentApplication ? CurrentApplication->GetKeyboard() : 0);
 }
 

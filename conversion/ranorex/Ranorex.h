@@ -25,11 +25,13 @@
 #include "conversion/ranorex/RanorexProjectFile.h"
 
 class CTestCase;
+class MessageLog;
 
 class CRanorex : public CTestcaseConverter {
 public:
     // webTest: every recording starts by opening the start page rather than the application.
-    explicit CRanorex(int webTest = 0);
+    // The log (may be null) receives the lines of a repository import.
+    explicit CRanorex(int webTest = 0, MessageLog* log = nullptr);
 
     // The solution file, the project file with the repository and Program.cs, Program.cs, the
     // repository, and the user-code methods of the template. 1, or 0 with the base's message,
@@ -56,6 +58,25 @@ public:
     // The blanks before the last shortcut token of a menu caption ("Open  Ctrl+O" gives
     // "OpenCtrl+O"), unless the token starts the caption.
     static std::string TrimMenuCaption(const std::string& caption);
+
+    // ---- Importing Ranorex repositories (RanorexRepositoryImport.cpp)
+
+    // Reads a repository file (".rxrep") into the project: the Ranorex repository reader makes
+    // the windows, and each gets its name, caption, control id and rectangle from the last step
+    // of its RanoreXPath and, as its tag, the path without coordinates and its capabilities
+    // (see GenerateTag). A window without size is kept [W0398]. 1, or 0 with the reader's
+    // message or the window table's (the windows before that one stay in the project).
+    int ImportRepository(std::string path);
+    // The attribute table of the path's last step: each "@name" with the value between the single
+    // quotes that follow it (two quotes in a row stand for one); a later name replaces an earlier
+    // one's value. Empty for a path without "[".
+    void ParsePathAttributes(const std::string& path);
+    const std::map<std::string, std::string>& GetPathAttributes() const { return pathAttributes_; }
+    // The path without every predicate on the attribute, given with its "@" ("@x" is not "@xpos");
+    // the joining " and " goes with it, and brackets left empty go too.
+    static std::string RemovePathAttribute(const std::string& attribute, const std::string& path);
+    // The path without its predicates on "@height", "@width", "@x" and "@y".
+    static std::string RemoveCoordinateAttributes(const std::string& path);
 
     // The C# of the user-code methods by name, as the template gave them and the last test case
     // added them.
@@ -100,8 +121,13 @@ private:
     std::map<std::string, std::string> userMethods_;
     RanorexProjectFile projectFile_;
     std::set<std::string> classNames_;
+    MessageLog* log_;
+    std::map<std::string, std::string> pathAttributes_;
 };
 
 std::unique_ptr<CTestcaseConverter> CreateRanorexConverter(const ConverterSettings& settings);
 // The tag generator of the converter table.
 int GenerateRanorexTags(CWindowKav& window, int preferCaption);
+// The job that the message log window runs for the program's window: importing a repository
+// file on a Ranorex converter of its own that reports into the log.
+int RunRanorexRepositoryImport(const std::string& path, MessageLog& log);

@@ -23,6 +23,7 @@
 class CTestCase;
 class CWindowKav;
 class CXMLElement;
+class MessageLog;
 class Progress;
 
 class CQTP : public CTestcaseConverter {
@@ -59,6 +60,20 @@ public:
     // UFT is closed at the end even when the user chose to leave it open (the identification
     // settings job, which launched it for its own purpose).
     void CloseUftWhenDone() { closeUft_ = true; }
+
+    // ---- Importing UFT's repositories (UftRepositoryImport.cpp)
+
+    // Reads a repository file of UFT into the project: UFT's repository utility converts it into
+    // XML beside it (same name, ".xml"), the UFT repository reader makes the windows, and each
+    // gets its rectangle from the position and size properties of its description (which are
+    // then removed from it), its caption, name and place in the window table. A window without
+    // size is left out with its subtree [W1187]. 1, or 0 with W1164, W0880, the reader's
+    // message or the window table's.
+    int ImportRepository(std::string path);
+    // Makes UFT's object identification of every class of its active environments use the
+    // position and size properties (reset 0), or no longer use them (any other reset). UFT is
+    // launched for it and closed afterwards. 1, or 0 with W1181 or a message of launching UFT.
+    int ConfigureIdentification(int reset);
 
     // ---- Descriptions (the tool data of windows)
 
@@ -113,5 +128,10 @@ private:
 };
 
 std::unique_ptr<CTestcaseConverter> CreateUftConverter(const ConverterSettings& settings);
+// The jobs that the message log window runs for the program's window, each on a UFT converter
+// of its own that reports into the log: importing a repository file, and changing UFT's
+// identification settings (reset as for ConfigureIdentification).
+int RunUftRepositoryImport(const std::string& path, MessageLog& log);
+int RunUftIdentificationSettings(int reset, MessageLog& log);
 // The tag generator of the converter table.
 int GenerateUftTags(CWindowKav& window, int preferCaption);

@@ -1,15 +1,30 @@
 #include "conversion/uft/UftFileAutomation.h"
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string_view>
 #include <system_error>
 
 #include "conversion/framework/ScriptFile.h"
+#include "platform/AtomicFile.h"
 
 namespace {
 
 constexpr const char* kScriptFile = "Script.mts";
 
 UftCall WithoutUft() { return UftCall::Failed("This needs a running UFT."); }
+
+// XML begins with its first markup, after a byte-order mark and white space; a TSR file is binary.
+bool StartsAsXml(std::istream& in) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    char c = 0;
+    for (size_t read = 0; in.get(c); ++read) {
+        if (read < kByteOrderMark.size() && c == kByteOrderMark[read]) continue;
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return c == '<';
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -62,14 +77,26 @@ UftCall UftFileAutomation::SaveTestAs(const std::string& folder) {
     return file.Commit() ? UftCall::Done() : UftCall::Failed();
 }
 
-UftCall UftFileAutomation::ConvertTsrToXml(const std::string&, const std::string&, bool& text) {
+UftCall UftFileAutomation::ConvertTsrToXml(const std::string& tsrPath, const std::string& xmlPath, bool& text) {
     text = false;
-    return WithoutUft();
+    std::ifstream in(tsrPath, std::ios::binary);
+    if (!StartsAsXml(in)) return UftCall::Done();
+    std::error_code error;
+    if (std::filesystem::equivalent(tsrPath, xmlPath, error)) {
+        text = true;
+        return UftCall::Done();
+    }
+    in.clear();
+    in.seekg(0);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    text = in && WriteFileAtomically(xmlPath, bytes.view()).ok;
+    return UftCall::Done();
 }
 
 UftCall UftFileAutomation::OpenIdentificationSettings(bool& found) {
     found = false;
-    return WithoutUft();
+    return UftCall::Done();
 }
 
 UftCall UftFileAutomation::GetEnvironments(std::vector<UftEnvironment>& environments) {

@@ -9,25 +9,18 @@
 #include <vector>
 
 #include "editors/data/DataTree.h"
+#include "editors/framework/PageEvents.h"
 #include "shell/WorkspacePage.h"
 
 class CApplicationKav;
 class EditorHost;
 
-// Keys the page handles itself.
-enum class DataPageKey { F1, F2, Delete, Enter, Other };
+// The data page's names for the events of every page with a model tree.
+using DataPageKey = PageKey;
+using DataPageKeyResult = PageKeyResult;
+using DataPageMenuEntry = PageMenuEntry;
 
-// What the window does after a key: nothing more, start an in-place rename of the caret item,
-// or let the tree handle the key.
-enum class DataPageKeyResult { Handled, StartLabelEdit, NotHandled };
-
-// An entry of the context menu: its text id and command; a separator has neither.
-struct DataPageMenuEntry {
-    int textId;
-    int command;
-};
-
-class CDataDlg : public TestDataPage {
+class CDataDlg : public TestDataPage, public ModelTreePage {
 public:
     static constexpr int kResourceId = 287;
     static constexpr int kTreeId = 1389;
@@ -74,12 +67,13 @@ public:
     // It ended: whether the new text became the object's name (the item shows it already).
     bool EndLabelEdit(int item, bool cancelled, const std::string& text);
     bool IsEditingLabel() const { return editingLabel_; }
-    DataPageKeyResult OnKey(DataPageKey key);
+    DataPageKeyResult OnKey(DataPageKey key) override;
     // Enter or a double click: the properties of the caret item.
-    void OpenProperties();
+    void OpenProperties() override;
     static const std::vector<DataPageMenuEntry>& ContextMenu();
+    const std::vector<PageMenuEntry>& ContextMenuEntries() const override { return ContextMenu(); }
     // A command chosen in the context menu goes to the frame.
-    void OnContextCommand(int command);
+    void OnContextCommand(int command) override;
 
 private:
     CApplicationKav* Project() const;

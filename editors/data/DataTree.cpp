@@ -1,9 +1,6 @@
 #include "editors/data/DataTree.h"
 
-#include <algorithm>
-
 #include "model/ApplicationKav.h"
-#include "platform/TextUtil.h"
 #include "resources/MessageCatalogue.h"
 
 namespace {
@@ -21,8 +18,6 @@ public:
     GroupMarker(int kind, int nameId) : CDataObj(kind, LoadMessage(nameId)) {}
 };
 
-const std::vector<int> kNoChildren;
-
 }  // namespace
 
 CDataTree::CDataTree()
@@ -32,30 +27,9 @@ CDataTree::CDataTree()
 
 CDataTree::~CDataTree() = default;
 
-const DataTreeItem* CDataTree::Find(int item) const {
-    if (item < firstItem_) return nullptr;
-    const size_t index = static_cast<size_t>(item - firstItem_);
-    return index < nodes_.size() && nodes_[index].live ? &nodes_[index] : nullptr;
-}
-
-CDataTree::Node* CDataTree::Get(int item) {
-    return const_cast<Node*>(static_cast<const Node*>(Find(item)));
-}
-
-const std::vector<int>& CDataTree::Children(int item) const {
-    if (item == kNoDataItem) return roots_;
-    const DataTreeItem* found = Find(item);
-    return found ? found->children : kNoChildren;
-}
-
-int CDataTree::GetParent(int item) const {
-    const DataTreeItem* found = Find(item);
-    return found ? found->parent : kNoDataItem;
-}
-
 CDataObj* CDataTree::ObjectOf(int item) const {
     const DataTreeItem* found = Find(item);
-    return found ? found->object : nullptr;
+    return found ? static_cast<CDataObj*>(found->object) : nullptr;
 }
 
 int CDataTree::ItemOf(const CDataObj& object) const {
@@ -86,12 +60,7 @@ int CDataTree::FindEffectsGroupItem(const CDataSet& dataSet) const {
 
 void CDataTree::FillTree(CApplicationKav& project) {
     project_ = &project;
-    firstItem_ += static_cast<int>(nodes_.size());
-    nodes_.clear();
-    roots_.clear();
-    projectRoot_ = kNoDataItem;
-    SetCaret(kNoDataItem);
-    if (observer_) observer_->AllItemsDeleted();
+    Clear();
     CFileKav* mainFile = project.GetMainFile();
     for (CFileKav* file : project.GetFiles())
         if (file != mainFile) AddFileItem(file);
@@ -102,8 +71,8 @@ void CDataTree::FillTree(CApplicationKav& project) {
 int CDataTree::AddFileItem(CFileKav* file) {
     if (!file || file->GetName().empty()) return kNoDataItem;
     const bool mainFile = file == project_->GetMainFile();
-    const int item = Insert(kNoDataItem, mainFile ? 0 : static_cast<int>(roots_.size()), file, nullptr);
-    if (mainFile) projectRoot_ = item;
+    const int item = mainFile ? Insert(kNoDataItem, 0, file, nullptr) : Append(kNoDataItem, file, nullptr);
+    if (mainFile) SetProjectRoot(item);
     for (CDataSet* dataSet : project_->GetDataSets())
         if (dataSet->GetFile() == file) AddDataSetItem(*dataSet, item);
     SortChildren(item);
@@ -113,39 +82,24 @@ int CDataTree::AddFileItem(CFileKav* file) {
 }
 
 int CDataTree::AddDataSetItem(CDataSet& dataSet, int parent) {
-    const int item = Insert(parent, static_cast<int>(Children(parent).size()), nullptr, &dataSet);
+    const int item = Append(parent, nullptr, &dataSet);
     dataSet.SetTreeItem(item);
     for (CDataField* field : dataSet.GetFields()) AddFieldItem(*field, dataSet);
-    Insert(item, static_cast<int>(Children(item).size()), nullptr, effectsMarker_.get());
-    Insert(item, static_cast<int>(Children(item).size()), nullptr, recordsMarker_.get());
+    Append(item, nullptr, effectsMarker_.get());
+    Append(item, nullptr, recordsMarker_.get());
     SortChildren(item);
     return item;
 }
 
 int CDataTree::AddFieldItem(CDataField& field, CDataSet& dataSet) {
-    const int parent = ItemOf(dataSet);
-    const int item = Insert(parent, static_cast<int>(Children(parent).size()), nullptr, &field);
+    const int item = Append(ItemOf(dataSet), nullptr, &field);
     field.SetTreeItem(item);
     Insert(item, 0, nullptr, classesMarker_.get());
     return item;
 }
 
-int CDataTree::Insert(int parent, int index, CFileKav* file, CDataObj* object) {
-    const int item = firstItem_ + static_cast<int>(nodes_.size());
-    Node node;
-    node.parent = parent;
-    node.file = file;
-    node.object = object;
-    nodes_.push_back(std::move(node));
-    std::vector<int>& siblings = parent == kNoDataItem ? roots_ : Get(parent)->children;
-    siblings.insert(siblings.begin() + index, item);
-    Dress(item);
-    if (observer_) observer_->ItemInserted(item, index);
-    return item;
-}
-
 void CDataTree::Dress(int item) {
-    Node& node = *Get(item);
+    DataTreeItem& node = Look(item);
     if (node.file) {
         const bool mainFile = node.file == project_->GetMainFile();
         node.text = LoadMessage(mainFile ? kProjectPrefix : kLibraryPrefix) + node.file->GetName();
@@ -157,7 +111,7 @@ void CDataTree::Dress(int item) {
     for (int at = item; at != kNoDataItem && !dataSet; at = GetParent(at))
         if (const CDataObj* object = ObjectOf(at); object && object->GetDataKind() == kDataSet)
             dataSet = static_cast<const CDataSet*>(object);
-    const CDataObj& object = *node.object;
+    const CDataObj& object = *ObjectOf(item);
     node.text = object.GetName();
     node.colour = kDataTextBlack;
     switch (object.GetDataKind()) {
@@ -178,59 +132,18 @@ void CDataTree::Dress(int item) {
 
 void CDataTree::UpdateItem(int item, bool upward) {
     while (Find(item)) {
-        Dress(item);
-        if (observer_) observer_->ItemChanged(item);
+        Redress(item);
         const CDataObj* object = ObjectOf(item);
         if (!upward || !object || object->GetDataKind() == kDataSet) return;
         item = GetParent(item);
     }
 }
 
-void CDataTree::DeleteItem(int item) {
-    const DataTreeItem* found = Find(item);
-    if (!found) return;
-    if (observer_) observer_->ItemDeleting(item);
-    std::vector<int>& siblings = found->parent == kNoDataItem ? roots_ : Get(found->parent)->children;
-    siblings.erase(std::find(siblings.begin(), siblings.end(), item));
-    if (projectRoot_ == item) projectRoot_ = kNoDataItem;
-    Forget(item);
-    if (!Find(caret_)) SetCaret(kNoDataItem);
-}
-
-void CDataTree::Forget(int item) {
-    Node& node = *Get(item);
-    for (int child : node.children) Forget(child);
-    node.live = false;
-    node.children.clear();
-}
-
-void CDataTree::SortChildren(int parent) {
-    std::vector<int>& children = parent == kNoDataItem ? roots_ : Get(parent)->children;
-    std::stable_sort(children.begin(), children.end(), [this](int a, int b) {
-        return CompareNoCase(Find(a)->text, Find(b)->text) < 0;
-    });
-    if (observer_) observer_->ChildrenSorted(parent);
-}
-
-void CDataTree::Expand(int item) {
-    if (Find(item) && observer_) observer_->ItemExpanded(item);
-}
-
-void CDataTree::SetCaret(int item) {
-    caret_ = Find(item) ? item : kNoDataItem;
-    const CDataObj* object = ObjectOf(caret_);
-    const CDataObj* parent = object ? ObjectOf(GetParent(caret_)) : nullptr;
-    const CDataObj* grandparent = parent ? ObjectOf(GetParent(GetParent(caret_))) : nullptr;
+void CDataTree::CaretMoved() {
+    const int caret = GetCaret();
+    const CDataObj* object = ObjectOf(caret);
+    const CDataObj* parent = object ? ObjectOf(GetParent(caret)) : nullptr;
+    const CDataObj* grandparent = parent ? ObjectOf(GetParent(GetParent(caret))) : nullptr;
     caretKey_ = {object ? object->GetDataKind() : 0, object ? object->GetId() : "", parent ? parent->GetId() : "",
                  grandparent ? grandparent->GetId() : ""};
-}
-
-void CDataTree::Select(int item) {
-    SetCaret(item);
-    if (observer_) observer_->ItemSelected(caret_);
-}
-
-void CDataTree::Enable(bool enabled) {
-    enabled_ = enabled;
-    if (observer_) observer_->TreeEnabled(enabled);
 }

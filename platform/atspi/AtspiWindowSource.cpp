@@ -1,10 +1,9 @@
 #include "platform/atspi/AtspiWindowSource.h"
 
-#include <atspi/atspi.h>
-
 #include <cctype>
 #include <string_view>
-#include <unordered_set>
+
+#include "platform/atspi/AtspiObjects.h"
 
 namespace {
 
@@ -15,37 +14,10 @@ constexpr int kRoleMenuPopup = 11, kRoleMenuItem = 12, kRoleApplication = 14, kR
               kRoleRadioButton = 45, kRoleComboBox = 46, kRolePageTabList = 60, kRoleOther = 9;
 
 // Style bits the capture reads, with their Win32 values.
-constexpr std::uint32_t kVisible = 0x10000000, kDisabled = 0x08000000, kTabStop = 0x00010000,
+constexpr std::uint32_t kDisabled = 0x08000000, kTabStop = 0x00010000,
                         kFrame = 0x00C80000, kDefaultButton = 1, kCheckBox = 3, kRadioButton = 9,
                         kMultiLine = 0x4, kReadOnly = 0x800;
 constexpr std::uint32_t kMenuGrayed = 0x1, kMenuChecked = 0x8, kMenuPopup = 0x10, kMenuSeparator = 0x800;
-
-// Owns a reference of an AT-SPI object.
-template <class T>
-struct Ref {
-    T* object;
-    explicit Ref(T* o) : object(o) {}
-    Ref(const Ref&) = delete;
-    Ref& operator=(const Ref&) = delete;
-    ~Ref() {
-        if (object) g_object_unref(object);
-    }
-    T* get() const { return object; }
-};
-
-// Takes a string the library allocated.
-std::string TakeString(gchar* text) {
-    std::string result = text ? text : "";
-    g_free(text);
-    return result;
-}
-
-int ChildCount(AtspiAccessible* accessible) {
-    const gint count = atspi_accessible_get_child_count(accessible, nullptr);
-    return count < 0 ? 0 : count;
-}
-
-std::string Name(AtspiAccessible* accessible) { return TakeString(atspi_accessible_get_name(accessible, nullptr)); }
 
 bool IsDialogWindow(AtspiAccessible* accessible) {
     GHashTable* attributes = atspi_accessible_get_attributes(accessible, nullptr);
@@ -82,7 +54,7 @@ int RoleNumber(AtspiAccessible* accessible, AtspiRole role, const std::string& n
 std::uint32_t StyleOf(AtspiStateSet* states, int role) {
     const auto has = [states](AtspiStateType state) { return atspi_state_set_contains(states, state) != 0; };
     std::uint32_t style = 0;
-    if (has(ATSPI_STATE_SHOWING)) style |= kVisible;
+    if (has(ATSPI_STATE_SHOWING)) style |= kVisibleWindowStyle;
     if (!has(ATSPI_STATE_SENSITIVE)) style |= kDisabled;
     if (has(ATSPI_STATE_FOCUSABLE)) style |= kTabStop;
     switch (role) {
@@ -97,16 +69,6 @@ std::uint32_t StyleOf(AtspiStateSet* states, int role) {
     default: break;
     }
     return style;
-}
-
-ScreenRect ExtentsOf(AtspiAccessible* accessible) {
-    Ref<AtspiComponent> component(atspi_accessible_get_component_iface(accessible));
-    if (!component.get()) return {};
-    AtspiRect* extents = atspi_component_get_extents(component.get(), ATSPI_COORD_TYPE_SCREEN, nullptr);
-    if (!extents) return {};
-    const ScreenRect rect{extents->x, extents->y, extents->x + extents->width, extents->y + extents->height};
-    g_free(extents);
-    return rect;
 }
 
 std::string Lowered(std::string text) {
@@ -127,40 +89,31 @@ class AtspiReader {
 public:
     AtspiReader(WindowTreeSource& source, std::string toolkit) : source_(source), toolkit_(std::move(toolkit)) {}
 
-    ~AtspiReader() {
-        for (AtspiAccessible* object : read_) g_object_unref(object);
-    }
-
     void ReadObject(AtspiAccessible* accessible, WindowHandle parent) {
-        if (!FirstVisit(accessible)) return;
+        if (!visits_.FirstVisit(accessible)) return;
         const AtspiRole role = atspi_accessible_get_role(accessible, nullptr);
-        const std::string name = Name(accessible);
+        const std::string name = AtspiName(accessible);
         if (role == ATSPI_ROLE_MENU_BAR) {
             if (parent && !source_.GetParent(parent) && !source_.GetMenu(parent)) source_.Window(parent).menu = ReadMenu(accessible);
             return;
         }
-        Ref<AtspiStateSet> states(atspi_accessible_get_state_set(accessible));
+        AtspiRef<AtspiStateSet> states(atspi_accessible_get_state_set(accessible));
         WindowHandle window = parent;
         if (!IsLayoutOnly(role, name) && !IsGroupsOwnLabel(role, name, parent)) {
             window = AddWindow(accessible, role, name, states.get(), parent);
         }
         // Lists, tables and trees that manage their descendants hold items, not windows, and
-        // perhaps a great many of them.
-        if (atspi_state_set_contains(states.get(), ATSPI_STATE_MANAGES_DESCENDANTS)) return;
-        for (int i = 0; i < ChildCount(accessible); ++i) {
-            Ref<AtspiAccessible> child(atspi_accessible_get_child_at_index(accessible, i, nullptr));
+        // perhaps a great many of them; a browser view's document holds a web page.
+        if (atspi_state_set_contains(states.get(), ATSPI_STATE_MANAGES_DESCENDANTS) || role == ATSPI_ROLE_DOCUMENT_WEB) {
+            return;
+        }
+        for (int i = 0; i < AtspiChildCount(accessible); ++i) {
+            AtspiRef<AtspiAccessible> child(atspi_accessible_get_child_at_index(accessible, i, nullptr));
             if (child.get()) ReadObject(child.get(), window);
         }
     }
 
 private:
-    // A faulty program's tree may lead back to an object already read.
-    bool FirstVisit(AtspiAccessible* accessible) {
-        if (!read_.insert(accessible).second) return false;
-        g_object_ref(accessible);
-        return true;
-    }
-
     bool IsGroupsOwnLabel(AtspiRole role, const std::string& name, WindowHandle parent) const {
         return role == ATSPI_ROLE_LABEL && parent && source_.GetRole(parent) == kRoleGrouping && source_.GetText(parent) == name;
     }
@@ -169,27 +122,27 @@ private:
                            WindowHandle parent) {
         TreeWindow window;
         window.role = RoleNumber(accessible, role, name);
-        window.className = toolkit_ + ":" + TakeString(atspi_accessible_get_role_name(accessible, nullptr));
+        window.className = toolkit_ + ":" + TakeAtspiString(atspi_accessible_get_role_name(accessible, nullptr));
         window.text = name;
-        window.rect = ExtentsOf(accessible);
+        window.rect = AtspiExtents(accessible);
         window.style = StyleOf(states, *window.role);
         return source_.Add(std::move(window), parent);
     }
 
     MenuHandle ReadMenu(AtspiAccessible* menu) {
         std::vector<TreeMenuItem> items;
-        for (int i = 0; i < ChildCount(menu); ++i) {
-            Ref<AtspiAccessible> child(atspi_accessible_get_child_at_index(menu, i, nullptr));
-            if (!child.get() || !FirstVisit(child.get())) continue;
+        for (int i = 0; i < AtspiChildCount(menu); ++i) {
+            AtspiRef<AtspiAccessible> child(atspi_accessible_get_child_at_index(menu, i, nullptr));
+            if (!child.get() || !visits_.FirstVisit(child.get())) continue;
             const AtspiRole role = atspi_accessible_get_role(child.get(), nullptr);
-            TreeMenuItem item{.text = Name(child.get())};
+            TreeMenuItem item{.text = AtspiName(child.get())};
             if (role == ATSPI_ROLE_MENU) {
                 item.state = kMenuPopup;
                 item.subMenu = ReadMenu(child.get());
             } else if (role == ATSPI_ROLE_SEPARATOR) {
                 item.state = kMenuSeparator;
             } else {
-                Ref<AtspiStateSet> states(atspi_accessible_get_state_set(child.get()));
+                AtspiRef<AtspiStateSet> states(atspi_accessible_get_state_set(child.get()));
                 if (!atspi_state_set_contains(states.get(), ATSPI_STATE_SENSITIVE)) item.state |= kMenuGrayed;
                 if (atspi_state_set_contains(states.get(), ATSPI_STATE_CHECKED)) item.state |= kMenuChecked;
             }
@@ -200,19 +153,18 @@ private:
 
     WindowTreeSource& source_;
     std::string toolkit_;
-    // Held until the read ends, so that no other object takes the address of one read.
-    std::unordered_set<AtspiAccessible*> read_;
+    AtspiVisits visits_;
 };
 
 AtspiWindowSource::AtspiWindowSource(pid_t process) {
     atspi_init();
-    Ref<AtspiAccessible> desktop(atspi_get_desktop(0));
-    for (int i = 0; i < ChildCount(desktop.get()); ++i) {
-        Ref<AtspiAccessible> application(atspi_accessible_get_child_at_index(desktop.get(), i, nullptr));
+    AtspiRef<AtspiAccessible> desktop(atspi_get_desktop(0));
+    for (int i = 0; i < AtspiChildCount(desktop.get()); ++i) {
+        AtspiRef<AtspiAccessible> application(atspi_accessible_get_child_at_index(desktop.get(), i, nullptr));
         if (!application.get() || atspi_accessible_get_process_id(application.get(), nullptr) != static_cast<guint>(process)) continue;
-        AtspiReader reader(*this, Lowered(TakeString(atspi_accessible_get_toolkit_name(application.get(), nullptr))));
-        for (int w = 0; w < ChildCount(application.get()); ++w) {
-            Ref<AtspiAccessible> window(atspi_accessible_get_child_at_index(application.get(), w, nullptr));
+        AtspiReader reader(*this, Lowered(TakeAtspiString(atspi_accessible_get_toolkit_name(application.get(), nullptr))));
+        for (int w = 0; w < AtspiChildCount(application.get()); ++w) {
+            AtspiRef<AtspiAccessible> window(atspi_accessible_get_child_at_index(application.get(), w, nullptr));
             if (window.get()) reader.ReadObject(window.get(), 0);
         }
         return;

@@ -2,6 +2,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,30 +35,32 @@ int IgnoreError(Display*, XErrorEvent*) { return 0; }
 
 }  // namespace
 
-pid_t ProcessAtPoint(int x, int y) {
+TopWindowAtPoint FindTopWindowAt(int x, int y) {
     Display* display = XOpenDisplay(nullptr);
-    if (!display) return 0;
+    if (!display) return {};
     const XErrorHandler previousHandler = XSetErrorHandler(IgnoreError);
     const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", True);
     Window root = 0, parent = 0;
     Window* children = nullptr;
     unsigned int childCount = 0;
-    pid_t pid = 0;
+    TopWindowAtPoint found;
     if (pidAtom != None && XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &childCount)) {
         // Children come bottom first.
-        for (unsigned int i = childCount; i-- > 0 && !pid;) {
+        for (unsigned int i = childCount; i-- > 0 && !found.process;) {
             XWindowAttributes attributes;
             if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable) continue;
             if (x < attributes.x || x >= attributes.x + attributes.width || y < attributes.y ||
                 y >= attributes.y + attributes.height) {
                 continue;
             }
-            pid = NamedProcess(display, children[i], pidAtom);
+            const pid_t process = NamedProcess(display, children[i], pidAtom);
+            if (attributes.override_redirect && process == getpid()) continue;
+            found = {process, children[i]};
         }
         if (children) XFree(children);
     }
     XSync(display, False);
     XSetErrorHandler(previousHandler);
     XCloseDisplay(display);
-    return pid;
+    return found;
 }

@@ -28,6 +28,11 @@ public:
         std::string syntaxError;
         std::vector<std::string> scripts;  // imported, in order
         int waitedMs = 0;
+        // The identification settings: the environments UFT has loaded, and where every class
+        // has each property among those it offers and those that identify it (-1: not there).
+        std::vector<UftEnvironment> environments;
+        long offeredIndex = -1;
+        long identifyingIndex = -1;
     };
 
     explicit RecordingUftAutomation(std::shared_ptr<State> state) : state_(std::move(state)) {}
@@ -94,7 +99,7 @@ public:
         return Record("OpenIdentificationSettings");
     }
     UftCall GetEnvironments(std::vector<UftEnvironment>& environments) override {
-        environments.clear();
+        environments = state_->environments;
         return Record("GetEnvironments");
     }
     UftCall HasIdentifiedClass(const std::string& className, bool& found) override {
@@ -102,11 +107,11 @@ public:
         return Record("HasIdentifiedClass " + className);
     }
     UftCall FindOfferedProperty(const std::string& className, const std::string& property, long& index) override {
-        index = -1;
+        index = state_->offeredIndex;
         return Record("FindOfferedProperty " + className + " " + property);
     }
     UftCall FindIdentifyingProperty(const std::string& className, const std::string& property, long& index) override {
-        index = -1;
+        index = state_->identifyingIndex;
         return Record("FindIdentifyingProperty " + className + " " + property);
     }
     UftCall AddIdentifyingProperty(const std::string& className, const std::string& property) override {

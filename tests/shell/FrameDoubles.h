@@ -116,6 +116,14 @@ public:
     std::vector<int> ranCommands;
 };
 
+class FakeRequirementsPage : public FakePage<RequirementsPage> {
+public:
+    bool IsRequirementCommandEnabled(int command) const override { return enabledCommands.count(command) > 0; }
+    void RunRequirementCommand(int command) override { ranCommands.push_back(command); }
+    std::set<int> enabledCommands;
+    std::vector<int> ranCommands;
+};
+
 class FakeVornakLink : public VornakLink {
 public:
     int GetState() const override { return state; }

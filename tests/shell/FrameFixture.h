@@ -44,7 +44,7 @@ protected:
     FakeWindow window_;
     CMainFrame frame_{window_};
     FakeTasksPage tasks_;
-    FakePage<WorkspacePage> requirements_;
+    FakeRequirementsPage requirements_;
     FakeWindowsPage windows_;
     FakeTestDataPage testData_;
 };

@@ -462,3 +462,19 @@ TEST_F(MainFrameTest, DataCommandsGoToTheFocusedTestDataPageWhenItAllowsThem) {
     EXPECT_TRUE(frame_.OnCommand(command::kDelete));
     EXPECT_EQ(testData_.ranCommands.size(), 2u);
 }
+
+// New Requirement and Properties Editor go to the Requirements page while its tree has the
+// focus, when its selection allows them; Delete stays the frame's.
+TEST_F(MainFrameTest, RequirementCommandsGoToTheFocusedRequirementsPageWhenItAllowsThem) {
+    using namespace command;
+    requirements_.enabledCommands = {kNewRequirement, kPropertiesEditor, kDelete};
+    EXPECT_FALSE(frame_.OnCommand(kNewRequirement));  // another pane
+    requirements_.focused = true;
+    requirements_.enabledCommands.erase(kNewRequirement);
+    EXPECT_EQ(frame_.GetCommandState(kNewRequirement), (CommandState{false, false}));
+    EXPECT_EQ(frame_.GetCommandState(kPropertiesEditor), (CommandState{true, false}));
+    for (int command : {kNewRequirement, kPropertiesEditor, kDelete}) frame_.OnCommand(command);
+    EXPECT_EQ(requirements_.ranCommands, std::vector<int>{kPropertiesEditor});
+    frame_.Pick().mode = 1;
+    EXPECT_FALSE(frame_.GetCommandState(kPropertiesEditor).enabled);
+}

@@ -12,53 +12,20 @@
 #include "shell/wx/WorkspacePaneUi.h"
 #include "tests/editors/gui/EditorWindowTest.h"
 #include "tests/editors/gui/SampleDataTest.h"
+#include "tests/editors/gui/TreePageWindow.h"
 #include "tests/shell/FrameDoubles.h"
 
 namespace {
 
-class DataPageUiTest : public SampleDataTest {
+class DataPageUiTest : public TreePageWindowTest<DataDlgUi, SampleDataTest> {
 protected:
-    // The page in a frame of its own with the sample's data, the pointer on it; the frame
-    // carries out the commands the page sends as its enabling allows.
     void ShowPage() {
-        frame = new wxFrame(nullptr, wxID_ANY, "Test Data", wxDefaultPosition, wxSize(320, 420));
-        content = new DataDlgUi(frame, host);
-        host.onCommand = [this](int command) {
+        TreePageWindowTest::ShowPage("Test Data", [this](int command) {
             if (content->Page().IsDataCommandEnabled(command)) content->Page().RunDataCommand(command);
-        };
-        content->Page().EnableTree(true);
-        content->Page().RebuildTree();
-        tree = &content->TreeWindow();
-        frame->Show();
-        ASSERT_TRUE(WaitUntil([&] { return frame->IsShownOnScreen(); }));
-        const wxRect area = frame->GetScreenRect();
-        wxUIActionSimulator().MouseMove(area.GetPosition() + area.GetSize() / 2);
-        ASSERT_TRUE(WaitUntil([&] { return frame->IsActive(); }));
+        });
     }
 
     wxTreeItemId ItemOf(const CDataObj& object) const { return tree->WindowItem(content->Page().Tree().ItemOf(object)); }
-
-    void Choose(const wxTreeItemId& item) {
-        tree->SetFocus();
-        tree->SelectItem(item);
-        ASSERT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == tree && tree->GetFocusedItem() == item; }));
-    }
-
-    void DoubleClick(const wxTreeItemId& item) {
-        // The tree places its items when it has handled its events.
-        DrainEvents();
-        wxRect rect;
-        ASSERT_TRUE(tree->GetBoundingRect(item, rect, true));
-        wxUIActionSimulator input;
-        input.MouseMove(tree->ClientToScreen(rect.GetPosition() + wxPoint(4, rect.height / 2)));
-        ASSERT_TRUE(WaitUntil([&] { return frame->IsActive(); }));
-        input.MouseDblClick();
-    }
-
-    WindowHost host;
-    wxFrame* frame = nullptr;
-    DataDlgUi* content = nullptr;
-    DataTreeUi* tree = nullptr;
 };
 
 }  // namespace
@@ -104,19 +71,7 @@ TEST_F(DataPageUiTest, ADoubleClickOpensTheDialogAndKeepsTheExpansion) {
         EXPECT_TRUE(PressButton(&window, wxID_CANCEL));
     };
     const wxTreeItemId item = ItemOf(*clients);
-    for (bool expanded : {false, true}) {
-        if (expanded) tree->Expand(item);
-        else tree->Collapse(item);
-        // Another item has the caret, so that the first click does not begin a rename, and the
-        // last double click is over, so that the display counts the clicks afresh.
-        Choose(tree->GetItemParent(item));
-        wxMilliSleep(1000);
-        const int before = opened;
-        DoubleClick(item);
-        ASSERT_TRUE(WaitUntil([&] { return opened == before + 1; })) << expanded;
-        DrainEvents();
-        EXPECT_EQ(tree->IsExpanded(item), expanded);
-    }
+    ExpectDoubleClicksOpenAndKeepTheExpansion(item, tree->GetItemParent(item), [&] { return opened; });
 }
 
 // The page fills slot 3 of the application pane and is the frame's Test Data page while it lives.
@@ -124,7 +79,7 @@ TEST_F(DataPageUiTest, ThePageFillsTheApplicationPanesTestDataSlot) {
     InstallTestDataPage([this](CMainFrame&) -> EditorHost& { return host; });
     FakeWindow window;
     FakeTasksPage tasks;
-    FakePage<WorkspacePage> requirements;
+    FakeRequirementsPage requirements;
     FakeWindowsPage windows;
     {
         CMainFrame mainFrame(window);
