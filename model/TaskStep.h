@@ -12,6 +12,16 @@ class CDataSet;
 class CTaskKav;
 class CTransitionKav;
 
+// How a step that calls a task repeats the call: by its loop count (as a plain repetition, or as
+// a block), or once for each valid, invalid or any record of its loop data set.
+enum TaskLoopMode : int {
+    kLoopByCount = 1,
+    kLoopValidRecords = 2,
+    kLoopInvalidRecords = 4,
+    kLoopAllRecords = kLoopValidRecords | kLoopInvalidRecords,
+    kLoopBlockByCount = 8,
+};
+
 class CTaskStep : public CStepKav {
 public:
     CTaskStep(std::string name, std::string event, std::string commands, std::string description, std::string input,
