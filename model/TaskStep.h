@@ -90,12 +90,12 @@ public:
     // with case) takes the window's tool-data "application" and "description" values into its
     // "S_Application" and "S_Description" parameters; TRUE when it did.
     bool UpdateGuiBuildingBlockStep(const CWindowKav* window);
+    // The same for the window of the call's "S_TestObject" among these.
+    bool UpdateGuiBuildingBlockStep(const WindowsByInternalId& windows);
     // A GUI building block call takes the window as its test object: its internal ID, the
     // tool-data "application" value of the window or of its nearest ancestor that has one, and
     // the window's "description" value. Nothing for another step.
     void AimGuiBuildingBlock(const CWindowKav& window);
-    // The same for the window of the call's "S_TestObject" among these.
-    bool UpdateGuiBuildingBlockStep(const WindowsByInternalId& windows);
 
     // For a step calling the task: one parameter per parameter of the task, in the task's
     // order, keeping the call's value (and id) of a parameter found by name, or else by the
