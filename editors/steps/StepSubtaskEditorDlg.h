@@ -33,12 +33,10 @@ enum StepSubtaskEditorControl : int {
     kSubInvalidRecords = 1419,
 };
 
-// Loop modes of a task step.
+// The editor's loop choices besides the record modes of the model's TaskLoopMode.
 enum SubtaskLoopMode : int {
     kLoopOnce = 0,
     kLoopCount = 1,
-    kLoopValidRecords = 2,
-    kLoopInvalidRecords = 4,
     kLoopExpression = 8,
 };
 

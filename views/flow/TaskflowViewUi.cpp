@@ -44,7 +44,7 @@ void CTaskflowViewUi::EndPickOperation(bool) {
 }
 
 bool CTaskflowViewUi::DrawToBitmap(wxBitmap& bitmap) {
-    return canvas_ && DrawPicture(view_.GetBitmapSize(), *canvas_, [this](TextSurface&) { return view_.Draw(); }, bitmap);
+    return canvas_ && ::DrawPicture(view_.GetBitmapSize(), *canvas_, [this](TextSurface&) { return view_.Draw(); }, bitmap);
 }
 
 void CTaskflowViewUi::ReportPickedStep(CTaskStep*) { MainFrame().OnStepPicked(this); }

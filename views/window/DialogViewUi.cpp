@@ -225,7 +225,7 @@ WindowSizeLimits CDialogViewUi::GetWindowSizeLimits() const {
 }
 
 bool CDialogViewUi::DrawToBitmap(wxBitmap& bitmap) {
-    return canvas_ && DrawPicture(view_.GetBitmapSize(), *canvas_,
+    return canvas_ && ::DrawPicture(view_.GetBitmapSize(), *canvas_,
                                   [this](TextSurface& surface) { return view_.Paint(surface, false); }, bitmap);
 }
 
