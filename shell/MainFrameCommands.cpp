@@ -214,9 +214,9 @@ CommandState CMainFrame::GetCommandState(int command) const {
         return {enabled, window_.IsBarShown(entry->bar)};
     }
     if (IsTestDataPageCommand(command)) {
-        // A pending pick keeps the import open.
-        const bool pickAllows = pick_.mode == 0 || command == command::kImportTestData;
-        return {pickAllows && testDataPage_->IsDataCommandEnabled(command), false};
+        // The import needs an open project only; a pending pick leaves it open.
+        const bool allowed = command == command::kImportTestData ? IsProjectOpen() : pick_.mode == 0;
+        return {allowed && testDataPage_->IsDataCommandEnabled(command), false};
     }
     if (IsRequirementsPageCommand(command))
         return {pick_.mode == 0 && requirementsPage_->IsRequirementCommandEnabled(command), false};

@@ -493,16 +493,18 @@ TEST_F(MainFrameTest, DataCommandsGoToTheFocusedTestDataPageWhenItAllowsThem) {
     EXPECT_EQ(testData_.ranCommands.size(), 2u);
 }
 
-// Import Test Data goes to the Test Data page from any pane, also while a pick is pending, and
-// not once the project is closed.
+// Import Test Data goes to the Test Data page from any pane, also while a pick is pending, but
+// only while a project is open.
 TEST_F(MainFrameTest, ImportTestDataGoesToTheTestDataPageFromAnyPane) {
     testData_.enabledCommands = {command::kImportTestData};
+    EXPECT_FALSE(frame_.GetCommandState(command::kImportTestData).enabled);
+    ASSERT_EQ(frame_.LoadProject(kSample, true), 1);
     frame_.Pick().mode = 1;
     EXPECT_EQ(frame_.GetCommandState(command::kImportTestData), (CommandState{true, false}));
     EXPECT_TRUE(frame_.OnCommand(command::kImportTestData));
     EXPECT_EQ(testData_.ranCommands, std::vector<int>{command::kImportTestData});
     frame_.Pick().mode = 0;
-    frame_.CloseProject(false);
+    EXPECT_EQ(frame_.CloseProject(false), 1);
     EXPECT_FALSE(frame_.GetCommandState(command::kImportTestData).enabled);
     frame_.OnCommand(command::kImportTestData);
     EXPECT_EQ(testData_.ranCommands.size(), 1u);
