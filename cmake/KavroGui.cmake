@@ -27,7 +27,7 @@ function(kavro_gui_test name)
   target_link_libraries(${name} PRIVATE kavro_options ${ARG_DEPS} kavro_gui_test_support
     GTest::gmock GTest::gtest)
   gtest_discover_tests(${name}
-    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT ${KAVRO_DISCOVERY_TIMEOUT}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     PROPERTIES TIMEOUT 120 RESOURCE_LOCK kavro_display LABELS gui)
 endfunction()

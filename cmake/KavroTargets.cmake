@@ -18,6 +18,10 @@ if(KAVRO_SANITIZE)
 endif()
 target_include_directories(kavro_options INTERFACE ${PROJECT_SOURCE_DIR})
 
+# Listing a sanitized test program's tests can take far longer than CMake's five seconds on a busy
+# machine, and a listing cut short fails the whole run.
+set(KAVRO_DISCOVERY_TIMEOUT 120)
+
 # kavro_library(<name> SOURCES ... [DEPS ...])
 function(kavro_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
@@ -39,7 +43,8 @@ function(kavro_test name)
   if(ARG_PROPERTIES)
     set(properties PROPERTIES ${ARG_PROPERTIES})
   endif()
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} ${properties})
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT ${KAVRO_DISCOVERY_TIMEOUT}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} ${properties})
 endfunction()
 
 # kavro_bench(<name> SOURCES ... [DEPS ...])

@@ -1,10 +1,12 @@
 #pragma once
-// The pages of the application pane as the main frame sees them: Tasks, Requirements, Windows
+// The pages of the application pane as the main frame sees it: Tasks, Requirements, Windows
 // and Test Data, each with its tree. The pages register with the frame when they are made;
-// until then the frame has none.
+// until then the frame has none. Each page answers what its selection is and does what the
+// frame's commands ask of its tree.
 #include <vector>
 
 class CFileKav;
+class CRequirement;
 class CTaskKav;
 class CWindowKav;
 
@@ -22,6 +24,15 @@ public:
     // The frame ended any pick operation: the page drops its marked pick item and leaves pick
     // mode.
     virtual void EndPickOperation() {}
+    // A click in the tree reports the clicked object to the frame instead of selecting it.
+    virtual void SetPickMode(bool /*on*/) {}
+    // The tree gets the keyboard focus back.
+    virtual void TakeFocus() {}
+    // While an item's label is being edited, Cut, Copy and Paste (their command numbers) are
+    // the label edit's own: true when the page passed the command to it.
+    virtual bool PassToLabelEdit(int /*command*/) { return false; }
+    // The file of the selected root item (the project or a library), else null.
+    virtual CFileKav* GetSelectedFile() const { return nullptr; }
 };
 
 // Items of the trees as the model objects keep them (CTaskKav::GetTreeItem,
@@ -34,11 +45,8 @@ public:
     virtual void UpdateTaskItem(CTaskKav* task) = 0;
     // Marks the tasks that the last load found errors in.
     virtual void MarkLoadErrorTasks(const std::vector<CTaskKav*>& /*tasks*/) {}
-
-    // The task of the caret item; for the project's own item its root task.
+    // The task of the caret item; the project item stands for the root task.
     virtual CTaskKav* GetSelectedTask() const { return nullptr; }
-    // The file of the caret item when that is a file's item.
-    virtual CFileKav* GetSelectedFile() const { return nullptr; }
     // New Task, New Building Block, New Folder (type 0, 1, 2) below the selected task, its item
     // selected and the undo step recorded: the new task, or null when none was made.
     virtual CTaskKav* CreateTaskItem(int /*type*/) { return nullptr; }
@@ -46,9 +54,8 @@ public:
     // Shows the tasks as a multiple selection (search results) until the next click in the tree.
     virtual void MarkTasks(const std::vector<CTaskKav*>& /*tasks*/) {}
     virtual void UnmarkTasks() {}
-    // In pick mode a click on a task reports it to the frame instead of selecting it.
-    virtual void SetPickMode(bool /*pick*/) {}
-    // Every task's item but the building blocks' takes its look again.
+    // Every task's item but the building blocks' shows its marks again (its test cases, its
+    // content).
     virtual void UpdateAllTaskItems() {}
     // The item, as its task kept it, goes with its children (the task may be deleted already).
     virtual void DeleteTaskItem(PageItem /*item*/) {}
@@ -56,10 +63,13 @@ public:
     virtual void SetCurrentTask(CTaskKav* /*task*/) {}
     // Enter or a double click: a folder's properties, another task's flow.
     virtual void OpenSelectedTask() {}
+    // The task waits to be pasted elsewhere: its item is drawn as cut until the pick ends.
+    virtual void ShowCutTask(CTaskKav* /*task*/) {}
 };
 
 class RequirementsPage : public WorkspacePage {
 public:
+    virtual CRequirement* GetSelectedRequirement() const = 0;
     // The requirement commands the page carries out on its selection (New Requirement,
     // Properties Editor): whether its selection allows the command, and carrying it out.
     virtual bool IsRequirementCommandEnabled(int command) const = 0;
@@ -70,13 +80,10 @@ class WindowsPage : public WorkspacePage {
 public:
     // A window view added the window: the tree gets its item.
     virtual void InsertWindow(CWindowKav* window) = 0;
-
     // The window of the caret item; null for a file's item.
     virtual CWindowKav* GetSelectedWindow() const { return nullptr; }
-    // The file of the caret item when that is a file's item.
-    virtual CFileKav* GetSelectedApplication() const { return nullptr; }
-    // The window's item with those above it takes its look again; sorted also re-sorts its
-    // siblings.
+    // The window's item with those above it shows its name and marks again; sorted also sorts
+    // its siblings again.
     virtual void RefreshWindowItem(CWindowKav* /*window*/, bool /*sorted*/) {}
     // The item, as its window kept it, goes with its children (the window may be deleted
     // already).
@@ -86,19 +93,24 @@ public:
     // The start window changed from the old to the new one: only the new one is bold.
     virtual void MoveBoldMark(CWindowKav* /*oldStart*/, CWindowKav* /*newStart*/) {}
     virtual void SelectWindow(CWindowKav* /*window*/) {}
+    // Shows the windows (search results) as a multiple selection until the next click.
     virtual void MarkWindows(const std::vector<CWindowKav*>& /*windows*/) {}
     virtual void UnmarkWindows() {}
-    virtual void SetPickMode(bool /*pick*/) {}
     // The window drawn as the current one (null: none).
     virtual void SetCurrentWindow(CWindowKav* /*window*/) {}
     // Enter or a double click: the menu editor for a menu, else the window editor.
     virtual void OpenSelectedWindow() {}
+    // Sorts the children of every item again by the order in "SortWnd".
+    virtual void SortTree() {}
+    // The window waits to be pasted elsewhere: its item is drawn as cut until the pick ends.
+    virtual void ShowCutWindow(CWindowKav* /*window*/) {}
 };
 
 class TestDataPage : public WorkspacePage {
 public:
     // The data commands the page carries out on its selection (New Data Set, New Data Field,
-    // Properties Editor, Delete): whether its selection allows the command, and carrying it out.
+    // Properties Editor, Delete, Generate Data Records, and Import Test Data, which any pane may
+    // ask for): whether its selection allows the command, and carrying it out.
     virtual bool IsDataCommandEnabled(int command) const = 0;
     virtual void RunDataCommand(int command) = 0;
 };

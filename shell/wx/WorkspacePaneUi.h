@@ -35,6 +35,7 @@ public:
     CXPropertyPageUi& GetPage(WorkspacePageIndex index) { return *pages_[static_cast<int>(index)]; }
     // Brings the page's tab to the front; the sheet announces the change as for a click.
     virtual void SelectPage(WorkspacePageIndex index);
+    WorkspacePageIndex GetShownPage() const;
 
 private:
     CXPropertySheetUi* sheet_;

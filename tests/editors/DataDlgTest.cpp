@@ -5,6 +5,8 @@
 #include <map>
 
 #include "editors/data/DataDlg.h"
+#include "editors/data/DataEffectDlg.h"
+#include "editors/data/DataImportDlg.h"
 #include "editors/data/DataEqClassDlg.h"
 #include "editors/data/DataFieldDlg.h"
 #include "editors/data/DataSetDlg.h"
@@ -16,12 +18,12 @@
 #include "tests/editors/ModelTreeProbe.h"
 #include "tests/support/GlobalState.h"
 #include "tests/support/ProjectBuilder.h"
+#include "tests/support/ScratchFolder.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
-
 
 // The main file Proj holds the sets Clients (three records) and Input (the fields Age with a
 // class, b_field and Zeta); the library Lib holds the set LS with the field LF.
@@ -233,6 +235,57 @@ TEST_F(DataDlgTest, TheClassGroupOpensTheClassesOfItsField) {
     EXPECT_EQ(zeta->GetEqClasses().size(), 1u);
     EXPECT_THAT(host.undoSteps, ElementsAre("Edit Equivalence Classes"));
     EXPECT_EQ(page.Tree().Find(ItemAt({"Project Proj", "Input", "Zeta"}))->colours.text, kDataTextBlue);
+}
+
+TEST_F(DataDlgTest, TheEffectGroupOpensTheEffectsOfItsSet) {
+    age->SetType(2);  // effect conditions take numbers
+    Choose({"Project Proj", "Input", "_Effects"});
+    host.session = [](EditorDialog& dialog) {
+        EXPECT_EQ(dialog.GetTitle(), "Effects of Data Set Input");
+        return dialog.OnOK() ? kIdOk : kIdCancel;  // nothing changed
+    };
+    page.OpenProperties();
+    EXPECT_THAT(host.undoSteps, IsEmpty());
+
+    host.session = [](EditorDialog& dialog) {
+        dialog.SetText(kEffectName, "Old");
+        dialog.SetText(kEffectCondition, "#Age# > 65");
+        return dialog.OnOK() ? kIdOk : kIdCancel;
+    };
+    page.OpenProperties();
+    ASSERT_EQ(input->GetEffects().size(), 1u);
+    EXPECT_EQ(input->GetEffects()[0]->GetName(), "Old");
+    EXPECT_THAT(host.undoSteps, ElementsAre("Edit Effects"));
+}
+
+TEST_F(DataDlgTest, ImportTestDataWorksFromAnyItemAndSaysSo) {
+    ScratchFolder folder;
+    const std::string data = folder.Write("data.csv", "Age;Note\n70;old\n");
+    page.Tree().SetCaret(kNoDataItem);
+    EXPECT_TRUE(page.IsDataCommandEnabled(command::kImportTestData));
+    host.session = [](EditorDialog&) { return kIdCancel; };
+    page.RunDataCommand(command::kImportTestData);
+    EXPECT_THAT(host.undoSteps, IsEmpty());
+    EXPECT_THAT(TestInteraction().messages, IsEmpty());
+
+    // The set of the chosen field is proposed.
+    Choose(kAge);
+    host.session = [&data](EditorDialog& dialog) {
+        EXPECT_EQ(dialog.GetText(kImportDataSet), "Input");
+        dialog.SetText(kImportSource, data);
+        dialog.SetText(kImportSeparator, ";");
+        return dialog.OnOK() ? kIdOk : kIdCancel;
+    };
+    page.RunDataCommand(command::kImportTestData);
+    EXPECT_EQ(input->GetRecords().size(), 1u);
+    EXPECT_THAT(host.undoSteps, ElementsAre("Import Test Data"));
+    ASSERT_EQ(TestInteraction().messages.size(), 1u);
+    EXPECT_EQ(TestInteraction().messages[0].text, "Test data successfully imported! [I0025]");
+    EXPECT_EQ(TestInteraction().messages[0].caption, "Test data successfully imported!");
+    EXPECT_EQ(TestInteraction().messages[0].icon, MessageIcon::Information);
+    // The tree shows the new field, and keeps the chosen item.
+    EXPECT_NE(ItemAt({"Project Proj", "Input", "Note"}), kNoDataItem);
+    EXPECT_EQ(page.Tree().GetCaret(), ItemAt(kAge));
 }
 
 TEST_F(DataDlgTest, DeletingAFieldAsksAndTakesItsValueOutOfEveryRecord) {

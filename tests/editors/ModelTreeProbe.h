@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editors/framework/ModelTree.h"
+#include "tests/views/RecordingTreeObserver.h"
 
 // The items below the parent as indented lines "text [image] colour", colours as b(lue),
 // g(rey) or nothing for black.
@@ -35,22 +36,3 @@ inline int ItemAt(const CModelTree& tree, const std::vector<std::string>& path) 
     }
     return item;
 }
-
-// What the window would have heard last of the items.
-class RecordingTreeObserver : public ItemTreeObserver {
-public:
-    void ItemInserted(int, int) override {}
-    void ItemChanged(int) override {}
-    void ItemDeleting(int item) override { deleted.push_back(item); }
-    void AllItemsDeleted() override {}
-    void ChildrenSorted(int) override {}
-    void ItemExpanded(int item, bool) override { expanded.push_back(item); }
-    void ItemSelected(int item) override { selected = item; }
-    void ItemMarked(int, bool) override {}
-    void ItemMadeVisible(int) override {}
-    void TreeEnabled(bool) override {}
-
-    std::vector<int> deleted;
-    std::vector<int> expanded;
-    int selected = kNoItem;
-};

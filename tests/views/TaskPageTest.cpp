@@ -2,7 +2,7 @@
 #include "model/ShellServices.h"
 #include "tests/views/TaskPageFixture.h"
 #include "views/trees/TreeLook.h"
-#include "views/trees/TreeCommands.h"
+#include "shell/CommandIds.h"
 
 // ---- Renaming
 
@@ -184,7 +184,7 @@ TEST_F(TaskPageTest, KeysRenameDeleteOpenAndHelpUnlessARenameRuns) {
     page.OnKey(TreeKey::Enter, false);
     EXPECT_EQ(page.OnKey(TreeKey::F1, false), TreeKeyResult::Handled);
     EXPECT_EQ(page.OnKey(TreeKey::F1, true), TreeKeyResult::NotHandled) << "Shift+F1 is the tree's context help";
-    EXPECT_EQ(host.commands, (std::vector<int>{tree_command::kDelete, tree_command::kEditProperties}));
+    EXPECT_EQ(host.commands, (std::vector<int>{command::kDelete, command::kPropertiesEditor}));
     EXPECT_EQ(host.openedFlows, std::vector<CTaskKav*>{task});
     EXPECT_EQ(host.helpContexts, std::vector<int>{35003});
 
@@ -227,6 +227,15 @@ TEST_F(TaskPageTest, FoundTasksAreMarkedUntilTheNextClick) {
     EXPECT_FALSE(page.IsMarked());
     EXPECT_FALSE(Node(deep).marked);
     EXPECT_TRUE(page.MarkedTasks().empty());
+}
+
+TEST_F(TaskPageTest, ACutTaskLooksCutUntilThePickEnds) {
+    CTaskKav* task = Task("Order");
+    page.Fill();
+    page.ShowCutTask(task);
+    EXPECT_TRUE(Node(task).cut);
+    page.EndPickOperation();
+    EXPECT_FALSE(Node(task).cut);
 }
 
 TEST_F(TaskPageTest, AfterTheProjectWasReplacedTheSameTaskIsSelectedAgain) {

@@ -6,7 +6,8 @@
 #include "tests/support/GlobalState.h"
 #include "tests/support/WindowBuilder.h"
 #include "tests/views/FakeTreePageHost.h"
-#include "views/trees/TreeCommands.h"
+#include "tests/views/RecordingTreeObserver.h"
+#include "shell/CommandIds.h"
 #include "views/trees/TreeLook.h"
 #include "views/trees/WindowDlg.h"
 
@@ -84,6 +85,7 @@ TEST_F(WindowPageTest, TheProjectComesFirstThenTheNamedLibrariesEachWithItsWindo
     Tree().SetCaret(roots[1]);
     EXPECT_EQ(page.GetSelectedWindow(), nullptr);
     EXPECT_EQ(page.GetSelectedApplication(), locked);
+    EXPECT_EQ(page.GetSelectedFile(), locked);
     Tree().SetCaret(ItemOf(main));
     EXPECT_EQ(page.GetSelectedWindow(), main);
     EXPECT_EQ(page.GetSelectedApplication(), nullptr);
@@ -169,15 +171,33 @@ TEST_F(WindowPageTest, EveryLevelIsSortedByTheChosenOrder) {
     EXPECT_EQ(GetWindowTypeName(kWndCheckBox), "Check Box");
 }
 
+TEST_F(WindowPageTest, ANewSortOrderSortsTheShownTreeAgainKeepingItsState) {
+    CWindowKav* dialog = Window("Dialog");
+    CWindowKav* zeta = WithUftClass(Window("zeta", dialog, kWndPushButton), "WinButton");
+    WithUftClass(Window("Alpha", dialog, kWndCheckBox), "WinCheckBox");
+    Window("Inner", zeta, kWndPushButton);
+    ChooseSortOrder("Name");
+    page.Fill();
+    Tree().Expand(ItemOf(dialog));
+    page.SelectWindow(zeta);
+
+    ChooseSortOrder("QTP");
+    page.SortTree();
+    EXPECT_EQ(Tree().GetSortOrder(), "QTP");
+    EXPECT_EQ(Tree().Outline(ItemOf(dialog)), (std::vector<std::string>{"zeta", "  Inner", "Alpha"}));
+    EXPECT_EQ(page.GetSelectedWindow(), zeta);
+    EXPECT_TRUE(Node(dialog).expanded);
+}
+
 TEST_F(WindowPageTest, TheMenuChecksTheOrderInForceAndUftOnlyForUftProjects) {
     const struct {
         const char* order;
         int format;
         int checked;
     } cases[] = {
-        {"Name", 2, tree_command::kSortByName},       {"Type", 2, tree_command::kSortByType},
-        {"QTP", 7, tree_command::kSortByUftClass},    {"QTP", 2, tree_command::kSortByName},
-        {"", 2, tree_command::kSortByName},
+        {"Name", 2, command::kSortByName},       {"Type", 2, command::kSortByType},
+        {"QTP", 7, command::kSortByUftClass},    {"QTP", 2, command::kSortByName},
+        {"", 2, command::kSortByName},
     };
     for (const auto& c : cases) {
         ChooseSortOrder(c.order);
@@ -371,6 +391,41 @@ TEST_F(WindowPageTest, TheFramesOperationsKeepTheTreeInStep) {
     project.App().GetWindowList().DeleteWindow("Added", project.Main());
     page.RefreshWindowItem(dialog, true);
     EXPECT_EQ(Node(dialog).colours, PlainItemColours(kTreeTextBlack));
+}
+
+TEST_F(WindowPageTest, ACutWindowLooksCutUntilThePickEnds) {
+    CWindowKav* dialog = Window("Dialog");
+    CWindowKav* other = Window("Other");
+    page.Fill();
+    page.ShowCutWindow(dialog);
+    EXPECT_TRUE(Node(dialog).cut);
+    page.ShowCutWindow(other);
+    EXPECT_FALSE(Node(dialog).cut) << "one item waits at a time";
+    EXPECT_TRUE(Node(other).cut);
+    page.EndPickOperation();
+    EXPECT_FALSE(Node(other).cut);
+}
+
+TEST_F(WindowPageTest, TheFramesClipboardCommandsGoToALabelBeingEditedAndTheFocusComesBack) {
+    RecordingTreeObserver observer;
+    Tree().SetObserver(&observer);
+    CWindowKav* dialog = Window("Dialog");
+    page.Fill();
+    EXPECT_FALSE(page.PassToLabelEdit(command::kCut)) << "no label is being edited";
+
+    ASSERT_TRUE(page.BeginLabelEdit(ItemOf(dialog)));
+    EXPECT_TRUE(page.PassToLabelEdit(command::kCut));
+    EXPECT_TRUE(page.PassToLabelEdit(command::kCopy));
+    EXPECT_TRUE(page.PassToLabelEdit(command::kPaste));
+    EXPECT_FALSE(page.PassToLabelEdit(command::kDelete));
+    EXPECT_EQ(observer.labelCommands,
+              (std::vector<LabelClipboard>{LabelClipboard::Cut, LabelClipboard::Copy, LabelClipboard::Paste}));
+    page.EndLabelEdit(ItemOf(dialog), true, "");
+    EXPECT_FALSE(page.PassToLabelEdit(command::kPaste));
+
+    page.TakeFocus();
+    EXPECT_EQ(observer.focusWanted, 1);
+    Tree().SetObserver(nullptr);
 }
 
 TEST_F(WindowPageTest, AfterTheProjectWasReplacedTheSameWindowIsSelectedAgain) {

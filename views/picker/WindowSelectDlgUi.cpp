@@ -1,10 +1,10 @@
 #include "views/picker/WindowSelectDlgUi.h"
 
-#include <wx/app.h>
 #include <wx/button.h>
 #include <wx/sizer.h>
 
-#include "shell/ReferencePicker.h"
+#include "shell/MainFrame.h"
+#include "shell/wx/MainFrameUi.h"
 #include "views/trees/ItemTreeUi.h"
 #include "views/trees/TreeImages.h"
 
@@ -36,9 +36,12 @@ std::string CWindowSelectDlgUi::SelectReference(wxWindow* parent, int flags, CTa
 }
 
 void InstallReferencePickerDialog() {
-    InstallReferencePicker([](int kinds, CTaskKav* task, CDataSet* dataSet, const OwningList<CDataEffect>* effects) {
-        wxWindow* parent = wxGetActiveWindow();
-        if (!parent && wxTheApp) parent = wxTheApp->GetTopWindow();
-        return CWindowSelectDlgUi::SelectReference(parent, kinds, task, dataSet, effects);
+    InstallFrameParts("picker", [](CMainFrame& frame, wxWindow* window) {
+        frame.Services().editors.selectReference = [window](int kinds, CTaskKav* task, CDataSet* dataSet,
+                                                            const OwningList<CDataEffect>* effects) {
+            // Over the editor that asked, else over the main window.
+            wxWindow* parent = wxGetActiveWindow();
+            return CWindowSelectDlgUi::SelectReference(parent ? parent : window, kinds, task, dataSet, effects);
+        };
     });
 }

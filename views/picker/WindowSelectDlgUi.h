@@ -29,5 +29,5 @@ private:
     ItemTreeUi* tree_;
 };
 
-// The editors' reference picker becomes this dialog, over the active window.
+// Every main frame serves the editors' reference picks with this dialog, over the active window.
 void InstallReferencePickerDialog();

@@ -164,6 +164,13 @@ void CItemTree::SetMarked(int item, bool marked) {
     if (observer_) observer_->ItemMarked(item, marked);
 }
 
+void CItemTree::SetCut(int item, bool cut) {
+    TreeNode* node = Get(item);
+    if (!node || node->cut == cut) return;
+    node->cut = cut;
+    if (observer_) observer_->ItemChanged(item);
+}
+
 void CItemTree::EnsureVisible(int item) {
     if (!Find(item)) return;
     for (int above = GetParent(item); above != kNoItem; above = GetParent(above)) Get(above)->expanded = true;
@@ -173,6 +180,14 @@ void CItemTree::EnsureVisible(int item) {
 void CItemTree::Enable(bool enabled) {
     enabled_ = enabled;
     if (observer_) observer_->TreeEnabled(enabled);
+}
+
+void CItemTree::TakeFocus() {
+    if (observer_) observer_->FocusWanted();
+}
+
+void CItemTree::PassToLabelEdit(LabelClipboard command) {
+    if (observer_) observer_->LabelEditCommand(command);
 }
 
 std::vector<std::string> CItemTree::Outline(int parent) const {

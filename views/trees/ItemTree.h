@@ -37,7 +37,12 @@ struct TreeNode {
     bool expanded = false;
     // Shown as selected apart from the caret (a marking).
     bool marked = false;
+    // Waits to be pasted elsewhere: drawn as cut.
+    bool cut = false;
 };
+
+// Cut, Copy and Paste as the label being edited takes them.
+enum class LabelClipboard { Cut, Copy, Paste };
 
 // What the window hears of the items; each call comes after the change.
 class ItemTreeObserver {
@@ -58,6 +63,10 @@ public:
     virtual void ItemMarked(int item, bool marked) = 0;
     virtual void ItemMadeVisible(int item) = 0;
     virtual void TreeEnabled(bool enabled) = 0;
+    // Only a window acts on these two: it takes the keyboard focus, or the label being edited
+    // takes the clipboard command.
+    virtual void FocusWanted() {}
+    virtual void LabelEditCommand(LabelClipboard /*command*/) {}
 };
 
 class CItemTree : public CTreeCtrlExtended {
@@ -97,9 +106,15 @@ public:
     // Moves the caret to the item and shows it so.
     void Select(int item);
     void SetMarked(int item, bool marked);
+    // Draws the item as cut, or as it was again; the window hears of it as a change of look.
+    void SetCut(int item, bool cut);
     // Scrolls the item into view, its ancestors expanded.
     void EnsureVisible(int item);
     void Enable(bool enabled);
+    // The window takes the keyboard focus.
+    void TakeFocus();
+    // The label being edited cuts, copies or pastes.
+    void PassToLabelEdit(LabelClipboard command);
 
     // ---- What the window reports
 

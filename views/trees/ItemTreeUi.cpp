@@ -98,7 +98,8 @@ void ItemTreeUi::ShowLook(const wxTreeItemId& shown, int item) {
         SetItemBackgroundColour(shown, wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));
         return;
     }
-    SetItemTextColour(shown, Shown(node.colours.text, wxSYS_COLOUR_WINDOWTEXT));
+    SetItemTextColour(shown, node.cut ? wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT)
+                                      : Shown(node.colours.text, wxSYS_COLOUR_WINDOWTEXT));
     SetItemBackgroundColour(shown, Shown(node.colours.background, wxSYS_COLOUR_WINDOW));
 }
 
@@ -171,6 +172,16 @@ void ItemTreeUi::ItemMadeVisible(int item) {
 }
 
 void ItemTreeUi::TreeEnabled(bool enabled) { Enable(enabled); }
+
+void ItemTreeUi::LabelEditCommand(LabelClipboard command) {
+    wxTextCtrl* edit = GetEditControl();
+    if (!edit) return;
+    switch (command) {
+        case LabelClipboard::Cut: edit->Cut(); break;
+        case LabelClipboard::Copy: edit->Copy(); break;
+        case LabelClipboard::Paste: edit->Paste(); break;
+    }
+}
 
 void ItemTreeUi::OnLeftDown(wxMouseEvent& event) {
     int flags = 0;

@@ -39,6 +39,8 @@ private:
     void ItemMarked(int item, bool marked) override;
     void ItemMadeVisible(int item) override;
     void TreeEnabled(bool enabled) override;
+    void FocusWanted() override { SetFocus(); }
+    void LabelEditCommand(LabelClipboard command) override;
 
     // Shows the items the tree had before the window (recursively below the parent).
     void ShowChildren(int parent);

@@ -8,7 +8,7 @@
 #include "platform/MessageBuffer.h"
 #include "platform/TextUtil.h"
 #include "resources/MessageCatalogue.h"
-#include "views/trees/TreeCommands.h"
+#include "shell/CommandIds.h"
 
 namespace {
 
@@ -97,6 +97,11 @@ void CTaskDlg::UnmarkTasks() {
     markedTasks_.clear();
 }
 
+void CTaskDlg::EndPickOperation() {
+    SetPickMode(false);
+    EndCut();
+}
+
 void CTaskDlg::SetPickMode(bool pick) {
     SetPickFlag(pick);
     tree_.SetPickMode(pick);
@@ -127,7 +132,7 @@ void CTaskDlg::DeleteTaskItem(PageItem item) {
 void CTaskDlg::OpenSelectedTask() {
     CTaskKav* task = tree_.TaskOf(tree_.GetCaret());
     if (!task) return;
-    if (task->IsFolder()) host_.SendCommand(tree_command::kEditProperties);
+    if (task->IsFolder()) host_.SendCommand(command::kPropertiesEditor);
     else host_.OpenTaskFlow(task);
 }
 
@@ -227,9 +232,9 @@ void CTaskDlg::RenameCompanion(CTaskKav& task, const std::string& name) {
 }
 
 std::vector<TreeMenuEntry> CTaskDlg::ContextMenu() const {
-    using namespace tree_command;
-    return {{48124, kNewTask},           {48125, kNewBuildingBlock}, {48126, kNewFolder},      {},
-            {48127, kEditTaskFlow},      {48128, kEditProperties},   {48129, kDelete},         {},
-            {48130, kGenerateTestCases}, {48131, kConvertTestCases}, {48132, kViewTestCases},  {},
-            {48133, kSearch},            {48134, kSearchReferences}};
+    using namespace command;
+    return {{48124, kNewTask},           {48125, kNewBuildingBlock}, {48126, kNewFolder},     {},
+            {48127, kTaskFlowEditor},    {48128, kPropertiesEditor}, {48129, kDelete},        {},
+            {48130, kGenerateTestCases}, {48131, kConvertTestCases}, {48132, kViewTestCases}, {},
+            {48133, kSearchObject},      {48134, kSearchReferences}};
 }

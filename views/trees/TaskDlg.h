@@ -29,7 +29,9 @@ public:
     // again and the selected task found again by its ID.
     void RebuildTree() override { RefreshKeepingSelection(); }
     void EnableTree(bool enabled) override { tree_.Enable(enabled); }
-    void EndPickOperation() override { SetPickMode(false); }
+    void EndPickOperation() override;
+    void TakeFocus() override { tree_.TakeFocus(); }
+    bool PassToLabelEdit(int command) override { return PassCommandToLabelEdit(command); }
 
     // ---- TasksPage
 
@@ -46,6 +48,7 @@ public:
     void DeleteTaskItem(PageItem item) override;
     void SetCurrentTask(CTaskKav* task) override { tree_.SetCurrentTask(task); }
     void OpenSelectedTask() override;
+    void ShowCutTask(CTaskKav* task) override { ShowCut(tree_.ItemOf(task)); }
 
     // ---- The page's other operations
 

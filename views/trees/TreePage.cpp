@@ -1,6 +1,6 @@
 #include "views/trees/TreePage.h"
 
-#include "views/trees/TreeCommands.h"
+#include "shell/CommandIds.h"
 
 CTreePage::CTreePage(TreePageHost& host, CItemTree& tree, int helpContext)
     : host_(host), tree_(tree), helpContext_(helpContext) {}
@@ -14,7 +14,7 @@ TreeKeyResult CTreePage::OnKey(TreeKey key, bool shift) {
         case TreeKey::F2: return editingLabel_ ? TreeKeyResult::NotHandled : TreeKeyResult::StartLabelEdit;
         case TreeKey::Delete:
             if (editingLabel_) return TreeKeyResult::NotHandled;
-            host_.SendCommand(tree_command::kDelete);
+            host_.SendCommand(command::kDelete);
             return TreeKeyResult::Handled;
         case TreeKey::Enter:
             if (editingLabel_) return TreeKeyResult::NotHandled;
@@ -45,4 +45,25 @@ void CTreePage::UnmarkItems() {
     for (int item : markedItems_) tree_.SetMarked(item, false);
     markedItems_.clear();
     marked_ = false;
+}
+
+void CTreePage::ShowCut(int item) {
+    EndCut();
+    tree_.SetCut(item, true);
+    cutItem_ = item;
+}
+
+void CTreePage::EndCut() {
+    tree_.SetCut(cutItem_, false);
+    cutItem_ = kNoItem;
+}
+
+bool CTreePage::PassCommandToLabelEdit(int command) {
+    if (!editingLabel_) return false;
+    switch (command) {
+        case command::kCut: tree_.PassToLabelEdit(LabelClipboard::Cut); return true;
+        case command::kCopy: tree_.PassToLabelEdit(LabelClipboard::Copy); return true;
+        case command::kPaste: tree_.PassToLabelEdit(LabelClipboard::Paste); return true;
+        default: return false;
+    }
 }

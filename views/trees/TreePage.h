@@ -1,7 +1,7 @@
 #pragma once
 // What the Tasks and Windows pages share: their keys and help, renaming in place, the pick mode
-// in which a click reports an object to the frame, and the marking of found objects as a
-// multiple selection. Each page adds its tree's rules.
+// in which a click reports an object to the frame, the marking of found objects as a multiple
+// selection, and the cut item waiting to be pasted. Each page adds its tree's rules.
 #include <vector>
 
 #include "views/trees/ItemTree.h"
@@ -27,6 +27,10 @@ public:
     // A click anywhere in the tree ends the marking.
     bool OnItemClick(int item, bool ctrl) override;
 
+    // While a label is being edited the frame's Cut, Copy and Paste (their command numbers) are
+    // its own: true when the command went to it.
+    bool PassCommandToLabelEdit(int command);
+
     // Opens what the caret item stands for.
     virtual void OpenSelected() = 0;
     // Ends the marking with the page's list of marked objects.
@@ -41,6 +45,9 @@ protected:
     // Ends any marking, then marks the items; the marking ends with the next click or Unmark.
     void MarkItems(const std::vector<int>& items);
     void UnmarkItems();
+    // Draws the item as cut until the next one or EndCut.
+    void ShowCut(int item);
+    void EndCut();
 
     TreePageHost& host_;
 
@@ -51,4 +58,5 @@ private:
     bool editingLabel_ = false;
     bool marked_ = false;
     std::vector<int> markedItems_;
+    int cutItem_ = kNoItem;
 };

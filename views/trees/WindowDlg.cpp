@@ -7,7 +7,7 @@
 #include "platform/MessageBuffer.h"
 #include "platform/TextUtil.h"
 #include "resources/MessageCatalogue.h"
-#include "views/trees/TreeCommands.h"
+#include "shell/CommandIds.h"
 
 namespace {
 
@@ -89,6 +89,13 @@ void CWindowDlg::UnmarkWindows() {
     markedWindows_.clear();
 }
 
+void CWindowDlg::EndPickOperation() {
+    SetPickMode(false);
+    EndCut();
+}
+
+void CWindowDlg::SortTree() { tree_.SortAll(); }
+
 void CWindowDlg::SetPickMode(bool pick) {
     SetPickFlag(pick);
     tree_.SetPickMode(pick);
@@ -99,7 +106,7 @@ void CWindowDlg::OpenSelectedWindow() {
     if (caret == kNoItem) return;
     const CWindowKav* window = tree_.WindowOf(caret);
     const bool menu = window && (window->GetType() == kWndMenu || window->GetType() == kWndMenuItem);
-    host_.SendCommand(menu ? tree_command::kEditMenu : tree_command::kEditWindow);
+    host_.SendCommand(menu ? command::kMenuEditor : command::kWindowEditor);
 }
 
 bool CWindowDlg::ReportClick(int item, bool /*ctrl*/) {
@@ -135,16 +142,16 @@ bool CWindowDlg::EndLabelEdit(int item, bool cancelled, const std::string& text)
 }
 
 std::vector<TreeMenuEntry> CWindowDlg::ContextMenu() const {
-    using namespace tree_command;
+    using namespace command;
     std::string order = ReadWindowSortOrder();
     const CApplicationKav* project = CurrentApplication;
     if (order == kSortOrderUftClass && !(project && project->GetOutputFormat() == kUftFormat)) order = kSortOrderName;
     const bool byType = order == kSortOrderType;
     const bool byUftClass = order == kSortOrderUftClass;
-    return {{48155, kEditWindow},
-            {48156, kEditMenu},
-            {48157, kEditAttributes},
-            {48158, kEditProperties},
+    return {{48155, kWindowEditor},
+            {48156, kMenuEditor},
+            {48157, kAttributesEditor},
+            {48158, kPropertiesEditor},
             {},
             {48159, kDelete},
             {48160, kSetStartWindow},
@@ -161,6 +168,6 @@ std::vector<TreeMenuEntry> CWindowDlg::ContextMenu() const {
             {48166, kViewTestCases},
             {48167, kGenerateWindowTags},
             {},
-            {48168, kSearch},
+            {48168, kSearchObject},
             {48169, kSearchReferences}};
 }

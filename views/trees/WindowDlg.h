@@ -28,7 +28,10 @@ public:
     // tree is filled again and the selected window found again by its internal ID.
     void RebuildTree() override { RefreshKeepingSelection(); }
     void EnableTree(bool enabled) override { tree_.Enable(enabled); }
-    void EndPickOperation() override { SetPickMode(false); }
+    void EndPickOperation() override;
+    void TakeFocus() override { tree_.TakeFocus(); }
+    bool PassToLabelEdit(int command) override { return PassCommandToLabelEdit(command); }
+    CFileKav* GetSelectedFile() const override { return GetSelectedApplication(); }
 
     // ---- WindowsPage
 
@@ -36,7 +39,8 @@ public:
     // its children; the siblings are sorted again.
     void InsertWindow(CWindowKav* window) override;
     CWindowKav* GetSelectedWindow() const override { return tree_.WindowOf(tree_.GetCaret()); }
-    CFileKav* GetSelectedApplication() const override { return tree_.FileOf(tree_.GetCaret()); }
+    // The file of the caret item when that is a file's item.
+    CFileKav* GetSelectedApplication() const { return tree_.FileOf(tree_.GetCaret()); }
     void RefreshWindowItem(CWindowKav* window, bool sorted) override;
     void DeleteWindowItem(PageItem item) override;
     void SetItemData(PageItem item, CWindowKav* window) override;
@@ -47,6 +51,9 @@ public:
     void SetPickMode(bool pick) override;
     void SetCurrentWindow(CWindowKav* window) override { tree_.SetCurrentWindow(window); }
     void OpenSelectedWindow() override;
+    // Reads the sort order again and sorts every level below the file items by it.
+    void SortTree() override;
+    void ShowCutWindow(CWindowKav* window) override { ShowCut(tree_.ItemOf(window)); }
 
     // ---- The page's other operations
 

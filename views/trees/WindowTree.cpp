@@ -110,6 +110,11 @@ void CWindowTree::SortWindowChildren(int item, bool recursive) {
         for (int child : Children(item)) SortWindowChildren(child, true);
 }
 
+void CWindowTree::SortAll() {
+    sortOrder_ = ReadWindowSortOrder();
+    for (int root : Children(kNoItem)) SortWindowChildren(root, true);
+}
+
 void CWindowTree::UpdateWindowItem(int item, bool ancestors) {
     UpdateOwnLook(item);
     if (!ancestors) return;

@@ -52,6 +52,8 @@ public:
     void UpdateWindowItem(int item, bool ancestors);
     // Sorts the item's children by the sort order; recursive sorts every level below too.
     void SortWindowChildren(int item, bool recursive = false);
+    // Reads the sort order again and sorts every level below the file items by it.
+    void SortAll();
 
     bool IsPickMode() const { return pickMode_; }
     void SetPickMode(bool pick) { pickMode_ = pick; }

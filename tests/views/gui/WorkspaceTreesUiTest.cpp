@@ -6,7 +6,6 @@
 #include "model/ApplicationKav.h"
 #include "model/WindowKav.h"
 #include "shell/MainFrame.h"
-#include "shell/ReferencePicker.h"
 #include "shell/wx/MainFrameUi.h"
 #include "tests/support/gui/MainFrameTest.h"
 #include "views/pane/ApplicationDlgUi.h"
@@ -27,7 +26,7 @@ protected:
     void TearDown() override {
         MainFrameTest::TearDown();
         InstallWorkspacePane(nullptr);
-        InstallReferencePicker(nullptr);
+        InstallFrameParts("picker", nullptr);
     }
 
     // The frame with the sample, and its pane.
