@@ -10,6 +10,7 @@
 
 #include "editors/data/DataTree.h"
 #include "editors/framework/PageEvents.h"
+#include "generation/GeneratedRecordsReport.h"
 #include "shell/WorkspacePage.h"
 
 class CApplicationKav;
@@ -30,6 +31,8 @@ public:
 
     CDataTree& Tree() { return tree_; }
     const CDataTree& Tree() const { return tree_; }
+    // Where record generation shows the report of the DELTRA method; without one none shows.
+    void SetRecordReportViewer(RecordReportViewer viewer) { showRecordReport_ = std::move(viewer); }
 
     // ---- WorkspacePage
 
@@ -83,6 +86,9 @@ private:
     void EditDataSet(CDataSet& dataSet);
     void EditField(CDataSet& dataSet, CDataField& field);
     void DeleteSelected();
+    // The record generator on the data set of the caret item; generated records record their
+    // undo step.
+    void GenerateDataRecords();
     // The import into the set of the caret item (or a set chosen in the dialog); a successful one
     // records its undo step, refills the tree and says so.
     void ImportTestData();
@@ -91,6 +97,7 @@ private:
     bool Ask(int questionId, int captionId) const;
 
     EditorHost& host_;
+    RecordReportViewer showRecordReport_;
     CDataTree tree_;
     bool editingLabel_ = false;
 };
