@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "editors/data/DataTree.h"
+#include "generation/GeneratedRecordsReport.h"
 #include "shell/WorkspacePage.h"
 #include "views/trees/ItemTreeEvents.h"
 
@@ -25,6 +26,8 @@ public:
 
     CDataTree& Tree() { return tree_; }
     const CDataTree& Tree() const { return tree_; }
+    // Where record generation shows the report of the DELTRA method; without one none shows.
+    void SetRecordReportViewer(RecordReportViewer viewer) { showRecordReport_ = std::move(viewer); }
 
     // ---- WorkspacePage
 
@@ -78,6 +81,9 @@ private:
     void EditDataSet(CDataSet& dataSet);
     void EditField(CDataSet& dataSet, CDataField& field);
     void DeleteSelected();
+    // The record generator on the data set of the caret item; generated records record their
+    // undo step.
+    void GenerateDataRecords();
     // The import into the set of the caret item (or a set chosen in the dialog); a successful one
     // records its undo step, refills the tree and says so.
     void ImportTestData();
@@ -86,6 +92,7 @@ private:
     bool Ask(int questionId, int captionId) const;
 
     EditorHost& host_;
+    RecordReportViewer showRecordReport_;
     CDataTree tree_;
     bool editingLabel_ = false;
 };

@@ -119,17 +119,17 @@ TEST_F(DataDlgTest, CommandsAreEnabledByTheChosenItem) {
     const Case cases[] = {
         {kProject, {kNewDataSet}},
         {{"Library Lib"}, {}},
-        {kInput, {kNewDataField, kPropertiesEditor, kDelete}},
-        {kAge, {kPropertiesEditor, kDelete}},
-        {{"Project Proj", "Input", "Age", "Equivalence_Classes"}, {kPropertiesEditor}},
-        {{"Project Proj", "Input", "_Records"}, {kPropertiesEditor}},
+        {kInput, {kNewDataField, kPropertiesEditor, kDelete, kGenerateDataRecords}},
+        {kAge, {kPropertiesEditor, kDelete, kGenerateDataRecords}},
+        {{"Project Proj", "Input", "Age", "Equivalence_Classes"}, {kPropertiesEditor, kGenerateDataRecords}},
+        {{"Project Proj", "Input", "_Records"}, {kPropertiesEditor, kGenerateDataRecords}},
         {{"Library Lib", "LS (READ-ONLY)"}, {kPropertiesEditor}},
         {{"Library Lib", "LS (READ-ONLY)", "LF"}, {kPropertiesEditor}},
     };
     for (const Case& c : cases) {
         Choose(c.path);
         std::vector<int> enabled;
-        for (int command : {kNewDataSet, kNewDataField, kPropertiesEditor, kDelete})
+        for (int command : {kNewDataSet, kNewDataField, kPropertiesEditor, kDelete, kGenerateDataRecords})
             if (page.IsDataCommandEnabled(command)) enabled.push_back(command);
         EXPECT_EQ(enabled, c.enabled) << c.path.back();
     }
@@ -419,4 +419,27 @@ TEST_F(DataDlgTest, KeysAndTheContextMenuReachTheFrame) {
     EXPECT_THAT(menu, ElementsAre(32956, 32957, 0, 32778, 40003, 0, 32958, 32954));
     page.OnContextCommand(32958);
     EXPECT_EQ(host.commands.back(), 32958);
+}
+
+TEST_F(DataDlgTest, GeneratedRecordsGoIntoTheChosenItemsSetWithTheirUndoStep) {
+    age->GetEqClasses().Add(new CDataEqClass("V2", 1, "", "2"));
+    for (CDataField* field : std::vector<CDataField*>(input->GetFields().begin(), input->GetFields().end()))
+        if (field != age) input->GetFields().Delete(field);
+    page.RebuildTree();
+    std::vector<int> shown;
+    host.session = [&](EditorDialog& dialog) {
+        shown.push_back(dialog.GetResourceId());
+        return kIdCancel;
+    };
+    Choose(kAge);
+    page.RunDataCommand(command::kGenerateDataRecords);
+    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(input->GetRecords().empty());
+    EXPECT_THAT(host.undoSteps, IsEmpty());
+
+    host.session = [](EditorDialog& dialog) { return dialog.OnOK() ? kIdOk : kIdCancel; };
+    page.RunDataCommand(command::kGenerateDataRecords);
+    EXPECT_FALSE(input->GetRecords().empty());
+    EXPECT_TRUE(clients->GetRecords().size() == 3u);
+    EXPECT_THAT(host.undoSteps, ElementsAre("Generate Data Records"));
 }
