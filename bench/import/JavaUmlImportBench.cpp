@@ -1,20 +1,17 @@
 // A recorded Java GUI description of 20,000 windows read into an empty project: 200 dialogs of
 // 99 controls whose captions repeat from dialog to dialog, so that each new name is checked
 // against the window table. And a UML model of about 5 MB in XMI form through the three XSLT
-// passes into a project file: 100 packages of 25 use cases, each with an activity of 20
+// passes into a project file: 26 packages of 25 use cases, each with an activity of 20
 // actions joined by decision and merge nodes.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 
+#include "bench/import/EmptyProjectImports.h"
 #include "import/java/JavaGuiImport.h"
 #include "import/uml/XmiTransformer.h"
-#include "model/ApplicationKav.h"
-#include "model/FileKav.h"
-#include "model/ShellServices.h"
 #include "platform/UserFolders.h"
 
 namespace {
@@ -23,7 +20,7 @@ namespace fs = std::filesystem;
 
 constexpr int kDialogs = 200;
 constexpr int kControlsPerDialog = 99;
-constexpr int kPackages = 100;
+constexpr int kPackages = 26;
 constexpr int kUseCasesPerPackage = 25;
 constexpr int kActionsPerActivity = 20;
 
@@ -55,20 +52,7 @@ std::string JavaGuiDescription() {
 
 void BM_JavaGuiImport(benchmark::State& state) {
     const std::string path = WriteTemporary("bench_java_gui.kvj", JavaGuiDescription());
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto project = std::make_unique<CApplicationKav>();
-        project->GetFiles().Add(new CFileKav("Bench", "Bench.xml", "/bench/Bench.xml"));
-        CurrentApplication = project.get();
-        state.ResumeTiming();
-        if (!ImportJavaGuiFile(path) || project->GetWindowList().GetCount() != 20000u)
-            state.SkipWithError("import failed");
-        state.PauseTiming();
-        CurrentApplication = nullptr;
-        project.reset();
-        state.ResumeTiming();
-    }
-    state.counters["windows"] = 20000;
+    RunImportsIntoEmptyProject(state, 20000, [&] { return ImportJavaGuiFile(path); });
     fs::remove(path);
 }
 BENCHMARK(BM_JavaGuiImport)->Unit(benchmark::kMillisecond);

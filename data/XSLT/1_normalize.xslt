@@ -7,16 +7,6 @@
   <xsl:output method="xml" encoding="UTF-8" indent="yes"/>
   <xsl:strip-space elements="*"/>
 
-  <!-- The element's kind: the local part of its xmi:type, else its own local name. -->
-  <xsl:template name="kind">
-    <xsl:variable name="type" select="string(@*[local-name() = 'type' and contains(namespace-uri(), 'XMI')])"/>
-    <xsl:choose>
-      <xsl:when test="contains($type, ':')"><xsl:value-of select="substring-after($type, ':')"/></xsl:when>
-      <xsl:when test="$type != ''"><xsl:value-of select="$type"/></xsl:when>
-      <xsl:otherwise><xsl:value-of select="local-name()"/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
   <xsl:template name="id">
     <xsl:attribute name="id">
       <xsl:value-of select="@*[local-name() = 'id' and contains(namespace-uri(), 'XMI')]"/>
@@ -44,7 +34,10 @@
 
   <!-- Models and packages hold use cases and further packages. -->
   <xsl:template match="*">
-    <xsl:variable name="kind"><xsl:call-template name="kind"/></xsl:variable>
+    <xsl:variable name="type" select="string(@*[local-name() = 'type' and namespace-uri() != ''])"/>
+    <xsl:variable name="kind" select="concat(substring-after($type, ':'),
+        substring($type, 1, not(contains($type, ':')) * string-length($type)),
+        substring(local-name(), 1, ($type = '') * string-length(local-name())))"/>
     <xsl:choose>
       <xsl:when test="$kind = 'Model' or $kind = 'Package'">
         <xsl:element name="{translate($kind, 'MP', 'mp')}">
@@ -67,7 +60,10 @@
   </xsl:template>
 
   <xsl:template match="*" mode="usecase">
-    <xsl:variable name="kind"><xsl:call-template name="kind"/></xsl:variable>
+    <xsl:variable name="type" select="string(@*[local-name() = 'type' and namespace-uri() != ''])"/>
+    <xsl:variable name="kind" select="concat(substring-after($type, ':'),
+        substring($type, 1, not(contains($type, ':')) * string-length($type)),
+        substring(local-name(), 1, ($type = '') * string-length(local-name())))"/>
     <xsl:choose>
       <xsl:when test="$kind = 'Comment'">
         <comment>
@@ -90,18 +86,15 @@
   </xsl:template>
 
   <xsl:template match="*" mode="activity">
-    <xsl:variable name="kind"><xsl:call-template name="kind"/></xsl:variable>
-    <xsl:variable name="nodeKind">
-      <xsl:choose>
-        <xsl:when test="$kind = 'InitialNode'">initial</xsl:when>
-        <xsl:when test="$kind = 'ActivityFinalNode' or $kind = 'FlowFinalNode'">final</xsl:when>
-        <xsl:when test="$kind = 'DecisionNode'">decision</xsl:when>
-        <xsl:when test="$kind = 'MergeNode'">merge</xsl:when>
-        <xsl:when test="$kind = 'ForkNode'">fork</xsl:when>
-        <xsl:when test="$kind = 'JoinNode'">join</xsl:when>
-        <xsl:when test="substring($kind, string-length($kind) - 5) = 'Action'">action</xsl:when>
-      </xsl:choose>
-    </xsl:variable>
+    <xsl:variable name="type" select="string(@*[local-name() = 'type' and namespace-uri() != ''])"/>
+    <xsl:variable name="kind" select="concat(substring-after($type, ':'),
+        substring($type, 1, not(contains($type, ':')) * string-length($type)),
+        substring(local-name(), 1, ($type = '') * string-length(local-name())))"/>
+    <xsl:variable name="nodeKind" select="concat(substring('initial', 1, ($kind = 'InitialNode') * 7),
+        substring('final', 1, ($kind = 'ActivityFinalNode' or $kind = 'FlowFinalNode') * 5),
+        substring('decision', 1, ($kind = 'DecisionNode') * 8), substring('merge', 1, ($kind = 'MergeNode') * 5),
+        substring('fork', 1, ($kind = 'ForkNode') * 4), substring('join', 1, ($kind = 'JoinNode') * 4),
+        substring('action', 1, (substring($kind, string-length($kind) - 5) = 'Action') * 6))"/>
     <xsl:choose>
       <xsl:when test="$nodeKind != ''">
         <node kind="{$nodeKind}">
