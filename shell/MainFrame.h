@@ -542,7 +542,7 @@ private:
     // Runs an importer in the message log window of the mode; marks the project with the undo
     // step on success.
     int RunImportInLog(int mode, const std::function<int(MessageLog&)>& import, int undoNameId);
-    // The same-project and library checks of the project data and XMI imports.
+    // The same-project and library checks of the project data import.
     bool IsAllowedImportSource(const std::string& path);
     void RunRepositoryOptions(int action);
     void SortWindows(const char* order);
