@@ -59,6 +59,9 @@ void CVornakIF::ProcessReceivedCommands() {
         const std::string text = std::move(queue_.front());
         queue_.pop_front();
         if (text.size() < 2) continue;
+        // Nothing of a message before counts, also after a pass that stopped.
+        receivedCommand_ = kCmdNone;
+        errorCode_ = kVornakNoError;
         std::unique_ptr<CApplicationKav> parsed;
         const bool read = reader_.ParseVornakFile(text, parsed);
         if ((!read && errorCode_ == kVornakNoError) || !parsed) errorCode_ = kVornakUnreadableMessage;
@@ -107,7 +110,8 @@ int CVornakIF::AdvanceState() {
         }
     } else if (errorCode_ == kVornakLibraryDeleted) {
         if (!Acknowledge()) return kDrop;
-        const std::string path = currentLibrary_ ? currentLibrary_->GetFullPath() : std::string();
+        const CFileKav* library = RequestedLibrary();
+        const std::string path = library ? library->GetFullPath() : std::string();
         ShowText(FormatMessageId(kLibraryDeleted, path), false);
         return AskForLibraryList() == 1 ? kGoOn : kDrop;
     } else if (command == kCmdFail &&

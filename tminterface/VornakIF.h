@@ -195,6 +195,9 @@ private:
     void RequestLibrariesFrom(std::size_t index);
     // State 11 with CMD_REQUEST_LIBLIST: the result of posting.
     int AskForLibraryList();
+    // The library last requested, while it is a file of the project (which the frame may have
+    // replaced since); else null.
+    CFileKav* RequestedLibrary() const;
 
     // The warning, error and question boxes.
     void ShowBuffer(bool error);

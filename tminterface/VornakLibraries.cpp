@@ -66,6 +66,10 @@ int CVornakIF::MergeLibrary(CApplicationKav& project, CApplicationKav& library) 
     return 1;
 }
 
+CFileKav* CVornakIF::RequestedLibrary() const {
+    return currentLibrary_ && host_->Project().GetFiles().Contains(currentLibrary_) ? currentLibrary_ : nullptr;
+}
+
 int CVornakIF::RequestLibrary(CFileKav* file) {
     if (!file) return 0;
     if (CApplicationKav* sent = reader_.FindProjectFile(file->GetID(), true))
@@ -96,8 +100,9 @@ int CVornakIF::AskForLibraryList() {
 }
 
 void CVornakIF::TakeLibrary(std::unique_ptr<CApplicationKav> library) {
-    const std::string requested = currentLibrary_ ? currentLibrary_->GetID() : std::string();
-    if (!library || !currentLibrary_ || requested != receivedLibraryId_) {
+    CFileKav* requestedFile = RequestedLibrary();
+    const std::string requested = requestedFile ? requestedFile->GetID() : std::string();
+    if (!library || !requestedFile || requested != receivedLibraryId_) {
         ShowText(FormatMessageId(kOtherLibrarySent, receivedLibraryId_, requested), true);
         return;
     }
@@ -124,7 +129,7 @@ void CVornakIF::TakeLibrary(std::unique_ptr<CApplicationKav> library) {
             TakeNameAndPaths(*libraryFiles[i], known->GetName(), known->GetPath(), known->GetFullPath());
     if (MergeLibrary(project, *library) != 1) return;
     reader_.LoadedProjects().Add(library.release());
-    RequestLibrariesFrom(static_cast<std::size_t>(project.GetFiles().IndexOf(currentLibrary_)) + 1);
+    RequestLibrariesFrom(static_cast<std::size_t>(project.GetFiles().IndexOf(requestedFile)) + 1);
 }
 
 void CVornakIF::TakeLibraryList() {

@@ -93,8 +93,7 @@ TEST_F(ExchangeTest, AnUnexpectedCommandIsRefusedWithItsReason) {
 }
 
 TEST_F(ExchangeTest, ARefusedLibraryAsksForTheLibraryListAgain) {
-    CFileKav library("Lib", "Lib.xml", "/projects/Lib.xml");
-    vornak->SetCurrentLibrary(&library);
+    vornak->SetCurrentLibrary(host.Project().GetFiles().Add(new CFileKav("Lib", "Lib.xml", "/projects/Lib.xml")));
     vornak->AddLibrary("Lib", "L1");
     vornak->SetState(kVornakAwaitingLibrary);
     Receive("<CMD_FAIL ErrorCode=\"8\" ErrorMessage=\"deleted\"/>");
