@@ -19,8 +19,6 @@ constexpr int kRetryTaskList = 43047;       // [Q0047]
 constexpr int kRetryProjectData = 43048;    // [Q0048}
 constexpr int kLibraryDeleted = 45155;      // [W1155]
 
-// The working copy of what VORNAK sent keeps its identifiers and the reference texts as sent.
-constexpr int kWorkingCopyFlags = kCloneKeepId | kCloneTextsAsStored;
 
 enum AdvanceResult : int { kDrop = 0, kGoOn = 1, kStopPass = 3 };
 
@@ -192,7 +190,7 @@ void CVornakIF::TakeProjectData(std::unique_ptr<CApplicationKav> parsed) {
         mainFile->SetPath(parsed->GetName());
         mainFile->SetFullPath(parsed->GetName());
     }
-    std::unique_ptr<CApplicationKav> working(parsed->Clone(kWorkingCopyFlags));
+    std::unique_ptr<CApplicationKav> working(parsed->Clone(kVornakWorkingCopyFlags));
     OwningList<CApplicationKav>& references = reader_.LoadedProjects();
     references.DeleteAll();
     references.Add(parsed.release());
@@ -208,7 +206,7 @@ void CVornakIF::StartUserWork() {
             return;
         }
     } else if (reader_.LoadedProjects().empty()) {
-        reader_.LoadedProjects().Add(host_->Project().Clone(kWorkingCopyFlags));
+        reader_.LoadedProjects().Add(host_->Project().Clone(kVornakWorkingCopyFlags));
     }
     if (host_->Project().GetFiles().size() <= 1)
         EnterVornakMode();

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/CloneFlags.h"
 #include "persistence/VornakInterface.h"
 #include "persistence/XMLDataManager.h"
 #include "persistence/XMLInterface.h"
@@ -51,6 +52,9 @@ enum VornakError : int {
     kVornakNoRelations = 5,
     kVornakLibraryDeleted = 8,
 };
+
+// The working copy of what VORNAK sent keeps its identifiers and its reference texts as sent.
+inline constexpr int kVornakWorkingCopyFlags = kCloneKeepId | kCloneTextsAsStored;
 
 class CVornakIF : public VornakInterface {
 public:

@@ -20,7 +20,6 @@ constexpr int kNoVornakRootTask = 41171;       // [F0171]
 constexpr int kDeliveredEntryMissing = 41172;  // [F0172]
 constexpr int kEditLibrariesQuestion = 43051;  // [Q0051]
 
-constexpr int kWorkingCopyFlags = kCloneKeepId | kCloneTextsAsStored;
 // The copy after the project administration: from the objects, of the main file only.
 constexpr int kAdministeredCopyFlags = kCloneKeepId | kCloneTextsFromObjects | kCloneMainFileOnly;
 
@@ -151,7 +150,7 @@ void CVornakIF::TakeLibraryList() {
         return;
     }
     host_->CloseProject();
-    host_->ReplaceProject(std::unique_ptr<CApplicationKav>(references.front()->Clone(kWorkingCopyFlags)));
+    host_->ReplaceProject(std::unique_ptr<CApplicationKav>(references.front()->Clone(kVornakWorkingCopyFlags)));
     if (host_->Project().GetFiles().size() <= 1)
         EnterVornakMode();
     else

@@ -31,7 +31,6 @@ constexpr int kLoadStopped = -3;
 constexpr int kLibraryProblem = -2;
 constexpr int kMinorErrors = -1;
 
-constexpr int kWorkingCopyFlags = kCloneKeepId | kCloneTextsAsStored;
 
 void NameAfterProject(CFileKav& file, const std::string& name) {
     file.SetName(name);
@@ -160,6 +159,6 @@ int CVornakIF::RestoreFromFile() {
         return 0;
     }
     NameAfterProject(*mainFile, project.GetName());
-    reader_.LoadedProjects().Add(project.Clone(kWorkingCopyFlags));
+    reader_.LoadedProjects().Add(project.Clone(kVornakWorkingCopyFlags));
     return 1;
 }
