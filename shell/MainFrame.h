@@ -296,6 +296,9 @@ public:
     void SetLoadErrors(int errors);
 
 private:
+    // The VORNAK interface's host reaches the session, the undo history and the window.
+    friend class MainFrameVornakHost;
+
     // A command the frame carries out itself: what runs it and its state.
     struct FrameCommand {
         int command;
