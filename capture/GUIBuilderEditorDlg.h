@@ -19,8 +19,6 @@ public:
 
     // New builders belong to the project's main file, which a changed database marks modified.
     CGUIBuilderEditorDlg(EditorHost& host, CGUIBuilderList& database, CApplicationKav& project);
-    // Copies left behind by an aborted run are deleted.
-    ~CGUIBuilderEditorDlg() override { working_.DeleteAll(); }
 
     // The whole edit: true when the database took the edited builders.
     bool EditBuilderList();
@@ -47,6 +45,7 @@ private:
 
     CGUIBuilderList& database_;
     CApplicationKav& project_;
+    // The working copies; what a run did not hand over goes with the dialog.
     CGUIBuilderList working_;
     bool modified_ = false;
 };
