@@ -37,7 +37,7 @@ bool CDataDlg::IsDataCommandEnabled(int command) const {
     const CDataObj* object = tree_.ObjectOf(caret);
     const int kind = object ? object->GetDataKind() : 0;
     switch (command) {
-        case command::kNewDataSet: return caret != kNoDataItem && caret == tree_.GetProjectRoot();
+        case command::kNewDataSet: return caret != kNoDataItem && caret == tree_.GetProjectItem();
         case command::kNewDataField: return kind == kDataSet && object->IsEditable(false);
         case command::kPropertiesEditor: return object != nullptr;
         case command::kDelete: return (kind == kDataSet || kind == kDataField) && object->IsEditable(false);

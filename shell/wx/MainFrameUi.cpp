@@ -209,7 +209,7 @@ void CMainFrameUi::CreateBars() {
                                                 .Layer(1)
                                                 .MinSize(32, 32)
                                                 .Hide());
-    pane_ = new WorkspacePaneUi(this, *frame_);
+    pane_ = MakeWorkspacePane(this, *frame_);
     aui_.AddPane(pane_, wxAuiPaneInfo()
                             .Name(PaneName(FrameBar::Application))
                             .Caption("Application Bar")
