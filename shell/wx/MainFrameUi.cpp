@@ -180,6 +180,10 @@ void CMainFrameUi::CreateMenus() {
     generate->Append(Id(command::kGenerateDataRecords), "Generate Data &Records");
     generate->Append(Id(command::kGenerateHtml), "Generate &HTML Documentation");
 
+    auto* tools = new wxMenu;
+    tools->Append(Id(command::kWindowWizard), "Window Wi&zard", "Create a Pre-Defined Window with the Window Wizard");
+    tools->Append(Id(command::kGuiBuilderEditor), "&GUI Builder Editor", "Edit the GUI Builder Database");
+
     auto* help = new wxMenu;
     help->Append(Id(command::kHelp), "&Help Topics\tF1");
     help->AppendSeparator();
@@ -191,6 +195,7 @@ void CMainFrameUi::CreateMenus() {
     bar->Append(view, "&View");
     bar->Append(model, "&Model");
     bar->Append(generate, "&Generate");
+    bar->Append(tools, "&Tools");
     bar->Append(help, "&Help");
     SetMenuBar(bar);
 }
