@@ -5,6 +5,7 @@
 
 #include <system_error>
 
+#include "docs/DocumentationPictures.h"
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
 #include "platform/Interaction.h"
@@ -32,7 +33,8 @@ void Warn(int messageId, const char* caption) {
 
 }  // namespace
 
-CHTMLDlg::CHTMLDlg(CApplicationKav& project, HtmlGeneratorWindow& window) : project_(project), window_(window) {}
+CHTMLDlg::CHTMLDlg(CApplicationKav& project, HtmlGeneratorWindow& window, DocumentationPictures* pictures)
+    : project_(project), window_(window), pictures_(pictures) {}
 
 void CHTMLDlg::Generate() {
     targetFolder_ = project_.GetHtmlPath();
@@ -100,10 +102,12 @@ void CHTMLDlg::OnHelpRequest(int contextId) {
     shiftF1_ = true;
 }
 
-void InstallHtmlDocumentation(std::function<std::unique_ptr<HtmlGeneratorWindow>()> makeWindow) {
-    HtmlDocumentationCommand() = [makeWindow = std::move(makeWindow)] {
+void InstallHtmlDocumentation(std::function<std::unique_ptr<HtmlGeneratorWindow>()> makeWindow,
+                              std::function<std::unique_ptr<DocumentationPictures>()> makePictures) {
+    HtmlDocumentationCommand() = [makeWindow = std::move(makeWindow), makePictures = std::move(makePictures)] {
         const std::unique_ptr<HtmlGeneratorWindow> window = makeWindow();
-        CHTMLDlg dialog(*CurrentApplication, *window);
+        const std::unique_ptr<DocumentationPictures> pictures = makePictures ? makePictures() : nullptr;
+        CHTMLDlg dialog(*CurrentApplication, *window, pictures.get());
         dialog.Generate();
     };
 }

@@ -20,16 +20,26 @@
 #include "shell/HtmlDocumentation.h"
 
 class CApplicationKav;
+class CStepKav;
 class CTaskKav;
+class CTaskStep;
+class CTestCase;
+class CTestStep;
+class CTransitionKav;
 class CWindowKav;
+class DocumentationPictures;
 enum class PictureResult;
+template <class T>
+class OwningList;
 
 class CHTMLDlg : public HtmlGeneratorDialog {
 public:
     // The dialog's own help topic: 0x20000 plus its template id.
     static constexpr int kHelpTopic = 0x20000 + kResourceId;
 
-    CHTMLDlg(CApplicationKav& project, HtmlGeneratorWindow& window);
+    // The pictures draw the object pages' views; without them (null) the object pages have no
+    // pictures.
+    CHTMLDlg(CApplicationKav& project, HtmlGeneratorWindow& window, DocumentationPictures* pictures);
 
     // The command: the dialog proposes the project's HTML folder (else the user's) with
     // screenshots; on OK a folder other than the stored one is stored with the undo step
@@ -57,7 +67,7 @@ public:
     std::filesystem::path TargetPath() const;
 
 private:
-    struct ListColumn {
+    struct TableColumn {
         int width;
         const char* title;
     };
@@ -98,16 +108,37 @@ private:
     bool WriteDataPage();
     bool WriteMetaConditionsPage();
     // A page of a table: its head and header cells, the rows, its end.
-    bool WriteListPage(const std::string& fileName, const std::string& heading, std::initializer_list<ListColumn> columns,
+    bool WriteListPage(const std::string& fileName, const std::string& heading, std::initializer_list<TableColumn> columns,
                        const std::function<void()>& writeRows);
+    // The table's start, its caption and the cells of its header row, which stays open.
+    void WriteTableHead(int tableWidth, const std::string& caption, std::initializer_list<TableColumn> columns);
     void WriteCellOpening(int width, bool firstOfRow);
     void WritePlainCell(int width, bool firstOfRow, const std::string& text);
+
+    // ---- The object pages
+
+    // A table of an object page up to its closed header row.
+    void WriteObjectTableHead(const std::string& caption, std::initializer_list<TableColumn> columns);
+    // With screenshots and pictures: the object's picture by the image procedure.
+    void WriteObjectImage(const std::string& fileName, const PictureSaver& save);
+    bool WriteWindowPage(CWindowKav& window);
+    void WriteWindowRows(const std::vector<CWindowKav*>& windows);
+    void WriteTypeSpecificCell(const CWindowKav& window);
+    void WriteTransitionRows(const std::vector<CWindowKav*>& windows);
+    void WriteConditionsAndActionsCell(const CTransitionKav& transition);
+    bool WriteTaskPage(CTaskKav& task);
+    void WriteTaskProperties(const CTaskKav& task);
+    void WriteTaskStepRows(const std::vector<CTaskStep*>& steps);
+    void WriteSubTaskCallDetails(const CTaskStep& step);
+    bool WriteTestCasePage(CTestCase& testCase);
+    void WriteTestStepRows(const OwningList<CTestStep>& steps);
 
     // Names every object page in the order the pages are written.
     void AssignPageNames(const std::vector<CWindowKav*>& documentedWindows);
 
     CApplicationKav& project_;
     HtmlGeneratorWindow& window_;
+    DocumentationPictures* pictures_;
     std::string targetFolder_;
     bool includeScreenshots_ = false;
     bool shiftF1_ = false;
@@ -119,5 +150,7 @@ private:
 };
 
 // Installs "Generate HTML Documentation": the dialog on the open project, shown by a window
-// that the factory makes for each run.
-void InstallHtmlDocumentation(std::function<std::unique_ptr<HtmlGeneratorWindow>()> makeWindow);
+// that the factory makes for each run, with the pictures that the other factory makes (none
+// without it).
+void InstallHtmlDocumentation(std::function<std::unique_ptr<HtmlGeneratorWindow>()> makeWindow,
+                              std::function<std::unique_ptr<DocumentationPictures>()> makePictures);

@@ -32,21 +32,30 @@ bool CHTMLDlg::GenerateDocumentation(Progress& progress) {
     const std::vector<CWindowKav*> documentedWindows = CollectDocumentedWindows(project_);
     AssignPageNames(documentedWindows);
 
+    // The object pages follow their hierarchy pages.
     struct PageStep {
-        const char* fileName;
+        std::string fileName;
         std::function<bool()> write;
     };
-    const std::vector<PageStep> steps{
+    std::vector<PageStep> steps{
         {"KAVRO_Title.htm", [this] { return WriteTitlePage(); }},
         {"KAVRO_Project.htm", [this] { return WriteProjectPage(); }},
         {"KAVRO_Window.htm", [&] { return WriteWindowHierarchyPage(documentedWindows); }},
-        {"KAVRO_Task.htm", [this] { return WriteTaskHierarchyPage(); }},
-        {"KAVRO_TC.htm", [this] { return WriteTestCaseHierarchyPage(); }},
-        {"KAVRO_GlobalAtt.htm", [this] { return WriteGlobalAttributesPage(); }},
-        {"KAVRO_Req.htm", [this] { return WriteRequirementsPage(); }},
-        {"KAVRO_Data.htm", [this] { return WriteDataPage(); }},
-        {"KAVRO_Metacond.htm", [this] { return WriteMetaConditionsPage(); }},
     };
+    for (CWindowKav* window : documentedWindows)
+        steps.push_back({windowPages_.Page(window, window->GetName()), [this, window] { return WriteWindowPage(*window); }});
+    steps.push_back({"KAVRO_Task.htm", [this] { return WriteTaskHierarchyPage(); }});
+    for (CTaskKav* task : project_.GetTasks())
+        if (HasTaskPage(*task))
+            steps.push_back({taskPages_.Page(task, task->GetName()), [this, task] { return WriteTaskPage(*task); }});
+    steps.push_back({"KAVRO_TC.htm", [this] { return WriteTestCaseHierarchyPage(); }});
+    for (CTestCase* testCase : project_.GetTestCases())
+        steps.push_back({testCasePages_.Page(testCase, testCase->GetDisplayName()),
+                         [this, testCase] { return WriteTestCasePage(*testCase); }});
+    steps.push_back({"KAVRO_GlobalAtt.htm", [this] { return WriteGlobalAttributesPage(); }});
+    steps.push_back({"KAVRO_Req.htm", [this] { return WriteRequirementsPage(); }});
+    steps.push_back({"KAVRO_Data.htm", [this] { return WriteDataPage(); }});
+    steps.push_back({"KAVRO_Metacond.htm", [this] { return WriteMetaConditionsPage(); }});
     progress.SetTotal(static_cast<int>(steps.size()));
     for (const PageStep& step : steps) {
         if (progress.ShouldStop()) return false;
@@ -104,6 +113,15 @@ bool CHTMLDlg::WritePageEnd() {
 }
 
 void CHTMLDlg::Write(std::string_view markup) { WriteUtf8String(WithCrLf(markup), &*page_); }
+
+void CHTMLDlg::WriteObjectImage(const std::string& fileName, const PictureSaver& save) {
+    if (pictures_) WriteImage(fileName, save);
+}
+
+void CHTMLDlg::WriteObjectTableHead(const std::string& caption, std::initializer_list<TableColumn> columns) {
+    WriteTableHead(633, caption, columns);
+    Write("</TR>\n");
+}
 
 void CHTMLDlg::WriteImage(const std::string& fileName, const PictureSaver& save) {
     if (!includeScreenshots_) return;

@@ -58,21 +58,25 @@ bool CHTMLDlg::WriteMetaConditionsPage() {
 // The page heading is also its title and the table's caption. The header row stays open; each
 // row ends as the page's own rows say.
 bool CHTMLDlg::WriteListPage(const std::string& fileName, const std::string& heading,
-                             std::initializer_list<ListColumn> columns, const std::function<void()>& writeRows) {
+                             std::initializer_list<TableColumn> columns, const std::function<void()>& writeRows) {
     WritePageHeader(fileName, heading);
     Write("<H1>" + heading + "</H1>\n");
     Write("<BR><BR>\n");
-    Write("<TABLE BORDER CELLSPACING=1 CELLPADDING=4 WIDTH=620>\n");
-    Write("<CAPTION ALIGN=\"LEFT\"><B>" + heading + ":</B></CAPTION>\n");
+    WriteTableHead(620, heading, columns);
+    writeRows();
+    Write("</TABLE><BR>\n");
+    return WritePageEnd();
+}
+
+void CHTMLDlg::WriteTableHead(int tableWidth, const std::string& caption, std::initializer_list<TableColumn> columns) {
+    Write("<TABLE BORDER CELLSPACING=1 CELLPADDING=4 WIDTH=" + std::to_string(tableWidth) + ">\n");
+    Write("<CAPTION ALIGN=\"LEFT\"><B>" + caption + ":</B></CAPTION>\n");
     bool first = true;
-    for (const ListColumn& column : columns) {
+    for (const TableColumn& column : columns) {
         Write(std::string(first ? "<TR><TH" : "<TH") + " WIDTH=\"" + std::to_string(column.width) + "%\" VALIGN=\"TOP\">\n");
         Write(std::string("<FONT SIZE=2><P>") + column.title + "</FONT></TH>\n");
         first = false;
     }
-    writeRows();
-    Write("</TABLE><BR>\n");
-    return WritePageEnd();
 }
 
 void CHTMLDlg::WriteCellOpening(int width, bool firstOfRow) {

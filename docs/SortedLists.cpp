@@ -56,6 +56,33 @@ std::vector<CWindowKav*> SortChildWindows(const CWindowKav& window) {
 
 std::vector<CTaskKav*> SortSubTasks(const CTaskKav& task) { return SortedBy<CTaskKav>(task.GetChildren(), kByName); }
 
+namespace {
+
+void AddWindowAndControls(CWindowKav& window, std::vector<CWindowKav*>& list) {
+    list.push_back(&window);
+    for (CWindowKav* child : window.GetChildren())
+        if (!child->HasCaption()) AddWindowAndControls(*child, list);
+}
+
+}  // namespace
+
+std::vector<CWindowKav*> CollectWindowControls(CWindowKav& window) {
+    std::vector<CWindowKav*> list;
+    AddWindowAndControls(window, list);
+    return SortedBy<CWindowKav>(list, kByName);
+}
+
+std::vector<CTransitionKav*> SortTransitions(const CWindowKav& window) {
+    return SortedBy<CTransitionKav>(window.GetTransitions(), kByName);
+}
+
+std::vector<CTaskStep*> SortTaskSteps(const CTaskKav& task) {
+    std::vector<CTaskStep*> steps;
+    for (CTaskStep* step : task.GetSteps())
+        if (step != task.GetStartStep()) steps.push_back(step);
+    return SortedBy<CTaskStep>(steps, kByName);
+}
+
 std::vector<CTestCase*> SortTestCasesOfKind(CApplicationKav& project, int kind) {
     std::vector<CTestCase*> ofKind;
     for (CTestCase* testCase : project.GetTestCases())

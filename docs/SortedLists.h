@@ -9,7 +9,9 @@ class CConditionKav;
 class CDataSet;
 class CRequirement;
 class CTaskKav;
+class CTaskStep;
 class CTestCase;
+class CTransitionKav;
 class CWindowKav;
 
 // A window with a page of its own: one without parent, or a child with both caption bits.
@@ -25,5 +27,11 @@ std::vector<CConditionKav*> SortMetaConditions(CApplicationKav& project);
 std::vector<CWindowKav*> CollectDocumentedWindows(CApplicationKav& project);
 std::vector<CWindowKav*> SortChildWindows(const CWindowKav& window);
 std::vector<CTaskKav*> SortSubTasks(const CTaskKav& task);
+// The window and what a page of it shows below it: every descendant but a child with both
+// caption bits and what lies below that child (it has its own page).
+std::vector<CWindowKav*> CollectWindowControls(CWindowKav& window);
+std::vector<CTransitionKav*> SortTransitions(const CWindowKav& window);
+// Every step but the start step.
+std::vector<CTaskStep*> SortTaskSteps(const CTaskKav& task);
 // The test cases of that kind, by display name.
 std::vector<CTestCase*> SortTestCasesOfKind(CApplicationKav& project, int kind);

@@ -21,7 +21,27 @@
 #include "editors/data/DataSetDlgUi.h"
 #include "editors/data/DataFieldDlgUi.h"
 #include "editors/data/DataEqClassDlgUi.h"
+#include "editors/steps/StepSubtaskEditorDlgUi.h"
+#include "editors/steps/StepApiEditorDlgUi.h"
+#include "editors/project/SearchTaskDlgUi.h"
+#include "editors/project/SearchWndDlgUi.h"
+#include "editors/project/SearchTransDlgUi.h"
+#include "editors/project/FoundTransDlgUi.h"
+#include "editors/data/DataEffectDlgUi.h"
+#include "editors/data/DataImportDlgUi.h"
 #include "editors/requirements/RequirementDlgUi.h"
+#include "editors/windows/PropertiesDlgUi.h"
+#include "editors/windows/RanorexPropsDlgUi.h"
+#include "editors/windows/SmurfPropsDlgUi.h"
+#include "editors/windows/TabEditorDlgUi.h"
+#include "editors/windows/TypePropertiesDlgs.h"
+#include "editors/windows/UftPropsDlgUi.h"
+#include "editors/windows/ChangeWintypeDlgUi.h"
+#include "editors/windows/StringSelectDlgUi.h"
+#include "editors/windows/ReplaceWndDlgUi.h"
+#include "editors/windows/TagGenerationDlgUi.h"
+#include "editors/windows/TagMissingDlgUi.h"
+#include "editors/project/ProjectAdministrationDlgUi.h"
 
 namespace {
 
@@ -57,7 +77,31 @@ const std::vector<EditorWindowEntry>& EditorWindowTable() {
         Entry<CDataSetDlg, DataSetDlgUi>(),
         Entry<CDataFieldDlg, DataFieldDlgUi>(),
         Entry<CDataEqClassDlg, DataEqClassDlgUi>(),
+        Entry<CStepSubtaskEditorDlg, StepSubtaskEditorDlgUi>(),
+        Entry<CStepApiEditorDlg, StepApiEditorDlgUi>(),
+        Entry<CSearchTaskDlg, SearchTaskDlgUi>(),
+        Entry<CSearchWndDlg, SearchWndDlgUi>(),
+        Entry<CSearchTransDlg, SearchTransDlgUi>(),
+        Entry<CFoundTransDlg, FoundTransDlgUi>(),
+        Entry<CDataEffectDlg, DataEffectDlgUi>(),
+        Entry<CDataImportDlg, DataImportDlgUi>(),
         Entry<CRequirementDlg, RequirementDlgUi>(),
+        // Every window type's property dialog has the one window, laid out from the type table.
+        Entry<CPropertiesDlg, PropertiesDlgUi>(),
+        Entry<CPropsCheckBoxDlg, PropertiesDlgUi>(),
+        Entry<CPropsGroupBoxDlg, PropertiesDlgUi>(),
+        Entry<CPropsMenuItemDlg, PropertiesDlgUi>(),
+        Entry<CPropsTabControlDlg, PropertiesDlgUi>(),
+        Entry<CTabEditorDlg, TabEditorDlgUi>(),
+        Entry<CPropsRanorexDlg, RanorexPropsDlgUi>(),
+        Entry<CPropsSMURFDlg, SmurfPropsDlgUi>(),
+        Entry<CPropsQTPDlg, UftPropsDlgUi>(),
+        Entry<CChangeWintypeDlg, ChangeWintypeDlgUi>(),
+        Entry<CStringSelectDlg, StringSelectDlgUi>(),
+        Entry<CReplaceWndDlg, ReplaceWndDlgUi>(),
+        Entry<CTagGenerationDlg, TagGenerationDlgUi>(),
+        Entry<CTagMissingDlg, TagMissingDlgUi>(),
+        Entry<CProjectAdministrationDlg, ProjectAdministrationDlgUi>(),
     };
     return table;
 }

@@ -16,12 +16,6 @@ namespace {
 
 constexpr int kMaxLoopCount = 1000;
 
-// Loop modes of a task step.
-constexpr int kLoopByCount = 1;
-constexpr int kLoopValidRecords = 2;
-constexpr int kLoopInvalidRecords = 4;
-constexpr int kLoopBlockByCount = 8;
-
 constexpr int kActionNextDataRecord = 14;
 constexpr int kActionResetDataRecord = 15;
 

@@ -201,6 +201,8 @@ public:
                                        int flag);
     // Steps that call a GUI building block on the window refresh what they take from it.
     void UpdateGuiBuildingBlockCalls(const CWindowKav* window);
+    // The same for all the windows, in one pass.
+    void UpdateGuiBuildingBlockCalls(const WindowsByInternalId& windows);
 
     // ---- Settings
 

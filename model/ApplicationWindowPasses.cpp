@@ -78,8 +78,12 @@ void CApplicationKav::RemoveReferencesFromTestCases(const CWindowKav* window, co
 }
 
 void CApplicationKav::UpdateGuiBuildingBlockCalls(const CWindowKav* window) {
+    if (window) UpdateGuiBuildingBlockCalls(WindowsByInternalId{{window->GetInternalID(), window}});
+}
+
+void CApplicationKav::UpdateGuiBuildingBlockCalls(const WindowsByInternalId& windows) {
     RunTaskPass(
         tasks_,
-        [&](CTaskKav& task, bool recursive) { task.UpdateGuiBuildingBlockSteps(window, recursive); },
-        [&](CTaskStep& step) { step.UpdateGuiBuildingBlockStep(window); });
+        [&](CTaskKav& task, bool recursive) { task.UpdateGuiBuildingBlockSteps(windows, recursive); },
+        [&](CTaskStep& step) { step.UpdateGuiBuildingBlockStep(windows); });
 }

@@ -40,6 +40,8 @@ std::string GetNextMetaReference(const std::string& text, size_t& position) {
 
 namespace {
 
+constexpr int kTooComplex = 44113;
+
 class Expander {
 public:
     Expander(const ReferenceRules& rules, std::optional<std::string_view> ownId) : rules_(rules) {
@@ -79,6 +81,10 @@ private:
 
     // Appends the expanded text of the reference.
     Outcome Insert(const std::string& name, std::string& out) {
+        if (out.size() > kMaxExpandedLength) {
+            SetMessage(kTooComplex);
+            return Outcome::kRefused;
+        }
         if (std::any_of(chain_.begin(), chain_.end(), [&](const std::string& id) { return EqualsNoCase(id, name); })) {
             SetMessage(rules_.recursiveMessage, name);
             return Outcome::kRefused;
@@ -102,7 +108,8 @@ private:
 
 bool ExpandReferences(std::string& text, std::optional<std::string_view> ownId, const ReferenceRules& rules) {
     std::string expanded;
-    const bool ok = Expander(rules, ownId).Expand(text, expanded);
+    bool ok = Expander(rules, ownId).Expand(text, expanded);
+    if (ok && expanded.size() > kMaxExpandedLength) ok = Fail(kTooComplex);
     text = std::move(expanded);
     return ok;
 }

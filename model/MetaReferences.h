@@ -24,9 +24,14 @@ struct ReferenceRules {
     int missingMessage;    // no such name
 };
 
+// Texts that each use the next one twice double with every link; no condition of this length
+// could parse (the parser takes at most 99 tokens), so expansion stops there.
+inline constexpr size_t kMaxExpandedLength = 1000000;
+
 // Replaces every reference by its text, expanding references inside inserted texts too, no
 // brackets added. Each inserted piece carries the chain of references that led to it (with
 // ownId first when given); a reference already on its chain fails with the recursive message,
-// so cycles end while repeated and diamond-shaped uses expand. On failure the text holds
-// what was expanded before the failing reference, then the rest as it stood.
+// so cycles end while repeated and diamond-shaped uses expand. A text that grows beyond
+// kMaxExpandedLength fails with W0113. On failure the text holds what was expanded before the
+// failing reference, then the rest as it stood.
 bool ExpandReferences(std::string& text, std::optional<std::string_view> ownId, const ReferenceRules& rules);

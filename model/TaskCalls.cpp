@@ -48,8 +48,8 @@ void CTaskKav::RefreshStepWindows(const CTransitionKav* transition, bool recursi
     ForEachStep(recursive, [&](CTaskStep& step) { return step.RefreshStepWindows(transition); });
 }
 
-void CTaskKav::UpdateGuiBuildingBlockSteps(const CWindowKav* window, bool recursive) {
-    ForEachStep(recursive, [&](CTaskStep& step) { return step.UpdateGuiBuildingBlockStep(window); });
+void CTaskKav::UpdateGuiBuildingBlockSteps(const WindowsByInternalId& windows, bool recursive) {
+    ForEachStep(recursive, [&](CTaskStep& step) { return step.UpdateGuiBuildingBlockStep(windows); });
 }
 
 bool CTaskKav::RemoveReferences(const CWindowKav* window, const CTransitionKav* transition, const CTaskKav* subTask,

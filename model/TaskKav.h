@@ -167,7 +167,7 @@ public:
     bool RenameSubtaskCalls(const CTaskKav* task, bool recursive);
     void ReplaceWindow(CWindowKav* newWindow, const CWindowKav* oldWindow, bool recursive);
     void RefreshStepWindows(const CTransitionKav* transition, bool recursive);
-    void UpdateGuiBuildingBlockSteps(const CWindowKav* window, bool recursive);
+    void UpdateGuiBuildingBlockSteps(const WindowsByInternalId& windows, bool recursive);
     // Forgets a deleted requirement and data set of the task, then applies the step form to
     // every step; TRUE when anything changed.
     bool RemoveReferences(const CWindowKav* window, const CTransitionKav* transition, const CTaskKav* subTask,

@@ -6,10 +6,21 @@
 
 #include "model/StepKav.h"
 #include "model/StoreField.h"
+#include "model/WindowsByInternalId.h"
 
 class CDataSet;
 class CTaskKav;
 class CTransitionKav;
+
+// How a step that calls a task repeats the call: by its loop count (as a plain repetition, or as
+// a block), or once for each valid, invalid or any record of its loop data set.
+enum TaskLoopMode : int {
+    kLoopByCount = 1,
+    kLoopValidRecords = 2,
+    kLoopInvalidRecords = 4,
+    kLoopAllRecords = kLoopValidRecords | kLoopInvalidRecords,
+    kLoopBlockByCount = 8,
+};
 
 class CTaskStep : public CStepKav {
 public:
@@ -79,6 +90,12 @@ public:
     // with case) takes the window's tool-data "application" and "description" values into its
     // "S_Application" and "S_Description" parameters; TRUE when it did.
     bool UpdateGuiBuildingBlockStep(const CWindowKav* window);
+    // The same for the window of the call's "S_TestObject" among these.
+    bool UpdateGuiBuildingBlockStep(const WindowsByInternalId& windows);
+    // A GUI building block call takes the window as its test object: its internal ID, the
+    // tool-data "application" value of the window or of its nearest ancestor that has one, and
+    // the window's "description" value. Nothing for another step.
+    void AimGuiBuildingBlock(const CWindowKav& window);
 
     // For a step calling the task: one parameter per parameter of the task, in the task's
     // order, keeping the call's value (and id) of a parameter found by name, or else by the
@@ -103,6 +120,9 @@ public:
                           const CDataSet* dataSet);
 
 private:
+    // The call's "S_Application" and "S_Description" take the window's SMURF values.
+    void TakeSmurfValues(const CWindowKav& window);
+
     std::vector<CTaskStep*> predecessors_;
     std::vector<CTaskStep*> successors_;
     std::vector<std::string> successorIds_;

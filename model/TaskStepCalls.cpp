@@ -38,11 +38,35 @@ CWindowKav* CTaskStep::GetTestObjectWindow() const {
 bool CTaskStep::UpdateGuiBuildingBlockStep(const CWindowKav* window) {
     const CAttributeKav* testObject = GetTestObjectAttribute();
     if (!window || !testObject || testObject->GetValue() != window->GetInternalID()) return false;
-    if (CAttributeKav* application = GetApplicationAttribute())
-        application->SetValue(window->GetSmurfValue("application"));
-    if (CAttributeKav* description = GetDescriptionAttribute())
-        description->SetValue(window->GetSmurfValue("description"));
+    TakeSmurfValues(*window);
     return true;
+}
+
+void CTaskStep::AimGuiBuildingBlock(const CWindowKav& window) {
+    if (CAttributeKav* testObject = GetTestObjectAttribute()) testObject->SetValue(window.GetInternalID());
+    if (CAttributeKav* application = GetApplicationAttribute()) {
+        std::string value;
+        for (const CWindowKav* each = &window; each && value.empty(); each = each->GetParent())
+            value = each->GetSmurfValue("application");
+        application->SetValue(value);
+    }
+    if (CAttributeKav* description = GetDescriptionAttribute()) description->SetValue(window.GetSmurfValue("description"));
+}
+
+bool CTaskStep::UpdateGuiBuildingBlockStep(const WindowsByInternalId& windows) {
+    const CAttributeKav* testObject = GetTestObjectAttribute();
+    if (!testObject) return false;
+    const auto found = windows.find(testObject->GetValue());
+    if (found == windows.end()) return false;
+    TakeSmurfValues(*found->second);
+    return true;
+}
+
+void CTaskStep::TakeSmurfValues(const CWindowKav& window) {
+    if (CAttributeKav* application = GetApplicationAttribute())
+        application->SetValue(window.GetSmurfValue("application"));
+    if (CAttributeKav* description = GetDescriptionAttribute())
+        description->SetValue(window.GetSmurfValue("description"));
 }
 
 bool CTaskStep::UpdateSubtaskParameters(const CTaskKav* task) {

@@ -24,6 +24,7 @@ inline constexpr std::uint32_t WS_EX_CONTROLPARENT = 0x00010000;
 // Buttons: the low four bits are the button kind.
 inline constexpr std::uint32_t BS_TYPEMASK = 0xF;
 inline constexpr std::uint32_t BS_DEFPUSHBUTTON = 1;
+inline constexpr std::uint32_t BS_CHECKBOX = 2;
 inline constexpr std::uint32_t BS_AUTOCHECKBOX = 3;
 inline constexpr std::uint32_t BS_3STATE = 5;
 inline constexpr std::uint32_t BS_AUTO3STATE = 6;

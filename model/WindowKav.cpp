@@ -161,7 +161,9 @@ CWindowKav* CWindowKav::Clone(int flags) const {
     copy->rect_ = rect_;
     copy->importTool_ = importTool_;
     if (toolData_) copy->toolData_ = toolData_->Clone();
-    for (const CTransitionKav* transition : transitions_) copy->transitions_.Add(transition->Clone(flags));
+    // A window's transitions start at the window that holds them: the copy's at the copy.
+    for (const CTransitionKav* transition : transitions_)
+        copy->transitions_.Add(transition->Clone(flags))->SetStartWindow(copy);
     for (const CAttributeKav* attribute : attributes_) copy->attributes_.Add(attribute->Clone(flags));
     return copy;
 }

@@ -11,6 +11,7 @@
 #include "model/StoreField.h"
 #include "model/TransitionKav.h"
 #include "model/WindowRect.h"
+#include "model/WindowsByInternalId.h"
 #include "model/Win32Styles.h"
 #include "platform/ObjectList.h"
 
@@ -110,7 +111,9 @@ public:
     int GetNumID() const { return numId_; }
     bool SetNumID(int numId) { return StoreField(numId_, numId); }
     int GetGuiID() const { return guiId_; }
+    bool SetGuiID(int guiId) { return StoreField(guiId_, guiId); }
     std::string GetClass() const { return className_; }
+    bool SetClass(const std::string& className) { return StoreField(className_, className); }
     std::string GetTag() const { return tag_; }
     bool SetTag(const std::string& tag) { return StoreField(tag_, tag); }
     int GetMethod() const { return method_; }
@@ -164,8 +167,8 @@ public:
     // The value of the named child of a "smurfData" tool-data element, else "".
     std::string GetSmurfValue(const std::string& name) const;
     // Sets the named child's value (the tool data becomes a "smurfData" element when there is
-    // none); the application (when given) refreshes the building-block calls of the window;
-    // recursive does the same for every descendant.
+    // none); recursive does the same for every descendant. The application (when given) then
+    // refreshes the building-block calls of all these windows in one pass over its tasks.
     void SetSmurfValue(const std::string& name, const std::string& value, CApplicationKav* application, bool recursive);
     // The "qtpRep:Value" (else "qtpRep:Parameter") of the first "qtpRep:Property" named so, or "".
     std::string GetQtpPropertyValue(const std::string& property) const;

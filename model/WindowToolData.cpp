@@ -18,13 +18,19 @@ std::string CWindowKav::GetSmurfValue(const std::string& name) const {
 
 void CWindowKav::SetSmurfValue(const std::string& name, const std::string& value, CApplicationKav* application,
                                bool recursive) {
-    if (!toolData_) toolData_ = new CXMLElement(kSmurfRoot);
-    CXMLElement* element = toolData_->FindChild(name);
-    if (!element) element = toolData_->GetChildren().Add(new CXMLElement(name));
-    element->SetValue(value);
-    if (application) application->UpdateGuiBuildingBlockCalls(this);
-    if (recursive)
-        for (CWindowKav* child : children_) child->SetSmurfValue(name, value, application, true);
+    WindowsByInternalId changed;
+    std::vector<CWindowKav*> pending{this};
+    while (!pending.empty()) {
+        CWindowKav* window = pending.back();
+        pending.pop_back();
+        if (!window->toolData_) window->toolData_ = new CXMLElement(kSmurfRoot);
+        CXMLElement* element = window->toolData_->FindChild(name);
+        if (!element) element = window->toolData_->GetChildren().Add(new CXMLElement(name));
+        element->SetValue(value);
+        changed.emplace(window->GetInternalID(), window);
+        if (recursive) pending.insert(pending.end(), window->children_.begin(), window->children_.end());
+    }
+    if (application) application->UpdateGuiBuildingBlockCalls(changed);
 }
 
 std::string CWindowKav::GetQtpPropertyValue(const std::string& property) const {

@@ -241,6 +241,9 @@ public:
     // with the project marked modified, when the user confirmed the editor.
     bool AskEditLibraries(int questionId, CApplicationKav* project);
     void SetLoadingServices(LoadingServices services) { services_ = std::move(services); }
+    void SetLibraryListEditor(std::function<bool(CApplicationKav& project)> editor) {
+        services_.editLibraryList = std::move(editor);
+    }
 
     // ---- Importing the data of another project: the file is read into a project of its
     // own, whose objects the user selects and the importer takes over into the current

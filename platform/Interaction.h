@@ -27,6 +27,7 @@ struct FileDialogRequest {
     std::string title;
     std::string filter;       // e.g. "KAVRO Projects (*.xml)|*.xml|"
     std::string initialPath;  // folder or file proposed to the user
+    int filterIndex = 0;      // the filter shown first, counted from 0
 };
 
 class Interaction {

@@ -17,6 +17,7 @@ const MessageEntry kEntries[] = {
 #include "resources/messages/shell.inc"
 #include "resources/messages/views.inc"
 #include "resources/messages/editors.inc"
+#include "resources/messages/windowprops.inc"
 #include "resources/messages/import.inc"
 #include "resources/messages/tminterface.inc"
 #include "resources/messages/capture.inc"

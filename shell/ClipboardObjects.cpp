@@ -26,31 +26,10 @@ OwnedCopies& Copies() {
     return copies;
 }
 
-void DeleteWindowTree(CWindowKav* window) {
-    if (!window) return;
-    window->DeleteChildren();
-    delete window;
-}
-
-void DeleteTaskTree(CTaskKav* task) {
-    if (!task) return;
-    for (CTaskKav* child : task->GetChildren()) DeleteTaskTree(child);
-    delete task;
-}
-
-bool HasAncestorIn(const CWindowKav* window, const WindowClipboardList& list) {
-    for (const CWindowKav* parent = window->GetParent(); parent; parent = parent->GetParent())
-        if (std::find(list.begin(), list.end(), parent) != list.end()) return true;
-    return false;
-}
-
 // An entry whose ancestor is listed too goes with that ancestor.
 void DeleteWindowList(WindowClipboardList* list) {
     if (!list) return;
-    WindowClipboardList tops;
-    for (CWindowKav* window : *list)
-        if (window && !HasAncestorIn(window, *list)) tops.push_back(window);
-    for (CWindowKav* window : tops) DeleteWindowTree(window);
+    for (CWindowKav* window : TopWindowsOf(*list)) DeleteWindowCopy(window);
     delete list;
 }
 
@@ -78,7 +57,7 @@ void DeleteSteps(TaskStepClipboardList* steps) { delete steps; }
 }  // namespace
 
 bool PutWindowCopy(CWindowKav* copy) {
-    return Put(kWindowCopyFormat, copy, Copies().window, DeleteWindowTree, true);
+    return Put(kWindowCopyFormat, copy, Copies().window, DeleteWindowCopy, true);
 }
 
 bool PutWindowCut(CWindowKav* window) { return PutCut(kWindowCutFormat, window); }
@@ -87,7 +66,7 @@ bool PutWindowListCopy(WindowClipboardList* copies) {
     return Put(kWindowListCopyFormat, copies, Copies().windowList, DeleteWindowList, true);
 }
 
-bool PutTaskCopy(CTaskKav* copy) { return Put(kTaskCopyFormat, copy, Copies().task, DeleteTaskTree, true); }
+bool PutTaskCopy(CTaskKav* copy) { return Put(kTaskCopyFormat, copy, Copies().task, DeleteTaskCopy, true); }
 
 bool PutTaskCut(CTaskKav* task) { return PutCut(kTaskCutFormat, task); }
 
@@ -97,9 +76,35 @@ bool PutTaskStepsCopy(TaskStepClipboardList* steps) {
 
 void ClearClipboardObjects() {
     OwnedCopies& copies = Copies();
-    DeleteWindowTree(std::exchange(copies.window, nullptr));
+    DeleteWindowCopy(std::exchange(copies.window, nullptr));
     DeleteWindowList(std::exchange(copies.windowList, nullptr));
-    DeleteTaskTree(std::exchange(copies.task, nullptr));
+    DeleteTaskCopy(std::exchange(copies.task, nullptr));
     DeleteSteps(std::exchange(copies.taskSteps, nullptr));
     ClearClipboard();
+}
+
+void DeleteWindowCopy(CWindowKav* copy) {
+    if (!copy) return;
+    copy->DeleteChildren();
+    delete copy;
+}
+
+void DeleteTaskCopy(CTaskKav* copy) {
+    if (!copy) return;
+    for (CTaskKav* child : copy->GetChildren()) DeleteTaskCopy(child);
+    delete copy;
+}
+
+std::vector<CWindowKav*> TopWindowsOf(const std::vector<CWindowKav*>& windows) {
+    const auto listed = [&windows](const CWindowKav* window) {
+        return std::find(windows.begin(), windows.end(), window) != windows.end();
+    };
+    std::vector<CWindowKav*> tops;
+    for (CWindowKav* window : windows) {
+        if (!window) continue;
+        const CWindowKav* parent = window->GetParent();
+        while (parent && !listed(parent)) parent = parent->GetParent();
+        if (!parent) tops.push_back(window);
+    }
+    return tops;
 }

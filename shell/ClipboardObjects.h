@@ -31,3 +31,9 @@ bool PutTaskStepsCopy(TaskStepClipboardList* steps);
 // then empties the clipboard. Before the project's objects are replaced: a copy may refer to
 // them.
 void ClearClipboardObjects();
+
+// A copy that belongs to no project goes with its descendants (null: nothing).
+void DeleteWindowCopy(CWindowKav* copy);
+void DeleteTaskCopy(CTaskKav* copy);
+// The windows of the list that no ancestor in the list holds, in list order.
+std::vector<CWindowKav*> TopWindowsOf(const std::vector<CWindowKav*>& windows);

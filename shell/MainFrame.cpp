@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "conversion/framework/RepositoryImport.h"
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
 #include "platform/Registry.h"
+#include "shell/Help.h"
 #include "shell/ProjectSession.h"
 
 namespace {
@@ -28,11 +30,14 @@ CMainFrame::CMainFrame(MainFrameWindow& window)
       undo_(*session_, [this] { RebindAfterUndo(); }) {
     SetUndoStepHook([this](const std::string& name) { SetModified(name); });
     SetTestCaseDeletionHook([this](CTestCase* testCase) { OnTestCaseDeleting(testCase); });
+    // An imported repository's top windows are shown as a window view shows a new one.
+    SetImportedWindowHook([this](CWindowKav* window) { OnNewControl(window); });
 }
 
 CMainFrame::~CMainFrame() {
     SetUndoStepHook(nullptr);
     SetTestCaseDeletionHook(nullptr);
+    SetImportedWindowHook(nullptr);
 }
 
 void CMainFrame::OnCreate() {
@@ -174,3 +179,19 @@ void CMainFrame::ShowProjectTitle() {
 CApplicationKav& CMainFrame::Root() const { return session_->Root(); }
 bool CMainFrame::IsProjectOpen() const { return session_ && session_->IsProjectOpen(); }
 bool CMainFrame::HasLoadErrors() const { return session_ && session_->HasLoadErrors(); }
+
+// ---- EditorHost
+
+int CMainFrame::RunModal(EditorDialog& dialog) {
+    constexpr int kCancelled = 2;
+    return runModal_ ? runModal_(dialog) : kCancelled;
+}
+
+std::string CMainFrame::SelectReference(int kinds, CTaskKav* task, CDataSet* dataSet,
+                                        const OwningList<CDataEffect>* effects) {
+    // Until the reference browser is installed the editors get what Cancel gives.
+    const auto& browse = services_.editors.selectReference;
+    return browse ? browse(kinds, task, dataSet, effects) : std::string();
+}
+
+void CMainFrame::ShowHelp(int contextId) { ::ShowHelp(contextId); }

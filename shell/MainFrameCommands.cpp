@@ -1,5 +1,6 @@
-// The commands the frame handles and their states: the window palette, the bar switches, the
-// recent files, and the table of the frame's own commands (project, undo, languages, help).
+// The commands the frame handles and the one place that says whether each can be given: the
+// window palette, the bar switches, the recent files, the pages' own commands, and the table of
+// the frame's own commands with their handlers and states.
 #include <iterator>
 
 #include "model/ShellServices.h"
@@ -52,6 +53,11 @@ bool IsRecentFileCommand(int command) {
            command < command::kRecentFile1 + static_cast<int>(CMainFrame::kRecentFileCount);
 }
 
+// The Test Data page carries these out on its own selection.
+constexpr int kTestDataPageCommands[] = {command::kNewDataSet,          command::kNewDataField,
+                                         command::kPropertiesEditor,    command::kDelete,
+                                         command::kGenerateDataRecords, command::kImportTestData};
+
 }  // namespace
 
 void CMainFrame::SelectWindowTool(int index) {
@@ -60,9 +66,13 @@ void CMainFrame::SelectWindowTool(int index) {
 }
 
 bool CMainFrame::IsTestDataPageCommand(int command) const {
-    const bool dataCommand = command == command::kNewDataSet || command == command::kNewDataField ||
-                             command == command::kPropertiesEditor || command == command::kDelete;
-    return dataCommand && testDataPage_ && GetActivePane().kind == PaneKind::TestDataPage;
+    if (!testDataPage_) return false;
+    // The import works on the page's selection from whichever pane is active.
+    if (command == command::kImportTestData) return true;
+    if (GetActivePane().kind != PaneKind::TestDataPage) return false;
+    for (int pageCommand : kTestDataPageCommands)
+        if (pageCommand == command) return true;
+    return false;
 }
 
 bool CMainFrame::IsRequirementsPageCommand(int command) const {
@@ -73,21 +83,88 @@ bool CMainFrame::IsRequirementsPageCommand(int command) const {
 const CMainFrame::FrameCommand* CMainFrame::FindFrameCommand(int command) {
     // Exit, Printer Set-up and About are the window's own; the frame only answers their state.
     static const FrameCommand kCommands[] = {
+        // Project
         {command::kNewProject, &CMainFrame::RunNewProject, &CMainFrame::NewProjectState},
         {command::kOpenProject, &CMainFrame::OpenProject, &CMainFrame::OpenProjectState},
         {command::kSaveProject, &CMainFrame::SaveProject, &CMainFrame::SaveProjectState},
         {command::kSaveProjectAs, &CMainFrame::SaveProjectAs, &CMainFrame::SaveProjectState},
         {command::kCloseProject, &CMainFrame::CloseProjectCommand, &CMainFrame::ProjectOpenState},
         {command::kProjectProperties, &CMainFrame::EditProjectProperties, &CMainFrame::ProjectPropertiesState},
-        {command::kUndo, &CMainFrame::Undo, &CMainFrame::UndoState},
-        {command::kRedo, &CMainFrame::Redo, &CMainFrame::RedoState},
-        {command::kGenerateHtml, &CMainFrame::GenerateHtmlDocumentation, &CMainFrame::HtmlDocumentationState},
-        {command::kEnglish, &CMainFrame::SwitchLanguage, &CMainFrame::EnglishState},
-        {command::kGerman, &CMainFrame::SwitchLanguage, &CMainFrame::GermanState},
-        {command::kHelp, &CMainFrame::ShowFrameHelp, &CMainFrame::Enabled},
-        {command::kContextHelp, &CMainFrame::ShowFrameHelp, &CMainFrame::Enabled},
         {command::kExit, nullptr, &CMainFrame::Enabled},
         {command::kPrinterSetUp, nullptr, &CMainFrame::Enabled},
+        // Edit
+        {command::kUndo, &CMainFrame::Undo, &CMainFrame::UndoState},
+        {command::kRedo, &CMainFrame::Redo, &CMainFrame::RedoState},
+        {command::kCut, &CMainFrame::Cut, &CMainFrame::CutState},
+        {command::kCopy, &CMainFrame::Copy, &CMainFrame::CopyState},
+        {command::kPaste, &CMainFrame::Paste, &CMainFrame::PasteState},
+        {command::kDelete, &CMainFrame::Delete, &CMainFrame::DeleteState},
+        {command::kDeleteAllTestCases, &CMainFrame::DeleteAllTestCases, &CMainFrame::OpenAndIdleState},
+        {command::kSearchObject, &CMainFrame::SearchObject, &CMainFrame::SearchObjectState},
+        {command::kSearchReferences, &CMainFrame::SearchReferences, &CMainFrame::SearchReferencesState},
+        // View
+        {command::kShowTransitions, &CMainFrame::ShowTransitions, &CMainFrame::ShowTransitionsState},
+        {command::kShowCoverage, &CMainFrame::ShowCoverage, &CMainFrame::ShowCoverageState},
+        {command::kShowGrandchildren, &CMainFrame::ShowGrandchildren, &CMainFrame::ShowGrandchildrenState},
+        {command::kShowStepInfo, &CMainFrame::ShowStepInfo, &CMainFrame::ShowStepInfoState},
+        {command::kVerticalDiagrams, &CMainFrame::VerticalDiagrams, &CMainFrame::VerticalDiagramsState},
+        {command::kShowInTaskTree, &CMainFrame::ShowInTaskTree, &CMainFrame::ShowInTaskTreeState},
+        {command::kShowInWindowTree, &CMainFrame::ShowInWindowTree, &CMainFrame::ShowInWindowTreeState},
+        {command::kShowLoadErrors, &CMainFrame::ShowLoadErrors, &CMainFrame::ShowLoadErrorsState},
+        {command::kSortByName, &CMainFrame::SortByName, &CMainFrame::SortState},
+        {command::kSortByType, &CMainFrame::SortByType, &CMainFrame::SortState},
+        {command::kSortByUftClass, &CMainFrame::SortByUftClass, &CMainFrame::SortByUftClassState},
+        {command::kEnglish, &CMainFrame::SwitchLanguage, &CMainFrame::EnglishState},
+        {command::kGerman, &CMainFrame::SwitchLanguage, &CMainFrame::GermanState},
+        // Windows
+        {command::kWindowEditor, &CMainFrame::WindowEditor, &CMainFrame::WindowEditorState},
+        {command::kMenuEditor, &CMainFrame::MenuEditor, &CMainFrame::MenuEditorState},
+        {command::kWindowWizard, &CMainFrame::WindowWizard, &CMainFrame::WindowWizardState},
+        {command::kNewMenu, &CMainFrame::NewMenu, &CMainFrame::NewMenuState},
+        {command::kNewMenuItem, &CMainFrame::NewMenuItem, &CMainFrame::NewMenuItemState},
+        {command::kChangeWindowType, &CMainFrame::ChangeWindowType, &CMainFrame::ChangeWindowTypeState},
+        {command::kReplaceWindow, &CMainFrame::ReplaceWindow, &CMainFrame::ReplaceWindowState},
+        {command::kSetStartWindow, &CMainFrame::SetStartWindow, &CMainFrame::SetStartWindowState},
+        {command::kGenerateWindowTags, &CMainFrame::GenerateWindowTags, &CMainFrame::GenerateWindowTagsState},
+        {command::kNewTransition, &CMainFrame::NewTransition, &CMainFrame::NewTransitionState},
+        {command::kRedirectTransition, &CMainFrame::RedirectTransitionCommand, &CMainFrame::RedirectTransitionState},
+        {command::kCreateWindowBuildingBlock, &CMainFrame::CreateWindowBuildingBlock,
+         &CMainFrame::CreateWindowBuildingBlockState},
+        // Tasks
+        {command::kNewTask, &CMainFrame::NewTask, &CMainFrame::NewTaskState},
+        {command::kNewBuildingBlock, &CMainFrame::NewBuildingBlock, &CMainFrame::NewBuildingBlockState},
+        {command::kNewFolder, &CMainFrame::NewFolder, &CMainFrame::NewFolderState},
+        {command::kTaskFlowEditor, &CMainFrame::TaskFlowEditor, &CMainFrame::TaskFlowEditorState},
+        {command::kNewStep, &CMainFrame::NewStep, &CMainFrame::NewStepState},
+        {command::kEditStep, &CMainFrame::EditSelectedStep, &CMainFrame::EditStepState},
+        {command::kConnectSteps, &CMainFrame::ConnectSteps, &CMainFrame::ConnectStepsState},
+        {command::kAssignObject, &CMainFrame::AssignObjectToStep, &CMainFrame::AssignObjectState},
+        // Editors
+        {command::kAttributesEditor, &CMainFrame::AttributesEditor, &CMainFrame::AttributesEditorState},
+        {command::kPropertiesEditor, &CMainFrame::PropertiesEditor, &CMainFrame::PropertiesEditorState},
+        {command::kMetaConditionEditor, &CMainFrame::MetaConditionEditor, &CMainFrame::MetaConditionEditorState},
+        {command::kUserDefinedFields, &CMainFrame::UserDefinedFields, &CMainFrame::UserDefinedFieldsState},
+        {command::kGuiBuilderEditor, &CMainFrame::GuiBuilderEditor, &CMainFrame::GuiBuilderEditorState},
+        {command::kGuiSpy, &CMainFrame::GuiSpy, &CMainFrame::GuiSpyState},
+        // Generation and conversion
+        {command::kGenerateTestCases, &CMainFrame::GenerateTestCases, &CMainFrame::GenerateTestCasesState},
+        {command::kConvertTestCases, &CMainFrame::ConvertTestCases, &CMainFrame::ConvertTestCasesState},
+        {command::kViewTestCases, &CMainFrame::ViewTestCases, &CMainFrame::ViewTestCasesState},
+        {command::kGenerateHtml, &CMainFrame::GenerateHtmlDocumentation, &CMainFrame::HtmlDocumentationState},
+        {command::kInitializeRepositoryOptions, &CMainFrame::InitializeRepositoryOptions,
+         &CMainFrame::RepositoryOptionsState},
+        {command::kResetRepositoryOptions, &CMainFrame::ResetRepositoryOptions, &CMainFrame::RepositoryOptionsState},
+        // Imports and the export
+        {command::kImportJavaGui, &CMainFrame::ImportJavaGui, &CMainFrame::ImportJavaGuiState},
+        {command::kImportProjectData, &CMainFrame::ImportProjectData, &CMainFrame::ImportProjectDataState},
+        {command::kImportUftRepository, &CMainFrame::ImportUftRepository, &CMainFrame::ImportUftRepositoryState},
+        // The Ranorex repository import is on the menu but never offered.
+        {command::kImportRanorexRepository, nullptr, &CMainFrame::Never},
+        {command::kImportXmi, &CMainFrame::ImportXmi, &CMainFrame::ImportXmiState},
+        {command::kExportEsaObjectMaps, &CMainFrame::ExportEsaObjectMaps, &CMainFrame::ExportEsaObjectMapsState},
+        // Help
+        {command::kHelp, &CMainFrame::ShowFrameHelp, &CMainFrame::Enabled},
+        {command::kContextHelp, &CMainFrame::ShowFrameHelp, &CMainFrame::Enabled},
         {command::kAbout, nullptr, &CMainFrame::Enabled},
     };
     for (const FrameCommand& entry : kCommands)
@@ -136,7 +213,11 @@ CommandState CMainFrame::GetCommandState(int command) const {
         }
         return {enabled, window_.IsBarShown(entry->bar)};
     }
-    if (IsTestDataPageCommand(command)) return {pick_.mode == 0 && testDataPage_->IsDataCommandEnabled(command), false};
+    if (IsTestDataPageCommand(command)) {
+        // The import needs an open project only; a pending pick leaves it open.
+        const bool allowed = command == command::kImportTestData ? IsProjectOpen() : pick_.mode == 0;
+        return {allowed && testDataPage_->IsDataCommandEnabled(command), false};
+    }
     if (IsRequirementsPageCommand(command))
         return {pick_.mode == 0 && requirementsPage_->IsRequirementCommandEnabled(command), false};
     if (IsRecentFileCommand(command))
@@ -145,35 +226,7 @@ CommandState CMainFrame::GetCommandState(int command) const {
     return {};
 }
 
-// New needs the project dialog, which edits the new project.
-CommandState CMainFrame::NewProjectState() const { return {static_cast<bool>(projectDialog_), false}; }
-
-CommandState CMainFrame::OpenProjectState() const { return {!VornakMode, false}; }
-
-// In VORNAK mode the interface must be active, or lost (then the project can still be saved).
-CommandState CMainFrame::SaveProjectState() const {
-    const bool interfaceReady = !VornakMode || (vornak_ && (vornak_->GetState() == 1 || vornak_->IsConnectionLost()));
-    return {IsProjectOpen() && interfaceReady, false};
-}
-
-CommandState CMainFrame::ProjectOpenState() const { return {IsProjectOpen(), false}; }
-
-// The dialog, or in VORNAK mode the interface that asks for the libraries first.
-CommandState CMainFrame::ProjectPropertiesState() const {
-    const bool editor = VornakMode ? static_cast<bool>(vornak_) : static_cast<bool>(projectDialog_);
-    return {IsProjectOpen() && editor, false};
-}
-
-CommandState CMainFrame::UndoState() const { return {pick_.mode == 0 && undo_.CanUndo(), false}; }
-
-CommandState CMainFrame::RedoState() const { return {pick_.mode == 0 && undo_.CanRedo(), false}; }
-
 void CMainFrame::GenerateHtmlDocumentation() { HtmlDocumentationCommand()(); }
-
-// The documentation installs its command when the program starts.
-CommandState CMainFrame::HtmlDocumentationState() const {
-    return {IsProjectOpen() && pick_.mode == 0 && static_cast<bool>(HtmlDocumentationCommand()), false};
-}
 
 void CMainFrame::CloseProjectCommand() {
     // VORNAK started the program for this project: closing it ends the program.
@@ -181,7 +234,7 @@ void CMainFrame::CloseProjectCommand() {
     else CloseProject(true);
 }
 
-void CMainFrame::ShowFrameHelp() { ShowHelp(kMainFrameHelpContext); }
+void CMainFrame::ShowFrameHelp() { ::ShowHelp(kMainFrameHelpContext); }
 
 // The item of the language in force is checked and disabled; the other one switches to its
 // language.

@@ -89,6 +89,15 @@ int CMainFrame::LoadProject(const std::string& path, bool announceConversion, bo
             return window_.RunMessageLog(log);
         });
     }
+    return AfterProjectLoaded(path, result);
+}
+
+int CMainFrame::LoadProjectWithLog(const std::string& path, MessageLog& log) {
+    if (IsProjectOpen() && !VornakMode && !CloseProject(true)) return 0;
+    return AfterProjectLoaded(path, session_->LoadProject(path, true, &log));
+}
+
+int CMainFrame::AfterProjectLoaded(const std::string& path, int result) {
     if (result != 1) {
         AfterProjectClosed();
         return 0;

@@ -32,6 +32,8 @@ public:
     virtual void ShowBar(FrameBar bar, bool shown) = 0;
     // Brings the page's tab to the front of the application pane.
     virtual void SelectWorkspacePage(WorkspacePageIndex page) = 0;
+    // The page whose tab is in front.
+    virtual WorkspacePageIndex GetShownWorkspacePage() const = 0;
 
     // The view of the active child frame; null when there is no child frame.
     virtual FrameView* GetActiveView() const = 0;

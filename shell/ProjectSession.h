@@ -23,6 +23,9 @@ public:
     CApplicationKav& Root() { return *root_; }
     bool IsProjectOpen() const { return projectOpen_; }
     bool HasLoadErrors() const { return loadErrors_; }
+    // The VORNAK interface says so when it gives the program a project of its own.
+    void SetProjectOpen(bool open) { projectOpen_ = open; }
+    void SetLoadErrors(bool errors) { loadErrors_ = errors; }
 
     // Runs the reader's load, with the log it chooses (the message log window's, say), and
     // gives back its result.

@@ -5,12 +5,11 @@
 #include "conditions/EventParser.h"
 #include "conversion/framework/ConverterTable.h"
 #include "conversion/framework/OutputFormats.h"
+#include "conversion/framework/TagGeneration.h"
 #include "conversion/winrunner/WinRunner.h"
 #include "generation/GenerationSettings.h"
 #include "generation/ToolEventParsers.h"
 #include "model/ApplicationKav.h"
-#include "model/WindowKav.h"
-#include "model/WindowList.h"
 #include "persistence/XMLDataManager.h"
 #include "platform/InstallationData.h"
 #include "platform/Interaction.h"
@@ -18,6 +17,7 @@
 #include "platform/Settings.h"
 #include "shell/CommandLine.h"
 #include "shell/LanguageModule.h"
+#include "shell/MainFrame.h"
 #include "shell/UserFolderSetup.h"
 
 namespace {
@@ -64,13 +64,8 @@ void InstallConverterServices() {
         return entry && entry->createParser ? entry->createParser() : nullptr;
     });
     LoadingServices services;
-    // The tags of every top-level window that may be changed and was not read from a tool's
-    // repository, and of the windows below it.
     services.generateRecognitionTags = [](CApplicationKav& project) {
-        const ConverterEntry* entry = FindConverterEntry(StandardConverterTable(), kFormatSilkTest);
-        for (CWindowKav* window : project.GetWindowList().Snapshot())
-            if (!window->GetParent() && window->IsEditable(false) && window->GetImportTool() == 0)
-                entry->generateTags(*window, 0);
+        GenerateWindowTags(project, kFormatSilkTest, nullptr, 0);
     };
     // The old tags of a WinRunner project become physical descriptions.
     services.regenerateWinRunnerNames = [](CApplicationKav& project) {
@@ -78,4 +73,16 @@ void InstallConverterServices() {
         converter.ConvertOldTags(project);
     };
     GetProjectReader().SetLoadingServices(std::move(services));
+}
+
+ProjectEditor& InstalledProjectEditor() {
+    static ProjectEditor editor;
+    return editor;
+}
+
+void ConnectProjectEditor(CMainFrame& frame) {
+    if (!InstalledProjectEditor()) return;
+    frame.SetProjectDialog([](CApplicationKav& project) { return InstalledProjectEditor()(project, false); });
+    GetProjectReader().SetLibraryListEditor(
+        [](CApplicationKav& project) { return InstalledProjectEditor()(project, true) == 1; });
 }

@@ -2,7 +2,10 @@
 // The steps of start-up that batch mode and the window program share around the opening of
 // the project. Messages go through the installed Interaction.
 #include <filesystem>
+#include <functional>
 
+class CApplicationKav;
+class CMainFrame;
 struct CommandLine;
 
 // The settings store of the program: the user's file (FileSettings::DefaultUserFile) and the
@@ -28,3 +31,12 @@ void LoadInstallationData();
 // format's tool (generation), and the recognition tags that loading an old SilkTest project
 // generates.
 void InstallConverterServices();
+
+// The project administration: edits the project's settings and libraries, 1 confirmed, 0
+// cancelled. The editors install it when the program starts; only the window program runs it.
+using ProjectEditor = std::function<int(CApplicationKav& project, bool duringLoading)>;
+ProjectEditor& InstalledProjectEditor();
+
+// Hands the installed project administration to the frame's New and Project Properties and to
+// loading, which offers it when a project's libraries are wrong. Without one, nothing changes.
+void ConnectProjectEditor(CMainFrame& frame);

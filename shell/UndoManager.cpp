@@ -2,9 +2,6 @@
 
 #include "model/ApplicationKav.h"
 #include "model/CloneFlags.h"
-#include "model/TransitionKav.h"
-#include "model/WindowKav.h"
-#include "model/WindowList.h"
 #include "persistence/XMLDataManager.h"
 #include "platform/MessageBuffer.h"
 #include "shell/ProjectSession.h"
@@ -14,6 +11,8 @@ namespace {
 // A deep copy of the main file's objects that keeps every identifier; the libraries' objects
 // come back from the projects of the last load when the snapshot is restored.
 constexpr int kSnapshotFlags = kCloneKeepId | kCloneTextsFromObjects | kCloneMainFileOnly;
+// A copy of a snapshot, which is not linked yet: its reference texts are what it has.
+constexpr int kSnapshotCopyFlags = kCloneKeepId | kCloneTextsAsStored;
 
 constexpr int kCannotUndo = 41102;         // [F0102]
 constexpr int kNothingToRedo = 41103;      // [F0103]
@@ -21,12 +20,7 @@ constexpr int kCannotRedo = 41104;         // [F0104]
 constexpr char kStepwiseMove[] = "Stepwise Move Window";
 
 std::unique_ptr<CApplicationKav> MakeSnapshot(const CApplicationKav& root) {
-    std::unique_ptr<CApplicationKav> snapshot(root.Clone(kSnapshotFlags));
-    // A copied transition knows no start window, and restoring links none: the window that holds
-    // it is its start, and the steps that perform it take their windows from it.
-    for (CWindowKav* window : snapshot->GetWindowList().Snapshot())
-        for (CTransitionKav* transition : window->GetTransitions()) transition->SetStartWindow(window);
-    return snapshot;
+    return std::unique_ptr<CApplicationKav>(root.Clone(kSnapshotFlags));
 }
 
 std::string NewestDescription(const std::deque<std::unique_ptr<CUndoStep>>& steps) {
@@ -79,17 +73,33 @@ int CUndoManager::Redo() {
 int CUndoManager::Step(Steps& from, Steps& to, int failureMessage) {
     std::unique_ptr<CUndoStep> step = std::move(from.front());
     from.pop_front();
-    // The snapshot gets its files, its libraries' objects and its references back; below -1
-    // it is not a project that can be worked on.
-    if (!step->snapshot || GetProjectReader().LoadLibrary(step->snapshot.get(), false) < -1) {
+    if (!step->snapshot || !Relink(*step->snapshot)) {
         SetMessage(failureMessage);
         return -1;
     }
     to.push_front(std::make_unique<CUndoStep>(CUndoStep{step->description, std::move(current_)}));
     current_ = MakeSnapshot(*step->snapshot);
-    std::unique_ptr<CApplicationKav> replaced = session_.ReplaceRoot(std::move(step->snapshot));
-    if (rebind_) rebind_();
+    MakeCurrent(std::move(step->snapshot));
     return 1;
+}
+
+int CUndoManager::Revert() {
+    if (!current_) return 1;
+    std::unique_ptr<CApplicationKav> restored(current_->Clone(kSnapshotCopyFlags));
+    if (!Relink(*restored)) {
+        SetMessage(kCannotUndo);
+        return -1;
+    }
+    MakeCurrent(std::move(restored));
+    return 1;
+}
+
+// Below -1 the load of the snapshot's relations failed.
+bool CUndoManager::Relink(CApplicationKav& snapshot) { return GetProjectReader().LoadLibrary(&snapshot, false) >= -1; }
+
+void CUndoManager::MakeCurrent(std::unique_ptr<CApplicationKav> snapshot) {
+    std::unique_ptr<CApplicationKav> replaced = session_.ReplaceRoot(std::move(snapshot));
+    if (rebind_) rebind_();
 }
 
 std::string CUndoManager::GetUndoDescription() const { return NewestDescription(undo_); }

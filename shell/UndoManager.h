@@ -40,6 +40,10 @@ public:
     // 1: the project is the one after the newest undone step; -1 with [F0103] when there is
     // nothing to redo, [F0104] when the snapshot could not be restored (the step is gone).
     int Redo();
+    // The project goes back to the snapshot of the last change, reset, undo or redo, the steps
+    // kept as they are (a command that failed half-way): 1, or -1 with [F0102] when that
+    // snapshot could not be restored, the project unchanged.
+    int Revert();
 
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }
@@ -53,6 +57,11 @@ private:
     std::unique_ptr<CApplicationKav> TakeSnapshot() const;
     // Moves the newest step of from to the front of to, its snapshot becoming the project.
     int Step(Steps& from, Steps& to, int failureMessage);
+    // The snapshot gets its files, its libraries' objects and its references back; false when
+    // it is not a project that can be worked on.
+    static bool Relink(CApplicationKav& snapshot);
+    // The snapshot replaces the project; the pages and views rebind before the old one goes.
+    void MakeCurrent(std::unique_ptr<CApplicationKav> snapshot);
 
     CProjectSession& session_;
     std::function<void()> rebind_;

@@ -4,6 +4,7 @@
 // installed, VORNAK mode cannot connect.
 #include <functional>
 #include <memory>
+#include <string>
 
 class VornakLink {
 public:
@@ -21,6 +22,19 @@ public:
     // Empties the list of VORNAK's libraries and asks VORNAK for it again; the project dialog
     // opens when the answer arrives.
     virtual void RequestLibraryList() = 0;
+    // Whether VORNAK allows importing project data now.
+    virtual bool AllowsImports() const = 0;
+
+    // ---- What the interface thread reported, handed on by the frame.
+
+    // The connection is gone: an active interface offers to save the data as XML first; the
+    // state becomes 2.
+    virtual void OnConnectionLost() = 0;
+    // One message VORNAK sent: the interface parses and dispatches it.
+    virtual void OnCommandFromManager(const std::string& text) = 0;
+    virtual void SetState(int state) = 0;
+    // Appends a time-stamped line to the interface log.
+    virtual void WriteLog(const std::string& line) = 0;
 };
 
 // The command that tells VORNAK that KAVRO ends.

@@ -36,7 +36,7 @@ using EventParserFactory = std::function<std::unique_ptr<CEventParser>()>;
 // Computes the recognition tags of the window and of every window below it and stores them in
 // the model; preferCaption is the tag generation's preference (0 numeric id, 1 caption). 1, or
 // another value with the message in the global buffer.
-using TagGenerator = std::function<int(CWindowKav& window, int preferCaption)>;
+using ToolTagGenerator = std::function<int(CWindowKav& window, int preferCaption)>;
 
 struct ConverterEntry {
     std::vector<int> formats;  // the output format codes served
@@ -44,7 +44,7 @@ struct ConverterEntry {
     ConverterFactory create;
     // Empty for a format that writes for no outside tool.
     EventParserFactory createParser = nullptr;
-    TagGenerator generateTags = nullptr;
+    ToolTagGenerator generateTags = nullptr;
     // The run reports into the log as it goes, so the driver's closing reports (no test case,
     // how many converted) go there too rather than into message boxes.
     bool reportsIntoLog = false;

@@ -1,26 +1,12 @@
 #include "editors/conversion/TestcaseConverterDlgControls.h"
 
-#include <charconv>
-
+#include "editors/framework/IntegerText.h"
 #include "model/DisplayTexts.h"
 #include "platform/Format.h"
 
 namespace {
 
 constexpr int kResourceId = 157;
-
-// The whole text as a decimal integer, blanks around it allowed; nothing otherwise.
-std::optional<int> ParseInteger(const std::string& text) {
-    const size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string::npos) return std::nullopt;
-    const size_t end = text.find_last_not_of(' ') + 1;
-    const char* first = text.data() + begin;
-    if (*first == '+') ++first;
-    int value = 0;
-    const auto [stop, error] = std::from_chars(first, text.data() + end, value);
-    if (error != std::errc() || stop != text.data() + end) return std::nullopt;
-    return value;
-}
 
 struct TextBinding {
     int control;

@@ -1,8 +1,11 @@
-// The data commands that the frame hands the Test Data page while it is the active pane. The
-// frame has checked each command's enabling first, so the handlers do not test editability.
+// The data commands that the frame hands the Test Data page while it is the active pane, and
+// Import Test Data, which works from any pane on the page's selection. The frame has checked
+// each command's enabling first, so the handlers do not test editability.
 #include "editors/data/DataDlg.h"
+#include "editors/data/DataEffectDlg.h"
 #include "editors/data/DataEqClassDlg.h"
 #include "editors/data/DataFieldDlg.h"
+#include "editors/data/DataImportDlg.h"
 #include "editors/data/DataRecordDlg.h"
 #include "editors/data/DataSetDlg.h"
 #include "model/ApplicationKav.h"
@@ -22,6 +25,10 @@ constexpr int kUndoDeleteDataField = 48021;
 constexpr int kUndoEditDataSet = 48027;
 constexpr int kUndoEditDataField = 48028;
 constexpr int kUndoEditEqClasses = 48031;
+constexpr int kUndoEditEffects = 48029;
+constexpr int kUndoImportTestData = 48037;
+constexpr int kImported = 42025;
+constexpr int kCaptionImported = 47092;
 
 }  // namespace
 
@@ -34,6 +41,7 @@ bool CDataDlg::IsDataCommandEnabled(int command) const {
         case command::kNewDataField: return kind == kDataSet && object->IsEditable(false);
         case command::kPropertiesEditor: return object != nullptr;
         case command::kDelete: return (kind == kDataSet || kind == kDataField) && object->IsEditable(false);
+        case command::kImportTestData: return true;
         default: return false;
     }
 }
@@ -44,6 +52,7 @@ void CDataDlg::RunDataCommand(int command) {
         case command::kNewDataField: InsertData(2); break;
         case command::kPropertiesEditor: EditProperties(); break;
         case command::kDelete: DeleteSelected(); break;
+        case command::kImportTestData: ImportTestData(); break;
         default: break;
     }
 }
@@ -73,8 +82,25 @@ void CDataDlg::EditProperties() {
             host_.SetModified(LoadMessage(kUndoEditDataRecords));
             break;
         }
-        default: break;  // the effects of a set have a dialog of their own, not built yet
+        case kDataEffectGroup: {
+            auto& dataSet = static_cast<CDataSet&>(*parent);
+            CDataEffectDlg dialog(host_, *Project());
+            if (dialog.EditEffects(dataSet) != 1) return;
+            RefreshGroupItem(object, &dataSet, nullptr);
+            host_.SetModified(LoadMessage(kUndoEditEffects));
+            break;
+        }
+        default: break;
     }
+}
+
+void CDataDlg::ImportTestData() {
+    CDataImportDlg dialog(host_, *Project());
+    if (dialog.ImportIntoDataSet(DataSetOf(tree_.GetCaret())) != 1) return;
+    host_.SetModified(LoadMessage(kUndoImportTestData));
+    RebuildTree();
+    GetInteraction().ShowMessage(
+        {LoadMessage(kImported), LoadMessage(kCaptionImported), MessageButtons::Ok, MessageIcon::Information});
 }
 
 void CDataDlg::EditDataSet(CDataSet& dataSet) {

@@ -83,6 +83,9 @@ private:
     void EditDataSet(CDataSet& dataSet);
     void EditField(CDataSet& dataSet, CDataField& field);
     void DeleteSelected();
+    // The import into the set of the caret item (or a set chosen in the dialog); a successful one
+    // records its undo step, refills the tree and says so.
+    void ImportTestData();
     bool RenameDataSet(CDataSet& dataSet, const std::string& name);
     bool RenameField(CDataField& field, const std::string& name);
     bool Ask(int questionId, int captionId) const;

@@ -22,13 +22,7 @@ DataEqClassDlgUi::DataEqClassDlgUi(CDataEqClassDlg& dialog, wxWindow* parent) : 
     auto* values = new wxTextCtrl(this, kClassValues, wxEmptyString, wxDefaultPosition,
                                   ConvertDialogToPixels(wxSize(250, 36)), wxTE_MULTILINE);
 
-    auto* fields = new wxFlexGridSizer(2, wxSize(8, 6));
-    fields->AddGrowableCol(1);
-    fields->Add(nameLabel, wxSizerFlags().CenterVertical());
-    auto* nameRow = new wxBoxSizer(wxHORIZONTAL);
-    nameRow->Add(name, wxSizerFlags(1).Border(wxRIGHT, 12));
-    nameRow->Add(valid, wxSizerFlags().CenterVertical());
-    fields->Add(nameRow, wxSizerFlags().Expand());
+    wxFlexGridSizer* fields = MakeNameValidGrid(nameLabel, name, valid);
     fields->Add(rangeLabel, wxSizerFlags().CenterVertical());
     fields->Add(range, wxSizerFlags().Expand());
     fields->Add(lowerLabel, wxSizerFlags().CenterVertical());
@@ -36,11 +30,7 @@ DataEqClassDlgUi::DataEqClassDlgUi(CDataEqClassDlg& dialog, wxWindow* parent) : 
     fields->Add(upperLabel, wxSizerFlags().CenterVertical());
     fields->Add(upper, wxSizerFlags().Expand());
 
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    for (int id : {kClassNew, kClassSet, kClassDelete}) buttons->Add(MakeButton(id), wxSizerFlags().Border(wxRIGHT, 6));
-    buttons->AddStretchSpacer();
-    buttons->Add(MakeButton(kIdOk), wxSizerFlags().Border(wxRIGHT, 6));
-    buttons->Add(MakeButton(kIdCancel));
+    wxSizer* buttons = MakeOkCancelRow({kClassNew, kClassSet, kClassDelete});
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(listLabel, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, 8));

@@ -13,7 +13,6 @@ namespace {
 constexpr int kDataSetExists = 44703;
 constexpr int kTitleDataSet = 47186;
 constexpr int kTitleSelectFile = 47200;
-constexpr const char* kDataFileFilter = "Text files (*.txt) |*.txt|CSV files (*.csv) |*.csv|All files (*.*)|*.*||";
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/Interaction.h"
+#include "platform/TextUtil.h"
 #include "resources/MessageCatalogue.h"
 #include "shell/EditorHost.h"
 
@@ -27,6 +28,11 @@ void EditorDialog::AddControl(int id, std::string text) {
 
 void EditorDialog::AddList(int id) {
     lists_[id];
+}
+
+void EditorDialog::SetSortedItems(int id, std::vector<std::string> items) {
+    std::sort(items.begin(), items.end(), [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
+    SetItems(id, std::move(items));
 }
 
 void EditorDialog::CheckRadio(const std::vector<int>& group, int index) {

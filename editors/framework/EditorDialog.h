@@ -115,6 +115,8 @@ protected:
     void Show(int id, bool shown = true) { controls_.at(id).shown = shown; }
     void SetReadOnly(int id, bool readOnly = true) { controls_.at(id).readOnly = readOnly; }
     void SetItems(int id, std::vector<std::string> items) { controls_.at(id).items = std::move(items); }
+    // The entries of a sorted choice or combo box, sorted as it shows them: without regard to case.
+    void SetSortedItems(int id, std::vector<std::string> items);
     // A group of radio buttons by their ids: checks the one at the index and clears the others;
     // the index of the checked one (-1: none).
     void CheckRadio(const std::vector<int>& group, int index);

@@ -144,12 +144,24 @@ wxRadioButton* EditorDialogUi::MakeRadioButton(int dialogId, bool startsGroup) {
                              wxDefaultSize, startsGroup ? wxRB_GROUP : 0);
 }
 
-wxSizer* EditorDialogUi::MakeOkCancelRow() {
+wxSizer* EditorDialogUi::MakeOkCancelRow(const std::vector<int>& leftButtons) {
     auto* row = new wxBoxSizer(wxHORIZONTAL);
+    for (int id : leftButtons) row->Add(MakeButton(id), wxSizerFlags().Border(wxRIGHT, 6));
     row->AddStretchSpacer();
     row->Add(MakeButton(kIdOk), wxSizerFlags().Border(wxRIGHT, 6));
     row->Add(MakeButton(kIdCancel));
     return row;
+}
+
+wxFlexGridSizer* EditorDialogUi::MakeNameValidGrid(wxWindow* nameLabel, wxWindow* name, wxWindow* valid) {
+    auto* grid = new wxFlexGridSizer(2, wxSize(8, 6));
+    grid->AddGrowableCol(1);
+    grid->Add(nameLabel, wxSizerFlags().CenterVertical());
+    auto* nameRow = new wxBoxSizer(wxHORIZONTAL);
+    nameRow->Add(name, wxSizerFlags(1).Border(wxRIGHT, 12));
+    nameRow->Add(valid, wxSizerFlags().CenterVertical());
+    grid->Add(nameRow, wxSizerFlags().Expand());
+    return grid;
 }
 
 wxListView* EditorDialogUi::MakeList(int dialogId, wxSize size) {

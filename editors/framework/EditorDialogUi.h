@@ -16,6 +16,7 @@
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
+#include <wx/sizer.h>
 
 #include "editors/framework/EditorDialog.h"
 
@@ -50,8 +51,10 @@ protected:
     // (a group is the radio buttons made one after another).
     wxCheckBox* MakeCheckBox(int dialogId);
     wxRadioButton* MakeRadioButton(int dialogId, bool startsGroup = false);
-    // OK and Cancel at the right of a row.
-    wxSizer* MakeOkCancelRow();
+    // OK and Cancel at the right of a row, and the buttons of those ids at its left.
+    wxSizer* MakeOkCancelRow(const std::vector<int>& leftButtons = {});
+    // A grid of labels beside their entries, its first row the name with the Valid box after it.
+    wxFlexGridSizer* MakeNameValidGrid(wxWindow* nameLabel, wxWindow* name, wxWindow* valid);
     // A report list of the dialog, made by the derived window: its row choices reach the
     // dialog's ChooseRow, its double clicks DoubleClickRow.
     wxListView* MakeList(int dialogId, wxSize size);

@@ -42,9 +42,9 @@ public:
     // ---- The page's operations
 
     // The requirement of the caret item; null for a root item and none.
-    CRequirement* GetSelectedRequirement() const;
+    CRequirement* GetSelectedRequirement() const override;
     // The file of the caret item when it is a root item, else null.
-    CFileKav* GetSelectedFile() const;
+    CFileKav* GetSelectedFile() const override;
     // Refills the tree from the current project.
     void RefillTree();
     // Refills the tree and chooses the chosen requirement again, found by its unique id.

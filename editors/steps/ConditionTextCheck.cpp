@@ -2,6 +2,7 @@
 
 #include "conditions/ConditionContext.h"
 #include "conditions/ProjectConditionCheck.h"
+#include "conditions/ValueTypes.h"
 #include "model/ConditionList.h"
 
 ConditionTextFault CheckConditionText(const CConditionList& metaConditions, const std::string& text,
@@ -26,4 +27,10 @@ bool HasConcatenationOutsideStrings(std::string_view text) {
         }
     }
     return false;
+}
+
+std::string ValueAsExpression(const std::string& value, int type) {
+    const bool plainWord = type == kTypeString && value.find('#') == std::string::npos &&
+                           (value.empty() || value.front() != '"');
+    return plainWord ? "\"" + value + "\"" : value;
 }

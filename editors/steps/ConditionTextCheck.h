@@ -19,6 +19,11 @@ enum class ConditionTextFault {
 ConditionTextFault CheckConditionText(const CConditionList& metaConditions, const std::string& text,
                                       std::optional<std::string_view> ownId);
 
+// The value of a string parameter or attribute as the condition language reads it: a value
+// without designator that does not begin with a quote is a plain word and stands for a string
+// constant, so it gets quotes; any other value stays as typed.
+std::string ValueAsExpression(const std::string& value, int type);
+
 // An "&" outside string constants; a backslash keeps the character after it from opening or
 // closing a string.
 bool HasConcatenationOutsideStrings(std::string_view text);

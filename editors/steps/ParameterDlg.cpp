@@ -3,6 +3,7 @@
 #include "conditions/ConditionContext.h"
 #include "conditions/ConditionEvaluator.h"
 #include "conditions/ValueTypes.h"
+#include "editors/steps/ConditionTextCheck.h"
 #include "model/ApplicationKav.h"
 #include "model/CloneFlags.h"
 #include "model/FileKav.h"
@@ -263,11 +264,8 @@ bool CParameterDlg::CheckValue(const std::string& value, int type) {
         if (type == kTypeDate) return Refuse(kDateFormat, kCaptionInvalidDate, kParamValue);
         return Refuse(kValueNotOfType, kCaptionTypeMismatch, kParamValue);
     }
-    // A default value is written in the condition language; a plain word stands for a string.
-    const bool plainString = type == kTypeString && value.find('#') == std::string::npos &&
-                             (value.empty() || value.front() != '"');
-    const std::string expression = plainString ? "\"" + value + "\"" : value;
-    const int expressionType = GetExpressionType(ResetConditionMessage(), expression);
+    // A default value is written in the condition language.
+    const int expressionType = GetExpressionType(ResetConditionMessage(), ValueAsExpression(value, type));
     if (expressionType == 0) return RefuseWithText(GetGlobalMessageBuffer(), kCaptionInvalidValue, kParamValue);
     if (!AreTypesCompatible(expressionType, type)) return Refuse(kDefaultNotOfType, kCaptionTypeMismatch, kParamValue);
     return true;

@@ -2,10 +2,6 @@
 
 #include "conditions/Designator.h"
 #include "conditions/EventParser.h"
-#include "editors/framework/MergeEditedCopies.h"
-#include "editors/steps/ActionEditorDlg.h"
-#include "editors/steps/ConditionEditDlg.h"
-#include "editors/steps/ParameterDlg.h"
 #include "model/ApplicationKav.h"
 #include "model/Combination.h"
 #include "model/ObjectNames.h"
@@ -54,7 +50,6 @@ constexpr int kTitleTransition = 49221;
 constexpr int kTitleTaskStep = 49222;
 constexpr int kTitleTestStep = 49223;
 
-const char kFieldsTitle[] = "User-Defined Fields of Step ";
 
 constexpr size_t kMaxNameLength = 50;
 constexpr int kMaxDelay = 3600000;
@@ -111,7 +106,6 @@ int CStepEditorDlg::EditStep(CStepKav* step, bool isNew, CTaskKav* task) {
     referringStep_ = nullptr;
     isNew_ = isNew;
     task_ = task;
-    conditionsChanged_ = actionsChanged_ = fieldsChanged_ = false;
     readOnly_ = false;
     switch (step->GetStepType()) {
         case kStepTransition:
@@ -129,20 +123,17 @@ int CStepEditorDlg::EditStep(CStepKav* step, bool isNew, CTaskKav* task) {
         default:
             break;
     }
-    DeleteCopies();
-    CopyForEditing(step_->GetActions(), actions_);
-    CopyForEditing(step_->GetConditions(), conditions_);
-    CopyForEditing(step_->GetAttributes(), fields_);
+    lists_.Take(*step_);
     startWindow_ = openedStart_ = step_->GetStartWindow();
     destWindow_ = openedDest_ = step_->GetDestWindow();
 
     const int end = Host().RunModal(*this);
     if (readOnly_ || end != kIdOk) {
-        DeleteCopies();
+        lists_.Discard();
         return 0;
     }
     WriteBack();
-    MergeLists();
+    lists_.MergeInto(*step_);
     Host().SetModified(LoadMessage(kUndoEditStep));
     return 1;
 }
@@ -261,24 +252,20 @@ bool CStepEditorDlg::CheckDelay() {
 }
 
 bool CStepEditorDlg::OnCancel() {
-    if (!conditionsChanged_ && !actionsChanged_ && !fieldsChanged_) return true;
+    if (!lists_.AnyChanged()) return true;
     return AskYesNo(kReallyCancel, kCaptionCancel);
 }
 
 void CStepEditorDlg::OnConditions() {
-    const int changed = CConditionEditDlg(Host(), project_).EditConditions(conditions_, task_, readOnly_);
-    conditionsChanged_ = conditionsChanged_ || changed == 1;
+    lists_.EditConditions(Host(), project_, task_, readOnly_);
 }
 
 void CStepEditorDlg::OnActions() {
-    const bool changed = CActionEditorDlg(Host()).EditActions(actions_, task_, readOnly_);
-    actionsChanged_ = actionsChanged_ || changed;
+    lists_.EditActions(Host(), task_, readOnly_);
 }
 
 void CStepEditorDlg::OnUserDefinedFields() {
-    const int changed = CParameterDlg(Host(), project_)
-                            .EditParameters(fields_, StepFieldValues, readOnly_, kFieldsTitle + GetText(kStepName));
-    fieldsChanged_ = fieldsChanged_ || changed == 1;
+    lists_.EditFields(Host(), project_, readOnly_, GetText(kStepName));
 }
 
 void CStepEditorDlg::OnBrowseDesignators() {
@@ -340,17 +327,4 @@ void CStepEditorDlg::WriteBack() {
         default:
             break;
     }
-}
-
-void CStepEditorDlg::MergeLists() {
-    if (actionsChanged_) MergeEditedCopies(step_->GetActions(), actions_);
-    if (conditionsChanged_) MergeEditedCopies(step_->GetConditions(), conditions_);
-    if (fieldsChanged_) MergeEditedCopies(step_->GetAttributes(), fields_);
-    DeleteCopies();
-}
-
-void CStepEditorDlg::DeleteCopies() {
-    actions_.DeleteAll();
-    conditions_.DeleteAll();
-    fields_.DeleteAll();
 }

@@ -7,10 +7,7 @@
 #include <string>
 
 #include "editors/framework/EditorDialog.h"
-#include "model/ActionKav.h"
-#include "model/AttributeKav.h"
-#include "model/ConditionKav.h"
-#include "platform/ObjectList.h"
+#include "editors/steps/StepListCopies.h"
 
 class CApplicationKav;
 class CStepKav;
@@ -76,8 +73,6 @@ private:
     bool CheckEvent();
     bool CheckDelay();
     void WriteBack();
-    void MergeLists();
-    void DeleteCopies();
 
     CApplicationKav& project_;
     CStepKav* step_ = nullptr;
@@ -85,15 +80,10 @@ private:
     CTaskKav* task_ = nullptr;
     bool isNew_ = false;
     bool readOnly_ = false;
-    bool conditionsChanged_ = false;
-    bool actionsChanged_ = false;
-    bool fieldsChanged_ = false;
     int lastField_ = kStepStartWindow;
     CWindowKav* startWindow_ = nullptr;
     CWindowKav* destWindow_ = nullptr;
     CWindowKav* openedStart_ = nullptr;
     CWindowKav* openedDest_ = nullptr;
-    OwningList<CConditionKav> conditions_;
-    OwningList<CActionKav> actions_;
-    OwningList<CAttributeKav> fields_;
+    StepListCopies lists_;
 };

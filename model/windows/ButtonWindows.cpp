@@ -19,6 +19,20 @@ bool CCheckBoxKav::IsTriState() const {
            HasStyleKind(win32::BS_TYPEMASK, win32::BS_AUTO3STATE);
 }
 
+bool CCheckBoxKav::SetAuto(bool on) {
+    const bool triState = IsTriState();
+    SetStyleKind(win32::BS_TYPEMASK, on ? (triState ? win32::BS_AUTO3STATE : win32::BS_AUTOCHECKBOX)
+                                        : (triState ? win32::BS_3STATE : win32::BS_CHECKBOX));
+    return true;
+}
+
+bool CCheckBoxKav::SetTriState(bool on) {
+    const bool automatic = IsAuto();
+    SetStyleKind(win32::BS_TYPEMASK, on ? (automatic ? win32::BS_AUTO3STATE : win32::BS_3STATE)
+                                        : (automatic ? win32::BS_AUTOCHECKBOX : win32::BS_CHECKBOX));
+    return true;
+}
+
 void CCheckBoxKav::CopyTypeDataTo(CWindowKav& copy, int /*flags*/) const {
     static_cast<CCheckBoxKav&>(copy).checkValue_ = checkValue_;
 }

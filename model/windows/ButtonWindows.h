@@ -22,7 +22,13 @@ public:
 
     bool IsAuto() const;
     bool IsTriState() const;
+    // The button type becomes BS_CHECKBOX, BS_AUTOCHECKBOX, BS_3STATE or BS_AUTO3STATE: each
+    // setter changes its own half and keeps the other.
+    bool SetAuto(bool on);
+    bool SetTriState(bool on);
+    // 0 unchecked, 1 checked, 2 undetermined.
     int GetValue() const { return checkValue_; }
+    bool SetValue(int value) { return StoreField(checkValue_, value); }
 
 protected:
     void CopyTypeDataTo(CWindowKav& copy, int flags) const override;

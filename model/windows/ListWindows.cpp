@@ -25,3 +25,10 @@ int CListViewKav::GetSortOrder() const {
     if (GetStyle() & win32::LVS_SORTDESCENDING) return kDescending;
     return kUnsorted;
 }
+
+bool CListViewKav::SetSortOrder(int order) {
+    if (order < kUnsorted || order > kDescending) return true;
+    SetStyleBits(win32::LVS_SORTASCENDING, order == kAscending);
+    SetStyleBits(win32::LVS_SORTDESCENDING, order == kDescending);
+    return true;
+}

@@ -25,6 +25,8 @@ public:
     enum SortOrder : int { kUnsorted = 0, kAscending = 1, kDescending = 2 };
 
     int GetSortOrder() const;
+    // Sets the order's bit and clears the other; an unknown order changes nothing.
+    bool SetSortOrder(int order);
     bool IsSingleSelection() const { return GetStyle() & win32::LVS_SINGLESEL; }
     bool SetSingleSelection(bool on) { return SetStyleBits(win32::LVS_SINGLESEL, on); }
 };
@@ -35,4 +37,6 @@ public:
 
     bool HasButtons() const { return GetStyle() & win32::TVS_HASBUTTONS; }
     bool SetHasButtons(bool on) { return SetStyleBits(win32::TVS_HASBUTTONS, on); }
+    bool IsEditLabels() const { return GetStyle() & win32::TVS_EDITLABELS; }
+    bool SetEditLabels(bool on) { return SetStyleBits(win32::TVS_EDITLABELS, on); }
 };

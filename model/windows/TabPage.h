@@ -25,6 +25,9 @@ public:
     bool SetPageWindowRef(const std::string& ref) { return StoreField(pageWindowRef_, ref); }
     std::string GetUniqueId() const { return uniqueId_; }
     bool SetUniqueId(const std::string& id) { return StoreField(uniqueId_, id); }
+    // Set by the tab editor on a page it created or changed; never stored or compared.
+    bool IsModified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
 
     // Same title and page window ID. Flag 1 keeps the unique id; flag 16 sets the page window
     // reference from the window that the page window ID names now; 32 (without 16) copies it.
@@ -35,4 +38,5 @@ private:
     std::string pageWindowRef_;
     std::string pageWindowId_;
     std::string title_;
+    bool modified_ = false;
 };

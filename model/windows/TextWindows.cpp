@@ -14,6 +14,13 @@ int CDialogBoxKav::GetStyleKind() const {
     return kOverlapped;
 }
 
+bool CDialogBoxKav::SetStyleKind(int kind) {
+    if (kind < kOverlapped || kind > kChild) return true;
+    SetStyleBits(win32::WS_POPUP, kind == kPopup);
+    SetStyleBits(win32::WS_CHILD, kind == kChild);
+    return true;
+}
+
 int CComboBoxKav::GetBoxType() const {
     switch (GetStyle() & win32::CBS_TYPEMASK) {
         case win32::CBS_SIMPLE: return kSimple;

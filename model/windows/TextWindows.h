@@ -38,8 +38,11 @@ public:
     bool IsControlParent() const { return GetExStyle() & win32::WS_EX_CONTROLPARENT; }
     // WS_POPUP wins over WS_CHILD ("$style").
     int GetStyleKind() const;
+    // Sets the kind's bit and clears the other; an unknown kind changes nothing.
+    bool SetStyleKind(int kind);
     // DS_SYSMODAL ("$systemmodal").
     bool IsSystemModal() const { return GetStyle() & win32::DS_SYSMODAL; }
+    bool SetSystemModal(bool on) { return SetStyleBits(win32::DS_SYSMODAL, on); }
 };
 
 class CInputFieldKav : public CExtraTextWindowKav {
@@ -53,6 +56,8 @@ public:
     bool SetNumber(bool on) { return SetStyleBits(win32::ES_NUMBER, on); }
     bool IsWantReturn() const { return GetStyle() & win32::ES_WANTRETURN; }
     bool SetWantReturn(bool on) { return SetStyleBits(win32::ES_WANTRETURN, on); }
+    bool IsReadOnly() const { return GetStyle() & win32::ES_READONLY; }
+    bool SetReadOnly(bool on) { return SetStyleBits(win32::ES_READONLY, on); }
 };
 
 class CComboBoxKav : public CExtraTextWindowKav {
@@ -68,6 +73,7 @@ public:
     // Any other value than the three box types leaves the low four bits clear.
     bool SetBoxType(int boxType);
     bool IsSorted() const { return GetStyle() & win32::CBS_SORT; }
+    bool SetSorted(bool on) { return SetStyleBits(win32::CBS_SORT, on); }
 };
 
 class CLinkKav : public CExtraTextWindowKav {

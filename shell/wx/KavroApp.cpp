@@ -37,6 +37,7 @@ CMainFrameUi* StartWindowProgram(const CommandLine& line, int& exitCode) {
     window->Update();
     CLogoDlgUi::ShowWhile(window, LoadInstallationData);
     InstallConverterServices();
+    ConnectProjectEditor(frame);
     frame.SetStatusText("");
     window->Update();
 

@@ -31,6 +31,11 @@ wxString Text(int id) { return wxString::FromUTF8(LoadMessage(id)); }
 
 int Id(int command) { return CommandToWindowId(command); }
 
+std::map<std::string, FrameInstaller>& FrameInstallers() {
+    static std::map<std::string, FrameInstaller> installers;
+    return installers;
+}
+
 template <std::size_t N>
 wxAuiToolBar* MakeToolBar(wxWindow* parent, const BarButton (&buttons)[N], long style) {
     auto* bar = new wxAuiToolBar(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, style);
@@ -46,6 +51,10 @@ wxAuiToolBar* MakeToolBar(wxWindow* parent, const BarButton (&buttons)[N], long 
 }
 
 }  // namespace
+
+void InstallFrameParts(const std::string& folder, FrameInstaller installer) {
+    FrameInstallers()[folder] = std::move(installer);
+}
 
 CMainFrameUi::CMainFrameUi()
     : wxDocMDIParentFrame(new wxDocManager(0, false), nullptr, wxID_ANY, CMainFrame::kTitle, wxDefaultPosition,
@@ -65,6 +74,8 @@ CMainFrameUi::CMainFrameUi()
     wxIcon icon;
     icon.CopyFromBitmap(ProductLogo());
     SetIcon(icon);
+    for (const auto& [folder, install] : FrameInstallers())
+        if (install) install(*frame_, this);
     frame_->OnCreate();
 }
 
@@ -114,6 +125,11 @@ void CMainFrameUi::CreateMenus() {
     auto* edit = new wxMenu;
     edit->Append(Id(command::kUndo), "&Undo\tCtrl+Z");
     edit->Append(Id(command::kRedo), "&Redo\tCtrl+Y");
+    edit->AppendSeparator();
+    edit->Append(Id(command::kCut), "Cu&t\tCtrl+X");
+    edit->Append(Id(command::kCopy), "&Copy\tCtrl+C");
+    edit->Append(Id(command::kPaste), "&Paste\tCtrl+V");
+    edit->Append(Id(command::kDelete), "&Delete\tDel");
 
     auto* languages = new wxMenu;
     languages->AppendCheckItem(Id(command::kEnglish), "&English");
@@ -128,6 +144,12 @@ void CMainFrameUi::CreateMenus() {
     view->AppendSubMenu(languages, "&Language");
 
     auto* generate = new wxMenu;
+    generate->Append(Id(command::kGenerateTestCases), "&Generate Test Cases");
+    generate->Append(Id(command::kConvertTestCases), "&Convert Test Cases");
+    generate->Append(Id(command::kViewTestCases), "&View Test Cases");
+    generate->Append(Id(command::kDeleteAllTestCases), "&Delete All Test Cases");
+    generate->AppendSeparator();
+    generate->Append(Id(command::kGenerateDataRecords), "Generate Data &Records");
     generate->Append(Id(command::kGenerateHtml), "Generate &HTML Documentation");
 
     auto* help = new wxMenu;
@@ -317,6 +339,8 @@ void CMainFrameUi::ShowBar(FrameBar bar, bool shown) {
 }
 
 void CMainFrameUi::SelectWorkspacePage(WorkspacePageIndex page) { pane_->SelectPage(page); }
+
+WorkspacePageIndex CMainFrameUi::GetShownWorkspacePage() const { return pane_->GetShownPage(); }
 
 FrameView* CMainFrameUi::GetActiveView() const {
     auto* child = dynamic_cast<wxDocMDIChildFrame*>(GetActiveChild());

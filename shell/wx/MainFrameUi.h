@@ -3,8 +3,10 @@
 // bars, the window palette and the application bar as panes that dock at any edge, float, hide
 // and show again. It shows CMainFrame and hands it every command; what is enabled and checked
 // it asks CMainFrame.
+#include <functional>
 #include <map>
 #include <memory>
+#include <string>
 
 #include <wx/aui/framemanager.h>
 #include <wx/cmndata.h>
@@ -17,6 +19,11 @@ class CKavroDocTemplate;
 class wxAuiToolBar;
 class CXStatusBarUi;
 class WorkspacePaneUi;
+
+// What a later folder gives every main frame when it is made (the editors' windows, the run
+// dialogs): start-up installs one under the folder's name, and a second install replaces it.
+using FrameInstaller = std::function<void(CMainFrame& frame, wxWindow* window)>;
+void InstallFrameParts(const std::string& folder, FrameInstaller installer);
 
 class CMainFrameUi : public wxDocMDIParentFrame, public MainFrameWindow {
 public:
@@ -38,6 +45,7 @@ public:
     bool IsBarShown(FrameBar bar) const override;
     void ShowBar(FrameBar bar, bool shown) override;
     void SelectWorkspacePage(WorkspacePageIndex page) override;
+    WorkspacePageIndex GetShownWorkspacePage() const override;
     FrameView* GetActiveView() const override;
     FrameView* OpenView(PaneKind kind, CKavroObj* object, int viewMode) override;
 

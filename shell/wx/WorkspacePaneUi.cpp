@@ -44,3 +44,7 @@ WorkspacePaneUi::WorkspacePaneUi(wxWindow* parent, CMainFrame& mainFrame) : wxPa
 }
 
 void WorkspacePaneUi::SelectPage(WorkspacePageIndex index) { sheet_->SetCurSel(static_cast<int>(index)); }
+
+WorkspacePageIndex WorkspacePaneUi::GetShownPage() const {
+    return static_cast<WorkspacePageIndex>(sheet_->GetStrip().GetCurSel());
+}

@@ -27,6 +27,7 @@ public:
     CXPropertyPageUi& GetPage(WorkspacePageIndex index) { return *pages_[static_cast<int>(index)]; }
     // Brings the page's tab to the front; the sheet announces the change as for a click.
     void SelectPage(WorkspacePageIndex index);
+    WorkspacePageIndex GetShownPage() const;
 
 private:
     CXPropertySheetUi* sheet_;

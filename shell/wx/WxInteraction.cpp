@@ -99,6 +99,7 @@ std::optional<std::string> WxInteraction::AskForPath(const FileDialogRequest& re
     }
     wxFileDialog dialog(nullptr, title, folder, name, filter,
                         save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    dialog.SetFilterIndex(request.filterIndex);
     const int result = dialog.ShowModal();
     return ChosenPath(result, dialog.GetPath());
 }

@@ -1,5 +1,11 @@
 #include "DocsFixture.h"
 
+#include "model/TaskKav.h"
+#include "model/TestCase.h"
+#include "model/WindowKav.h"
+#include "platform/AtomicFile.h"
+#include "resources/ProgramLogo.h"
+
 namespace {
 
 std::string WithLineFeeds(std::string text) {
@@ -24,4 +30,22 @@ std::vector<std::string> PageLines(const std::string& page) {
         lines.push_back(page.substr(from, at - from));
     if (from < page.size()) lines.push_back(page.substr(from));
     return lines;
+}
+
+PictureResult FakePictures::SaveWindowPicture(CWindowKav& window, const std::filesystem::path& file) {
+    return Save("window " + window.GetName(), file);
+}
+
+PictureResult FakePictures::SaveTaskFlowPicture(CTaskKav& task, const std::filesystem::path& file) {
+    return Save("task " + task.GetName(), file);
+}
+
+PictureResult FakePictures::SaveTestCasePicture(CTestCase& testCase, const std::filesystem::path& file) {
+    return Save("test case " + testCase.GetDisplayName(), file);
+}
+
+PictureResult FakePictures::Save(const std::string& request, const std::filesystem::path& file) {
+    requests.push_back(request + " " + file.filename().string());
+    if (result == PictureResult::Saved) WriteFileAtomically(file, ProgramLogoPng());
+    return result;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "docs/DocumentationPictures.h"
 #include "docs/HTMLDlg.h"
 #include "platform/Clock.h"
 #include "platform/Progress.h"
@@ -37,6 +38,21 @@ public:
     bool proposedScreenshots = false;
 };
 
+// Pictures as scripted: each request is recorded as "<kind> <object> <file name>"; a saved
+// picture's file holds the program's logo.
+class FakePictures : public DocumentationPictures {
+public:
+    PictureResult SaveWindowPicture(CWindowKav& window, const std::filesystem::path& file) override;
+    PictureResult SaveTaskFlowPicture(CTaskKav& task, const std::filesystem::path& file) override;
+    PictureResult SaveTestCasePicture(CTestCase& testCase, const std::filesystem::path& file) override;
+
+    PictureResult result = PictureResult::Saved;
+    std::vector<std::string> requests;
+
+private:
+    PictureResult Save(const std::string& request, const std::filesystem::path& file);
+};
+
 class DocsTest : public ProjectTest {
 protected:
     DocsTest() {
@@ -60,7 +76,8 @@ protected:
 
     ScratchFolder folder;
     ScriptedGeneratorWindow window;
-    CHTMLDlg dialog{app, window};
+    FakePictures pictures;
+    CHTMLDlg dialog{app, window, &pictures};
 };
 
 // The page's text between its head and its navigation bar, each CR LF as a line feed.

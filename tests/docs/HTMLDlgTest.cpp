@@ -185,7 +185,7 @@ TEST_F(HTMLDlgTest, TheInstalledCommandDocumentsTheCurrentProjectInAWindowOfItsO
     InstallHtmlDocumentation([&] {
         ++windowsMade;
         return std::make_unique<ScriptedGeneratorWindow>();
-    });
+    }, nullptr);
     ASSERT_TRUE(HtmlDocumentationCommand());
     HtmlDocumentationCommand()();
     HtmlDocumentationCommand() = nullptr;

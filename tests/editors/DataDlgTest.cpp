@@ -3,9 +3,10 @@
 
 #include <functional>
 #include <map>
-#include <sstream>
 
 #include "editors/data/DataDlg.h"
+#include "editors/data/DataEffectDlg.h"
+#include "editors/data/DataImportDlg.h"
 #include "editors/data/DataEqClassDlg.h"
 #include "editors/data/DataFieldDlg.h"
 #include "editors/data/DataSetDlg.h"
@@ -14,30 +15,15 @@
 #include "model/TaskKav.h"
 #include "shell/CommandIds.h"
 #include "tests/editors/FakeEditorHost.h"
+#include "tests/editors/ModelTreeProbe.h"
 #include "tests/support/GlobalState.h"
 #include "tests/support/ProjectBuilder.h"
+#include "tests/support/ScratchFolder.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
-
-// What the window would have heard last of each item.
-class RecordingObserver : public DataTreeObserver {
-public:
-    void ItemInserted(int, int) override {}
-    void ItemChanged(int) override {}
-    void ItemDeleting(int item) override { deleted.push_back(item); }
-    void AllItemsDeleted() override {}
-    void ChildrenSorted(int) override {}
-    void ItemExpanded(int item) override { expanded.push_back(item); }
-    void ItemSelected(int item) override { selected = item; }
-    void TreeEnabled(bool) override {}
-
-    std::vector<int> deleted;
-    std::vector<int> expanded;
-    int selected = kNoDataItem;
-};
 
 // The main file Proj holds the sets Clients (three records) and Input (the fields Age with a
 // class, b_field and Zeta); the library Lib holds the set LS with the field LF.
@@ -64,33 +50,8 @@ protected:
         return field;
     }
 
-    // The tree as indented lines "text [image] colour", colours as b(lue), g(rey) or nothing.
-    std::vector<std::string> Outline(int parent = kNoDataItem, int depth = 0) const {
-        std::vector<std::string> lines;
-        for (int item : page.Tree().Children(parent)) {
-            const DataTreeItem& shown = *page.Tree().Find(item);
-            std::ostringstream line;
-            line << std::string(depth * 2, ' ') << shown.text << " [" << shown.image << "]";
-            if (shown.colour == kDataTextBlue) line << " b";
-            if (shown.colour == kDataTextGrey) line << " g";
-            lines.push_back(line.str());
-            for (const std::string& below : Outline(item, depth + 1)) lines.push_back(below);
-        }
-        return lines;
-    }
-
-    // The item whose path of texts from a root is the given one.
-    int ItemAt(const std::vector<std::string>& path) const {
-        int item = kNoDataItem;
-        for (const std::string& text : path) {
-            int found = kNoDataItem;
-            for (int child : page.Tree().Children(item))
-                if (page.Tree().Find(child)->text == text) found = child;
-            if (!found) return kNoDataItem;
-            item = found;
-        }
-        return item;
-    }
+    std::vector<std::string> Outline() const { return ::Outline(page.Tree()); }
+    int ItemAt(const std::vector<std::string>& path) const { return ::ItemAt(page.Tree(), path); }
     void Choose(const std::vector<std::string>& path) {
         const int item = ItemAt(path);
         ASSERT_NE(item, kNoDataItem) << path.back();
@@ -109,7 +70,7 @@ protected:
     CDataField* age = nullptr;
     FakeEditorHost host;
     CDataDlg page{host};
-    RecordingObserver observer;
+    RecordingTreeObserver observer;
 };
 
 const std::vector<std::string> kProject{"Project Proj"};
@@ -272,6 +233,57 @@ TEST_F(DataDlgTest, TheClassGroupOpensTheClassesOfItsField) {
     EXPECT_EQ(zeta->GetEqClasses().size(), 1u);
     EXPECT_THAT(host.undoSteps, ElementsAre("Edit Equivalence Classes"));
     EXPECT_EQ(page.Tree().Find(ItemAt({"Project Proj", "Input", "Zeta"}))->colour, kDataTextBlue);
+}
+
+TEST_F(DataDlgTest, TheEffectGroupOpensTheEffectsOfItsSet) {
+    age->SetType(2);  // effect conditions take numbers
+    Choose({"Project Proj", "Input", "_Effects"});
+    host.session = [](EditorDialog& dialog) {
+        EXPECT_EQ(dialog.GetTitle(), "Effects of Data Set Input");
+        return dialog.OnOK() ? kIdOk : kIdCancel;  // nothing changed
+    };
+    page.OpenProperties();
+    EXPECT_THAT(host.undoSteps, IsEmpty());
+
+    host.session = [](EditorDialog& dialog) {
+        dialog.SetText(kEffectName, "Old");
+        dialog.SetText(kEffectCondition, "#Age# > 65");
+        return dialog.OnOK() ? kIdOk : kIdCancel;
+    };
+    page.OpenProperties();
+    ASSERT_EQ(input->GetEffects().size(), 1u);
+    EXPECT_EQ(input->GetEffects()[0]->GetName(), "Old");
+    EXPECT_THAT(host.undoSteps, ElementsAre("Edit Effects"));
+}
+
+TEST_F(DataDlgTest, ImportTestDataWorksFromAnyItemAndSaysSo) {
+    ScratchFolder folder;
+    const std::string data = folder.Write("data.csv", "Age;Note\n70;old\n");
+    page.Tree().SetCaret(kNoDataItem);
+    EXPECT_TRUE(page.IsDataCommandEnabled(command::kImportTestData));
+    host.session = [](EditorDialog&) { return kIdCancel; };
+    page.RunDataCommand(command::kImportTestData);
+    EXPECT_THAT(host.undoSteps, IsEmpty());
+    EXPECT_THAT(TestInteraction().messages, IsEmpty());
+
+    // The set of the chosen field is proposed.
+    Choose(kAge);
+    host.session = [&data](EditorDialog& dialog) {
+        EXPECT_EQ(dialog.GetText(kImportDataSet), "Input");
+        dialog.SetText(kImportSource, data);
+        dialog.SetText(kImportSeparator, ";");
+        return dialog.OnOK() ? kIdOk : kIdCancel;
+    };
+    page.RunDataCommand(command::kImportTestData);
+    EXPECT_EQ(input->GetRecords().size(), 1u);
+    EXPECT_THAT(host.undoSteps, ElementsAre("Import Test Data"));
+    ASSERT_EQ(TestInteraction().messages.size(), 1u);
+    EXPECT_EQ(TestInteraction().messages[0].text, "Test data successfully imported! [I0025]");
+    EXPECT_EQ(TestInteraction().messages[0].caption, "Test data successfully imported!");
+    EXPECT_EQ(TestInteraction().messages[0].icon, MessageIcon::Information);
+    // The tree shows the new field, and keeps the chosen item.
+    EXPECT_NE(ItemAt({"Project Proj", "Input", "Note"}), kNoDataItem);
+    EXPECT_EQ(page.Tree().GetCaret(), ItemAt(kAge));
 }
 
 TEST_F(DataDlgTest, DeletingAFieldAsksAndTakesItsValueOutOfEveryRecord) {

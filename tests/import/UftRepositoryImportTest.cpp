@@ -168,6 +168,32 @@ TEST_F(UftImportTest, PositionsFollowTheParentUnlessItIsAnOwnedWindow) {
     EXPECT_EQ(RectOf(Window("Flat")), (WindowRect{0, 7, 1, 7}));
 }
 
+// The caption is the first of text, innertext and label that is not empty, else the name.
+TEST_F(UftImportTest, TheCaptionIsTheFirstTextPropertyThatHoldsOne) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> properties;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"All", {{"label", "L"}, {"innertext", "I"}, {"text", "T"}}, "T"},
+        {"EmptyText", {{"text", ""}, {"label", "L"}, {"innertext", "I"}}, "I"},
+        {"LabelOnly", {{"text", ""}, {"innertext", ""}, {"label", "L"}}, "L"},
+        {"NoneHeld", {{"text", ""}}, "NoneHeld"},
+    };
+    std::string objects;
+    for (const Case& c : cases) {
+        auto properties = c.properties;
+        properties.emplace_back("width", "10");
+        objects += Object("Window", c.name, properties);
+    }
+    ASSERT_EQ(Refusal([&] { return Import(WriteUft("captions.xml", objects)); }), "");
+    for (const Case& c : cases) {
+        ASSERT_NE(Window(c.name), nullptr) << c.name;
+        EXPECT_EQ(Window(c.name)->GetCaption(), c.caption) << c.name;
+    }
+}
+
 // A window the table refuses ends the import: the windows before it stay, it and the ones after
 // it are deleted, and their parents in the project no longer hold them.
 TEST_F(UftImportTest, AWindowTheTableRefusesEndsTheImport) {

@@ -134,6 +134,8 @@ TEST_F(ModelClone, AnUndoSnapshotCopiesTheMainFilesObjectsOnly) {
                     checkObject(s, c);
                     EXPECT_TRUE(c.GetChildren().empty());
                     EXPECT_EQ(c.GetInternalID(), s.GetInternalID());
+                    for (const CTransitionKav* transition : c.GetTransitions())
+                        EXPECT_EQ(transition->GetStartWindow(), &c);
                 });
     // A task that covers requirements counts the requirements it refers to, which a copy without
     // references has none of: it names them by text only.

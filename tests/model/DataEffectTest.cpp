@@ -42,6 +42,20 @@ TEST_F(EffectExpansion, RecursionAndMissingCausesFail) {
               std::make_tuple(false, std::string("C = 1 OR %E4"), std::string("Recursive use of effect ID 'E4'! [W0970]")));
 }
 
+TEST_F(EffectExpansion, ATextThatOutgrowsEveryConditionStops) {
+    // Each link uses the next twice: 2,000 characters doubled 20 times.
+    for (int link = 0; link < 20; ++link) {
+        const std::string next = "D" + std::to_string(link + 1);
+        AddEffects(set, {{"D" + std::to_string(link), "%" + next + " OR %" + next}});
+    }
+    AddEffects(set, {{"D20", "\"" + std::string(2000, 'x') + "\""}});
+    const auto [ok, text, message] = Expand("%D11", std::nullopt);  // 2^9 copies: 1 MB and a little
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(message, "Condition too complex! [W0113]");
+    EXPECT_TRUE(std::get<0>(Expand("%D12", std::nullopt)));  // 2^8 copies stay below
+    EXPECT_FALSE(std::get<0>(Expand("%D0", std::nullopt)));
+}
+
 TEST(DataRecord, EffectValuesComeFromTheFirstListedEffect) {
     CDataSet set("Set");
     AddEffects(set, {{"Low", "1"}, {"High", "1"}, {"Other", "1"}});

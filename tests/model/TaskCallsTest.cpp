@@ -105,7 +105,7 @@ TEST_F(TaskCalls, GuiBuildingBlockCallsTakeTheirWindowsToolData) {
     window->SetSmurfValue("application", "App1", nullptr, false);
     window->SetSmurfValue("description", "The login", nullptr, false);
     EXPECT_FALSE(call->UpdateGuiBuildingBlockStep(start));
-    caller->UpdateGuiBuildingBlockSteps(window, false);
+    caller->UpdateGuiBuildingBlockSteps({{window->GetInternalID(), window}}, false);
     EXPECT_EQ(call->GetApplicationAttribute()->GetValue(), "App1");
     EXPECT_EQ(call->GetDescriptionAttribute()->GetValue(), "The login");
 

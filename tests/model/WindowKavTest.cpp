@@ -57,6 +57,7 @@ TEST_F(GuiBuildingBlocks, StepsOnAWindowFollowItsApplication) {
     CWindowKav* main = project.AddWindow("Main");
     CWindowKav* button = project.AddWindow("OK", nullptr, kWndPushButton);
     CWindowKav* other = project.AddWindow("Other", nullptr, kWndPushButton);
+    CWindowKav* label = project.AddWindow("Label", button, kWndStaticText);
     main->SetToolData(SmurfData("App1"));
     CTaskKav* block = project.AddTask("G_GUI_Click", nullptr, kTaskBuildingBlock);
     CTaskKav* caller = project.AddTask("Order");
@@ -71,9 +72,11 @@ TEST_F(GuiBuildingBlocks, StepsOnAWindowFollowItsApplication) {
     };
     CTaskStep* onButton = addCall(button);
     CTaskStep* onOther = addCall(other);
+    CTaskStep* onLabel = addCall(label);
 
     ASSERT_TRUE(main->AddChild(button, &app));
     EXPECT_EQ(onButton->GetApplicationAttribute()->GetValue(), "App1");
+    EXPECT_EQ(onLabel->GetApplicationAttribute()->GetValue(), "App1");
     EXPECT_EQ(onButton->GetDescriptionAttribute()->GetValue(), "");
     EXPECT_EQ(onOther->GetApplicationAttribute()->GetValue(), "old");
 
@@ -196,7 +199,9 @@ TEST_F(WindowCopies, ACopyTakesDataAndChildrenByTheFlags) {
     EXPECT_EQ(plain->GetParentID(), "");
     EXPECT_NE(plain->GetInternalID(), field->GetInternalID());
     EXPECT_NE(plain->GetToolData(), field->GetToolData());
-    EXPECT_EQ(plain->GetTransitions().size(), 1u);
+    ASSERT_EQ(plain->GetTransitions().size(), 1u);
+    // A transition starts at the window that holds it, in the copy too.
+    EXPECT_EQ(plain->GetTransitions()[0]->GetStartWindow(), plain.get());
     EXPECT_NE(plain->GetAttributes()[0], field->GetAttributes()[0]);
 
     std::unique_ptr<CWindowKav> linked(field->Clone(kCloneKeepId | kCloneKeepFile | kCloneTextsFromObjects));
@@ -217,6 +222,10 @@ TEST_F(WindowCopies, ACopyTakesDataAndChildrenByTheFlags) {
     EXPECT_EQ(tree->GetChildren()[0]->GetParent(), tree.get());
     EXPECT_TRUE(field->IsEqual(tree->GetChildren()[0]));
     EXPECT_EQ(tree->CountTransitions(), 1);
+    // The copy made for pasting keeps its references, but not its transitions' start window.
+    std::unique_ptr<CWindowKav> pasted(main->Clone(kCloneChildren | kCloneKeepReferences));
+    EXPECT_EQ(pasted->GetChildren()[0]->GetTransitions()[0]->GetStartWindow(), pasted->GetChildren()[0]);
+    pasted->DeleteChildren();
     tree->DeleteChildren();
     EXPECT_TRUE(tree->GetChildren().empty());
     std::unique_ptr<CWindowKav> alone(main->Clone(0));

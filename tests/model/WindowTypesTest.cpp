@@ -124,11 +124,48 @@ TEST(WindowTypes, StyleSettersChangeOnlyTheirBits) {
     tabs.SetFocusMode(0);
     EXPECT_EQ(tabs.GetStyle(), 0x200u);
 
+    CListViewKav view({.id = "V", .style = 0x14});
+    view.SetSortOrder(2);
+    EXPECT_EQ(view.GetStyle(), 0x24u);
+    view.SetSortOrder(3);
+    EXPECT_EQ(view.GetStyle(), 0x24u);
+    view.SetSortOrder(1);
+    EXPECT_EQ(view.GetStyle(), 0x14u);
+
+    CDialogBoxKav dialog({.id = "D", .style = 0x40000002});
+    dialog.SetStyleKind(1);
+    EXPECT_EQ(dialog.GetStyle(), 0x80000002u);
+    dialog.SetStyleKind(0);
+    EXPECT_EQ(dialog.GetStyle(), 0x2u);
+    dialog.SetStyleKind(2);
+    dialog.SetStyleKind(-1);
+    EXPECT_EQ(dialog.GetStyle(), 0x40000002u);
+
     CMenuItemKav item("I", 0, 0, "", "Item", 0, 0, 0);
     item.SetChecked(true);
     item.SetSeparator(true);
     EXPECT_EQ(item.GetStyle(), 0x808u);
     EXPECT_TRUE(item.IsChecked() && item.IsSeparator() && !item.IsPopup());
+}
+
+TEST(WindowTypes, CheckBoxButtonTypeFollowsAutoAndTriState) {
+    struct Case {
+        std::uint32_t before;
+        bool automatic;
+        bool triState;
+        std::uint32_t after;
+    };
+    // A push button's type counts as neither.
+    const Case cases[] = {
+        {0x1, false, false, 0x2}, {0x6, true, false, 0x3}, {0x2, false, true, 0x5}, {0x1, true, true, 0x6},
+        {0x5, true, false, 0x3},  {0x3, false, true, 0x5}, {0x6, false, false, 0x2},
+    };
+    for (const Case& c : cases) {
+        CCheckBoxKav box({.id = "B", .style = 0x50010000 | c.before});
+        box.SetAuto(c.automatic);
+        box.SetTriState(c.triState);
+        EXPECT_EQ(box.GetStyle(), 0x50010000 | c.after) << c.before << c.automatic << c.triState;
+    }
 }
 
 TEST(WindowTypes, MenuItemFlagsThreeAreVisibleButNotEnabled) {

@@ -28,7 +28,6 @@ constexpr int kNumber = 2, kBool = 3, kString = 4;
 constexpr int kManualRecord = 1;
 
 constexpr int kOpenModalDialog = 7, kCloseWindow = 8, kCloseApplication = 9;
-constexpr int kLoopValidRecords = 2, kLoopInvalidRecords = 4;
 
 class SampleBuilder {
 public:

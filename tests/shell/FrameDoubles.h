@@ -1,6 +1,7 @@
 #pragma once
 // Doubles of what the main frame plugs in: its window, views, workspace pages and the VORNAK
 // interface, each recording what the frame asked of it.
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
@@ -27,8 +28,43 @@ public:
     void Activate() override { ++activations; }
     void Refresh() override { ++refreshes; }
     void Rebind() override { ++rebinds; }
+    void SetViewMode(int viewMode) override { viewModes.push_back(viewMode); }
     void EndPickOperation(bool drawingToolChosen) override { pickEnds.push_back(drawingToolChosen); }
     void SetStepPickMode(int mode) override { stepPickModes.push_back(mode); }
+    bool DrawPicture(ViewPicture&) override {
+        ++pictures;
+        return pictureFits;
+    }
+
+    CWindowKav* GetSelectedWindow() const override { return selectedWindow; }
+    std::vector<CWindowKav*> GetSelectedControls() const override { return selectedControls; }
+    CTransitionKav* GetSelectedTransition() const override { return selectedTransition; }
+    void SelectTransition(CTransitionKav* transition) override {
+        selectedTransition = transition;
+        selectedTransitions.push_back(transition);
+    }
+    void SelectWindow(CWindowKav* window) override {
+        selectedWindow = window;
+        if (!window) selectedControls.clear();
+        selectedWindows.push_back(window);
+    }
+    void StartTransitionPick() override { ++transitionPicks; }
+    void ReportTransitionClicks() override { ++transitionClickReports; }
+
+    std::vector<CStepKav*> GetSelectedSteps() const override { return selectedSteps; }
+    CStepKav* GetStartStep() const override { return startStep; }
+    bool HasSelectedConnection() const override { return selectedConnection; }
+    bool CanInsertStep() const override { return canInsert; }
+    bool InsertStep() override {
+        ++insertions;
+        return insertAccepted;
+    }
+    void DeleteSelection() override { ++deletions; }
+    void SetAssignMode(bool on) override { assignModes.push_back(on); }
+    void AssignWindow(CWindowKav* window) override { assigned.push_back(window); }
+    void AssignTransition(CTransitionKav* transition) override { assigned.push_back(transition); }
+    void AssignTask(CTaskKav* task) override { assigned.push_back(task); }
+    void Relayout() override { ++relayouts; }
 
     // When set, a close request takes the view out of the frame, as a closing view does.
     CMainFrame* frame = nullptr;
@@ -36,8 +72,30 @@ public:
     int activations = 0;
     int refreshes = 0;
     int rebinds = 0;
+    std::vector<int> viewModes;
     std::vector<bool> pickEnds;
     std::vector<int> stepPickModes;
+    int pictures = 0;
+    bool pictureFits = true;
+    // The selection the view reports, and what the frame selected in it.
+    CWindowKav* selectedWindow = nullptr;
+    std::vector<CWindowKav*> selectedControls;
+    CTransitionKav* selectedTransition = nullptr;
+    std::vector<CTransitionKav*> selectedTransitions;
+    std::vector<CWindowKav*> selectedWindows;
+    int transitionPicks = 0;
+    int transitionClickReports = 0;
+    std::vector<CStepKav*> selectedSteps;
+    CStepKav* startStep = nullptr;
+    bool selectedConnection = false;
+    bool canInsert = false;
+    bool insertAccepted = true;
+    int insertions = 0;
+    int deletions = 0;
+    int relayouts = 0;
+    std::vector<bool> assignModes;
+    // What was assigned to the selected step, in order.
+    std::vector<const void*> assigned;
 
 private:
     PaneKind kind_;
@@ -60,13 +118,24 @@ public:
     bool IsBarShown(FrameBar bar) const override { return bars.count(bar) ? bars.at(bar) : true; }
     void ShowBar(FrameBar bar, bool shown) override { bars[bar] = shown; }
     void SelectWorkspacePage(WorkspacePageIndex page) override { selectedPages.push_back(page); }
+    WorkspacePageIndex GetShownWorkspacePage() const override {
+        return selectedPages.empty() ? WorkspacePageIndex::Tasks : selectedPages.back();
+    }
     FrameView* GetActiveView() const override { return activeView; }
+    // A new view registers with the frame, as a view of the window program does when it opens.
     FrameView* OpenView(PaneKind kind, CKavroObj* object, int viewMode) override {
         opened.push_back(std::make_unique<FakeView>(kind, object));
         openedViewModes.push_back(viewMode);
-        return opened.back().get();
+        FakeView* view = opened.back().get();
+        if (frame) {
+            view->frame = frame;
+            frame->AddView(view);
+        }
+        return view;
     }
 
+    // When set, opened views register with this frame.
+    CMainFrame* frame = nullptr;
     std::string title;
     int closeRequests = 0;
     std::vector<std::string> logTitles;
@@ -87,25 +156,65 @@ public:
     void RebuildTree() override { ++rebuilds; }
     void EnableTree(bool enabled) override { treeEnabled = enabled; }
     void EndPickOperation() override { ++pickEnds; }
+    void SetPickMode(bool on) override { pickModes.push_back(on); }
+    void TakeFocus() override { ++focusTaken; }
+    bool PassToLabelEdit(int command) override {
+        if (!editingLabel) return false;
+        labelCommands.push_back(command);
+        return true;
+    }
+    CFileKav* GetSelectedFile() const override { return selectedFile; }
 
     bool focused = false;
     int rebuilds = 0;
     bool treeEnabled = false;
     int pickEnds = 0;
+    std::vector<bool> pickModes;
+    int focusTaken = 0;
+    bool editingLabel = false;
+    std::vector<int> labelCommands;
+    CFileKav* selectedFile = nullptr;
 };
 
 class FakeTasksPage : public FakePage<TasksPage> {
 public:
     void UpdateTaskItem(CTaskKav* task) override { updatedTasks.push_back(task); }
     void MarkLoadErrorTasks(const std::vector<CTaskKav*>& tasks) override { markedTasks = tasks; }
+    CTaskKav* GetSelectedTask() const override { return selectedTask; }
+    CTaskKav* CreateTaskItem(int type) override {
+        createdTypes.push_back(type);
+        return created;
+    }
+    void SelectTask(CTaskKav* task) override { selectedTask = task; }
+    void MarkTasks(const std::vector<CTaskKav*>& tasks) override { markedTasks = tasks; }
+    void UpdateAllTaskItems() override { ++allItemsUpdated; }
+    void ShowCutTask(CTaskKav* task) override { cutTask = task; }
+
     std::vector<CTaskKav*> updatedTasks;
     std::vector<CTaskKav*> markedTasks;
+    CTaskKav* selectedTask = nullptr;
+    std::vector<int> createdTypes;
+    CTaskKav* created = nullptr;
+    int allItemsUpdated = 0;
+    CTaskKav* cutTask = nullptr;
 };
 
 class FakeWindowsPage : public FakePage<WindowsPage> {
 public:
     void InsertWindow(CWindowKav* window) override { insertedWindows.push_back(window); }
+    CWindowKav* GetSelectedWindow() const override { return selectedWindow; }
+    void UpdateWindowItem(CWindowKav* window) override { updatedWindows.push_back(window); }
+    void SelectWindow(CWindowKav* window) override { selectedWindow = window; }
+    void MarkWindows(const std::vector<CWindowKav*>& windows) override { markedWindows = windows; }
+    void SortTree() override { ++sorts; }
+    void ShowCutWindow(CWindowKav* window) override { cutWindow = window; }
+
     std::vector<CWindowKav*> insertedWindows;
+    CWindowKav* selectedWindow = nullptr;
+    std::vector<CWindowKav*> updatedWindows;
+    std::vector<CWindowKav*> markedWindows;
+    int sorts = 0;
+    CWindowKav* cutWindow = nullptr;
 };
 
 class FakeTestDataPage : public FakePage<TestDataPage> {
@@ -118,8 +227,11 @@ public:
 
 class FakeRequirementsPage : public FakePage<RequirementsPage> {
 public:
+    CRequirement* GetSelectedRequirement() const override { return selectedRequirement; }
     bool IsRequirementCommandEnabled(int command) const override { return enabledCommands.count(command) > 0; }
     void RunRequirementCommand(int command) override { ranCommands.push_back(command); }
+
+    CRequirement* selectedRequirement = nullptr;
     std::set<int> enabledCommands;
     std::vector<int> ranCommands;
 };
@@ -135,9 +247,23 @@ public:
         return 1;
     }
     void RequestLibraryList() override { commands->push_back("request library list"); }
+    bool AllowsImports() const override { return importsAllowed; }
+    void OnConnectionLost() override {
+        commands->push_back("connection lost");
+        state = 2;
+        connectionLost = true;
+    }
+    void OnCommandFromManager(const std::string& text) override {
+        commands->push_back("received " + text);
+        if (text == "exit") state = 0;
+    }
+    void SetState(int newState) override { state = newState; }
+    void WriteLog(const std::string& line) override { log->push_back(line); }
 
     int state = 1;
     bool connectionLost = false;
-    // Outlives the link, which the frame deletes on close.
+    bool importsAllowed = false;
+    // Outlive the link, which the frame deletes on close.
     std::shared_ptr<std::vector<std::string>> commands = std::make_shared<std::vector<std::string>>();
+    std::shared_ptr<std::vector<std::string>> log = std::make_shared<std::vector<std::string>>();
 };

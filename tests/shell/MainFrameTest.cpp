@@ -4,11 +4,15 @@
 
 #include <filesystem>
 
+#include "conversion/framework/RepositoryImport.h"
+#include "conversion/framework/RepositoryReader.h"
 #include "model/ApplicationKav.h"
 #include "model/ShellServices.h"
 #include "model/TaskKav.h"
 #include "model/TestCase.h"
 #include "model/WindowKav.h"
+#include "model/WindowList.h"
+#include "model/windows/WindowTypes.h"
 #include "platform/AtomicFile.h"
 #include "platform/Registry.h"
 #include "shell/CommandIds.h"
@@ -27,6 +31,30 @@ void WriteUserSetting(const std::string& name, const std::string& value) {
 }
 
 using MainFrameTest = FrameFixture;
+
+// A reader whose every parse makes a dialog "Top" holding a button "Child".
+class TopAndChildReader : public RepositoryReader {
+public:
+    void SetMessageLog(MessageLog*) override {}
+    void ClearParentStack() override {}
+    std::vector<CWindowKav*>& CreatedWindows() override { return created_; }
+    int ParseRepository(CFileKav&, const std::string&) override {
+        CWindowKav* top = CreateWindowOfType(kWndDialogBox, {.id = "Top"});
+        CWindowKav* child = CreateWindowOfType(kWndPushButton, {.id = "Child"});
+        top->AddChild(child);
+        created_ = {top, child};
+        return 1;
+    }
+
+private:
+    std::vector<CWindowKav*> created_;
+};
+
+class NamesKept : public RepositoryCompletion {
+public:
+    void Complete(CWindowKav&) override {}
+    std::string SuccessLine(int) const override { return {}; }
+};
 
 }  // namespace
 
@@ -449,7 +477,9 @@ TEST_F(MainFrameTest, DataCommandsGoToTheFocusedTestDataPageWhenItAllowsThem) {
     const int commands[] = {command::kNewDataSet, command::kNewDataField, command::kPropertiesEditor,
                             command::kDelete};
     testData_.enabledCommands = {command::kNewDataField, command::kDelete};
-    for (int command : commands) EXPECT_FALSE(frame_.OnCommand(command)) << command;  // another pane
+    // In another pane the page is not asked.
+    for (int command : commands) frame_.OnCommand(command);
+    EXPECT_TRUE(testData_.ranCommands.empty());
     testData_.focused = true;
     for (int command : commands) {
         const bool allowed = testData_.enabledCommands.count(command) > 0;
@@ -461,6 +491,23 @@ TEST_F(MainFrameTest, DataCommandsGoToTheFocusedTestDataPageWhenItAllowsThem) {
     EXPECT_FALSE(frame_.GetCommandState(command::kDelete).enabled);
     EXPECT_TRUE(frame_.OnCommand(command::kDelete));
     EXPECT_EQ(testData_.ranCommands.size(), 2u);
+}
+
+// Import Test Data goes to the Test Data page from any pane, also while a pick is pending, but
+// only while a project is open.
+TEST_F(MainFrameTest, ImportTestDataGoesToTheTestDataPageFromAnyPane) {
+    testData_.enabledCommands = {command::kImportTestData};
+    EXPECT_FALSE(frame_.GetCommandState(command::kImportTestData).enabled);
+    ASSERT_EQ(frame_.LoadProject(kSample, true), 1);
+    frame_.Pick().mode = 1;
+    EXPECT_EQ(frame_.GetCommandState(command::kImportTestData), (CommandState{true, false}));
+    EXPECT_TRUE(frame_.OnCommand(command::kImportTestData));
+    EXPECT_EQ(testData_.ranCommands, std::vector<int>{command::kImportTestData});
+    frame_.Pick().mode = 0;
+    EXPECT_EQ(frame_.CloseProject(false), 1);
+    EXPECT_FALSE(frame_.GetCommandState(command::kImportTestData).enabled);
+    frame_.OnCommand(command::kImportTestData);
+    EXPECT_EQ(testData_.ranCommands.size(), 1u);
 }
 
 // New Requirement and Properties Editor go to the Requirements page while its tree has the
@@ -477,4 +524,17 @@ TEST_F(MainFrameTest, RequirementCommandsGoToTheFocusedRequirementsPageWhenItAll
     EXPECT_EQ(requirements_.ranCommands, std::vector<int>{kPropertiesEditor});
     frame_.Pick().mode = 1;
     EXPECT_FALSE(frame_.GetCommandState(kPropertiesEditor).enabled);
+}
+
+// The top windows of an imported repository reach the Windows page; their children come with them.
+TEST_F(MainFrameTest, AnImportedRepositorysTopWindowsReachTheWindowsPage) {
+    constexpr int kFormat = 1000;
+    TopAndChildReader reader;
+    InstallRepositoryReader(kFormat, &reader);
+    NamesKept completion;
+    EXPECT_EQ(RunRepositoryImport(kFormat, "repository.xml", nullptr, completion), 1);
+    InstallRepositoryReader(kFormat, nullptr);
+    CWindowKav* top = CurrentApplication->GetWindowList().FindByName("Top", nullptr);
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(windows_.insertedWindows, std::vector<CWindowKav*>{top});
 }

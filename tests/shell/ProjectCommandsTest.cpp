@@ -7,6 +7,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/UserFolders.h"
 #include "shell/CommandIds.h"
+#include "shell/StartUp.h"
 #include "FrameFixture.h"
 
 namespace {
@@ -200,6 +201,29 @@ TEST_F(ProjectCommandsTest, NewAndPropertiesNeedTheProjectDialog) {
     EXPECT_EQ(frame.NewProject(), 0);
     EXPECT_TRUE(frame.IsProjectOpen());
     frame.CloseProject(false);
+}
+
+// The program's project administration comes from start-up: New and Properties run it as
+// edits, loading as the correction of a project's libraries.
+TEST_F(ProjectCommandsTest, TheInstalledProjectAdministrationServesNewPropertiesAndLoading) {
+    FakeWindow window;
+    CMainFrame frame(window);
+    std::vector<bool> runs;
+    InstalledProjectEditor() = [&runs](CApplicationKav&, bool duringLoading) {
+        runs.push_back(duringLoading);
+        return 1;
+    };
+    ConnectProjectEditor(frame);
+    EXPECT_TRUE(frame.GetCommandState(command::kNewProject).enabled);
+    TestInteraction().paths = {std::nullopt};
+    frame.OnCommand(command::kNewProject);
+    CApplicationKav project;
+    TestInteraction().answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(GetProjectReader().AskEditLibraries(43001, &project));
+    EXPECT_EQ(runs, (std::vector<bool>{false, true}));
+
+    InstalledProjectEditor() = nullptr;
+    GetProjectReader().SetLibraryListEditor(nullptr);
 }
 
 TEST_F(ProjectCommandsTest, PropertiesSaveFirstThenRenameSaveAndLoadAgain) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/TaskKav.h"
+#include "model/TransitionKav.h"
 #include "model/WindowKav.h"
 #include "model/WindowList.h"
 #include "model/windows/WindowTypes.h"
@@ -72,6 +73,15 @@ TEST_F(UndoTest, AnUndoneChangeLeavesTheProjectAsItsFileWasBefore) {
     EXPECT_EQ(ProjectText(), before);
     EXPECT_NE(CurrentApplication, &root);
     EXPECT_EQ(CurrentApplication->GetWindowList().FindByName("Added", nullptr), nullptr);
+    // Every restored transition starts at the window that holds it, as the steps that perform it
+    // expect.
+    int transitions = 0;
+    for (CWindowKav* each : CurrentApplication->GetWindowList().Snapshot())
+        for (const CTransitionKav* transition : each->GetTransitions()) {
+            EXPECT_EQ(transition->GetStartWindow(), each) << transition->GetName();
+            ++transitions;
+        }
+    EXPECT_GT(transitions, 0);
     // The pages and views found their objects again in the restored project.
     EXPECT_EQ(view.rebinds, 1);
     EXPECT_EQ(windows_.rebuilds, 2);  // the load, the undo

@@ -86,6 +86,15 @@ TEST_F(TestCaseViewTest, StepsStandInARowOrAColumnJoinedToTheirPredecessor) {
     }
 }
 
+// The documentation's picture: the whole test case, its width a multiple of 4, none past 16384.
+TEST_F(TestCaseViewTest, ThePictureOfALongRowIsNoneButStandsInAColumn) {
+    Show(142);
+    EXPECT_EQ(view.GetTotalSize().width, 143 * 115 - 20 + 20);
+    EXPECT_FALSE(view.GetBitmapSize());
+    view.SetDisplayFlags(CTestCaseView::kVertical);
+    EXPECT_EQ(view.GetBitmapSize(), (ViewSize{412, view.GetTotalSize().height}));
+}
+
 TEST_F(TestCaseViewTest, TheTitleCountsTheSteps) {
     Show(1);
     EXPECT_EQ(host.title, "Test Case Login (1 step)");

@@ -11,3 +11,9 @@ ViewRect Union(const ViewRect& a, const ViewRect& b) {
     if (b.IsEmpty()) return a;
     return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
+
+std::optional<ViewSize> PictureSize(ViewSize drawing) {
+    constexpr int kMaxPictureExtent = 16384;
+    if (drawing.width > kMaxPictureExtent || drawing.height > kMaxPictureExtent) return std::nullopt;
+    return ViewSize{(drawing.width + 3) / 4 * 4, drawing.height};
+}

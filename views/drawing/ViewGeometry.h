@@ -2,6 +2,7 @@
 // Points and rectangles of the views' logical coordinates (pixels on screen, points on paper).
 // A rectangle holds its left and top edge and stops before its right and bottom edge.
 #include <algorithm>
+#include <optional>
 
 #include "model/Arrow.h"
 
@@ -39,3 +40,7 @@ struct ViewRect {
 ViewRect Intersection(const ViewRect& a, const ViewRect& b);
 // The smallest rectangle around both; an empty one does not count.
 ViewRect Union(const ViewRect& a, const ViewRect& b);
+
+// The bitmap of a whole drawing for the documentation: its width rounded up to a multiple of 4;
+// none when either side is 16385 or more.
+std::optional<ViewSize> PictureSize(ViewSize drawing);

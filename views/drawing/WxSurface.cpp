@@ -189,3 +189,15 @@ void WxSurface::DrawTracker(const draw::Tracker& tracker) {
     dc_.SetBrush(*wxBLACK_BRUSH);
     for (const ViewRect& handle : tracker.handles) dc_.DrawRectangle(ToWxRect(handle));
 }
+
+bool DrawPicture(std::optional<ViewSize> size, wxWindow& window, const std::function<DrawList(TextSurface&)>& draw,
+                 wxBitmap& bitmap) {
+    if (!size) return false;
+    bitmap.Create(size->width, size->height);
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    WxSurface surface(dc, window);
+    Replay(draw(surface), surface);
+    return true;
+}

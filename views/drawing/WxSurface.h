@@ -2,6 +2,10 @@
 // The views' surface on a wx device context: the screen, a bitmap or a printer page. Controls
 // take the desktop's look from the native renderer; on paper they are drawn into a bitmap of
 // their size first, which the page's scale stretches.
+#include <functional>
+#include <optional>
+
+#include <wx/bitmap.h>
 #include <wx/dc.h>
 #include <wx/window.h>
 
@@ -36,3 +40,8 @@ private:
     double pointScaleY_;
     bool clipped_ = false;
 };
+
+// A view's whole drawing on white in a new bitmap of the size, its controls in the window's
+// look; false, and the bitmap untouched, without a size.
+bool DrawPicture(std::optional<ViewSize> size, wxWindow& window, const std::function<DrawList(TextSurface&)>& draw,
+                 wxBitmap& bitmap);

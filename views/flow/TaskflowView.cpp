@@ -158,9 +158,7 @@ CTaskflowView::Hit CTaskflowView::HitTest(ViewPoint point) const {
 }
 
 std::optional<ViewSize> CTaskflowView::GetBitmapSize() const {
-    const ViewSize scroll = GetScrollSize();
-    if (scroll.width > kMaxBitmapExtent || scroll.height > kMaxBitmapExtent) return std::nullopt;
-    return ViewSize{(scroll.width + 3) / 4 * 4, scroll.height};
+    return PictureSize(GetScrollSize());
 }
 
 // ---- Selection

@@ -40,8 +40,6 @@ public:
 
     static constexpr int kHelpContext = 35004;
     static constexpr int kEditStepCommand = 32924;
-    // The largest bitmap side the documentation gets.
-    static constexpr int kMaxBitmapExtent = 16384;
 
     struct Hit {
         CStepConnect* connection = nullptr;

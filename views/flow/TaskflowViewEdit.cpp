@@ -52,22 +52,6 @@ void GiveProjectStepFields(CTaskStep& step) {
     if (const OwningList<CAttributeKav>* fields = ProjectStepFields()) step.SetAttributes(*fields);
 }
 
-// The tool value "application" of the window, else of its nearest ancestor that has one.
-std::string ApplicationValueOf(const CWindowKav* window) {
-    for (; window; window = window->GetParent())
-        if (std::string value = window->GetSmurfValue("application"); !value.empty()) return value;
-    return {};
-}
-
-// A call of a GUI building block keeps its task and takes the window as its test object.
-void AimGuiBuildingBlock(CTaskStep& step, const CWindowKav& window) {
-    if (CAttributeKav* testObject = step.GetTestObjectAttribute()) testObject->SetValue(window.GetInternalID());
-    if (CAttributeKav* application = step.GetApplicationAttribute())
-        application->SetValue(ApplicationValueOf(&window));
-    if (CAttributeKav* description = step.GetDescriptionAttribute())
-        description->SetValue(window.GetSmurfValue("description"));
-}
-
 }  // namespace
 
 void CTaskflowView::InsertStep() {
@@ -163,8 +147,9 @@ void CTaskflowView::EndAssignment(int undoName) {
 void CTaskflowView::AssignWindowToStep(CWindowKav* window) {
     CTaskStep* step = StepToAssign(window);
     if (!step) return;
+    // A call of a GUI building block keeps its task and takes the window as its test object.
     if (step->HasGuiBuildingBlock()) {
-        AimGuiBuildingBlock(*step, *window);
+        step->AimGuiBuildingBlock(*window);
         EndAssignment(kAssignWindowUndo);
         return;
     }

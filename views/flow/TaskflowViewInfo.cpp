@@ -24,11 +24,11 @@ constexpr std::size_t kDescriptionWidth = 80;
 std::string DescribeLoop(const CTaskStep& step) {
     int line = 0;
     switch (step.GetLoopMode()) {
-        case 1:
-        case 8: return FormatMessageId(kRepeatLine, step.GetLoopCount());
-        case 2: line = kValidRecordsLine; break;
-        case 4: line = kInvalidRecordsLine; break;
-        case 6: line = kAllRecordsLine; break;
+        case kLoopByCount:
+        case kLoopBlockByCount: return FormatMessageId(kRepeatLine, step.GetLoopCount());
+        case kLoopValidRecords: line = kValidRecordsLine; break;
+        case kLoopInvalidRecords: line = kInvalidRecordsLine; break;
+        case kLoopAllRecords: line = kAllRecordsLine; break;
         default: return {};
     }
     const CDataSet* dataSet = step.GetLoopDataSet();

@@ -1,7 +1,5 @@
 #include "views/flow/TaskflowViewUi.h"
 
-#include <wx/dcmemory.h>
-
 #include "model/ShellServices.h"
 #include "shell/MainFrame.h"
 
@@ -46,15 +44,7 @@ void CTaskflowViewUi::EndPickOperation(bool) {
 }
 
 bool CTaskflowViewUi::DrawToBitmap(wxBitmap& bitmap) {
-    const std::optional<ViewSize> size = view_.GetBitmapSize();
-    if (!size || !canvas_) return false;
-    bitmap.Create(size->width, size->height);
-    wxMemoryDC dc(bitmap);
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
-    WxSurface surface(dc, *canvas_);
-    Replay(view_.Draw(), surface);
-    return true;
+    return canvas_ && ::DrawPicture(view_.GetBitmapSize(), *canvas_, [this](TextSurface&) { return view_.Draw(); }, bitmap);
 }
 
 void CTaskflowViewUi::ReportPickedStep(CTaskStep*) { MainFrame().OnStepPicked(this); }

@@ -69,6 +69,8 @@ public:
     int GetColumns() const { return columns_; }
     int GetRows() const { return rows_; }
     ViewSize GetTotalSize() const { return totalSize_; }
+    // The bitmap of the whole test case for the documentation (see PictureSize).
+    std::optional<ViewSize> GetBitmapSize() const { return PictureSize(totalSize_); }
     Hit HitTest(ViewPoint point) const;
 
     // ---- Editing

@@ -18,6 +18,10 @@ void CTestCaseViewUi::ShowObject(CKavroObj* object, int viewMode) {
 
 CKavroObj* CTestCaseViewUi::ShownObject() const { return view_.GetTestCase(); }
 
+bool CTestCaseViewUi::DrawToBitmap(wxBitmap& bitmap) {
+    return canvas_ && ::DrawPicture(view_.GetBitmapSize(), *canvas_, [this](TextSurface&) { return view_.Draw(); }, bitmap);
+}
+
 void CTestCaseViewUi::Rebind() {
     if (CurrentApplication) view_.RebindModel(*CurrentApplication);
 }

@@ -17,6 +17,9 @@ class CTestCaseViewUi : public CKavroView, public TestCaseViewHost {
 public:
     CTestCaseView& GetLogic() { return view_; }
     TestCaseCanvas* GetCanvas() const { return canvas_; }
+    // The whole test case in the bitmap for the documentation; false (the bitmap untouched)
+    // when it is too large for one.
+    bool DrawToBitmap(wxBitmap& bitmap);
 
     // CKavroView and FrameView.
     wxWindow* CreateCanvas(wxWindow* parent) override;

@@ -10,7 +10,6 @@ namespace {
 
 constexpr int kDrawNewWindowTitle = 47201;
 constexpr int kReadOnlySuffix = 47177;
-constexpr int kMaxBitmapExtent = 16384;
 
 }  // namespace
 
@@ -165,6 +164,5 @@ CKavTracker CDialogView::SelectionTracker() const {
 }
 
 std::optional<ViewSize> CDialogView::GetBitmapSize() const {
-    if (extent_.width > kMaxBitmapExtent || extent_.height > kMaxBitmapExtent) return std::nullopt;
-    return ViewSize{(extent_.width + 3) / 4 * 4, extent_.height};
+    return PictureSize(extent_);
 }

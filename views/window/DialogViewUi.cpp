@@ -1,7 +1,6 @@
 #include "views/window/DialogViewUi.h"
 
 #include <wx/dcbuffer.h>
-#include <wx/dcmemory.h>
 #include <wx/menu.h>
 #include <wx/print.h>
 #include <wx/settings.h>
@@ -226,15 +225,8 @@ WindowSizeLimits CDialogViewUi::GetWindowSizeLimits() const {
 }
 
 bool CDialogViewUi::DrawToBitmap(wxBitmap& bitmap) {
-    const std::optional<ViewSize> size = view_.GetBitmapSize();
-    if (!size || !canvas_) return false;
-    bitmap.Create(size->width, size->height);
-    wxMemoryDC dc(bitmap);
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
-    WxSurface surface(dc, *canvas_);
-    Replay(view_.Paint(surface, false), surface);
-    return true;
+    return canvas_ && ::DrawPicture(view_.GetBitmapSize(), *canvas_,
+                                  [this](TextSurface& surface) { return view_.Paint(surface, false); }, bitmap);
 }
 
 wxPrintout* CDialogViewUi::OnCreatePrintout() { return new DialogPrintoutUi(view_, *canvas_); }

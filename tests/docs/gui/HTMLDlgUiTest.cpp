@@ -1,19 +1,31 @@
-// The dialog "HTML Generator" on the toolkit, and the frame's command that runs it.
+// The dialog "HTML Generator" on the toolkit, and the frame's command that runs it with the
+// pictures of the views.
+#include <chrono>
+#include <iostream>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "docs/DocumentationPictures.h"
 #include "docs/HTMLDlg.h"
+#include "docs/SortedLists.h"
+#include "model/ShellServices.h"
 #include "platform/UserFolders.h"
 #include "shell/CommandIds.h"
 #include "shell/MainFrame.h"
 #include "shell/wx/HTMLDlgUi.h"
 #include "shell/wx/MainFrameUi.h"
+#include "tests/conversion/XmlLint.h"
 #include "tests/support/GlobalState.h"
 #include "tests/support/ProjectBuilder.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/gui/MainFrameTest.h"
+#include "views/pictures/ViewPicturesUi.h"
+#include "views/flow/TaskflowViewUi.h"
+#include "views/testcase/TestCaseViewUi.h"
+#include "views/window/DialogViewUi.h"
 
 namespace {
 
@@ -22,7 +34,7 @@ protected:
     TestProject project;
     ScratchFolder folder;
     HtmlGeneratorWindowUi runner;
-    CHTMLDlg dialog{project.App(), runner};
+    CHTMLDlg dialog{project.App(), runner, nullptr};
 };
 
 TEST_F(HTMLDlgUiTest, TheDialogShowsItsControlsAndStaysOpenUntilAFolderIsAccepted) {
@@ -61,7 +73,7 @@ TEST_F(HTMLDlgUiTest, TheDialogShowsItsControlsAndStaysOpenUntilAFolderIsAccepte
 using HtmlCommandUiTest = MainFrameTest;
 
 TEST_F(HtmlCommandUiTest, TheGenerateMenuDocumentsTheOpenProjectIntoTheUsersFolder) {
-    InstallHtmlDocumentation(MakeHtmlGeneratorWindow);
+    InstallHtmlDocumentation(MakeHtmlGeneratorWindow, nullptr);
     CMainFrameUi* window = Start({"-p", std::string(KAVRO_SOURCE_DIR) + "/examples/insurance/Insurance.xml"});
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(ShowAndActivate(window));
@@ -82,6 +94,60 @@ TEST_F(HtmlCommandUiTest, TheGenerateMenuDocumentsTheOpenProjectIntoTheUsersFold
     HtmlDocumentationCommand() = nullptr;
     EXPECT_FALSE(window->GetMainFrame().GetCommandState(command::kGenerateHtml).enabled);
     window->GetMainFrame().Root().SetModified(0);
+    window->Close();
+    EXPECT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
+}
+
+// The sample with its generated test cases: every window, task and test case page shows the
+// picture of its view, which outside readers accept. Views opened for a picture close again; a
+// view the user had open stays, in its own mode.
+TEST_F(HtmlCommandUiTest, TheSampleIsDocumentedWithThePicturesOfItsViews) {
+    InstallDialogView();
+    InstallTaskflowView();
+    InstallTestCaseView();
+    InstallHtmlDocumentation(MakeHtmlGeneratorWindow, [] {
+        return std::make_unique<RenderedPictures>(
+            RenderedPictures::Renderers{RenderWindowPng, RenderTaskFlowPng, RenderTestCasePng});
+    });
+    CMainFrameUi* window = Start({"-p", std::string(KAVRO_SOURCE_DIR) + "/examples/insurance/Insurance.xml", "-g"});
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(ShowAndActivate(window));
+    CMainFrame& frame = window->GetMainFrame();
+    ASSERT_FALSE(frame.Root().GetTestCases().empty());
+    CWindowKav* start = frame.Root().GetStartWindow();
+    ASSERT_NE(start, nullptr);
+    auto* userView = dynamic_cast<CDialogViewUi*>(frame.ShowView(PaneKind::WindowView, start));
+    ASSERT_NE(userView, nullptr);
+    userView->GetLogic().SetDisplayFlags(0);
+    dialogs_.Clear();
+
+    const auto began = std::chrono::steady_clock::now();
+    ASSERT_TRUE(ChooseMenuItem(window, CommandToWindowId(command::kGenerateHtml)));
+    ASSERT_TRUE(WaitUntil([&] { return dialogs_.Shown().size() == 2; }, std::chrono::minutes(5)));
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - began);
+    std::cout << "The sample with pictures took " << took.count() << " ms\n";
+    RecordProperty("milliseconds", static_cast<int>(took.count()));
+    EXPECT_EQ(dialogs_.Shown()[1].message, "HTML Generation successful! [I0004]");
+
+    const std::filesystem::path html = GetUserFolders().html;
+    size_t objectPages = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(html)) {
+        if (entry.path().extension() != ".htm") continue;
+        EXPECT_TRUE(PassesReader("xmllint --html --noout", entry.path())) << entry.path();
+        if (!entry.path().filename().string().starts_with("KAVRO_")) ++objectPages;
+    }
+    size_t expectedPages = CollectDocumentedWindows(frame.Root()).size() + frame.Root().GetTestCases().size();
+    for (const CTaskKav* task : frame.Root().GetTasks()) expectedPages += HasTaskPage(*task) ? 1 : 0;
+    EXPECT_EQ(objectPages, expectedPages);
+    const std::string reader = std::string(KAVRO_SOURCE_DIR) + "/tests/docs/readers/read_docs.py";
+    EXPECT_TRUE(PassesReader("python3 '" + reader + "'", html));
+
+    EXPECT_TRUE(WaitUntil([&] { return frame.GetViews().size() == 1; })) << frame.GetViews().size();
+    EXPECT_EQ(frame.GetViews()[0], userView);
+    EXPECT_EQ(userView->GetLogic().GetDisplayFlags(), 0);
+
+    HtmlDocumentationCommand() = nullptr;
+    frame.Root().SetModified(0);
     window->Close();
     EXPECT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
 }

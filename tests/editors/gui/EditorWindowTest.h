@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include <wx/choice.h>
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
 #include <wx/timer.h>
@@ -73,4 +74,13 @@ inline void ChooseEntry(wxListBox* box, const wxString& text) {
     choice.SetEventObject(box);
     choice.SetInt(index);
     box->HandleWindowEvent(choice);
+}
+
+// Chooses the entry of a choice as the user does.
+inline void ChooseInChoice(wxChoice* choice, const wxString& text) {
+    ASSERT_TRUE(choice->SetStringSelection(text)) << text;
+    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
+    event.SetEventObject(choice);
+    event.SetInt(choice->GetSelection());
+    choice->HandleWindowEvent(event);
 }

@@ -1,7 +1,7 @@
-// The run dialogs end to end on the sample project, as the frame's commands will run them:
-// Generate Test Cases (whole project) in the settings and status windows, Convert Test Cases
-// into plain text in the conversion window, then the project saved. The scripts are the ones
-// the batch program writes for the same project.
+// The run dialogs end to end on the sample project: Generate Test Cases (whole project) in the
+// settings and status windows, Convert Test Cases into plain text in the conversion window, then
+// the project saved; once on the dialogs alone, where the scripts are the ones the batch program
+// writes for the same project, and once through the window program's commands.
 #include <gtest/gtest.h>
 #include <wx/choice.h>
 #include <wx/listbox.h>
@@ -12,6 +12,7 @@
 
 #include "conversion/framework/OutputFormats.h"
 #include "conversion/framework/TestcaseConverterDlg.h"
+#include "editors/FrameEditorsUi.h"
 #include "editors/conversion/ConversionViews.h"
 #include "editors/generation/GenerationViews.h"
 #include "editors/generation/TCGStatusDlg.h"
@@ -21,10 +22,13 @@
 #include "persistence/XMLDataManager.h"
 #include "platform/MessageLog.h"
 #include "platform/TextUtil.h"
+#include "shell/CommandIds.h"
+#include "shell/wx/MainFrameUi.h"
 #include "shell/wx/WxInteraction.h"
 #include "tests/editors/gui/EditorWindowTest.h"
 #include "tests/shell/ProgramRun.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/gui/MainFrameTest.h"
 
 namespace fs = std::filesystem;
 
@@ -52,6 +56,34 @@ std::map<std::string, std::string> MaskedScripts(const fs::path& folder) {
     return scripts;
 }
 
+// The status window's run has ended.
+bool GenerationEnded(wxWindow& window) {
+    auto* log = dynamic_cast<wxListBox*>(wxWindow::FindWindowById(kStatusLog, &window));
+    return log && log->GetCount() > 0 && log->GetString(log->GetCount() - 1) == "Generation Completed";
+}
+
+// The settings window: step coverage for the whole project.
+void ChooseStepCoverage(wxWindow& window) {
+    EXPECT_TRUE(FindControl<wxRadioButton>(&window, kTcgScopeProject)->GetValue());
+    ClickWithMouse(FindControl<wxRadioButton>(&window, kTcgKindGraph));
+    auto* steps = FindControl<wxRadioButton>(&window, kTcgCoverSteps);
+    ASSERT_TRUE(WaitUntil([&] { return steps->IsEnabled(); }));
+    ClickWithMouse(steps);
+    ASSERT_TRUE(WaitUntil([&] { return steps->GetValue(); }));
+    ASSERT_TRUE(PressButton(&window, wxID_OK));
+}
+
+// The conversion window: plain text into the folder.
+void ConvertToPlainText(wxWindow& window, const fs::path& folder) {
+    auto* formats = FindControl<wxChoice>(&window, kTccFormat);
+    ASSERT_TRUE(formats->SetStringSelection(wxString::FromUTF8(GetConverterName(kFormatPlainText))));
+    wxCommandEvent choice(wxEVT_CHOICE, kTccFormat);
+    choice.SetEventObject(formats);
+    formats->HandleWindowEvent(choice);
+    FindControl<wxTextCtrl>(&window, kTccOutputPath)->ChangeValue(wxString::FromUTF8(folder.string()));
+    ASSERT_TRUE(PressButton(&window, wxID_OK));
+}
+
 class RunDialogsEndToEndTest : public GuiTest {
 protected:
     void SetUp() override {
@@ -68,35 +100,6 @@ protected:
     }
     fs::path ProjectFile() const { return scratch.Path() / "Insurance.xml"; }
 
-    // The settings window: step coverage for the whole project; the status window: its end.
-    void Generate(EditorDialogUi& window) {
-        if (dynamic_cast<CTCGStatusDlg*>(&window.Dialog())) {
-            auto* log = FindControl<wxListBox>(&window, kStatusLog);
-            ASSERT_TRUE(WaitUntil([&] { return log->GetCount() > 0 && log->GetString(log->GetCount() - 1) ==
-                                                                        "Generation Completed"; }));
-            ASSERT_TRUE(PressButton(&window, wxID_OK));
-            return;
-        }
-        EXPECT_TRUE(FindControl<wxRadioButton>(&window, kTcgScopeProject)->GetValue());
-        ClickWithMouse(FindControl<wxRadioButton>(&window, kTcgKindGraph));
-        auto* steps = FindControl<wxRadioButton>(&window, kTcgCoverSteps);
-        ASSERT_TRUE(WaitUntil([&] { return steps->IsEnabled(); }));
-        ClickWithMouse(steps);
-        ASSERT_TRUE(WaitUntil([&] { return steps->GetValue(); }));
-        ASSERT_TRUE(PressButton(&window, wxID_OK));
-    }
-
-    // The conversion window: plain text into the folder.
-    void Convert(EditorDialogUi& window, const fs::path& folder) {
-        auto* formats = FindControl<wxChoice>(&window, kTccFormat);
-        ASSERT_TRUE(formats->SetStringSelection(wxString::FromUTF8(GetConverterName(kFormatPlainText))));
-        wxCommandEvent choice(wxEVT_CHOICE, kTccFormat);
-        choice.SetEventObject(formats);
-        formats->HandleWindowEvent(choice);
-        FindControl<wxTextCtrl>(&window, kTccOutputPath)->ChangeValue(wxString::FromUTF8(folder.string()));
-        ASSERT_TRUE(PressButton(&window, wxID_OK));
-    }
-
     ScratchFolder scratch;
     CApplicationKav project;
     WindowHost host;
@@ -106,12 +109,16 @@ protected:
 
 TEST_F(RunDialogsEndToEndTest, GenerateConvertAndSaveWriteWhatTheBatchProgramWrites) {
     const fs::path guiScripts = scratch.Path() / "gui";
-    host.steps = [&](EditorDialogUi& window) { Generate(window); };
+    host.steps = [&](EditorDialogUi& window) {
+        if (!dynamic_cast<CTCGStatusDlg*>(&window.Dialog())) return ChooseStepCoverage(window);
+        ASSERT_TRUE(WaitUntil([&] { return GenerationEnded(window); }));
+        ASSERT_TRUE(PressButton(&window, wxID_OK));
+    };
     CTCGDlg::Run(project, nullptr, nullptr, nullptr, MakeGenerationViews(host));
     const size_t generated = project.GetTestCases().size();
     ASSERT_GT(generated, 0u);
 
-    host.steps = [&](EditorDialogUi& window) { Convert(window, guiScripts); };
+    host.steps = [&](EditorDialogUi& window) { ConvertToPlainText(window, guiScripts); };
     CTestcaseConverterDlg driver;
     ShowConversionDialogsThrough(host, driver);
     ASSERT_EQ(driver.ConvertTestCases(nullptr, nullptr, false), 1);
@@ -136,4 +143,85 @@ TEST_F(RunDialogsEndToEndTest, GenerateConvertAndSaveWriteWhatTheBatchProgramWri
     const std::map<std::string, std::string> written = MaskedScripts(guiScripts);
     EXPECT_FALSE(written.empty());
     EXPECT_EQ(written, MaskedScripts(home / "scripts"));
+}
+
+namespace {
+
+// The window program on a scratch copy of the sample project, with the editors installed as the
+// program installs them.
+class FrameRunDialogsTest : public MainFrameTest {
+protected:
+    void SetUp() override {
+        MainFrameTest::SetUp();
+        InstallFrameEditors();
+        fs::copy_file(fs::path(KAVRO_SOURCE_DIR) / "examples/insurance/Insurance.xml", ProjectFile());
+    }
+    fs::path ProjectFile() const { return scratch.Path() / "Insurance.xml"; }
+
+    // The frame's command as its menu gives it, once the menu shows it enabled.
+    static bool Choose(CMainFrameUi& window, int command) {
+        window.DoMenuUpdates();
+        return ChooseMenuItem(&window, CommandToWindowId(command));
+    }
+
+    // The display has no window manager: the window under the pointer gets the input.
+    static void PointAt(wxTopLevelWindow& window) {
+        const wxRect area = window.GetScreenRect();
+        wxUIActionSimulator().MouseMove(area.GetPosition() + area.GetSize() / 2);
+        EXPECT_TRUE(WaitUntil([&] { return window.IsActive(); }));
+    }
+
+    ScratchFolder scratch;
+};
+
+}  // namespace
+
+TEST_F(FrameRunDialogsTest, GenerateConvertAndSaveThroughTheFramesCommands) {
+    CMainFrameUi* window = Start({"-p", ProjectFile().string()});
+    ASSERT_NE(window, nullptr) << exitCode_;
+    CMainFrame& frame = window->GetMainFrame();
+    ASSERT_TRUE(frame.IsProjectOpen());
+    ASSERT_TRUE(frame.Root().GetTestCases().empty());
+    const fs::path scripts = scratch.Path() / "scripts";
+
+    dialogs_.Drive(
+        "Test Case Generation Status", [](wxDialog& status) { EXPECT_TRUE(PressButton(&status, wxID_OK)); },
+        [](wxDialog& status) { return GenerationEnded(status); });
+    dialogs_.Drive("Test Case Generation - Project", [](wxDialog& settings) {
+        PointAt(settings);
+        ChooseStepCoverage(settings);
+    });
+    dialogs_.Drive("Test Case Conversion - Project", [&](wxDialog& conversion) {
+        PointAt(conversion);
+        ConvertToPlainText(conversion, scripts);
+    });
+
+    ASSERT_TRUE(Choose(*window, command::kGenerateTestCases));
+    const size_t generated = frame.Root().GetTestCases().size();
+    ASSERT_GT(generated, 0u);
+    ASSERT_TRUE(Choose(*window, command::kConvertTestCases));
+    EXPECT_EQ(dialogs_.Messages().back(), std::to_string(generated) + " Test Case(s) converted! [I0012]");
+    EXPECT_EQ(frame.GetUndoTip(), "Undo: Convert Test Cases");
+    std::vector<std::string> titles;
+    for (const ShownDialog& shown : dialogs_.Shown()) titles.push_back(shown.title);
+    EXPECT_EQ(titles, (std::vector<std::string>{"Test Case Generation - Project Insurance", "Test Case Generation Status",
+                                                "Test Case Conversion - Project Insurance", "KAVRO"}));
+    ASSERT_TRUE(Choose(*window, command::kSaveProject));
+    EXPECT_FALSE(frame.Root().IsModified());
+
+    // Every script named in the project was written, and the saved file has them all.
+    std::vector<std::string> written;
+    for (const auto& entry : fs::recursive_directory_iterator(scripts))
+        if (entry.is_regular_file()) written.push_back(entry.path().filename().string());
+    EXPECT_FALSE(written.empty());
+    CApplicationKav* shown = CurrentApplication;
+    CApplicationKav saved;
+    CurrentApplication = &saved;
+    MessageLog log;
+    const int loaded = CXMLDataManager().LoadProject(ProjectFile().string(), &log);
+    CurrentApplication = shown;
+    ASSERT_EQ(loaded, 1);
+    EXPECT_EQ(saved.GetTestCases().size(), generated);
+    EXPECT_EQ(saved.GetTestScripts().size(), frame.Root().GetTestScripts().size());
+    EXPECT_FALSE(saved.GetTestScripts().empty());
 }

@@ -35,15 +35,6 @@ protected:
         return dialog.EditTask(task);
     }
 
-    // Chooses the entry of a choice as the user does.
-    static void Choose(wxChoice* choice, const wxString& text) {
-        ASSERT_TRUE(choice->SetStringSelection(text)) << text;
-        wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
-        event.SetEventObject(choice);
-        event.SetInt(choice->GetSelection());
-        choice->HandleWindowEvent(event);
-    }
-
     TestProject project;
     WindowHost host;
     CTaskEditorDlg dialog{host, project.App()};
@@ -83,12 +74,12 @@ TEST_F(TaskEditorDlgUiTest, ChoicesAndComboBoxesReachTheTask) {
         EXPECT_EQ(type->GetStringSelection(), "Use Case Task");
 
         // Folder and back: the question never comes, the data set box follows the type.
-        Choose(type, "Folder");
+        ChooseInChoice(type, "Folder");
         EXPECT_FALSE(dataSet->IsEnabled());
         EXPECT_FALSE(FindControl<wxButton>(&window, kTaskParameters)->IsEnabled());
-        Choose(type, "Use Case Task");
+        ChooseInChoice(type, "Use Case Task");
         EXPECT_TRUE(dataSet->IsEnabled());
-        Choose(dataSet, "~Set1");
+        ChooseInChoice(dataSet, "~Set1");
 
         auto* level = FindControl<wxComboBox>(&window, kTaskTestLevel);
         EXPECT_EQ(level->GetCount(), 5u);

@@ -97,6 +97,11 @@ std::vector<std::string> DialogRecorder::Messages() const {
     return texts;
 }
 
+void DialogRecorder::Drive(const std::string& titleStart, std::function<void(wxDialog&)> steps,
+                           std::function<bool(wxDialog&)> ready) {
+    driven_.push_back({titleStart, std::move(steps), std::move(ready)});
+}
+
 int DialogRecorder::Enter(wxDialog* dialog) {
     const auto& runByTest = DialogsRunByTest();
     if (std::find(runByTest.begin(), runByTest.end(), dialog) != runByTest.end()) return wxID_NONE;
@@ -107,7 +112,42 @@ int DialogRecorder::Enter(wxDialog* dialog) {
         shown.style = box->GetMessageDialogStyle();
     }
     shown_.push_back(shown);
+    if (FindDriven(shown.title) || (shown.title.empty() && !driven_.empty())) {
+        StartDriving(dialog, shown_.size() - 1);
+        return wxID_NONE;
+    }
     return wxID_OK;
+}
+
+const DialogRecorder::DrivenDialog* DialogRecorder::FindDriven(const std::string& title) const {
+    for (const DrivenDialog& driven : driven_)
+        if (title.rfind(driven.titleStart, 0) == 0) return &driven;
+    return nullptr;
+}
+
+void DialogRecorder::StartDriving(wxDialog* dialog, std::size_t record) {
+    auto timer = std::make_unique<wxTimer>();
+    wxTimer* driver = timer.get();
+    driver->Bind(wxEVT_TIMER, [this, dialog, driver, record](wxTimerEvent&) {
+        if (!dialog->IsShownOnScreen()) return;
+        shown_[record].title = Utf8(dialog->GetTitle());
+        const DrivenDialog* driven = FindDriven(shown_[record].title);
+        if (driven && driven->ready && !driven->ready(*dialog)) return;
+        driver->Stop();
+        if (!driven) {
+            dialog->EndModal(wxID_OK);
+            return;
+        }
+        driven->steps(*dialog);
+        if (dialog->IsModal()) dialog->EndModal(wxID_ABORT);
+    });
+    driver->Start(50);
+    drivers_.push_back({dialog, std::move(timer)});
+}
+
+void DialogRecorder::Exit(wxDialog* dialog) {
+    for (Driver& driver : drivers_)
+        if (driver.dialog == dialog) driver.timer->Stop();
 }
 
 int RunModal(wxDialog& dialog, const std::function<void()>& steps) {

@@ -4,6 +4,7 @@
 // mouse input, and screenshots for a person to look at.
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/modalhook.h>
+#include <wx/timer.h>
 #include <wx/toplevel.h>
 
 // Runs the event loop until the condition holds; false when it still did not after the limit.
@@ -27,7 +29,7 @@ struct ShownDialog {
 };
 
 // While it lives, every modal dialog is recorded and answered with OK without being shown,
-// except the dialogs the test itself runs with RunModal.
+// except the dialogs the test itself runs with RunModal and the ones it drives.
 class DialogRecorder : public wxModalDialogHook {
 public:
     DialogRecorder();
@@ -37,12 +39,37 @@ public:
     std::vector<std::string> Messages() const;
     void Clear() { shown_.clear(); }
 
+    // A modal dialog whose title begins with the text shows, as a program shows it (the first
+    // matching text in the order given decides). Once it is on screen and ready holds, checked
+    // from a timer so that nothing waits queued in work the dialog starts of its own, the steps
+    // run in it; a dialog still open after them ends with wxID_ABORT. It is recorded as well.
+    // While the test drives dialogs, one that gets its title only as it shows is shown too, and
+    // answered with OK at once when that title is not one of them.
+    void Drive(const std::string& titleStart, std::function<void(wxDialog&)> steps,
+               std::function<bool(wxDialog&)> ready = {});
+
 protected:
     int Enter(wxDialog* dialog) override;
-    void Exit(wxDialog*) override {}
+    // A driven dialog's timer stops with it.
+    void Exit(wxDialog* dialog) override;
 
 private:
+    struct DrivenDialog {
+        std::string titleStart;
+        std::function<void(wxDialog&)> steps;
+        std::function<bool(wxDialog&)> ready;
+    };
+    const DrivenDialog* FindDriven(const std::string& title) const;
+    // Starts the timer that runs the steps in the dialog, once its title says which they are.
+    void StartDriving(wxDialog* dialog, std::size_t record);
+
     std::vector<ShownDialog> shown_;
+    std::vector<DrivenDialog> driven_;
+    struct Driver {
+        wxDialog* dialog;
+        std::unique_ptr<wxTimer> timer;
+    };
+    std::vector<Driver> drivers_;
 };
 
 // Shows the dialog modally, as a program does, and runs the steps inside its event loop. Should

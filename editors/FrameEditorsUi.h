@@ -1,0 +1,7 @@
+#pragma once
+// The editors' part of every main frame: the frame shows the editor dialogs' windows and runs the
+// generation, conversion and test case selection windows, and the Test Data and Requirements
+// pages fill the application pane, each with the frame as their host.
+
+// Start-up calls it once, before the main frame is made; a second call changes nothing.
+void InstallFrameEditors();
