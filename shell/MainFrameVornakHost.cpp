@@ -39,9 +39,11 @@ void MainFrameVornakHost::RefreshBarsAndTrees() {
     }
 }
 
-void MainFrameVornakHost::SelectTaskInTree(CTaskKav& task, bool /*expand: selecting opens the way to it*/) {
+void MainFrameVornakHost::SelectTaskInTree(CTaskKav& task, bool expand) {
     frame_.window_.SelectWorkspacePage(WorkspacePageIndex::Tasks);
-    if (frame_.tasksPage_) frame_.tasksPage_->SelectTask(&task);
+    if (!frame_.tasksPage_) return;
+    frame_.tasksPage_->SelectTask(&task);
+    if (expand) frame_.tasksPage_->ExpandTask(&task);
 }
 
 void MainFrameVornakHost::OpenTaskFlow(CTaskKav& task) { frame_.OpenTaskFlow(&task); }

@@ -51,6 +51,8 @@ public:
     // selected and the undo step recorded: the new task, or null when none was made.
     virtual CTaskKav* CreateTaskItem(int /*type*/) { return nullptr; }
     virtual void SelectTask(CTaskKav* /*task*/) {}
+    // Opens the task's item so that its children show.
+    virtual void ExpandTask(CTaskKav* /*task*/) {}
     // Shows the tasks as a multiple selection (search results) until the next click in the tree.
     virtual void MarkTasks(const std::vector<CTaskKav*>& /*tasks*/) {}
     virtual void UnmarkTasks() {}

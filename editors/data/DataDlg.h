@@ -12,6 +12,7 @@
 #include "generation/GeneratedRecordsReport.h"
 #include "shell/WorkspacePage.h"
 #include "views/trees/ItemTreeEvents.h"
+#include "views/trees/LabelEditCommands.h"
 
 class CApplicationKav;
 class EditorHost;
@@ -35,6 +36,10 @@ public:
     // Refills the tree from the current project and chooses the chosen object again.
     void RebuildTree() override { RebuildTreeKeepSelection(); }
     void EnableTree(bool enabled) override { tree_.Enable(enabled); }
+    void TakeFocus() override { tree_.TakeFocus(); }
+    bool PassToLabelEdit(int command) override {
+        return editingLabel_ && PassClipboardCommandToLabelEdit(tree_, command);
+    }
 
     // ---- TestDataPage
 

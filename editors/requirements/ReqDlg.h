@@ -12,6 +12,7 @@
 #include "editors/requirements/ReqTree.h"
 #include "shell/WorkspacePage.h"
 #include "views/trees/ItemTreeEvents.h"
+#include "views/trees/LabelEditCommands.h"
 
 class CApplicationKav;
 class EditorHost;
@@ -33,6 +34,10 @@ public:
     // Refills the tree from the current project and chooses the chosen requirement again.
     void RebuildTree() override { RebuildTreeKeepSelection(); }
     void EnableTree(bool enabled) override { tree_.Enable(enabled); }
+    void TakeFocus() override { tree_.TakeFocus(); }
+    bool PassToLabelEdit(int command) override {
+        return editingLabel_ && PassClipboardCommandToLabelEdit(tree_, command);
+    }
 
     // ---- RequirementsPage
 

@@ -373,6 +373,12 @@ TEST_F(DataDlgTest, OnlyEditableSetsAndFieldsAreRenamedInPlace) {
     }
 }
 
+TEST_F(DataDlgTest, TheFramesClipboardCommandsGoToALabelBeingEditedAndTheFocusComesBack) {
+    ExpectClipboardGoesToTheLabelEditOnly(
+        page, observer, [&] { ASSERT_TRUE(page.BeginLabelEdit(ItemAt(kInput))); },
+        [&] { page.EndLabelEdit(ItemAt(kInput), true, ""); });
+}
+
 TEST_F(DataDlgTest, ARebuildChoosesTheChosenObjectAgainWhileItExists) {
     const std::vector<std::string> cases[] = {
         kInput,

@@ -241,6 +241,13 @@ TEST_F(ReqDlgTest, RenamingInPlaceChecksTheIdAgainstTheMainFile) {
     }
 }
 
+TEST_F(ReqDlgTest, TheFramesClipboardCommandsGoToALabelBeingEditedAndTheFocusComesBack) {
+    page.RebuildTree();
+    ExpectClipboardGoesToTheLabelEditOnly(
+        page, observer, [&] { ASSERT_TRUE(page.BeginLabelEdit(ItemOf(*r1))); },
+        [&] { page.EndLabelEdit(ItemOf(*r1), true, ""); });
+}
+
 TEST_F(ReqDlgTest, DropsAreCheckedAsTheUserIsTold) {
     struct Case {
         CRequirement* dragged;

@@ -187,6 +187,7 @@ public:
         return created;
     }
     void SelectTask(CTaskKav* task) override { selectedTask = task; }
+    void ExpandTask(CTaskKav* task) override { expandedTask = task; }
     void MarkTasks(const std::vector<CTaskKav*>& tasks) override { markedTasks = tasks; }
     void UpdateAllTaskItems() override { ++allItemsUpdated; }
     void ShowCutTask(CTaskKav* task) override { cutTask = task; }
@@ -194,6 +195,7 @@ public:
     std::vector<CTaskKav*> updatedTasks;
     std::vector<CTaskKav*> markedTasks;
     CTaskKav* selectedTask = nullptr;
+    CTaskKav* expandedTask = nullptr;
     std::vector<int> createdTypes;
     CTaskKav* created = nullptr;
     int allItemsUpdated = 0;

@@ -47,6 +47,9 @@ TEST_F(VornakHostTest, TheProjectSentBecomesTheFramesOpenProject) {
     EXPECT_EQ(window_.title, "VORNAK Designer (KAVRO) - VORNAK-Mode");
     host.SelectTaskInTree(*task, false);
     EXPECT_EQ(tasks_.selectedTask, task);
+    EXPECT_EQ(tasks_.expandedTask, nullptr);
+    host.SelectTaskInTree(*task, true);
+    EXPECT_EQ(tasks_.expandedTask, task) << "a folder VORNAK shows is opened";
     host.OpenTaskFlow(*task);
     ASSERT_EQ(window_.opened.size(), 1u);
     EXPECT_EQ(window_.opened[0]->ShownObject(), task);

@@ -1,8 +1,11 @@
 #pragma once
 // What the window of an item tree would have heard of its items.
+#include <functional>
 #include <vector>
 
 #include "views/trees/ItemTree.h"
+
+class WorkspacePage;
 
 class RecordingTreeObserver : public ItemTreeObserver {
 public:
@@ -25,3 +28,9 @@ public:
     int focusWanted = 0;
     std::vector<LabelClipboard> labelCommands;
 };
+
+// The frame's Cut, Copy and Paste reach the page's label edit only while a label is being edited
+// (between beginEdit and endEdit), and TakeFocus asks the tree's window for the focus.
+void ExpectClipboardGoesToTheLabelEditOnly(WorkspacePage& page, RecordingTreeObserver& observer,
+                                           const std::function<void()>& beginEdit,
+                                           const std::function<void()>& endEdit);

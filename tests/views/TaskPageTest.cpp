@@ -229,6 +229,16 @@ TEST_F(TaskPageTest, FoundTasksAreMarkedUntilTheNextClick) {
     EXPECT_TRUE(page.MarkedTasks().empty());
 }
 
+TEST_F(TaskPageTest, AnExpandedTaskShowsItsChildren) {
+    CTaskKav* folder = Task("Folder", nullptr, kTaskFolder);
+    Task("Inside", folder);
+    page.Fill();
+    EXPECT_FALSE(Node(folder).expanded);
+    page.ExpandTask(folder);
+    EXPECT_TRUE(Node(folder).expanded);
+    page.ExpandTask(nullptr);
+}
+
 TEST_F(TaskPageTest, ACutTaskLooksCutUntilThePickEnds) {
     CTaskKav* task = Task("Order");
     page.Fill();

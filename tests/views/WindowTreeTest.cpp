@@ -411,20 +411,9 @@ TEST_F(WindowPageTest, TheFramesClipboardCommandsGoToALabelBeingEditedAndTheFocu
     Tree().SetObserver(&observer);
     CWindowKav* dialog = Window("Dialog");
     page.Fill();
-    EXPECT_FALSE(page.PassToLabelEdit(command::kCut)) << "no label is being edited";
-
-    ASSERT_TRUE(page.BeginLabelEdit(ItemOf(dialog)));
-    EXPECT_TRUE(page.PassToLabelEdit(command::kCut));
-    EXPECT_TRUE(page.PassToLabelEdit(command::kCopy));
-    EXPECT_TRUE(page.PassToLabelEdit(command::kPaste));
-    EXPECT_FALSE(page.PassToLabelEdit(command::kDelete));
-    EXPECT_EQ(observer.labelCommands,
-              (std::vector<LabelClipboard>{LabelClipboard::Cut, LabelClipboard::Copy, LabelClipboard::Paste}));
-    page.EndLabelEdit(ItemOf(dialog), true, "");
-    EXPECT_FALSE(page.PassToLabelEdit(command::kPaste));
-
-    page.TakeFocus();
-    EXPECT_EQ(observer.focusWanted, 1);
+    ExpectClipboardGoesToTheLabelEditOnly(
+        page, observer, [&] { ASSERT_TRUE(page.BeginLabelEdit(ItemOf(dialog))); },
+        [&] { page.EndLabelEdit(ItemOf(dialog), true, ""); });
     Tree().SetObserver(nullptr);
 }
 

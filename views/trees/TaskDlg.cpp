@@ -84,6 +84,10 @@ void CTaskDlg::SelectTask(CTaskKav* task) {
     tree_.Select(item);
 }
 
+void CTaskDlg::ExpandTask(CTaskKav* task) {
+    if (const int item = tree_.ItemOf(task); item != kNoItem) tree_.Expand(item);
+}
+
 void CTaskDlg::MarkTasks(const std::vector<CTaskKav*>& tasks) {
     std::vector<int> items;
     for (const CTaskKav* task : tasks) items.push_back(tree_.ItemOf(task));

@@ -41,6 +41,7 @@ public:
     CFileKav* GetSelectedFile() const override;
     CTaskKav* CreateTaskItem(int type) override;
     void SelectTask(CTaskKav* task) override;
+    void ExpandTask(CTaskKav* task) override;
     void MarkTasks(const std::vector<CTaskKav*>& tasks) override;
     void UnmarkTasks() override;
     void SetPickMode(bool pick) override;

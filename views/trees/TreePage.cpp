@@ -1,6 +1,7 @@
 #include "views/trees/TreePage.h"
 
 #include "shell/CommandIds.h"
+#include "views/trees/LabelEditCommands.h"
 
 CTreePage::CTreePage(TreePageHost& host, CItemTree& tree, int helpContext)
     : host_(host), tree_(tree), helpContext_(helpContext) {}
@@ -59,11 +60,5 @@ void CTreePage::EndCut() {
 }
 
 bool CTreePage::PassCommandToLabelEdit(int command) {
-    if (!editingLabel_) return false;
-    switch (command) {
-        case command::kCut: tree_.PassToLabelEdit(LabelClipboard::Cut); return true;
-        case command::kCopy: tree_.PassToLabelEdit(LabelClipboard::Copy); return true;
-        case command::kPaste: tree_.PassToLabelEdit(LabelClipboard::Paste); return true;
-        default: return false;
-    }
+    return editingLabel_ && PassClipboardCommandToLabelEdit(tree_, command);
 }

@@ -80,9 +80,7 @@ protected:
     static void SetUpTestSuite() {
         InstallInteraction(std::make_unique<ScriptedInteraction>());
         ASSERT_TRUE(CXMLDataManager().LoadPredefinedGuiBuilders()) << GetGlobalMessageBuffer();
-        pid_ = StartProgram(Program::kPath);
-        ASSERT_GT(pid_, 0) << Program::kPath;
-        source_ = WaitForWindows(pid_);
+        source_ = StartAndWaitForWindows(Program::kPath, pid_);
         ASSERT_NE(source_, nullptr) << Program::kPath
                                     << (pid_ ? " did not show up on the accessibility bus" : " ended at its start");
         const CGuiSpyDlg spy(*source_, GetGuiBuilderDatabase(), nullptr);

@@ -47,3 +47,15 @@ inline std::unique_ptr<AtspiWindowSource> WaitForWindows(pid_t& pid) {
     }
     return nullptr;
 }
+
+// Starts the program and waits for its windows. A program that ended at its start is started
+// again, twice at most: on a loaded machine the display may turn a new client away for a moment.
+inline std::unique_ptr<AtspiWindowSource> StartAndWaitForWindows(const char* path, pid_t& pid) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        pid = StartProgram(path);
+        if (pid <= 0) return nullptr;
+        if (auto source = WaitForWindows(pid)) return source;
+        if (pid) return nullptr;  // it runs but never showed its windows
+    }
+    return nullptr;
+}

@@ -61,8 +61,7 @@ template <class Program>
 class LiveSpyTest : public GuiTest {
 protected:
     static void SetUpTestSuite() {
-        pid_ = StartProgram(Program::kPath);
-        source_ = WaitForWindows(pid_);
+        source_ = StartAndWaitForWindows(Program::kPath, pid_);
         if (source_) Program::WaitUntilReady(pid_, source_);
     }
 
