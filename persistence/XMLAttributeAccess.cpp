@@ -5,7 +5,7 @@
 std::string CXMLDataManager::FindAttribute(std::string_view name) const {
     if (!currentAttributes_) return {};
     for (const XmlAttribute& attribute : *currentAttributes_)
-        if (EqualsNoCase(attribute.name, name)) return attribute.value;
+        if (EqualsNoCase(attribute.name, name)) return std::string(attribute.value);
     return {};
 }
 

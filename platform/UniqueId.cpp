@@ -11,9 +11,21 @@ namespace {
 
 constexpr int kBase = 67;
 
+thread_local int fileGivenIdScopes = 0;
+
 }  // namespace
 
-std::string MakeUniqueId() { return MakeTimeBasedId(); }
+FileGivenIds::FileGivenIds() { ++fileGivenIdScopes; }
+
+FileGivenIds::~FileGivenIds() { --fileGivenIdScopes; }
+
+std::string MakeUniqueId() {
+    if (fileGivenIdScopes > 0) {
+        GetRandomUnit();
+        return {};
+    }
+    return MakeTimeBasedId();
+}
 
 std::string MakeTimeBasedId() {
     const Clock& clock = GetClock();
