@@ -1,7 +1,9 @@
 #include "editors/FrameEditorsUi.h"
 
 #include "conversion/framework/TestcaseConverterDlg.h"
+#include "conversion/uft/QTP.h"
 #include "editors/EditorWindows.h"
+#include "editors/FrameEditorDialogs.h"
 #include "editors/conversion/ConversionViews.h"
 #include "editors/data/DataDlgUi.h"
 #include "editors/generation/GenerationViews.h"
@@ -15,6 +17,7 @@ EditorHost& FrameAsHost(CMainFrame& frame) { return frame; }
 
 void GiveFrameTheEditors(CMainFrame& frame, wxWindow* window) {
     frame.SetEditorWindows([window](EditorDialog& dialog) { return ShowEditorWindow(dialog, window); });
+    GiveFrameTheEditorDialogs(frame);
     FrameRunDialogs& run = frame.Services().run;
     run.generateTestCases = [&frame](CWindowKav* target, CTransitionKav* transition, CTaskKav* task) {
         CTCGDlg::Run(frame.Root(), target, transition, task, MakeGenerationViews(frame));
@@ -28,6 +31,8 @@ void GiveFrameTheEditors(CMainFrame& frame, wxWindow* window) {
                                   const std::vector<CTestCase*>& testCases) {
         SelectTestCaseToView(frame, frame.Root(), target, transition, task, testCases);
     };
+    run.setRepositoryOptions = RunUftIdentificationSettings;
+    frame.Services().importers.importUftRepository = RunUftRepositoryImport;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Dispatch of the messages of VORNAK and of its exchange data, whose texts arrive at the end of
 // their elements.
 #include "model/ApplicationKav.h"
+#include "model/FileKav.h"
 #include "persistence/ElementDispatch.h"
 #include "persistence/VornakInterface.h"
 #include "platform/MessageBuffer.h"
@@ -62,7 +63,10 @@ bool ElementDispatch::CommandKind() {
     if (!command) return true;  // a command of a later protocol
     vornak->SetReceivedCommand(command->number);
     if (name_ == "CMD_DATA_LIB") {
-        vornak->SetReceivedLibrary(reader_.GetAttribute("FileID", ""), reader_.GetAttribute("Name", ""));
+        const std::string fileId = reader_.GetAttribute("FileID", "");
+        vornak->SetReceivedLibrary(fileId, reader_.GetAttribute("Name", ""));
+        // The library's objects belong to the file VORNAK names.
+        if (CFileKav* file = reader_.CurrentFile(); file && !fileId.empty()) file->SetID(fileId);
     } else if (name_ == "CMD_DATA_TS") {
         vornak->SetRestoreFromFile(reader_.GetAttributeBool("RestoreFromFile", 0) == 1);
     } else if (name_ == "CMD_SHOW_TASK") {

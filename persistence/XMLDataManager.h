@@ -247,6 +247,8 @@ public:
     CApplicationKav* FindProjectFile(const std::string& key, bool byId) const;
     // After a load: a copy of the main project, then one project per library in file order.
     const OwningList<CApplicationKav>& GetLoadedProjects() const { return loadedProjects_; }
+    // The VORNAK interface keeps what VORNAK sent here, so that loading finds its libraries.
+    OwningList<CApplicationKav>& LoadedProjects() { return loadedProjects_; }
     // Asks the question (Yes, No); on Yes runs the library list editor on the project. True,
     // with the project marked modified, when the user confirmed the editor.
     bool AskEditLibraries(int questionId, CApplicationKav* project);

@@ -11,6 +11,7 @@ packages=(
   mono-mcs
   libatspi2.0-dev at-spi2-core dbus-daemon python3-gi
   libwxgtk-webview3.2-dev
+  libxslt1-dev xsltproc
 )
 
 missing=()

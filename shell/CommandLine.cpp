@@ -150,7 +150,12 @@ private:
         std::optional<std::string> value = RequiredValue();
         if (!value || !line_.vornakMode) return false;
         line_.port = std::strtol(value->c_str(), nullptr, 10);
-        return line_.port != 0;
+        // A port beyond the 16 bits of TCP would otherwise reach another port.
+        if (line_.port < 1 || line_.port > 65535) {
+            line_.port = 0;
+            return false;
+        }
+        return true;
     }
 
     bool ReadVornak() {

@@ -84,11 +84,12 @@ struct FrameRunDialogs {
 // import runs on the program's project reader and also gives 2 for data of an older version
 // (which that reader's CheckVersion converts afterwards) and 3 when the user cancelled.
 struct FrameImporters {
-    std::function<int(const std::string& path)> importJavaGui;
     std::function<int(const std::string& path, MessageLog& log)> importProjectData;
     std::function<int(const std::string& path, MessageLog& log)> importUftRepository;
-    // The UML model through its intermediate file, then as project data.
-    std::function<int(const std::string& path, MessageLog& log)> importXmi;
+    // The "Java-GUI Info" and "XMI Model Data" commands, whole: each asks for its file, imports
+    // it, records its undo step and reports.
+    std::function<void()> javaGuiInfo;
+    std::function<void()> xmiModelData;
 };
 
 // The GUI capture.

@@ -154,7 +154,7 @@ void CMainFrame::UpdateControlBars(PaneKind pane) {
     for (WorkspacePageIndex index : {WorkspacePageIndex::Tasks, WorkspacePageIndex::Requirements,
                                      WorkspacePageIndex::Windows, WorkspacePageIndex::TestData}) {
         WorkspacePage* page = GetPage(index);
-        if (!page) break;
+        if (!page) continue;
         page->EnableTree(true);
         page->RebuildTree();
     }

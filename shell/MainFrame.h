@@ -296,6 +296,9 @@ public:
     void SetLoadErrors(int errors);
 
 private:
+    // The VORNAK interface's host reaches the session, the undo history and the window.
+    friend class MainFrameVornakHost;
+
     // A command the frame carries out itself: what runs it and its state.
     struct FrameCommand {
         int command;
@@ -542,7 +545,7 @@ private:
     // Runs an importer in the message log window of the mode; marks the project with the undo
     // step on success.
     int RunImportInLog(int mode, const std::function<int(MessageLog&)>& import, int undoNameId);
-    // The same-project and library checks of the project data and XMI imports.
+    // The same-project and library checks of the project data import.
     bool IsAllowedImportSource(const std::string& path);
     void RunRepositoryOptions(int action);
     void SortWindows(const char* order);

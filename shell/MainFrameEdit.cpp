@@ -442,7 +442,7 @@ bool CMainFrame::DeleteTransition(CTransitionKav& transition, bool fromMenu) {
     for (FrameView* view : views_)
         if (view->GetSelectedTransition() == &transition) view->SelectTransition(nullptr);
     start->GetTransitions().Delete(&transition);
-    if (windowsPage_) windowsPage_->UpdateWindowItem(start);
+    if (windowsPage_) windowsPage_->RefreshWindowItem(start, false);
     return true;
 }
 

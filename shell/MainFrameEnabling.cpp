@@ -114,7 +114,7 @@ CommandState CMainFrame::RepositoryOptionsState() const {
 }
 
 CommandState CMainFrame::ImportJavaGuiState() const {
-    return {OpenAndIdleState().enabled && services_.importers.importJavaGui, false};
+    return {OpenAndIdleState().enabled && services_.importers.javaGuiInfo, false};
 }
 
 CommandState CMainFrame::ImportUftRepositoryState() const {
@@ -129,7 +129,7 @@ CommandState CMainFrame::ImportProjectDataState() const {
 
 CommandState CMainFrame::ImportXmiState() const {
     const bool allowed = !VornakMode || (vornak_ && vornak_->AllowsImports());
-    return {OpenAndIdleState().enabled && allowed && services_.importers.importXmi, false};
+    return {OpenAndIdleState().enabled && allowed && services_.importers.xmiModelData, false};
 }
 
 CommandState CMainFrame::ExportEsaObjectMapsState() const {

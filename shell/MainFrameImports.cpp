@@ -1,6 +1,7 @@
 // The imports of the frame (Java GUI descriptions, project data, UFT repositories, UML models)
 // and the export of the ESA ART object maps. Each file import proposes the folder of the last
-// import of its kind and remembers the chosen one.
+// import of its kind and remembers the chosen one; the Java GUI and UML imports are commands of
+// their own that the frame only starts.
 #include <filesystem>
 
 #include "conversion/xml/XMLConverter.h"
@@ -18,11 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kJavaImported = 42006;              // [I0006]
-constexpr int kJavaImportedCaption = 47091;
-constexpr int kJavaImportErrorCaption = 47090;
-constexpr int kJavaImportTitle = 47212;
-constexpr int kJavaImportUndo = 48036;
 constexpr int kProjectImportTitle = 47214;
 constexpr int kProjectImportUndo = 48039;
 constexpr int kSameProject = 44146;               // [W0146]
@@ -33,8 +29,6 @@ constexpr int kConvertingCaption = 47104;
 constexpr int kConversionErrorCaption = 47034;
 constexpr int kUftImportTitle = 47242;
 constexpr int kUftImportUndo = 48187;
-constexpr int kXmiImportTitle = 47275;
-constexpr int kXmiImportUndo = 48040;
 constexpr int kTargetFolderTitle = 47072;
 constexpr int kMapsExported = 42029;              // [I0029]
 constexpr int kExportSuccessfulCaption = 47267;
@@ -98,19 +92,7 @@ bool CMainFrame::IsAllowedImportSource(const std::string& path) {
     return true;
 }
 
-void CMainFrame::ImportJavaGui() {
-    const std::optional<std::string> path = AskForImportFile(
-        "RecentJavaImport", "MyJava.kvj", "KAVRO Java Files (*.kvj)|*.kvj|All files (*.*)|*.*||", kJavaImportTitle);
-    if (!path) return;
-    ClearGlobalMessage();
-    if (services_.importers.importJavaGui(*path) != 1) {
-        ShowGlobalMessage(kJavaImportErrorCaption, MessageIcon::Warning);
-        return;
-    }
-    SetModified(LoadMessage(kJavaImportUndo));
-    UpdateControlBars(PaneKind::WindowsPage);
-    ShowInformation(kJavaImported, kJavaImportedCaption);
-}
+void CMainFrame::ImportJavaGui() { services_.importers.javaGuiInfo(); }
 
 void CMainFrame::ImportUftRepository() {
     const std::optional<std::string> path =
@@ -123,15 +105,7 @@ void CMainFrame::ImportUftRepository() {
         kUftImportUndo);
 }
 
-void CMainFrame::ImportXmi() {
-    const std::optional<std::string> path = AskForImportFile(
-        "RecentXMIImport", nullptr, "XML Files (*.xml)|*.xml|XMI Model Files (*.xmi)|*.xmi|All files (*.*)|*.*||",
-        kXmiImportTitle);
-    if (!path || !IsAllowedImportSource(*path)) return;
-    RunImportInLog(
-        CMessageLogDlg::kImportProject,
-        [this, &path](MessageLog& log) { return services_.importers.importXmi(*path, log); }, kXmiImportUndo);
-}
+void CMainFrame::ImportXmi() { services_.importers.xmiModelData(); }
 
 void CMainFrame::ImportProjectData() {
     const std::optional<std::string> path =

@@ -123,7 +123,7 @@ CTransitionKav* CMainFrame::CreateTransition(CWindowKav* start, CWindowKav* dest
                                                        "", 0);
     if (EditStep(transition.get(), true, nullptr) != 1) return nullptr;
     CTransitionKav* made = start->GetTransitions().Add(transition.release());
-    if (windowsPage_) windowsPage_->UpdateWindowItem(start);
+    if (windowsPage_) windowsPage_->RefreshWindowItem(start, false);
     SetModified(LoadMessage(kCreateTransitionUndo));
     return made;
 }
@@ -144,8 +144,8 @@ int CMainFrame::RedirectTransition(CTransitionKav* transition, CWindowKav* start
     Root().UpdateWindowReferencesInTasks(start);
     UpdateTestCasesOfTransition(Root(), *transition);
     if (windowsPage_) {
-        if (oldStart) windowsPage_->UpdateWindowItem(oldStart);
-        windowsPage_->UpdateWindowItem(start);
+        if (oldStart) windowsPage_->RefreshWindowItem(oldStart, false);
+        windowsPage_->RefreshWindowItem(start, false);
     }
     SetModified(LoadMessage(kRedirectTransitionUndo));
     return 1;
@@ -169,7 +169,8 @@ void CMainFrame::EditProperties(const ActivePane& pane) {
                 return;
             }
             if (result != 1) return;
-            if (windowsPage_) windowsPage_->UpdateWindowItem(window);
+            // The editor may have renamed it.
+            if (windowsPage_) windowsPage_->RefreshWindowItem(window, true);
             RefreshAllViews();
             return;
         }

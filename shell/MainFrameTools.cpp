@@ -73,9 +73,7 @@ void CMainFrame::SetAsStartWindow(CWindowKav* window) {
     CWindowKav* old = Root().GetStartWindow();
     Root().SetStartWindow(window);
     SetModified(LoadMessage(kSetStartWindowUndo));
-    if (!windowsPage_) return;
-    if (old) windowsPage_->UpdateWindowItem(old);
-    windowsPage_->UpdateWindowItem(window);
+    if (windowsPage_) windowsPage_->MoveBoldMark(old, window);
 }
 
 void CMainFrame::ReplaceWindow() {
@@ -92,8 +90,8 @@ void CMainFrame::ReplaceWindow() {
     }
     SetModified(LoadMessage(kReplaceWindowUndo));
     if (windowsPage_) {
-        windowsPage_->UpdateWindowItem(window);
-        windowsPage_->UpdateWindowItem(replacement);
+        windowsPage_->RefreshWindowItem(window, false);
+        windowsPage_->RefreshWindowItem(replacement, false);
     }
     RefreshAllViews();
     RestoreFocus(pane);

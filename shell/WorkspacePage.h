@@ -35,23 +35,35 @@ public:
     virtual CFileKav* GetSelectedFile() const { return nullptr; }
 };
 
+// Items of the trees as the model objects keep them (CTaskKav::GetTreeItem,
+// CWindowKav::GetTreeItem); only the pages interpret them.
+using PageItem = void*;
+
 class TasksPage : public WorkspacePage {
 public:
-    // The task changed: its item shows its name and marks again.
+    // The task changed: its item shows its name and marks again, among its sorted siblings.
     virtual void UpdateTaskItem(CTaskKav* task) = 0;
     // Marks the tasks that the last load found errors in.
     virtual void MarkLoadErrorTasks(const std::vector<CTaskKav*>& /*tasks*/) {}
-    // The task of the selected item; the project item stands for the root task.
+    // The task of the caret item; the project item stands for the root task.
     virtual CTaskKav* GetSelectedTask() const { return nullptr; }
-    // A new task (0), building block (1) or folder (2) under the selected item, with its item
-    // selected; null when the page made none.
+    // New Task, New Building Block, New Folder (type 0, 1, 2) below the selected task, its item
+    // selected and the undo step recorded: the new task, or null when none was made.
     virtual CTaskKav* CreateTaskItem(int /*type*/) { return nullptr; }
     virtual void SelectTask(CTaskKav* /*task*/) {}
-    // Shows the tasks (search results) as a multiple selection.
+    // Shows the tasks as a multiple selection (search results) until the next click in the tree.
     virtual void MarkTasks(const std::vector<CTaskKav*>& /*tasks*/) {}
-    // Every task's item shows its marks again (its test cases, its content).
+    virtual void UnmarkTasks() {}
+    // Every task's item but the building blocks' shows its marks again (its test cases, its
+    // content).
     virtual void UpdateAllTaskItems() {}
-    // The task waits to be pasted elsewhere: its item is drawn as cut.
+    // The item, as its task kept it, goes with its children (the task may be deleted already).
+    virtual void DeleteTaskItem(PageItem /*item*/) {}
+    // The task drawn as the current one (null: none).
+    virtual void SetCurrentTask(CTaskKav* /*task*/) {}
+    // Enter or a double click: a folder's properties, another task's flow.
+    virtual void OpenSelectedTask() {}
+    // The task waits to be pasted elsewhere: its item is drawn as cut until the pick ends.
     virtual void ShowCutTask(CTaskKav* /*task*/) {}
 };
 
@@ -68,15 +80,29 @@ class WindowsPage : public WorkspacePage {
 public:
     // A window view added the window: the tree gets its item.
     virtual void InsertWindow(CWindowKav* window) = 0;
+    // The window of the caret item; null for a file's item.
     virtual CWindowKav* GetSelectedWindow() const { return nullptr; }
-    // The window's item (and its ancestors') shows its name and marks again.
-    virtual void UpdateWindowItem(CWindowKav* /*window*/) {}
+    // The window's item with those above it shows its name and marks again; sorted also sorts
+    // its siblings again.
+    virtual void RefreshWindowItem(CWindowKav* /*window*/, bool /*sorted*/) {}
+    // The item, as its window kept it, goes with its children (the window may be deleted
+    // already).
+    virtual void DeleteWindowItem(PageItem /*item*/) {}
+    // The item stands for the window from now on (a window that took another's place).
+    virtual void SetItemData(PageItem /*item*/, CWindowKav* /*window*/) {}
+    // The start window changed from the old to the new one: only the new one is bold.
+    virtual void MoveBoldMark(CWindowKav* /*oldStart*/, CWindowKav* /*newStart*/) {}
     virtual void SelectWindow(CWindowKav* /*window*/) {}
-    // Shows the windows (search results) as a multiple selection.
+    // Shows the windows (search results) as a multiple selection until the next click.
     virtual void MarkWindows(const std::vector<CWindowKav*>& /*windows*/) {}
+    virtual void UnmarkWindows() {}
+    // The window drawn as the current one (null: none).
+    virtual void SetCurrentWindow(CWindowKav* /*window*/) {}
+    // Enter or a double click: the menu editor for a menu, else the window editor.
+    virtual void OpenSelectedWindow() {}
     // Sorts the children of every item again by the order in "SortWnd".
     virtual void SortTree() {}
-    // The window waits to be pasted elsewhere: its item is drawn as cut.
+    // The window waits to be pasted elsewhere: its item is drawn as cut until the pick ends.
     virtual void ShowCutWindow(CWindowKav* /*window*/) {}
 };
 

@@ -2,15 +2,69 @@
 
 #include <unistd.h>
 
+#include "model/ApplicationKav.h"
+#include "model/ChangedTaskReport.h"
+#include "model/FileKav.h"
+#include "model/ShellServices.h"
+#include "model/TaskKav.h"
 #include "platform/CommandLineSettings.h"
 #include "platform/Format.h"
+#include "shell/VornakHost.h"
 #include "tminterface/VornakCommands.h"
 #include "tminterface/VornakThread.h"
 
-CVornakIF::CVornakIF(VornakSink& sink, VornakSocketOptions options)
-    : sink_(sink), options_(options), log_("VornakIF.txt", GetCommandLineSettings().interfaceLogLevel) {}
+namespace {
 
-CVornakIF::~CVornakIF() = default;
+// Without a main frame the project is the current application, and what the frame would show
+// is left undone.
+class DetachedHost : public VornakHost {
+public:
+    CApplicationKav& Project() override { return CurrentApplication ? *CurrentApplication : empty_; }
+    void CloseProject() override {}
+    void ReplaceProject(std::unique_ptr<CApplicationKav> /*project*/) override {}
+    void SetProjectOpen(bool /*open*/) override {}
+    void MarkModified() override {}
+    void ResetUndoHistory() override {}
+    void RevertToSnapshot() override {}
+    void ShowTitle(const std::string& /*title*/) override {}
+    void RefreshBarsAndTrees() override {}
+    void SelectTaskInTree(CTaskKav& /*task*/, bool /*expand*/) override {}
+    void OpenTaskFlow(CTaskKav& /*task*/) override {}
+    void HighlightLoadErrors() override {}
+    int EditProject(CApplicationKav& /*project*/, bool /*duringLoading*/) override { return 0; }
+    void SaveProjectAsXml() override {}
+    void SetLoadErrors(bool /*errors*/) override {}
+
+private:
+    CApplicationKav empty_;
+};
+
+DetachedHost& Detached() {
+    static DetachedHost host;
+    return host;
+}
+
+}  // namespace
+
+CVornakIF::CVornakIF(VornakSink& sink, VornakSocketOptions options, VornakHost* host)
+    : sink_(sink),
+      options_(options),
+      host_(host ? host : &Detached()),
+      log_("VornakIF.txt", GetCommandLineSettings().interfaceLogLevel),
+      ownProject_(std::make_unique<CApplicationKav>()) {
+    ownProject_->GetFiles().Add(new CFileKav());
+    InstallVornakInterface(this);
+    SetChangedTaskReceiver([this](const CTaskKav* task) { AddChangedTask(task); });
+}
+
+CVornakIF::~CVornakIF() {
+    // The worker goes first: nothing it posts reaches an interface half gone.
+    thread_.reset();
+    if (GetVornakInterface() == this) {
+        InstallVornakInterface(nullptr);
+        SetChangedTaskReceiver(nullptr);
+    }
+}
 
 std::string CVornakIF::GetCommandName(int command) { return std::string(VornakCommandName(command)); }
 
@@ -48,4 +102,15 @@ std::string CVornakIF::BuildPayload(int command) {
         case kCmdRequestLib: return WriteCmdRequestLib();
         default: return {};
     }
+}
+
+void CVornakIF::SetReceivedLibrary(const std::string& fileId, const std::string& name) {
+    receivedLibraryId_ = fileId;
+    receivedLibraryName_ = name;
+}
+
+void CVornakIF::StartExchangeProject(const std::string& name) {
+    ownProject_->SetName(name);
+    ownProject_->GetTasks().DeleteAll();
+    setUp_ = false;
 }

@@ -37,7 +37,7 @@ void BM_DataTreeFill(benchmark::State& state) {
     CDataTree tree;
     for (auto _ : state) {
         tree.FillTree(*project);
-        benchmark::DoNotOptimize(tree.GetProjectRoot());
+        benchmark::DoNotOptimize(tree.GetProjectItem());
     }
     state.SetItemsProcessed(state.iterations() * kDataSets * (kFields * 2 + 3));
 }

@@ -57,7 +57,7 @@ void BM_ReqTreeFill(benchmark::State& state) {
     CReqTree tree;
     for (auto _ : state) {
         tree.FillTree(*project);
-        benchmark::DoNotOptimize(tree.GetProjectRoot());
+        benchmark::DoNotOptimize(tree.GetProjectItem());
     }
     state.SetItemsProcessed(state.iterations() * kRequirements);
 }

@@ -7,15 +7,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 
+#include "bench/import/EmptyProjectImports.h"
 #include "conversion/ranorex/Ranorex.h"
 #include "conversion/uft/QTP.h"
 #include "import/repository/RepositoryReaders.h"
-#include "model/ApplicationKav.h"
-#include "model/FileKav.h"
-#include "model/ShellServices.h"
 #include "model/WindowList.h"
 #include "platform/Progress.h"
 
@@ -102,23 +99,10 @@ std::string WriteOnce(const std::string& name, const std::string& text) {
     return path.string();
 }
 
-// Imports into a new empty project per iteration; making and deleting the project is not timed.
 template <class Import>
 void RunImports(benchmark::State& state, Import import) {
     InstallRepositoryReaders();
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto project = std::make_unique<CApplicationKav>();
-        project->GetFiles().Add(new CFileKav("Bench", "Bench.xml", "/bench/Bench.xml"));
-        CurrentApplication = project.get();
-        state.ResumeTiming();
-        if (import() != 1 || project->GetWindowList().GetCount() != 10000u) state.SkipWithError("import failed");
-        state.PauseTiming();
-        CurrentApplication = nullptr;
-        project.reset();
-        state.ResumeTiming();
-    }
-    state.counters["objects"] = 10000;
+    RunImportsIntoEmptyProject(state, 10000, [&] { return import() == 1; });
 }
 
 void BM_UftRepositoryImport(benchmark::State& state) {

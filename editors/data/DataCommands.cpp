@@ -8,6 +8,7 @@
 #include "editors/data/DataImportDlg.h"
 #include "editors/data/DataRecordDlg.h"
 #include "editors/data/DataSetDlg.h"
+#include "editors/generation/GenerationViews.h"
 #include "model/ApplicationKav.h"
 #include "platform/Interaction.h"
 #include "resources/MessageCatalogue.h"
@@ -27,6 +28,7 @@ constexpr int kUndoEditDataField = 48028;
 constexpr int kUndoEditEqClasses = 48031;
 constexpr int kUndoEditEffects = 48029;
 constexpr int kUndoImportTestData = 48037;
+constexpr int kUndoGenerateDataRecords = 48045;
 constexpr int kImported = 42025;
 constexpr int kCaptionImported = 47092;
 
@@ -37,10 +39,14 @@ bool CDataDlg::IsDataCommandEnabled(int command) const {
     const CDataObj* object = tree_.ObjectOf(caret);
     const int kind = object ? object->GetDataKind() : 0;
     switch (command) {
-        case command::kNewDataSet: return caret != kNoDataItem && caret == tree_.GetProjectRoot();
+        case command::kNewDataSet: return caret != kNoDataItem && caret == tree_.GetProjectItem();
         case command::kNewDataField: return kind == kDataSet && object->IsEditable(false);
         case command::kPropertiesEditor: return object != nullptr;
         case command::kDelete: return (kind == kDataSet || kind == kDataField) && object->IsEditable(false);
+        case command::kGenerateDataRecords: {
+            const CDataSet* dataSet = DataSetOf(caret);
+            return dataSet && dataSet->IsEditable(false);
+        }
         case command::kImportTestData: return true;
         default: return false;
     }
@@ -52,6 +58,7 @@ void CDataDlg::RunDataCommand(int command) {
         case command::kNewDataField: InsertData(2); break;
         case command::kPropertiesEditor: EditProperties(); break;
         case command::kDelete: DeleteSelected(); break;
+        case command::kGenerateDataRecords: GenerateDataRecords(); break;
         case command::kImportTestData: ImportTestData(); break;
         default: break;
     }
@@ -101,6 +108,12 @@ void CDataDlg::ImportTestData() {
     RebuildTree();
     GetInteraction().ShowMessage(
         {LoadMessage(kImported), LoadMessage(kCaptionImported), MessageButtons::Ok, MessageIcon::Information});
+}
+
+void CDataDlg::GenerateDataRecords() {
+    CDataSet* dataSet = DataSetOf(tree_.GetCaret());
+    if (!dataSet || CDataRecordGenDlg::Execute(*dataSet, MakeDataRecordGenViews(host_, showRecordReport_)) != 1) return;
+    host_.SetModified(LoadMessage(kUndoGenerateDataRecords));
 }
 
 void CDataDlg::EditDataSet(CDataSet& dataSet) {

@@ -49,8 +49,7 @@ CDataObj* CDataDlg::GetSelectedObject(CDataObj** parent, CDataObj** grandparent)
 }
 
 CFileKav* CDataDlg::GetSelectedFileItem() const {
-    const DataTreeItem* item = tree_.Find(tree_.GetCaret());
-    return item ? item->file : nullptr;
+    return tree_.FileOf(tree_.GetCaret());
 }
 
 CDataSet* CDataDlg::DataSetOf(int item) const {
@@ -104,7 +103,7 @@ void CDataDlg::InsertData(int mode) {
         dataSet = project.GetDataSets().Add(new CDataSet(name));
         dataSet->SetFile(mainFile);
         if (mainFile) dataSet->SetFileId(mainFile->GetID());
-        parent = tree_.GetProjectRoot();
+        parent = tree_.GetProjectItem();
         item = tree_.AddDataSetItem(*dataSet, parent);
     } else {
         CDataObj* selected = GetSelectedObject();
@@ -145,7 +144,7 @@ void CDataDlg::RefreshGroupItem(CDataObj* object, CDataSet* dataSet, CDataField*
     if (item == kNoDataItem) return;
     tree_.UpdateItem(item, true);
     const int parent = tree_.GetParent(item);
-    tree_.SortChildren(parent != kNoDataItem ? parent : tree_.GetProjectRoot());
+    tree_.SortChildren(parent != kNoDataItem ? parent : tree_.GetProjectItem());
 }
 
 void CDataDlg::DeleteTreeItem(int item) {
@@ -207,20 +206,20 @@ bool CDataDlg::RenameField(CDataField& field, const std::string& name) {
     return true;
 }
 
-DataPageKeyResult CDataDlg::OnKey(DataPageKey key) {
+TreeKeyResult CDataDlg::OnKey(TreeKey key, bool /*shift*/) {
     switch (key) {
-        case DataPageKey::F1: host_.ShowHelp(kHelpTopic); return DataPageKeyResult::Handled;
-        case DataPageKey::F2:
-            return editingLabel_ ? DataPageKeyResult::NotHandled : DataPageKeyResult::StartLabelEdit;
-        case DataPageKey::Delete:
-            if (editingLabel_) return DataPageKeyResult::NotHandled;
+        case TreeKey::F1: host_.ShowHelp(kHelpTopic); return TreeKeyResult::Handled;
+        case TreeKey::F2:
+            return editingLabel_ ? TreeKeyResult::NotHandled : TreeKeyResult::StartLabelEdit;
+        case TreeKey::Delete:
+            if (editingLabel_) return TreeKeyResult::NotHandled;
             host_.SendCommand(command::kDelete);
-            return DataPageKeyResult::Handled;
-        case DataPageKey::Enter:
-            if (editingLabel_) return DataPageKeyResult::NotHandled;
+            return TreeKeyResult::Handled;
+        case TreeKey::Enter:
+            if (editingLabel_) return TreeKeyResult::NotHandled;
             OpenProperties();
-            return DataPageKeyResult::Handled;
-        default: return DataPageKeyResult::NotHandled;
+            return TreeKeyResult::Handled;
+        default: return TreeKeyResult::NotHandled;
     }
 }
 
@@ -228,13 +227,12 @@ void CDataDlg::OpenProperties() {
     if (tree_.ObjectOf(tree_.GetCaret())) host_.SendCommand(command::kPropertiesEditor);
 }
 
-const std::vector<DataPageMenuEntry>& CDataDlg::ContextMenu() {
-    static const std::vector<DataPageMenuEntry> entries{
+std::vector<TreeMenuEntry> CDataDlg::ContextMenu() const {
+    return {
         {48091, command::kNewDataSet}, {48092, command::kNewDataField},        {0, 0},
         {48093, command::kPropertiesEditor}, {48094, command::kDelete},        {0, 0},
         {48095, command::kGenerateDataRecords}, {48096, command::kImportTestData},
     };
-    return entries;
 }
 
 void CDataDlg::OnContextCommand(int command) { host_.SendCommand(command); }

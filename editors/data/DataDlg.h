@@ -9,18 +9,14 @@
 #include <vector>
 
 #include "editors/data/DataTree.h"
-#include "editors/framework/PageEvents.h"
+#include "generation/GeneratedRecordsReport.h"
 #include "shell/WorkspacePage.h"
+#include "views/trees/ItemTreeEvents.h"
 
 class CApplicationKav;
 class EditorHost;
 
-// The data page's names for the events of every page with a model tree.
-using DataPageKey = PageKey;
-using DataPageKeyResult = PageKeyResult;
-using DataPageMenuEntry = PageMenuEntry;
-
-class CDataDlg : public TestDataPage, public ModelTreePage {
+class CDataDlg : public TestDataPage, public ItemTreeEvents {
 public:
     static constexpr int kResourceId = 287;
     static constexpr int kTreeId = 1389;
@@ -30,6 +26,8 @@ public:
 
     CDataTree& Tree() { return tree_; }
     const CDataTree& Tree() const { return tree_; }
+    // Where record generation shows the report of the DELTRA method; without one none shows.
+    void SetRecordReportViewer(RecordReportViewer viewer) { showRecordReport_ = std::move(viewer); }
 
     // ---- WorkspacePage
 
@@ -63,15 +61,15 @@ public:
     // ---- Events of the window
 
     // A rename in place begins on the item: the text to edit, or nothing when refused.
-    std::optional<std::string> BeginLabelEdit(int item);
+    std::optional<std::string> BeginLabelEdit(int item) override;
     // It ended: whether the new text became the object's name (the item shows it already).
-    bool EndLabelEdit(int item, bool cancelled, const std::string& text);
+    bool EndLabelEdit(int item, bool cancelled, const std::string& text) override;
     bool IsEditingLabel() const { return editingLabel_; }
-    DataPageKeyResult OnKey(DataPageKey key) override;
+    TreeKeyResult OnKey(TreeKey key, bool shift) override;
+    void OnDoubleClick() override { OpenProperties(); }
     // Enter or a double click: the properties of the caret item.
-    void OpenProperties() override;
-    static const std::vector<DataPageMenuEntry>& ContextMenu();
-    const std::vector<PageMenuEntry>& ContextMenuEntries() const override { return ContextMenu(); }
+    void OpenProperties();
+    std::vector<TreeMenuEntry> ContextMenu() const override;
     // A command chosen in the context menu goes to the frame.
     void OnContextCommand(int command) override;
 
@@ -83,6 +81,9 @@ private:
     void EditDataSet(CDataSet& dataSet);
     void EditField(CDataSet& dataSet, CDataField& field);
     void DeleteSelected();
+    // The record generator on the data set of the caret item; generated records record their
+    // undo step.
+    void GenerateDataRecords();
     // The import into the set of the caret item (or a set chosen in the dialog); a successful one
     // records its undo step, refills the tree and says so.
     void ImportTestData();
@@ -91,6 +92,7 @@ private:
     bool Ask(int questionId, int captionId) const;
 
     EditorHost& host_;
+    RecordReportViewer showRecordReport_;
     CDataTree tree_;
     bool editingLabel_ = false;
 };

@@ -8,9 +8,6 @@ namespace {
 constexpr int kEffectsName = 49122;
 constexpr int kRecordsName = 49123;
 constexpr int kClassesName = 49124;
-constexpr int kReadOnlyMark = 49126;
-constexpr int kProjectPrefix = 49305;
-constexpr int kLibraryPrefix = 49391;
 
 // The object of a group item: it belongs to no file, so a group item is always grey.
 class GroupMarker : public CDataObj {
@@ -27,10 +24,7 @@ CDataTree::CDataTree()
 
 CDataTree::~CDataTree() = default;
 
-CDataObj* CDataTree::ObjectOf(int item) const {
-    const DataTreeItem* found = Find(item);
-    return found ? static_cast<CDataObj*>(found->object) : nullptr;
-}
+CDataObj* CDataTree::ObjectOf(int item) const { return static_cast<CDataObj*>(ObjectDataOf(item)); }
 
 int CDataTree::ItemOf(const CDataObj& object) const {
     const int item = object.GetTreeItem();
@@ -60,51 +54,42 @@ int CDataTree::FindEffectsGroupItem(const CDataSet& dataSet) const {
 
 void CDataTree::FillTree(CApplicationKav& project) {
     project_ = &project;
-    Clear();
-    CFileKav* mainFile = project.GetMainFile();
-    for (CFileKav* file : project.GetFiles())
-        if (file != mainFile) AddFileItem(file);
-    SortChildren(kNoDataItem);
-    AddFileItem(mainFile);
+    DeleteAllItems();
+    AddFileItems(project, [this](int fileItem) { AddFileDataSets(fileItem); });
+    // With its children: a window does not expand an item without any.
+    Expand(GetProjectItem());
 }
 
-int CDataTree::AddFileItem(CFileKav* file) {
-    if (!file || file->GetName().empty()) return kNoDataItem;
-    const bool mainFile = file == project_->GetMainFile();
-    const int item = mainFile ? Insert(kNoDataItem, 0, file, nullptr) : Append(kNoDataItem, file, nullptr);
-    if (mainFile) SetProjectRoot(item);
+void CDataTree::AddFileDataSets(int fileItem) {
+    const CFileKav* file = FileOf(fileItem);
     for (CDataSet* dataSet : project_->GetDataSets())
-        if (dataSet->GetFile() == file) AddDataSetItem(*dataSet, item);
-    SortChildren(item);
-    // With its children: a window does not expand an item without any.
-    if (mainFile) Expand(item);
-    return item;
+        if (dataSet->GetFile() == file) AddDataSetItem(*dataSet, fileItem);
+    SortChildren(fileItem);
 }
 
 int CDataTree::AddDataSetItem(CDataSet& dataSet, int parent) {
-    const int item = Append(parent, nullptr, &dataSet);
+    const int item = Append(parent, &dataSet);
     dataSet.SetTreeItem(item);
     for (CDataField* field : dataSet.GetFields()) AddFieldItem(*field, dataSet);
-    Append(item, nullptr, effectsMarker_.get());
-    Append(item, nullptr, recordsMarker_.get());
+    Append(item, effectsMarker_.get());
+    Append(item, recordsMarker_.get());
     SortChildren(item);
     return item;
 }
 
 int CDataTree::AddFieldItem(CDataField& field, CDataSet& dataSet) {
-    const int item = Append(ItemOf(dataSet), nullptr, &field);
+    const int item = Append(ItemOf(dataSet), &field);
     field.SetTreeItem(item);
-    Insert(item, 0, nullptr, classesMarker_.get());
+    Insert(item, 0, classesMarker_.get());
     return item;
 }
 
 void CDataTree::Dress(int item) {
     DataTreeItem& node = Look(item);
-    if (node.file) {
-        const bool mainFile = node.file == project_->GetMainFile();
-        node.text = LoadMessage(mainFile ? kProjectPrefix : kLibraryPrefix) + node.file->GetName();
-        node.image = mainFile ? kImageProject : kImageLibrary;
-        node.colour = kDataTextBlack;
+    node.colours = PlainItemColours(kDataTextBlack);
+    if (const CFileKav* file = FileOf(item)) {
+        node.text = FileItemText(*project_, *file);
+        node.image = file == project_->GetMainFile() ? kImageProject : kImageLibrary;
         return;
     }
     const CDataSet* dataSet = nullptr;
@@ -113,21 +98,22 @@ void CDataTree::Dress(int item) {
             dataSet = static_cast<const CDataSet*>(object);
     const CDataObj& object = *ObjectOf(item);
     node.text = object.GetName();
-    node.colour = kDataTextBlack;
     switch (object.GetDataKind()) {
         case kDataSet:
-            if (!object.IsEditable(false)) node.text += LoadMessage(kReadOnlyMark);
+            if (!object.IsEditable(false)) node.text += ReadOnlyMark();
             node.image = kImageDataSet;
-            if (!dataSet->GetRecords().empty()) node.colour = kDataTextBlue;
+            if (!dataSet->GetRecords().empty()) node.colours = PlainItemColours(kDataTextBlue);
             break;
         case kDataField:
             node.image = kImageField;
-            if (!static_cast<const CDataField&>(object).GetEqClasses().empty()) node.colour = kDataTextBlue;
+            if (!static_cast<const CDataField&>(object).GetEqClasses().empty())
+                node.colours = PlainItemColours(kDataTextBlue);
             break;
         case kDataRecordGroup: node.image = kImageRecords; break;
         default: node.image = kImageGroup; break;  // the class and effect groups
     }
-    if (!object.IsEditable(false) || (dataSet && !dataSet->IsEditable(false))) node.colour = kDataTextGrey;
+    if (!object.IsEditable(false) || (dataSet && !dataSet->IsEditable(false)))
+        node.colours = PlainItemColours(kDataTextGrey);
 }
 
 void CDataTree::UpdateItem(int item, bool upward) {

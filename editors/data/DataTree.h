@@ -27,9 +27,9 @@ enum DataTreeImage : int {
 };
 
 // The data page's names for what every model tree has.
-using DataTreeItem = ModelTreeItem;
-using DataTreeObserver = ModelTreeObserver;
-inline constexpr int kNoDataItem = kNoTreeItem;
+using DataTreeItem = TreeNode;
+using DataTreeObserver = ItemTreeObserver;
+inline constexpr int kNoDataItem = kNoItem;
 inline constexpr std::uint32_t kDataTextBlack = kTreeTextBlack;
 inline constexpr std::uint32_t kDataTextBlue = kTreeTextBlue;
 inline constexpr std::uint32_t kDataTextGrey = kTreeTextGrey;
@@ -53,9 +53,6 @@ public:
     // Deletes every item, then adds the project's files: the libraries sorted, the main file
     // first and expanded.
     void FillTree(CApplicationKav& project);
-    // The file's root item with the file's data sets; none for a missing file or one without a
-    // name.
-    int AddFileItem(CFileKav* file);
     // Appends the set's item with its fields and groups under the parent and sorts its children.
     int AddDataSetItem(CDataSet& dataSet, int parent);
     // Appends the field's item with its class group under its set's item.
@@ -76,11 +73,16 @@ public:
     int FindRecordsGroupItem(const CDataSet& dataSet) const;
     int FindEffectsGroupItem(const CDataSet& dataSet) const;
 
+protected:
+    bool MayDrag(int /*item*/) const override { return false; }
+
 private:
     // The look of the item by the rules of its object, the set and field found from its
     // ancestors.
     void Dress(int item) override;
     void CaretMoved() override;
+    // The items of the file's data sets below its item.
+    void AddFileDataSets(int fileItem);
     int FindGroup(int owner, const CDataObj& marker) const;
 
     CApplicationKav* project_ = nullptr;

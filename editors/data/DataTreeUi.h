@@ -1,16 +1,10 @@
 #pragma once
-// The data tree on the toolkit: the page's CDataTree in a model tree window that renames sets
+// The data tree on the toolkit: the page's CDataTree in an item tree window that renames sets
 // and fields in place. No item is dragged.
 #include "editors/data/DataDlg.h"
-#include "editors/framework/ModelTreeUi.h"
+#include "views/trees/ItemTreeUi.h"
 
-class DataTreeUi : public ModelTreeUi {
+class DataTreeUi : public ItemTreeUi {
 public:
     DataTreeUi(wxWindow* parent, CDataDlg& page);
-
-private:
-    void OnBeginLabelEdit(wxTreeEvent& event);
-    void OnEndLabelEdit(wxTreeEvent& event);
-
-    CDataDlg& page_;
 };

@@ -96,7 +96,7 @@ void CReqDlg::NewRequirement() {
     CRequirement* requirement = project.GetRequirements().Add(new CRequirement(NewRequirementId(number)));
     requirement->SetFile(mainFile);
     if (mainFile) requirement->SetFileId(mainFile->GetID());
-    int parent = tree_.GetProjectRoot();
+    int parent = tree_.GetProjectItem();
     if (CRequirement* selected = GetSelectedRequirement()) {
         selected->AddChild(requirement);
         parent = tree_.ItemOf(*selected);
@@ -156,21 +156,21 @@ bool CReqDlg::DropItem(int dragged, int target) {
     return true;
 }
 
-PageKeyResult CReqDlg::OnKey(PageKey key) {
+TreeKeyResult CReqDlg::OnKey(TreeKey key, bool /*shift*/) {
     switch (key) {
-        case PageKey::F1: host_.ShowHelp(kHelpTopic); return PageKeyResult::Handled;
-        case PageKey::F2:
-            if (editingLabel_) return PageKeyResult::NotHandled;
-            return tree_.GetCaret() ? PageKeyResult::StartLabelEdit : PageKeyResult::Handled;
-        case PageKey::Delete:
-            if (editingLabel_) return PageKeyResult::NotHandled;
+        case TreeKey::F1: host_.ShowHelp(kHelpTopic); return TreeKeyResult::Handled;
+        case TreeKey::F2:
+            if (editingLabel_) return TreeKeyResult::NotHandled;
+            return tree_.GetCaret() ? TreeKeyResult::StartLabelEdit : TreeKeyResult::Handled;
+        case TreeKey::Delete:
+            if (editingLabel_) return TreeKeyResult::NotHandled;
             host_.SendCommand(command::kDelete);
-            return PageKeyResult::Handled;
-        case PageKey::Enter:
-            if (editingLabel_) return PageKeyResult::NotHandled;
+            return TreeKeyResult::Handled;
+        case TreeKey::Enter:
+            if (editingLabel_) return TreeKeyResult::NotHandled;
             OpenProperties();
-            return PageKeyResult::Handled;
-        default: return PageKeyResult::NotHandled;
+            return TreeKeyResult::Handled;
+        default: return TreeKeyResult::NotHandled;
     }
 }
 
@@ -178,12 +178,11 @@ void CReqDlg::OpenProperties() {
     if (GetSelectedRequirement()) host_.SendCommand(command::kPropertiesEditor);
 }
 
-const std::vector<PageMenuEntry>& CReqDlg::ContextMenu() {
-    static const std::vector<PageMenuEntry> entries{
+std::vector<TreeMenuEntry> CReqDlg::ContextMenu() const {
+    return {
         {48120, command::kNewRequirement}, {48121, command::kPropertiesEditor}, {48122, command::kDelete},
         {0, 0},                            {48123, command::kSearchReferences},
     };
-    return entries;
 }
 
 void CReqDlg::OnContextCommand(int command) { host_.SendCommand(command); }

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "editors/framework/PageEvents.h"
 #include "editors/requirements/ReqTree.h"
 #include "shell/WorkspacePage.h"
+#include "views/trees/ItemTreeEvents.h"
 
 class CApplicationKav;
 class EditorHost;
 
-class CReqDlg : public RequirementsPage, public ModelTreePage {
+class CReqDlg : public RequirementsPage, public ItemTreeEvents {
 public:
     static constexpr int kResourceId = 291;
     static constexpr int kTreeId = 1434;
@@ -64,19 +64,19 @@ public:
 
     // A rename in place begins on the item: the text to edit (the bare ID), or nothing when
     // refused. The item shows no text while the edit lasts.
-    std::optional<std::string> BeginLabelEdit(int item);
+    std::optional<std::string> BeginLabelEdit(int item) override;
     // It ended: whether the text became the requirement's ID. The item shows its look again.
-    bool EndLabelEdit(int item, bool cancelled, const std::string& text);
+    bool EndLabelEdit(int item, bool cancelled, const std::string& text) override;
     bool IsEditingLabel() const { return editingLabel_; }
     // Whether the item may be dragged: a requirement that may be changed.
     bool CanDrag(int item) const;
     // The dragged item was dropped on the target: whether the requirement moved.
     bool DropItem(int dragged, int target);
-    PageKeyResult OnKey(PageKey key) override;
+    TreeKeyResult OnKey(TreeKey key, bool shift) override;
+    void OnDoubleClick() override { OpenProperties(); }
     // Enter or a double click: the properties of the chosen requirement.
-    void OpenProperties() override;
-    static const std::vector<PageMenuEntry>& ContextMenu();
-    const std::vector<PageMenuEntry>& ContextMenuEntries() const override { return ContextMenu(); }
+    void OpenProperties();
+    std::vector<TreeMenuEntry> ContextMenu() const override;
     // A command chosen in the context menu goes to the frame.
     void OnContextCommand(int command) override;
 

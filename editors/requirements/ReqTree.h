@@ -22,8 +22,6 @@ public:
     // Deletes every item, then adds the project's files: the libraries sorted, the main file
     // first and expanded. Which requirements tasks cover is read once for the whole fill.
     void FillTree(CApplicationKav& project);
-    // The file's root item with the file's requirements; none for a file without a name.
-    int AddFileRoot(CFileKav* file);
     // The requirement's item under the parent item with the items of its children, the
     // parent's children sorted again.
     int AddRequirementItem(CRequirement& requirement, int parent);
@@ -40,18 +38,16 @@ public:
 
     // The requirement of the item; null for a root item and for none.
     CRequirement* RequirementOf(int item) const;
-    // The file of a root item; null for the others.
-    CFileKav* FileOf(int item) const;
-    // The item that shows the requirement; kNoTreeItem when none does.
+    // The item that shows the requirement; kNoItem when none does.
     int ItemOf(const CRequirement& requirement) const;
-    // The root item of the file; kNoTreeItem when it has none.
-    int RootOf(const CFileKav* file) const;
     // Taken when the caret moves, so that it holds when the requirement is gone: the unique id
     // of the caret's requirement, empty for a root item or none.
     const std::string& GetCaretUniqueId() const { return caretUniqueId_; }
 
 private:
     void Dress(int item) override;
+    // The items of the file's top-level requirements, with theirs, below its item.
+    void AddFileRequirements(int root);
     void CaretMoved() override;
     bool IsCovered(const CRequirement& requirement) const;
 

@@ -115,6 +115,10 @@ void CMainFrameUi::CreateMenus() {
     projectMenu_->Append(Id(command::kSaveProjectAs), "Save &As...");
     projectMenu_->AppendSeparator();
     projectMenu_->Append(Id(command::kProjectProperties), "Project &Properties...");
+    auto* imports = new wxMenu;
+    imports->Append(Id(command::kImportProjectData), "&Project Data...");
+    imports->Append(Id(command::kImportUftRepository), "Import &Object Repository...");
+    projectMenu_->AppendSubMenu(imports, "&Import");
     projectMenu_->AppendSeparator();
     projectMenu_->Append(Id(command::kPrinterSetUp), "P&rint Setup...");
     projectMenu_->AppendSeparator();
@@ -130,6 +134,9 @@ void CMainFrameUi::CreateMenus() {
     edit->Append(Id(command::kCopy), "&Copy\tCtrl+C");
     edit->Append(Id(command::kPaste), "&Paste\tCtrl+V");
     edit->Append(Id(command::kDelete), "&Delete\tDel");
+    edit->AppendSeparator();
+    edit->Append(Id(command::kSearchObject), "&Search Object...");
+    edit->Append(Id(command::kSearchReferences), "Search Re&ferences...");
 
     auto* languages = new wxMenu;
     languages->AppendCheckItem(Id(command::kEnglish), "&English");
@@ -143,6 +150,27 @@ void CMainFrameUi::CreateMenus() {
     view->AppendSeparator();
     view->AppendSubMenu(languages, "&Language");
 
+    auto* model = new wxMenu;
+    model->Append(Id(command::kPropertiesEditor), "&Properties Editor");
+    model->Append(Id(command::kAttributesEditor), "&Attributes Editor");
+    model->Append(Id(command::kMetaConditionEditor), "Meta-&Condition Editor");
+    model->Append(Id(command::kUserDefinedFields), "&User-Defined Fields Editor");
+    model->AppendSeparator();
+    model->Append(Id(command::kSetStartWindow), "Set as Start &Window");
+    model->Append(Id(command::kChangeWindowType), "Change Window T&ype");
+    model->Append(Id(command::kReplaceWindow), "Rep&lace Window");
+    model->Append(Id(command::kGenerateWindowTags), "Generate Window &Tags");
+    model->AppendSeparator();
+    model->Append(Id(command::kNewTransition), "&New Transition");
+    model->Append(Id(command::kRedirectTransition), "&Redirect Transition");
+    model->Append(Id(command::kNewStep), "New &Step");
+    model->Append(Id(command::kEditStep), "&Edit Step");
+    model->Append(Id(command::kAssignObject), "Assign &Object to Step");
+    model->AppendSeparator();
+    model->Append(Id(command::kGuiSpy), "GUI Sp&y");
+    model->Append(Id(command::kInitializeRepositoryOptions), "&Initialize Repository Options");
+    model->Append(Id(command::kResetRepositoryOptions), "&Reset Repository Options");
+
     auto* generate = new wxMenu;
     generate->Append(Id(command::kGenerateTestCases), "&Generate Test Cases");
     generate->Append(Id(command::kConvertTestCases), "&Convert Test Cases");
@@ -151,6 +179,10 @@ void CMainFrameUi::CreateMenus() {
     generate->AppendSeparator();
     generate->Append(Id(command::kGenerateDataRecords), "Generate Data &Records");
     generate->Append(Id(command::kGenerateHtml), "Generate &HTML Documentation");
+
+    auto* tools = new wxMenu;
+    tools->Append(Id(command::kWindowWizard), "Window Wi&zard", "Create a Pre-Defined Window with the Window Wizard");
+    tools->Append(Id(command::kGuiBuilderEditor), "&GUI Builder Editor", "Edit the GUI Builder Database");
 
     auto* help = new wxMenu;
     help->Append(Id(command::kHelp), "&Help Topics\tF1");
@@ -161,7 +193,9 @@ void CMainFrameUi::CreateMenus() {
     bar->Append(projectMenu_, "&Project");
     bar->Append(edit, "&Edit");
     bar->Append(view, "&View");
+    bar->Append(model, "&Model");
     bar->Append(generate, "&Generate");
+    bar->Append(tools, "&Tools");
     bar->Append(help, "&Help");
     SetMenuBar(bar);
 }
@@ -204,7 +238,7 @@ void CMainFrameUi::CreateBars() {
                                                 .Layer(1)
                                                 .MinSize(32, 32)
                                                 .Hide());
-    pane_ = new WorkspacePaneUi(this, *frame_);
+    pane_ = MakeWorkspacePane(this, *frame_);
     aui_.AddPane(pane_, wxAuiPaneInfo()
                             .Name(PaneName(FrameBar::Application))
                             .Caption("Application Bar")

@@ -14,6 +14,11 @@ std::map<WorkspacePageIndex, PageFactory>& PageFactories() {
     return factories;
 }
 
+WorkspacePaneFactory& PaneFactory() {
+    static WorkspacePaneFactory factory;
+    return factory;
+}
+
 // The pages in tab order with their titles' ids.
 constexpr struct {
     WorkspacePageIndex index;
@@ -26,6 +31,12 @@ constexpr struct {
 }  // namespace
 
 void InstallPageFactory(WorkspacePageIndex index, PageFactory factory) { PageFactories()[index] = std::move(factory); }
+
+void InstallWorkspacePane(WorkspacePaneFactory factory) { PaneFactory() = std::move(factory); }
+
+WorkspacePaneUi* MakeWorkspacePane(wxWindow* parent, CMainFrame& mainFrame) {
+    return PaneFactory() ? PaneFactory()(parent, mainFrame) : new WorkspacePaneUi(parent, mainFrame);
+}
 
 WorkspacePaneUi::WorkspacePaneUi(wxWindow* parent, CMainFrame& mainFrame) : wxPanel(parent, wxID_ANY) {
     sheet_ = new CXPropertySheetUi(this, kSheetId);

@@ -1,7 +1,8 @@
 #pragma once
 // The workspace pane of the application bar: a property sheet with the pages Tasks,
 // Requirements, Windows and Test Data. The pages' contents (their trees) come from later
-// folders through page factories; until one is installed a page stays empty.
+// folders through page factories; until one is installed a page stays empty. The views make the
+// frame's pane (a pane of this kind that brings the Tasks and Windows pages) once installed.
 #include <array>
 #include <functional>
 
@@ -16,6 +17,13 @@ class CMainFrame;
 using PageFactory = std::function<void(CXPropertyPageUi& page, CMainFrame& mainFrame)>;
 void InstallPageFactory(WorkspacePageIndex index, PageFactory factory);
 
+class WorkspacePaneUi;
+
+// Makes the frame's pane; without one installed the frame gets a plain pane.
+using WorkspacePaneFactory = std::function<WorkspacePaneUi*(wxWindow* parent, CMainFrame& mainFrame)>;
+void InstallWorkspacePane(WorkspacePaneFactory factory);
+WorkspacePaneUi* MakeWorkspacePane(wxWindow* parent, CMainFrame& mainFrame);
+
 class WorkspacePaneUi : public wxPanel {
 public:
     // The sheet's id.
@@ -26,7 +34,7 @@ public:
     CXPropertySheetUi& GetSheet() { return *sheet_; }
     CXPropertyPageUi& GetPage(WorkspacePageIndex index) { return *pages_[static_cast<int>(index)]; }
     // Brings the page's tab to the front; the sheet announces the change as for a click.
-    void SelectPage(WorkspacePageIndex index);
+    virtual void SelectPage(WorkspacePageIndex index);
     WorkspacePageIndex GetShownPage() const;
 
 private:

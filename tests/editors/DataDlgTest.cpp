@@ -50,7 +50,9 @@ protected:
         return field;
     }
 
+    // The tree as indented lines "text [image] colour", colours as b(lue), g(rey) or nothing.
     std::vector<std::string> Outline() const { return ::Outline(page.Tree()); }
+    // The item whose path of texts from a root is the given one.
     int ItemAt(const std::vector<std::string>& path) const { return ::ItemAt(page.Tree(), path); }
     void Choose(const std::vector<std::string>& path) {
         const int item = ItemAt(path);
@@ -103,7 +105,7 @@ TEST_F(DataDlgTest, TheTreeShowsTheFilesWithTheirSetsGroupsAndFields) {
                                        "    _Records [5] g",
                                        "    LF [2] g",
                                        "      Equivalence_Classes [3] g"));
-    EXPECT_EQ(observer.expanded.back(), page.Tree().GetProjectRoot());
+    EXPECT_EQ(observer.expanded.back(), page.Tree().GetProjectItem());
     EXPECT_EQ(page.Tree().ItemOf(*age), ItemAt(kAge));
 }
 
@@ -117,17 +119,17 @@ TEST_F(DataDlgTest, CommandsAreEnabledByTheChosenItem) {
     const Case cases[] = {
         {kProject, {kNewDataSet}},
         {{"Library Lib"}, {}},
-        {kInput, {kNewDataField, kPropertiesEditor, kDelete}},
-        {kAge, {kPropertiesEditor, kDelete}},
-        {{"Project Proj", "Input", "Age", "Equivalence_Classes"}, {kPropertiesEditor}},
-        {{"Project Proj", "Input", "_Records"}, {kPropertiesEditor}},
+        {kInput, {kNewDataField, kPropertiesEditor, kDelete, kGenerateDataRecords}},
+        {kAge, {kPropertiesEditor, kDelete, kGenerateDataRecords}},
+        {{"Project Proj", "Input", "Age", "Equivalence_Classes"}, {kPropertiesEditor, kGenerateDataRecords}},
+        {{"Project Proj", "Input", "_Records"}, {kPropertiesEditor, kGenerateDataRecords}},
         {{"Library Lib", "LS (READ-ONLY)"}, {kPropertiesEditor}},
         {{"Library Lib", "LS (READ-ONLY)", "LF"}, {kPropertiesEditor}},
     };
     for (const Case& c : cases) {
         Choose(c.path);
         std::vector<int> enabled;
-        for (int command : {kNewDataSet, kNewDataField, kPropertiesEditor, kDelete})
+        for (int command : {kNewDataSet, kNewDataField, kPropertiesEditor, kDelete, kGenerateDataRecords})
             if (page.IsDataCommandEnabled(command)) enabled.push_back(command);
         EXPECT_EQ(enabled, c.enabled) << c.path.back();
     }
@@ -193,7 +195,7 @@ TEST_F(DataDlgTest, ASetRenamedInItsDialogTakesItsReferencesAlong) {
     EXPECT_EQ(meta->GetText(), "#~Applicant:Age# = 1 AND #~Applicant# = 2");
     EXPECT_THAT(host.undoSteps, ElementsAre("Edit Data Set"));
     // The renamed set now sorts first.
-    EXPECT_EQ(Text(page.Tree().Children(page.Tree().GetProjectRoot())[0]), "Applicant");
+    EXPECT_EQ(Text(page.Tree().Children(page.Tree().GetProjectItem())[0]), "Applicant");
 
     host.session = [](EditorDialog&) { return kIdCancel; };
     page.OpenProperties();
@@ -211,7 +213,7 @@ TEST_F(DataDlgTest, AFieldEditedInItsDialogRenamesItsReferencesAndShowsItsNewCla
     page.OpenProperties();
     EXPECT_EQ(meta->GetText(), "#~Input:Name# = 1");
     EXPECT_THAT(host.undoSteps, ElementsAre("Edit Data Field"));
-    EXPECT_EQ(page.Tree().Find(ItemAt({"Project Proj", "Input", "Name"}))->colour, kDataTextBlue);
+    EXPECT_EQ(page.Tree().Find(ItemAt({"Project Proj", "Input", "Name"}))->colours.text, kDataTextBlue);
 }
 
 TEST_F(DataDlgTest, TheClassGroupOpensTheClassesOfItsField) {
@@ -232,7 +234,7 @@ TEST_F(DataDlgTest, TheClassGroupOpensTheClassesOfItsField) {
     page.OpenProperties();
     EXPECT_EQ(zeta->GetEqClasses().size(), 1u);
     EXPECT_THAT(host.undoSteps, ElementsAre("Edit Equivalence Classes"));
-    EXPECT_EQ(page.Tree().Find(ItemAt({"Project Proj", "Input", "Zeta"}))->colour, kDataTextBlue);
+    EXPECT_EQ(page.Tree().Find(ItemAt({"Project Proj", "Input", "Zeta"}))->colours.text, kDataTextBlue);
 }
 
 TEST_F(DataDlgTest, TheEffectGroupOpensTheEffectsOfItsSet) {
@@ -396,25 +398,48 @@ TEST_F(DataDlgTest, ARebuildChoosesTheChosenObjectAgainWhileItExists) {
 TEST_F(DataDlgTest, KeysAndTheContextMenuReachTheFrame) {
     host.onCommand = nullptr;
     Choose(kInput);
-    EXPECT_EQ(page.OnKey(DataPageKey::F1), DataPageKeyResult::Handled);
+    EXPECT_EQ(page.OnKey(TreeKey::F1, false), TreeKeyResult::Handled);
     EXPECT_THAT(host.helpTopics, ElementsAre(35009));
-    EXPECT_EQ(page.OnKey(DataPageKey::F2), DataPageKeyResult::StartLabelEdit);
-    EXPECT_EQ(page.OnKey(DataPageKey::Delete), DataPageKeyResult::Handled);
-    EXPECT_EQ(page.OnKey(DataPageKey::Enter), DataPageKeyResult::Handled);
-    EXPECT_EQ(page.OnKey(DataPageKey::Other), DataPageKeyResult::NotHandled);
+    EXPECT_EQ(page.OnKey(TreeKey::F2, false), TreeKeyResult::StartLabelEdit);
+    EXPECT_EQ(page.OnKey(TreeKey::Delete, false), TreeKeyResult::Handled);
+    EXPECT_EQ(page.OnKey(TreeKey::Enter, false), TreeKeyResult::Handled);
+    EXPECT_EQ(page.OnKey(TreeKey::Other, false), TreeKeyResult::NotHandled);
     EXPECT_THAT(host.commands, ElementsAre(command::kDelete, command::kPropertiesEditor));
     Choose(kProject);
     page.OpenProperties();  // a file root has no properties
     EXPECT_EQ(host.commands.size(), 2u);
 
     page.BeginLabelEdit(ItemAt(kInput));
-    for (DataPageKey key : {DataPageKey::F2, DataPageKey::Delete, DataPageKey::Enter})
-        EXPECT_EQ(page.OnKey(key), DataPageKeyResult::NotHandled);
+    for (TreeKey key : {TreeKey::F2, TreeKey::Delete, TreeKey::Enter})
+        EXPECT_EQ(page.OnKey(key, false), TreeKeyResult::NotHandled);
     EXPECT_EQ(host.commands.size(), 2u);
 
     std::vector<int> menu;
-    for (const DataPageMenuEntry& entry : CDataDlg::ContextMenu()) menu.push_back(entry.command);
+    for (const TreeMenuEntry& entry : page.ContextMenu()) menu.push_back(entry.command);
     EXPECT_THAT(menu, ElementsAre(32956, 32957, 0, 32778, 40003, 0, 32958, 32954));
     page.OnContextCommand(32958);
     EXPECT_EQ(host.commands.back(), 32958);
+}
+
+TEST_F(DataDlgTest, GeneratedRecordsGoIntoTheChosenItemsSetWithTheirUndoStep) {
+    age->GetEqClasses().Add(new CDataEqClass("V2", 1, "", "2"));
+    for (CDataField* field : std::vector<CDataField*>(input->GetFields().begin(), input->GetFields().end()))
+        if (field != age) input->GetFields().Delete(field);
+    page.RebuildTree();
+    std::vector<int> shown;
+    host.session = [&](EditorDialog& dialog) {
+        shown.push_back(dialog.GetResourceId());
+        return kIdCancel;
+    };
+    Choose(kAge);
+    page.RunDataCommand(command::kGenerateDataRecords);
+    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(input->GetRecords().empty());
+    EXPECT_THAT(host.undoSteps, IsEmpty());
+
+    host.session = [](EditorDialog& dialog) { return dialog.OnOK() ? kIdOk : kIdCancel; };
+    page.RunDataCommand(command::kGenerateDataRecords);
+    EXPECT_FALSE(input->GetRecords().empty());
+    EXPECT_TRUE(clients->GetRecords().size() == 3u);
+    EXPECT_THAT(host.undoSteps, ElementsAre("Generate Data Records"));
 }

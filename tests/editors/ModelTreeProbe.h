@@ -6,49 +6,33 @@
 #include <vector>
 
 #include "editors/framework/ModelTree.h"
+#include "tests/views/RecordingTreeObserver.h"
 
 // The items below the parent as indented lines "text [image] colour", colours as b(lue),
 // g(rey) or nothing for black.
-inline std::vector<std::string> Outline(const CModelTree& tree, int parent = kNoTreeItem, int depth = 0) {
+inline std::vector<std::string> Outline(const CModelTree& tree, int parent = kNoItem, int depth = 0) {
     std::vector<std::string> lines;
     for (int item : tree.Children(parent)) {
-        const ModelTreeItem& shown = *tree.Find(item);
+        const TreeNode& shown = *tree.Find(item);
         std::ostringstream line;
         line << std::string(static_cast<size_t>(depth) * 2, ' ') << shown.text << " [" << shown.image << "]";
-        if (shown.colour == kTreeTextBlue) line << " b";
-        if (shown.colour == kTreeTextGrey) line << " g";
+        if (shown.colours.text == kTreeTextBlue) line << " b";
+        if (shown.colours.text == kTreeTextGrey) line << " g";
         lines.push_back(line.str());
         for (const std::string& below : Outline(tree, item, depth + 1)) lines.push_back(below);
     }
     return lines;
 }
 
-// The item whose path of texts from a root is the given one; kNoTreeItem when there is none.
+// The item whose path of texts from a root is the given one; kNoItem when there is none.
 inline int ItemAt(const CModelTree& tree, const std::vector<std::string>& path) {
-    int item = kNoTreeItem;
+    int item = kNoItem;
     for (const std::string& text : path) {
-        int found = kNoTreeItem;
+        int found = kNoItem;
         for (int child : tree.Children(item))
             if (tree.Find(child)->text == text) found = child;
-        if (!found) return kNoTreeItem;
+        if (!found) return kNoItem;
         item = found;
     }
     return item;
 }
-
-// What the window would have heard last of the items.
-class RecordingTreeObserver : public ModelTreeObserver {
-public:
-    void ItemInserted(int, int) override {}
-    void ItemChanged(int) override {}
-    void ItemDeleting(int item) override { deleted.push_back(item); }
-    void AllItemsDeleted() override {}
-    void ChildrenSorted(int) override {}
-    void ItemExpanded(int item) override { expanded.push_back(item); }
-    void ItemSelected(int item) override { selected = item; }
-    void TreeEnabled(bool) override {}
-
-    std::vector<int> deleted;
-    std::vector<int> expanded;
-    int selected = kNoTreeItem;
-};

@@ -80,8 +80,8 @@ TEST_F(ReqDlgTest, TheTreeShowsTheFilesWithTheirRequirementsColouredAndSorted) {
                                              "Library Lib [2]",
                                              "  R5 (READ-ONLY) [1] g",
                                              "    R6 [1] g"));
-    EXPECT_EQ(Tree().GetProjectRoot(), ItemAt(Tree(), kProject));
-    EXPECT_EQ(observer.expanded.back(), Tree().GetProjectRoot());
+    EXPECT_EQ(Tree().GetProjectItem(), ItemAt(Tree(), kProject));
+    EXPECT_EQ(observer.expanded.back(), Tree().GetProjectItem());
     EXPECT_EQ(ItemOf(*r6), ItemAt(Tree(), {"Library Lib", "R5 (READ-ONLY)", "R6"}));
     EXPECT_EQ(Tree().RequirementOf(ItemOf(*r6)), r6);
     EXPECT_EQ(Tree().FileOf(LibraryRoot()), project.Lib());
@@ -95,8 +95,8 @@ TEST_F(ReqDlgTest, ARefreshedRequirementShowsItsNewTitleCoverageAndPlace) {
     r2->SetID("A2");
     page.RefreshRequirement(*r2);
     EXPECT_EQ(Text(ItemOf(*r2)), "A2 - Audit");
-    EXPECT_EQ(Tree().Find(ItemOf(*r2))->colour, kTreeTextBlue);
-    EXPECT_EQ(Tree().Children(Tree().GetProjectRoot()).front(), ItemOf(*r2));
+    EXPECT_EQ(Tree().Find(ItemOf(*r2))->colours.text, kTreeTextBlue);
+    EXPECT_EQ(Tree().Children(Tree().GetProjectItem()).front(), ItemOf(*r2));
 }
 
 TEST_F(ReqDlgTest, CommandsAreEnabledByTheChosenItem) {
@@ -110,7 +110,7 @@ TEST_F(ReqDlgTest, CommandsAreEnabledByTheChosenItem) {
         {LibraryRoot(), {}},
         {ItemOf(*r111), {kNewRequirement, kPropertiesEditor}},
         {ItemOf(*r5), {kPropertiesEditor}},
-        {kNoTreeItem, {}},
+        {kNoItem, {}},
     };
     for (const Case& c : cases) {
         page.Tree().SetCaret(c.item);
@@ -124,7 +124,7 @@ TEST_F(ReqDlgTest, CommandsAreEnabledByTheChosenItem) {
 // The first one goes to the top level and is chosen, so the second becomes its child. Each is
 // recorded before its properties are asked for.
 TEST_F(ReqDlgTest, NewRequirementsAreNumberedAndOpenTheirProperties) {
-    Choose(Tree().GetProjectRoot());
+    Choose(Tree().GetProjectItem());
     std::vector<size_t> undoStepsAtCommand;
     host.onCommand = [&](int) { undoStepsAtCommand.push_back(host.undoSteps.size()); };
     page.NewRequirement();
@@ -161,7 +161,7 @@ TEST_F(ReqDlgTest, ANewRequirementSkipsTheIdsOfTheMainFileOnly) {
         FakeEditorHost otherHost;
         CReqDlg otherPage{otherHost};
         otherPage.RebuildTree();
-        otherPage.Tree().SetCaret(otherPage.Tree().GetProjectRoot());
+        otherPage.Tree().SetCaret(otherPage.Tree().GetProjectItem());
         otherPage.NewRequirement();
         EXPECT_EQ(otherPage.GetSelectedRequirement()->GetID(), c.expected) << c.taken;
     }
@@ -235,7 +235,7 @@ TEST_F(ReqDlgTest, RenamingInPlaceChecksTheIdAgainstTheMainFile) {
     EXPECT_FALSE(page.EndLabelEdit(ItemOf(*r1), true, "R9"));
     EXPECT_EQ(Text(ItemOf(*r1)), "R1 - Login");
     // Roots and read-only requirements keep their labels.
-    for (int refused : {Tree().GetProjectRoot(), LibraryRoot(), ItemOf(*r5), ItemOf(*r6)}) {
+    for (int refused : {Tree().GetProjectItem(), LibraryRoot(), ItemOf(*r5), ItemOf(*r6)}) {
         EXPECT_EQ(page.BeginLabelEdit(refused), std::nullopt) << Text(refused);
         EXPECT_FALSE(page.IsEditingLabel());
     }
@@ -283,19 +283,19 @@ TEST_F(ReqDlgTest, ADroppedRequirementMovesWithItsChildren) {
 
 // The project root gives no new parent: the requirement leaves its old one for the top level.
 TEST_F(ReqDlgTest, AChildDroppedOnTheProjectRootBecomesTopLevel) {
-    EXPECT_TRUE(page.DropItem(ItemOf(*r11), Tree().GetProjectRoot()));
+    EXPECT_TRUE(page.DropItem(ItemOf(*r11), Tree().GetProjectItem()));
     EXPECT_EQ(r11->GetParent(), nullptr);
     EXPECT_THAT(r1->GetChildren(), ElementsAre(r12));
     EXPECT_EQ(ItemOf(*r111), ItemAt(Tree(), {"Project Proj", "R1.1", "R1.1.1"}));
     EXPECT_THAT(host.undoSteps, ElementsAre("Drag Requirement"));
     // Already at the top level, it stays.
-    EXPECT_FALSE(page.DropItem(ItemOf(*r11), Tree().GetProjectRoot()));
+    EXPECT_FALSE(page.DropItem(ItemOf(*r11), Tree().GetProjectItem()));
     EXPECT_EQ(host.undoSteps.size(), 1u);
 }
 
 TEST_F(ReqDlgTest, OnlyRequirementsThatMayBeChangedAreDragged) {
     EXPECT_TRUE(page.CanDrag(ItemOf(*r111)));
-    for (int item : {Tree().GetProjectRoot(), LibraryRoot(), ItemOf(*r5), ItemOf(*r6), kNoTreeItem})
+    for (int item : {Tree().GetProjectItem(), LibraryRoot(), ItemOf(*r5), ItemOf(*r6), kNoItem})
         EXPECT_FALSE(page.CanDrag(item)) << item;
 }
 
@@ -310,7 +310,7 @@ TEST_F(ReqDlgTest, ARebuildChoosesTheRequirementAgainByItsUniqueId) {
     // Gone from the project, it is not looked at again.
     ASSERT_TRUE(app.DeleteRequirement(r111));
     page.RebuildTree();
-    EXPECT_EQ(Tree().GetCaret(), kNoTreeItem);
+    EXPECT_EQ(Tree().GetCaret(), kNoItem);
 }
 
 TEST_F(ReqDlgTest, ARemovedItemGoesWithItsChildren) {
@@ -326,27 +326,27 @@ TEST_F(ReqDlgTest, ARemovedItemGoesWithItsChildren) {
 TEST_F(ReqDlgTest, KeysDoubleClicksAndTheContextMenuReachTheFrame) {
     host.onCommand = nullptr;
     Choose(ItemOf(*r2));
-    EXPECT_EQ(page.OnKey(PageKey::F1), PageKeyResult::Handled);
+    EXPECT_EQ(page.OnKey(TreeKey::F1, false), TreeKeyResult::Handled);
     EXPECT_THAT(host.helpTopics, ElementsAre(35010));
-    EXPECT_EQ(page.OnKey(PageKey::F2), PageKeyResult::StartLabelEdit);
-    EXPECT_EQ(page.OnKey(PageKey::Delete), PageKeyResult::Handled);
-    EXPECT_EQ(page.OnKey(PageKey::Enter), PageKeyResult::Handled);
+    EXPECT_EQ(page.OnKey(TreeKey::F2, false), TreeKeyResult::StartLabelEdit);
+    EXPECT_EQ(page.OnKey(TreeKey::Delete, false), TreeKeyResult::Handled);
+    EXPECT_EQ(page.OnKey(TreeKey::Enter, false), TreeKeyResult::Handled);
     page.OpenProperties();
-    EXPECT_EQ(page.OnKey(PageKey::Other), PageKeyResult::NotHandled);
+    EXPECT_EQ(page.OnKey(TreeKey::Other, false), TreeKeyResult::NotHandled);
     EXPECT_THAT(host.commands, ElementsAre(command::kDelete, command::kPropertiesEditor, command::kPropertiesEditor));
     // A root has no properties.
-    Choose(Tree().GetProjectRoot());
-    page.OnKey(PageKey::Enter);
+    Choose(Tree().GetProjectItem());
+    page.OnKey(TreeKey::Enter, false);
     page.OpenProperties();
     EXPECT_EQ(host.commands.size(), 3u);
 
     page.BeginLabelEdit(ItemOf(*r2));
-    for (PageKey key : {PageKey::F2, PageKey::Delete, PageKey::Enter})
-        EXPECT_EQ(page.OnKey(key), PageKeyResult::NotHandled);
+    for (TreeKey key : {TreeKey::F2, TreeKey::Delete, TreeKey::Enter})
+        EXPECT_EQ(page.OnKey(key, false), TreeKeyResult::NotHandled);
     EXPECT_EQ(host.commands.size(), 3u);
 
     std::vector<std::string> menu;
-    for (const PageMenuEntry& entry : CReqDlg::ContextMenu())
+    for (const TreeMenuEntry& entry : page.ContextMenu())
         menu.push_back(entry.command ? LoadMessage(entry.textId) + " " + std::to_string(entry.command) : "-");
     EXPECT_THAT(menu, ElementsAre("New &Requirement 32961", "Edit &Properties 32778", "&Delete 40003", "-",
                                   "Show Assigned &Tasks 32931"));

@@ -43,10 +43,10 @@ public:
         services.capture.runGuiSpy = [] { return std::vector<CWindowKav*>{}; };
         services.capture.editGuiBuilders = [] {};
         services.capture.runWindowWizard = [] { return static_cast<CWindowKav*>(nullptr); };
-        services.importers.importJavaGui = [](const std::string&) { return 1; };
+        services.importers.javaGuiInfo = [] {};
         services.importers.importUftRepository = [](const std::string&, MessageLog&) { return 1; };
         services.importers.importProjectData = [](const std::string&, MessageLog&) { return 1; };
-        services.importers.importXmi = [](const std::string&, MessageLog&) { return 1; };
+        services.importers.xmiModelData = [] {};
     }
     FakeView& View(PaneKind kind, CKavroObj* object) { return ActiveView(kind, object); }
     CWindowKav* WindowNamed(const std::string& name) { return Window(name); }

@@ -169,6 +169,13 @@ TEST_F(CommandLineTest, ReadsOptionsUntilTheFirstMalformedOne) {
         {"-port 4711 -quvornak", Expect([](CommandLine& c) { c.malformed = true; })},
         {"-quvornak -port 0", Expect([](CommandLine& c) { c.vornakMode = c.malformed = true; })},
         {"-quvornak -port x", Expect([](CommandLine& c) { c.vornakMode = c.malformed = true; })},
+        // Outside 1-65535 a port is malformed, not cut to 16 bits (70000 would reach 4464).
+        {"-quvornak -port 70000", Expect([](CommandLine& c) { c.vornakMode = c.malformed = true; })},
+        {"-quvornak -port -5", Expect([](CommandLine& c) { c.vornakMode = c.malformed = true; })},
+        {"-quvornak -port 65535", Expect([](CommandLine& c) {
+             c.vornakMode = true;
+             c.port = 65535;
+         })},
     };
     for (const Case& c : cases) EXPECT_EQ(ReadCommandLine(c.line), c.expected) << c.line;
 }

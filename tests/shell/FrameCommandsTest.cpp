@@ -79,7 +79,7 @@ TEST_F(FrameCommandsTest, OnlyAVisibleEnabledWindowWithoutParentBecomesTheStartW
     frame_.OnCommand(command::kSetStartWindow);
     EXPECT_EQ(Project().GetStartWindow(), Window("Insurance"));
     EXPECT_EQ(frame_.GetUndoTip(), "Undo: Set Start Window");
-    EXPECT_EQ(windows_.updatedWindows, std::vector<CWindowKav*>{Window("Insurance")});
+    EXPECT_EQ(windows_.boldMoves, (std::vector<std::pair<CWindowKav*, CWindowKav*>>{{nullptr, Window("Insurance")}}));
 }
 
 TEST_F(FrameCommandsTest, ViewTestCasesReportsNoneAndNoOtherAndListsSeveral) {

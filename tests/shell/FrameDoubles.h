@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -203,7 +204,8 @@ class FakeWindowsPage : public FakePage<WindowsPage> {
 public:
     void InsertWindow(CWindowKav* window) override { insertedWindows.push_back(window); }
     CWindowKav* GetSelectedWindow() const override { return selectedWindow; }
-    void UpdateWindowItem(CWindowKav* window) override { updatedWindows.push_back(window); }
+    void RefreshWindowItem(CWindowKav* window, bool /*sorted*/) override { updatedWindows.push_back(window); }
+    void MoveBoldMark(CWindowKav* oldStart, CWindowKav* newStart) override { boldMoves.emplace_back(oldStart, newStart); }
     void SelectWindow(CWindowKav* window) override { selectedWindow = window; }
     void MarkWindows(const std::vector<CWindowKav*>& windows) override { markedWindows = windows; }
     void SortTree() override { ++sorts; }
@@ -212,6 +214,7 @@ public:
     std::vector<CWindowKav*> insertedWindows;
     CWindowKav* selectedWindow = nullptr;
     std::vector<CWindowKav*> updatedWindows;
+    std::vector<std::pair<CWindowKav*, CWindowKav*>> boldMoves;
     std::vector<CWindowKav*> markedWindows;
     int sorts = 0;
     CWindowKav* cutWindow = nullptr;

@@ -425,6 +425,15 @@ TEST_F(MainFrameTest, MessagesOfChangedObjectsReachThePagesAndViews) {
     frame_.CloseProject(false);
 }
 
+TEST_F(MainFrameTest, APageThatIsNotThereLeavesThePagesAfterItFilled) {
+    frame_.SetRequirementsPage(nullptr);
+    ASSERT_EQ(frame_.LoadProject(kSample, true), 1);
+    EXPECT_EQ(windows_.rebuilds, 1);
+    EXPECT_TRUE(windows_.treeEnabled);
+    EXPECT_EQ(testData_.rebuilds, 1);
+    frame_.CloseProject(false);
+}
+
 TEST_F(MainFrameTest, AViewOfAnObjectOpensOnceAndEveryViewCloses) {
     CTestCase testCase(1, 0, nullptr, nullptr, nullptr, 0);
     FrameView* opened = frame_.ShowView(PaneKind::TestCaseView, &testCase);

@@ -31,7 +31,7 @@ std::string OwnMessage(std::string_view commandElement) {
 }
 
 void InterfaceTest::Connect(VornakSocketOptions options) {
-    vornak = std::make_unique<CVornakIF>(posts, options);
+    vornak = std::make_unique<CVornakIF>(posts, options, interfaceHost);
     ASSERT_EQ(vornak->StartThread(peer.Port()), 1);
     ASSERT_TRUE(peer.Accept());
     ASSERT_EQ(peer.ReadMessage(), OwnMessage("<CMD_OK/>"));

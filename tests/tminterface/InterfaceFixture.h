@@ -40,5 +40,7 @@ protected:
 
     LoopbackPeer peer;
     VornakPostQueue posts;
+    // The frame's part, when a test stands in for it; it must outlive the interface.
+    VornakHost* interfaceHost = nullptr;
     std::unique_ptr<CVornakIF> vornak;
 };

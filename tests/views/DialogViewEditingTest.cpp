@@ -250,6 +250,43 @@ TEST_F(DialogViewEditingTest, PickModeReportsTheClickedObjectAndFramesIt) {
     EXPECT_TRUE(undoSteps.empty());
 }
 
+TEST_F(DialogViewEditingTest, TheFramesPickOperationsDecideWhatAClickReports) {
+    CWindowKav* button = AddControl(project, "Button1", kWndPushButton, dialog, {20, 10, 70, 35});
+    const ViewPoint onButton{60, 80}, empty{300, 300};
+    view.SelectObject(button);
+    EXPECT_EQ(view.GetSelection(), std::vector<CWindowKav*>{button});
+
+    view.StartTransitionPick();
+    EXPECT_TRUE(view.GetSelection().empty());
+    EXPECT_EQ(view.CursorAt(empty), DialogCursor::Pick);
+    Click(onButton);
+    EXPECT_EQ(host.picked, std::vector<CWindowKav*>{button});
+
+    view.EndPickOperation(false);
+    EXPECT_EQ(view.GetPickedObject(), nullptr);
+    EXPECT_EQ(view.CursorAt(empty), DialogCursor::Default);
+    Click(onButton);
+    EXPECT_EQ(host.picked.size(), 1u);
+    EXPECT_EQ(view.GetSelection(), std::vector<CWindowKav*>{button});
+
+    // A step waiting for an object: a click on a control is reported and moves nothing.
+    view.StartReportingClicks();
+    EXPECT_TRUE(view.GetSelection().empty());
+    Drag(onButton, {90, 100});
+    EXPECT_EQ(host.picked, (std::vector<CWindowKav*>{button, button}));
+    EXPECT_EQ(button->GetRect(), (WindowRect{20, 10, 70, 35}));
+
+    // Ended with a drawing tool chosen: the pick cursor stays, clicks are the user's again.
+    view.EndPickOperation(true);
+    EXPECT_TRUE(view.GetSelection().empty());
+    EXPECT_EQ(view.CursorAt(empty), DialogCursor::Pick);
+    Click(onButton);
+    EXPECT_EQ(host.picked.size(), 2u);
+    view.SelectObject(nullptr);
+    EXPECT_TRUE(view.GetSelection().empty());
+    EXPECT_TRUE(undoSteps.empty());
+}
+
 TEST_F(DialogViewEditingTest, ArrowsAndOutsideBoxesAreClickedAndOpened) {
     CWindowKav* button = AddControl(project, "Button1", kWndPushButton, dialog, {10, 20, 60, 40});
     CWindowKav* outside = project.AddWindow("Outside1");

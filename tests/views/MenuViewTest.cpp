@@ -116,6 +116,10 @@ TEST_F(MenuViewTest, SelectingANestedItemOpensTheChainDownToIt) {
     EXPECT_EQ(OpenChildOf(menu), file);
     EXPECT_EQ(OpenChildOf(file), recent);
     EXPECT_EQ(OpenChildOf(recent), doc2);
+    // The frame empties the selection before it deletes windows.
+    view.SelectMenuItem(nullptr);
+    EXPECT_EQ(view.GetSelection(), nullptr);
+    EXPECT_EQ(view.GetState(), CMenuScrollView::kStateNone);
     EXPECT_TRUE(TestInteraction().messages.empty());
 }
 

@@ -34,7 +34,7 @@ protected:
 TEST_F(TaskflowEditingTest, ANewStepFollowsTheOneSelectedStep) {
     app.GetStepFields().Add(new CAttributeKav("Tester", kTypeString, ""));
     ShowChain();
-    view.InsertStep();
+    EXPECT_TRUE(view.InsertStep());
     ASSERT_EQ(StepNames(), (std::vector<std::string>{"S", "A", "B", "NewStep"}));
     CTaskStep* inserted = task.GetSteps().back();
     EXPECT_EQ(SuccessorNames(*a), (std::vector<std::string>{"B", "NewStep"}));
@@ -61,7 +61,7 @@ TEST_F(TaskflowEditingTest, ANewStepInASelectedConnectionTakesItsPlace) {
 TEST_F(TaskflowEditingTest, InsertingWithTwoStepsAndNoConnectionIsAFatalError) {
     ShowChain();
     Click(*b, true);
-    view.InsertStep();
+    EXPECT_FALSE(view.InsertStep());
     EXPECT_EQ(Messages(), std::vector<std::string>{"Fatal Error: Invalid Insert Command! [F0122]"});
     EXPECT_EQ(Captions(), std::vector<std::string>{"Insert Step Failed"});
     EXPECT_EQ(TestInteraction().messages[0].icon, MessageIcon::Error);

@@ -108,7 +108,7 @@ TEST_F(TestCaseViewTest, TheTitleCountsTheSteps) {
 TEST_F(TestCaseViewTest, InsertingAfterTheLastStepAppendsAndSelectsTheNewStep) {
     Show(2);
     view.OnLeftButtonDown(CentreOf(*Step(2)), false);
-    view.InsertStep();
+    EXPECT_TRUE(view.InsertStep());
     EXPECT_EQ(Names(), (std::vector<std::string>{"S1", "S2", "NewStep"}));
     EXPECT_EQ(Step(3)->GetId(), "0");
     EXPECT_EQ(view.GetSelection(), std::vector<CTestStep*>{Step(3)});
@@ -120,7 +120,7 @@ TEST_F(TestCaseViewTest, InsertingAfterTheLastStepAppendsAndSelectsTheNewStep) {
 TEST_F(TestCaseViewTest, InsertingAfterAnInnerStepIsRefusedWithoutAChange) {
     Show(2);
     view.OnLeftButtonDown(CentreOf(*Step(1)), false);
-    view.InsertStep();
+    EXPECT_FALSE(view.InsertStep());
     EXPECT_EQ(Names(), (std::vector<std::string>{"S1", "S2"}));
     ASSERT_EQ(TestInteraction().messages.size(), 1u);
     EXPECT_EQ(TestInteraction().messages[0].text,
@@ -146,7 +146,7 @@ TEST_F(TestCaseViewTest, InsertingIntoAnArrowPutsTheStepBetweenItsBoxes) {
 TEST_F(TestCaseViewTest, InsertingWithNeitherOneStepNorAnArrowIsAFatalError) {
     Show(2);
     view.OnLeftButtonDown({1000, 1000}, false);
-    view.InsertStep();
+    EXPECT_FALSE(view.InsertStep());
     EXPECT_EQ(Messages(), std::vector<std::string>{"Fatal Error: Invalid Insert Command! [F0134]"});
     EXPECT_EQ(TestInteraction().messages[0].caption, "Insert Step Failed");
     EXPECT_EQ(Names(), (std::vector<std::string>{"S1", "S2"}));

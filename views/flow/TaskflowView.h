@@ -102,7 +102,8 @@ public:
 
     // ---- Editing
 
-    void InsertStep();
+    // False when refused, with the reason shown and nothing changed.
+    bool InsertStep();
     void DeleteSelection();
     void AssignWindowToStep(CWindowKav* window);
     void AssignTransitionToStep(CTransitionKav* transition);

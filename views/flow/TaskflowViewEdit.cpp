@@ -54,27 +54,27 @@ void GiveProjectStepFields(CTaskStep& step) {
 
 }  // namespace
 
-void CTaskflowView::InsertStep() {
-    if (!task_) return;
+bool CTaskflowView::InsertStep() {
+    if (!task_) return false;
     auto step = std::make_unique<CTaskStep>(LoadMessage(kNewStepName), "", "", "", "", "", nullptr, nullptr, 0,
                                             ProjectStepFields(), kDefaultCriticality, "", kDefaultPriority);
     if (selection_.size() == 1) {
         if (task_->InsertStep(step.get(), selection_.front(), nullptr) != 1) {
             ShowRefusal(kInsertFailedCaption);
-            return;
+            return false;
         }
     } else if (selectedConnection_) {
         auto* from = static_cast<CTaskStep*>(selectedConnection_->GetSource());
         auto* to = static_cast<CTaskStep*>(selectedConnection_->GetDestination());
         if (task_->InsertStep(step.get(), from, to) != 1) {
             ShowRefusal(kInsertFailedCaption);
-            return;
+            return false;
         }
         // The step is in the task now, whatever happens to the old connection.
         if (task_->DisconnectSteps(from, to) != 1) ShowRefusal(kInsertFailedCaption);
     } else {
         Show(LoadMessage(kInvalidInsert), kInsertFailedCaption, MessageIcon::Error);
-        return;
+        return false;
     }
     CTaskStep* inserted = step.release();
     LayoutSteps();
@@ -84,6 +84,7 @@ void CTaskflowView::InsertStep() {
     host_.Redraw();
     host_.ReportTaskChanged(task_);
     RecordUndoStep(LoadMessage(kCreateStepUndo));
+    return true;
 }
 
 void CTaskflowView::DeleteSelection() {

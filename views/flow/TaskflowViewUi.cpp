@@ -43,6 +43,13 @@ void CTaskflowViewUi::EndPickOperation(bool) {
     }
 }
 
+std::vector<CStepKav*> CTaskflowViewUi::GetSelectedSteps() const {
+    const std::vector<CTaskStep*>& selected = view_.GetSelectedSteps();
+    return {selected.begin(), selected.end()};
+}
+
+CStepKav* CTaskflowViewUi::GetStartStep() const { return view_.GetTask() ? view_.GetTask()->GetStartStep() : nullptr; }
+
 bool CTaskflowViewUi::DrawToBitmap(wxBitmap& bitmap) {
     return canvas_ && ::DrawPicture(view_.GetBitmapSize(), *canvas_, [this](TextSurface&) { return view_.Draw(); }, bitmap);
 }
@@ -55,8 +62,7 @@ void CTaskflowViewUi::OpenTaskFlow(CTaskKav* task) {
     if (task && !task->IsFolder()) MainFrame().ShowView(PaneKind::TaskFlowView, task);
 }
 
-// The frame's step editor answers this; until it comes, a double-click opens nothing.
-void CTaskflowViewUi::OpenStepEditor(CTaskStep*) {}
+void CTaskflowViewUi::OpenStepEditor(CTaskStep* step) { MainFrame().OnEditStepMessage(step); }
 
 void CTaskflowViewUi::SendCommand(int command) { MainFrame().OnCommand(command); }
 

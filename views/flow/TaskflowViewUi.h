@@ -33,6 +33,17 @@ public:
     void Rebind() override;
     void EndPickOperation(bool drawingToolChosen) override;
     void SetStepPickMode(int mode) override { view_.SetMode(mode); }
+    void SetViewMode(int viewMode) override { view_.SetDisplayFlags(viewMode); }
+    std::vector<CStepKav*> GetSelectedSteps() const override;
+    CStepKav* GetStartStep() const override;
+    bool HasSelectedConnection() const override { return view_.GetSelectedConnection() != nullptr; }
+    bool InsertStep() override { return view_.InsertStep(); }
+    void DeleteSelection() override { view_.DeleteSelection(); }
+    void SetAssignMode(bool on) override { view_.SetAssignMode(on); }
+    void AssignWindow(CWindowKav* window) override { view_.AssignWindowToStep(window); }
+    void AssignTransition(CTransitionKav* transition) override { view_.AssignTransitionToStep(transition); }
+    void AssignTask(CTaskKav* task) override { view_.AssignTaskToStep(task); }
+    void Relayout() override { view_.LayoutSteps(); }
 
     // TaskflowViewHost (Redraw serves FrameView too).
     void ReportPickedStep(CTaskStep* step) override;

@@ -262,7 +262,7 @@ void CMenuScrollView::HitTestBar(ViewPoint point) {
 
 void CMenuScrollView::SelectMenuItem(CWindowKav* object) {
     selection_ = object;
-    state_ = kStateItem;
+    state_ = object ? kStateItem : kStateNone;
     currentTransition_ = nullptr;
     for (CWindowKav* from = object; from && from != menu_;) {
         CWindowKav* parent = from->GetParent();

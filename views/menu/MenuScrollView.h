@@ -42,6 +42,7 @@ public:
     CTransitionKav* GetCurrentTransition() const { return currentTransition_; }
     CMenuItemKav* GetHoverItem() const { return hoverItem_; }
     int GetState() const { return state_; }
+    // Opens the drop-downs down to the item and selects it; null selects nothing.
     void SelectMenuItem(CWindowKav* object);
     void SelectTransition(CTransitionKav* transition);
     void SetDisplayFlags(int flags);

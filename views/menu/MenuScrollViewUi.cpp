@@ -107,10 +107,14 @@ void CMenuScrollViewUi::Rebind() {
     if (CurrentApplication) view_.RebindModel(CurrentApplication->GetWindowList());
 }
 
-// The frame's menu item and transition editors answer these; until they come, a chosen item or
-// transition stays with the view.
-void CMenuScrollViewUi::ReportMenuItem(CMenuItemKav*) {}
-void CMenuScrollViewUi::ReportTransition(CTransitionKav*) {}
+void CMenuScrollViewUi::EndPickOperation(bool) {
+    view_.SetPickCursor(false);
+    view_.SetReportTransitionClicks(false);
+}
+
+void CMenuScrollViewUi::ReportMenuItem(CMenuItemKav* item) { MainFrame().OnMenuItemPicked(item); }
+
+void CMenuScrollViewUi::ReportTransition(CTransitionKav* transition) { MainFrame().OnTransitionSelected(transition); }
 
 void CMenuScrollViewUi::SendCommand(int command) { MainFrame().OnCommand(command); }
 

@@ -40,6 +40,14 @@ public:
     CKavroObj* ShownObject() const override;
     void Refresh() override;
     void Rebind() override;
+    void SetViewMode(int viewMode) override { view_.SetDisplayFlags(viewMode); }
+    void EndPickOperation(bool drawingToolChosen) override;
+    CWindowKav* GetSelectedWindow() const override { return view_.GetSelection(); }
+    CTransitionKav* GetSelectedTransition() const override { return view_.GetCurrentTransition(); }
+    void SelectTransition(CTransitionKav* transition) override { view_.SelectTransition(transition); }
+    void SelectWindow(CWindowKav* window) override { view_.SelectMenuItem(window); }
+    void StartTransitionPick() override { view_.SetPickCursor(true); }
+    void ReportTransitionClicks() override { view_.SetReportTransitionClicks(true); }
     wxPrintout* OnCreatePrintout() override;
     // The print dialog (or none) and the printout of the menu.
     void Print(bool prompt);

@@ -233,8 +233,8 @@ void CTestCaseView::OnContextCommand(int command) {
 
 // ---- Editing
 
-void CTestCaseView::InsertStep() {
-    if (!testCase_) return;
+bool CTestCaseView::InsertStep() {
+    if (!testCase_) return false;
     auto& steps = testCase_->GetSteps();
     std::unique_ptr<CTestStep> step(MakeStep("NewStep"));
     step->SetId("0");
@@ -242,7 +242,7 @@ void CTestCaseView::InsertStep() {
         const bool atEnd = steps.empty() || selection_.front() == steps[steps.size() - 1];
         if (!atEnd) {
             Show(kNoBranches, kInsertFailedCaption, MessageIcon::Warning);
-            return;
+            return false;
         }
         steps.Add(step.get());
     } else if (selectedConnection_) {
@@ -253,7 +253,7 @@ void CTestCaseView::InsertStep() {
         steps.InsertAt(index, step.get());
     } else {
         Show(kInvalidInsert, kInsertFailedCaption, MessageIcon::Error);
-        return;
+        return false;
     }
     CTestStep* inserted = step.release();
     ArrangeSteps();
@@ -262,6 +262,7 @@ void CTestCaseView::InsertStep() {
     selectedConnection_ = nullptr;
     mode_ = kModeOneStep;
     host_.Redraw();
+    return true;
 }
 
 void CTestCaseView::DeleteSelectedSteps() {

@@ -74,7 +74,8 @@ public:
     Hit HitTest(ViewPoint point) const;
 
     // ---- Editing
-    void InsertStep();
+    // False when refused, with the reason shown and nothing changed.
+    bool InsertStep();
     void DeleteSelectedSteps();
     void AssignWindowToStep(CWindowKav* window);
     void AssignTransitionToStep(CTransitionKav* transition);

@@ -26,8 +26,17 @@ void CTestCaseViewUi::Rebind() {
     if (CurrentApplication) view_.RebindModel(*CurrentApplication);
 }
 
-// The frame's step editor answers this; until it comes, a double-click opens nothing.
-void CTestCaseViewUi::OpenStepEditor(CTestStep*) {}
+void CTestCaseViewUi::OpenStepEditor(CTestStep* step) { MainFrame().OnEditStepMessage(step); }
+
+// The view that waited for an object to assign no longer waits.
+void CTestCaseViewUi::EndPickOperation(bool) {
+    if (view_.GetMode() == CTestCaseView::kModeAssign) view_.SetAssignMode(false);
+}
+
+std::vector<CStepKav*> CTestCaseViewUi::GetSelectedSteps() const {
+    const std::vector<CTestStep*>& selected = view_.GetSelection();
+    return {selected.begin(), selected.end()};
+}
 
 void CTestCaseViewUi::SendCommand(int command) { MainFrame().OnCommand(command); }
 

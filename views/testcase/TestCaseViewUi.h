@@ -28,6 +28,19 @@ public:
     CKavroObj* ShownObject() const override;
     void Refresh() override { view_.UpdateTitle(); }
     void Rebind() override;
+    void SetViewMode(int viewMode) override { view_.SetDisplayFlags(viewMode); }
+    void EndPickOperation(bool drawingToolChosen) override;
+    std::vector<CStepKav*> GetSelectedSteps() const override;
+    CStepKav* GetStartStep() const override { return view_.GetStartStep(); }
+    bool HasSelectedConnection() const override { return view_.GetSelectedConnection() != nullptr; }
+    // A selected arrow is where a new step goes.
+    bool CanInsertStep() const override { return HasSelectedConnection(); }
+    bool InsertStep() override { return view_.InsertStep(); }
+    void DeleteSelection() override { view_.DeleteSelectedSteps(); }
+    void SetAssignMode(bool on) override { view_.SetAssignMode(on); }
+    void AssignWindow(CWindowKav* window) override { view_.AssignWindowToStep(window); }
+    void AssignTransition(CTransitionKav* transition) override { view_.AssignTransitionToStep(transition); }
+    void Relayout() override { view_.ArrangeSteps(); }
 
     // TestCaseViewHost (Redraw serves FrameView too).
     void OpenStepEditor(CTestStep* step) override;

@@ -151,6 +151,34 @@ void CDialogView::SetPickMode(bool on) {
     else picked_ = nullptr;
 }
 
+void CDialogView::StartTransitionPick() {
+    SetReportClicks(false);
+    SetPickMode(true);
+    SetPickCursor(true);
+    Redraw();
+}
+
+void CDialogView::StartReportingClicks() {
+    ClearSelection(false, true);
+    SetReportClicks(true);
+}
+
+void CDialogView::EndPickOperation(bool drawingToolChosen) {
+    SetPickMode(false);
+    SetReportClicks(false);
+    SetPickCursor(drawingToolChosen);
+    ClearSelection(false, true);
+}
+
+void CDialogView::SelectObject(CWindowKav* object) {
+    if (!object) {
+        ClearSelection(false, true);
+        return;
+    }
+    const std::vector<CWindowKav*> selection{object};
+    SetSelection(&selection);
+}
+
 ViewRect CDialogView::SelectionRect() const {
     ViewRect rect;
     for (const CWindowKav* window : selection_.Windows()) rect = Union(rect, GetViewRect(window));

@@ -98,6 +98,18 @@ public:
     // Whether "Edit Transition" can be given: a transition is selected outside pick mode.
     bool CanEditTransition() const { return selectedTransition_ && !pickMode_; }
 
+    // ---- The frame's pick operations.
+
+    // New Transition waits for a start or destination: nothing selected, clicks pick.
+    void StartTransitionPick();
+    // A step waits for an object: nothing selected, clicks on controls and arrows are reported.
+    void StartReportingClicks();
+    // The pick operation is over: no picking, no reporting, nothing selected, and the pick
+    // cursor only while a drawing tool is chosen.
+    void EndPickOperation(bool drawingToolChosen);
+    // The object alone becomes the selection; null empties it.
+    void SelectObject(CWindowKav* object);
+
     // ---- Drawing.
 
     // The next paint routes the transitions first.

@@ -176,17 +176,9 @@ void CDialogViewUi::ShowObject(CKavroObj* object, int viewMode) {
 
 CKavroObj* CDialogViewUi::ShownObject() const { return view_.GetDisplayedWindow(); }
 
-void CDialogViewUi::EndPickOperation(bool drawingToolChosen) {
-    view_.SetPickMode(false);
-    view_.SetReportClicks(false);
-    view_.SetPickCursor(drawingToolChosen);
-    view_.ClearSelection(false, true);
-}
+void CDialogViewUi::ReportPicked(CWindowKav* window) { MainFrame().OnObjectPicked(window); }
 
-// The frame's pick operations and the transition editor answer these; until they come, a
-// picked object and a chosen transition stay with the view.
-void CDialogViewUi::ReportPicked(CWindowKav*) {}
-void CDialogViewUi::ReportTransition(CTransitionKav*) {}
+void CDialogViewUi::ReportTransition(CTransitionKav* transition) { MainFrame().OnTransitionSelected(transition); }
 
 void CDialogViewUi::ReportNewWindow(CWindowKav* window) { MainFrame().OnNewControl(window); }
 

@@ -56,7 +56,15 @@ public:
     CKavroObj* ShownObject() const override;
     void Refresh() override { view_.RefreshWindow(); }
     void Rebind() override { view_.RebindObjects(); }
-    void EndPickOperation(bool drawingToolChosen) override;
+    void SetViewMode(int viewMode) override { view_.SetDisplayFlags(viewMode); }
+    void EndPickOperation(bool drawingToolChosen) override { view_.EndPickOperation(drawingToolChosen); }
+    CWindowKav* GetSelectedWindow() const override { return view_.GetSelectedObject(); }
+    std::vector<CWindowKav*> GetSelectedControls() const override { return view_.GetSelectedControls(); }
+    CTransitionKav* GetSelectedTransition() const override { return view_.GetSelectedTransition(); }
+    void SelectTransition(CTransitionKav* transition) override { view_.SelectTransition(transition); }
+    void SelectWindow(CWindowKav* window) override { view_.SelectObject(window); }
+    void StartTransitionPick() override { view_.StartTransitionPick(); }
+    void ReportTransitionClicks() override { view_.StartReportingClicks(); }
     wxPrintout* OnCreatePrintout() override;
 
     // DialogViewHost (Redraw serves FrameView too).

@@ -95,7 +95,7 @@ TEST_F(DataPageUiTest, ThePageFillsTheApplicationPanesTestDataSlot) {
             EXPECT_EQ(mainFrame.LoadProject(kSampleProject, false), 1);
             const CDataTree& tree = content->Page().Tree();
             EXPECT_TRUE(tree.IsEnabled());
-            const DataTreeItem* root = tree.Find(tree.GetProjectRoot());
+            const DataTreeItem* root = tree.Find(tree.GetProjectItem());
             EXPECT_EQ(root ? root->text : "", "Project Insurance");
         }
         // The frame must not outlive its page's registration.

@@ -226,7 +226,7 @@ TEST_F(ReqPageUiTest, ThePageFillsTheApplicationPanesRequirementsSlot) {
             EXPECT_EQ(mainFrame.LoadProject(kSampleProject, false), 1);
             const CReqTree& tree = page->Page().Tree();
             EXPECT_TRUE(tree.IsEnabled());
-            const ModelTreeItem* root = tree.Find(tree.GetProjectRoot());
+            const TreeNode* root = tree.Find(tree.GetProjectItem());
             EXPECT_EQ(root ? root->text : "", "Project Insurance");
         }
         // The frame must not outlive its page's registration.

@@ -1,6 +1,9 @@
 // The main program of GUI test executables: wxWidgets is started once, when the tests run (not
-// when CTest only lists them), on the display of $DISPLAY.
+// when CTest only lists them), on an X server of the process's own (on $DISPLAY when
+// KAVRO_SHARED_DISPLAY is set, to watch the tests, or when no Xvfb can be started).
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -8,6 +11,8 @@
 #include <wx/image.h>
 #include <wx/imagpng.h>
 #include <wx/log.h>
+
+#include "tests/support/gui/PrivateDisplay.h"
 
 // LeakSanitizer reads this at start-up: GTK, GLib and fontconfig keep caches and one-time
 // allocations until the process ends, none of them ours.
@@ -37,6 +42,9 @@ public:
         int argc = 1;
         // No accessibility bus: it is not there under Xvfb, and looking for it is slow.
         setenv("NO_AT_BRIDGE", "1", 0);
+        std::string why;
+        if (!std::getenv("KAVRO_SHARED_DISPLAY") && !display_.Start(why))
+            std::fprintf(stderr, "GUI tests run on $DISPLAY: %s\n", why.c_str());
         wxApp::SetInstance(new GuiTestApp);
         ASSERT_TRUE(wxEntryStart(argc, argv)) << "no display: run the GUI tests under xvfb-run";
         ASSERT_TRUE(wxTheApp->CallOnInit());
@@ -55,9 +63,11 @@ public:
         delete loop_;
         wxTheApp->OnExit();
         wxEntryCleanup();
+        display_.Stop();
     }
 
 private:
+    PrivateDisplay display_;
     wxEventLoopBase* loop_ = nullptr;
 };
 

@@ -8,10 +8,12 @@
 #include <wx/uiaction.h>
 
 #include "model/ApplicationKav.h"
+#include "model/TransitionKav.h"
 #include "model/ShellServices.h"
 #include "shell/CommandIds.h"
 #include "shell/MainFrame.h"
 #include "shell/wx/MainFrameUi.h"
+#include "shell/wx/controls/XStatusBarUi.h"
 #include "tests/support/gui/MainFrameTest.h"
 #include "tests/views/gui/PrintOnPaper.h"
 #include "views/window/DialogPrintoutUi.h"
@@ -56,6 +58,18 @@ protected:
         input.MouseMove(screen(to));
         DrainEvents();
         input.MouseUp();
+        DrainEvents();
+    }
+
+    // Presses and releases the left button at the centre of the window's box in the view.
+    void ClickOn(CDialogViewUi& view, const CWindowKav& target) {
+        const ViewRect box = view.GetLogic().GetViewRect(&target);
+        const wxPoint centre((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+        DialogCanvas* canvas = view.GetCanvas();
+        wxUIActionSimulator input;
+        input.MouseMove(canvas->ClientToScreen(canvas->CalcScrolledPosition(centre)));
+        DrainEvents();
+        input.MouseClick();
         DrainEvents();
     }
 
@@ -142,4 +156,39 @@ TEST_F(DialogViewUiTest, APushButtonDrawnWithThePaletteIsCreatedAndRecorded) {
     EXPECT_TRUE(frame.Root().IsModified());
     EXPECT_EQ(view->GetLogic().GetSelection(), std::vector<CWindowKav*>{button});
     EXPECT_TRUE(SaveScreenshot(window_, "dialog_view_new_button"));
+}
+
+TEST_F(DialogViewUiTest, NewTransitionTakesItsStartAndDestinationFromClicksInTheView) {
+    CDialogViewUi* view = OpenInsurance();
+    ASSERT_NE(view, nullptr);
+    CMainFrame& frame = window_->GetMainFrame();
+    // The step editor confirms what it is given.
+    std::vector<CStepKav*> edited;
+    frame.Services().editors.editStep = [&](CStepKav& step, bool isNew, CTaskKav*) {
+        EXPECT_TRUE(isNew);
+        edited.push_back(&step);
+        return 1;
+    };
+    CWindowList& windows = frame.Root().GetWindowList();
+    CWindowKav* calculate = windows.FindByName("Calculate", nullptr);
+    CWindowKav* close = windows.FindByName("Close", nullptr);
+    const std::size_t before = calculate->GetTransitions().size();
+
+    ASSERT_TRUE(frame.OnCommand(command::kNewTransition));
+    ASSERT_EQ(frame.GetPickMode(), 1);
+    ClickOn(*view, *calculate);
+    ASSERT_TRUE(WaitUntil([&] { return frame.GetPickMode() == 2; }));
+    EXPECT_EQ(window_->GetStatusBarUi().GetLogic().GetStatusText(), "Select a Destination Window");
+    ClickOn(*view, *close);
+    ASSERT_TRUE(WaitUntil([&] { return frame.GetPickMode() == 0; }));
+
+    ASSERT_EQ(calculate->GetTransitions().size(), before + 1);
+    CTransitionKav* made = calculate->GetTransitions().back();
+    EXPECT_EQ(edited, std::vector<CStepKav*>{made});
+    EXPECT_EQ(made->GetDestWindow(), close);
+    EXPECT_EQ(frame.GetUndoTip(), "Undo: Create Transition");
+    // The view shows the new transition selected and picks nothing any more.
+    EXPECT_EQ(view->GetSelectedTransition(), made);
+    EXPECT_FALSE(view->GetLogic().IsPickMode());
+    EXPECT_TRUE(dialogs_.Shown().empty());
 }
