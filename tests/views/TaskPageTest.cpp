@@ -257,6 +257,24 @@ TEST_F(TaskPageTest, AfterTheProjectWasReplacedTheSameTaskIsSelectedAgain) {
     page.Fill();
 }
 
+TEST_F(TaskPageTest, ARefillAfterTheProjectWasFreedFindsTheSelectionByItsId) {
+    std::string id;
+    {
+        TestProject closed;
+        CTaskKav* closedRoot = closed.AddTask("Project Proj", nullptr, kTaskFolder);
+        closed.App().SetRootTask(closedRoot);
+        CTaskKav* order = closed.AddTask("Order", closedRoot);
+        id = order->GetID();
+        page.Fill();
+        page.SelectTask(order);
+    }
+    CurrentApplication = &app;
+    CTaskKav* again = Task("Order");
+    again->SetID(id);
+    page.RebuildTree();
+    EXPECT_EQ(page.GetSelectedTask(), again);
+}
+
 TEST_F(TaskPageTest, TheContextMenuGivesTheFramesCommands) {
     std::vector<int> commands;
     for (const TreeMenuEntry& entry : page.ContextMenu()) commands.push_back(entry.command);

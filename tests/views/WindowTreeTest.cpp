@@ -443,3 +443,19 @@ TEST_F(WindowPageTest, AfterTheProjectWasReplacedTheSameWindowIsSelectedAgain) {
     CurrentApplication = &app;
     page.Fill();
 }
+
+TEST_F(WindowPageTest, ARefillAfterTheProjectWasFreedFindsTheSelectionByItsId) {
+    std::string id;
+    {
+        TestProject closed;
+        CWindowKav* dialog = closed.AddWindow("Dialog");
+        id = dialog->GetInternalID();
+        page.Fill();
+        page.SelectWindow(dialog);
+    }
+    CurrentApplication = &app;
+    CWindowKav* again = Window("Dialog");
+    again->SetInternalID(id);
+    page.RebuildTree();
+    EXPECT_EQ(page.GetSelectedWindow(), again);
+}

@@ -70,8 +70,7 @@ void CTaskDlg::Fill() {
 }
 
 void CTaskDlg::RefreshKeepingSelection() {
-    const CTaskKav* selected = GetSelectedTask();
-    const std::string id = selected ? selected->GetID() : std::string();
+    const std::string id = tree_.GetCaretTaskId();
     Fill();
     const CApplicationKav* project = CurrentApplication;
     if (!project || id.empty()) return;

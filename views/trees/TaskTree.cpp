@@ -54,6 +54,15 @@ int CTaskTree::ItemOf(const CTaskKav* task) const {
     return project && task == project->GetRootTask() && item == GetProjectItem() ? item : kNoItem;
 }
 
+void CTaskTree::CaretMoved() {
+    const int caret = GetCaret();
+    const CTaskKav* task = TaskOf(caret);
+    if (const CApplicationKav* project = CurrentApplication; !task && project && FileOf(caret) &&
+                                                             FileOf(caret) == project->GetMainFile())
+        task = project->GetRootTask();
+    caretTaskId_ = task ? task->GetID() : std::string();
+}
+
 void CTaskTree::Fill() {
     DeleteAllItems();
     current_ = nullptr;

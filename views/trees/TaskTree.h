@@ -4,6 +4,8 @@
 // their hierarchy, sorted by name. The project's item stands for the root task. Each item shows
 // whether its task is read-only, faulty, modelled or tested; dragging a task onto another item
 // moves it there by the drop rules.
+#include <string>
+
 #include "views/trees/FileTree.h"
 #include "views/trees/TreePageHost.h"
 
@@ -47,8 +49,12 @@ public:
     CTaskKav* GetCurrentTask() const { return current_; }
     // The task drawn white on green, with the items above it updated.
     void SetCurrentTask(CTaskKav* task);
+    // The ID of the task the caret stood on when it last moved (the root task's on the project's
+    // item): what a refill selects again, since the task itself may be gone with its project.
+    const std::string& GetCaretTaskId() const { return caretTaskId_; }
 
 protected:
+    void CaretMoved() override;
     // A file's item, a task that may not be changed and a product task near the top stay.
     bool MayDrag(int item) const override;
     void ItemDropped(int dragged, int target) override;
@@ -60,6 +66,7 @@ private:
     TreePageHost& host_;
     bool pickMode_ = false;
     CTaskKav* current_ = nullptr;
+    std::string caretTaskId_;
 };
 
 // A task of the product that lies less than two levels below the top is neither dragged nor

@@ -25,8 +25,7 @@ void CWindowDlg::Fill() {
 }
 
 void CWindowDlg::RefreshKeepingSelection() {
-    const CWindowKav* selected = GetSelectedWindow();
-    const std::string id = selected ? selected->GetInternalID() : std::string();
+    const std::string id = tree_.GetCaretWindowId();
     Fill();
     CApplicationKav* project = CurrentApplication;
     if (!project || id.empty()) return;

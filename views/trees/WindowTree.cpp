@@ -65,6 +65,11 @@ int CWindowTree::ItemOf(const CWindowKav* window) const {
     return WindowOf(item) == window ? item : kNoItem;
 }
 
+void CWindowTree::CaretMoved() {
+    const CWindowKav* window = WindowOf(GetCaret());
+    caretWindowId_ = window ? window->GetInternalID() : std::string();
+}
+
 void CWindowTree::Fill() {
     DeleteAllItems();
     current_ = nullptr;

@@ -59,8 +59,12 @@ public:
     void SetPickMode(bool pick) { pickMode_ = pick; }
     CWindowKav* GetCurrentWindow() const { return current_; }
     void SetCurrentWindow(CWindowKav* window);
+    // The internal ID of the window the caret stood on when it last moved: what a refill selects
+    // again, since the window itself may be gone with its project.
+    const std::string& GetCaretWindowId() const { return caretWindowId_; }
 
 protected:
+    void CaretMoved() override;
     // Only windows that may be changed are dragged.
     bool MayDrag(int item) const override;
     void ItemDropped(int dragged, int target) override;
@@ -75,6 +79,7 @@ private:
     std::string sortOrder_;
     bool pickMode_ = false;
     CWindowKav* current_ = nullptr;
+    std::string caretWindowId_;
 };
 
 // The sort order as the settings hold it ("" when never chosen).
