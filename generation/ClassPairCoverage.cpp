@@ -9,6 +9,7 @@ ClassPairCoverage::ClassPairCoverage(const CDataSet& dataSet) : fieldCount_(data
     for (std::size_t f = 0; f < fieldCount_; ++f) {
         offsets_.push_back(classCount_);
         for (const CDataEqClass* eqClass : fields[f]->GetEqClasses()) {
+            fieldOf_.push_back(f);
             valid_.push_back(eqClass->IsValid());
             ++(eqClass->IsValid() ? validCount : invalidCount)[f];
             ++classCount_;
@@ -17,21 +18,45 @@ ClassPairCoverage::ClassPairCoverage(const CDataSet& dataSet) : fieldCount_(data
     covered_.assign(classCount_ * classCount_, false);
     missingWithField_.assign(classCount_ * fieldCount_, 0);
     missingWithValidOfField_.assign(classCount_ * fieldCount_, 0);
+    lastFieldMissing_.assign(classCount_, 0);
+    lastFieldMissingValid_.assign(classCount_, 0);
     missingValidFrom_.assign(fieldCount_, 0);
     missingMixedFrom_.assign(fieldCount_, 0);
+    for (std::size_t a = 0; a < classCount_; ++a) {
+        lastFieldMissing_[a] = static_cast<int>(fieldOf_[a]);
+        lastFieldMissingValid_[a] = static_cast<int>(fieldOf_[a]);
+    }
     for (std::size_t f = 0; f < fieldCount_; ++f) {
         for (std::size_t later = f + 1; later < fieldCount_; ++later) {
             for (std::size_t a = offsets_[f]; a < offsets_[f] + fields[f]->GetEqClasses().size(); ++a) {
                 missingWithField_[FieldPairIndex(a, later)] = static_cast<int>(validCount[later] + invalidCount[later]);
                 missingWithValidOfField_[FieldPairIndex(a, later)] = static_cast<int>(validCount[later]);
+                if (validCount[later] + invalidCount[later] > 0) lastFieldMissing_[a] = static_cast<int>(later);
+                if (validCount[later] > 0) lastFieldMissingValid_[a] = static_cast<int>(later);
             }
             missingValidFrom_[f] += validCount[f] * validCount[later];
             missingMixedFrom_[f] += validCount[f] * invalidCount[later] + invalidCount[f] * validCount[later];
         }
     }
+    path_.assign(fieldCount_, 0);
+    missingAmongPath_.assign(fieldCount_ + 1, 0);
+}
+
+void ClassPairCoverage::CountCovered(std::vector<int>& missingWith, std::vector<int>& lastField, std::size_t a,
+                                     std::size_t first, std::size_t field, std::size_t fieldCount) {
+    if (--missingWith[a * fieldCount + field] > 0 || lastField[a] != static_cast<int>(field)) return;
+    std::size_t last = field;
+    while (last > first && missingWith[a * fieldCount + last] == 0) --last;
+    lastField[a] = static_cast<int>(last);
 }
 
 bool ClassPairCoverage::Cover(const ClassChoice& choice) {
+    // The counts along the current choice hold for the part it shares with this one.
+    std::size_t shared = 0;
+    while (shared < pathLength_ && path_[shared] == IndexOf(choice, shared)) ++shared;
+    pathLength_ = shared;
+    std::vector<long long>& newAt = newAtPosition_;
+    newAt.assign(fieldCount_, 0);
     bool added = false;
     for (std::size_t i = 0; i < fieldCount_; ++i) {
         const std::size_t a = IndexOf(choice, i);
@@ -40,8 +65,9 @@ bool ClassPairCoverage::Cover(const ClassChoice& choice) {
             if (covered_[PairIndex(a, b)]) continue;
             covered_[PairIndex(a, b)] = true;
             added = true;
-            --missingWithField_[FieldPairIndex(a, j)];
-            if (valid_[b]) --missingWithValidOfField_[FieldPairIndex(a, j)];
+            ++newAt[j];
+            CountCovered(missingWithField_, lastFieldMissing_, a, i, j, fieldCount_);
+            if (valid_[b]) CountCovered(missingWithValidOfField_, lastFieldMissingValid_, a, i, j, fieldCount_);
             if (valid_[a] && valid_[b]) {
                 --missingValidFrom_[i];
             } else if (valid_[a] || valid_[b]) {
@@ -49,27 +75,39 @@ bool ClassPairCoverage::Cover(const ClassChoice& choice) {
             }
         }
     }
+    long long newAmong = 0;
+    for (std::size_t n = 1; n <= pathLength_; ++n) {
+        newAmong += newAt[n - 1];
+        missingAmongPath_[n] -= newAmong;
+    }
     return added;
 }
 
-bool ClassPairCoverage::MayBringNewPair(const ClassChoice& prefix, std::size_t length, bool validOnly) const {
+void ClassPairCoverage::FollowPrefix(const ClassChoice& prefix, std::size_t length) {
+    std::size_t shared = 0;
+    while (shared < pathLength_ && shared < length && path_[shared] == IndexOf(prefix, shared)) ++shared;
+    for (std::size_t n = shared; n < length; ++n) {
+        const std::size_t b = IndexOf(prefix, n);
+        path_[n] = b;
+        long long missing = missingAmongPath_[n];
+        for (std::size_t i = 0; i < n; ++i) missing += covered_[PairIndex(path_[i], b)] ? 0 : 1;
+        missingAmongPath_[n + 1] = missing;
+    }
+    pathLength_ = length;
+}
+
+bool ClassPairCoverage::MayBringNewPair(const ClassChoice& prefix, std::size_t length, bool validOnly) {
+    FollowPrefix(prefix, length);
+    // Pairs among the chosen classes.
+    if (missingAmongPath_[length] > 0) return true;
     // Pairs among the later fields (two invalid classes never meet in one choice).
     for (std::size_t i = length; i < fieldCount_; ++i) {
         if (missingValidFrom_[i] > 0 || (!validOnly && missingMixedFrom_[i] > 0)) return true;
     }
     // Pairs of a chosen class with a class of a later field.
-    const std::vector<int>& missingWith = validOnly ? missingWithValidOfField_ : missingWithField_;
+    const std::vector<int>& lastField = validOnly ? lastFieldMissingValid_ : lastFieldMissing_;
     for (std::size_t i = 0; i < length; ++i) {
-        const std::size_t a = IndexOf(prefix, i);
-        for (std::size_t j = length; j < fieldCount_; ++j) {
-            if (missingWith[FieldPairIndex(a, j)] > 0) return true;
-        }
-    }
-    // Pairs among the chosen classes.
-    for (std::size_t i = 0; i < length; ++i) {
-        for (std::size_t j = i + 1; j < length; ++j) {
-            if (!covered_[PairIndex(IndexOf(prefix, i), IndexOf(prefix, j))]) return true;
-        }
+        if (lastField[path_[i]] >= static_cast<int>(length)) return true;
     }
     return false;
 }

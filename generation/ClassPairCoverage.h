@@ -3,6 +3,11 @@
 // strategy hold, with counts of the pairs still missing, so that the walk can leave out every
 // run of choices that would bring no new pair. Without that the walk visits every choice, a
 // number that grows as classes^fields.
+//
+// The walk asks about each prefix right after the one it grows from, so the missing pairs among
+// the chosen classes are kept per prefix length along the current choice and only the pairs of
+// the newest class are counted; a question about another prefix counts afresh from where it
+// differs.
 #include <cstddef>
 #include <vector>
 
@@ -16,7 +21,7 @@ public:
     bool Cover(const ClassChoice& choice);
     // Some choice that begins with the first `length` classes of the prefix may hold a pair
     // that is not covered yet. With validOnly the later fields offer their valid classes only.
-    bool MayBringNewPair(const ClassChoice& prefix, std::size_t length, bool validOnly) const;
+    bool MayBringNewPair(const ClassChoice& prefix, std::size_t length, bool validOnly);
 
 private:
     std::size_t IndexOf(const ClassChoice& choice, std::size_t field) const {
@@ -24,17 +29,34 @@ private:
     }
     std::size_t PairIndex(std::size_t a, std::size_t b) const { return a * classCount_ + b; }
     std::size_t FieldPairIndex(std::size_t a, std::size_t field) const { return a * fieldCount_ + field; }
+    // Brings the counts along the current choice up to the prefix's first `length` classes.
+    void FollowPrefix(const ClassChoice& prefix, std::size_t length);
+    // One missing pair of a with a class of the later field fewer; the last such field of a
+    // moves down when none is left.
+    static void CountCovered(std::vector<int>& missingWith, std::vector<int>& lastField, std::size_t a,
+                             std::size_t first, std::size_t field, std::size_t fieldCount);
 
     std::size_t fieldCount_;
     std::size_t classCount_ = 0;
     std::vector<std::size_t> offsets_;  // the index of each field's first class
+    std::vector<std::size_t> fieldOf_;  // by class index
     std::vector<bool> valid_;           // by class index
     std::vector<bool> covered_;         // by pair of class indices, the earlier field first
-    // Missing pairs of each class with the classes of each later field: all, and valid ones.
+    // Missing pairs of each class with the classes of each later field: all, and valid ones;
+    // and the last field with such a pair (the class's own field when none is left).
     std::vector<int> missingWithField_;
     std::vector<int> missingWithValidOfField_;
+    std::vector<int> lastFieldMissing_;
+    std::vector<int> lastFieldMissingValid_;
     // Missing pairs of each field's classes with those of later fields: both valid, and one of
     // them invalid.
     std::vector<long long> missingValidFrom_;
     std::vector<long long> missingMixedFrom_;
+    // Along the current choice: its class indices, how many of them the counts follow, and the
+    // missing pairs among its first n classes at n.
+    std::vector<std::size_t> path_;
+    std::size_t pathLength_ = 0;
+    std::vector<long long> missingAmongPath_;
+    // What one Cover found: new pairs by the position of their later class.
+    std::vector<long long> newAtPosition_;
 };

@@ -50,9 +50,13 @@ int CTaskKav::ConnectSteps(CTaskStep* source, CTaskStep* destination) {
         SetMessage(44588);
         return 0;
     }
+    ConnectStepsUnchecked(source, destination);
+    return 1;
+}
+
+void CTaskKav::ConnectStepsUnchecked(CTaskStep* source, CTaskStep* destination) {
     AddOnce(source->GetSuccessors(), destination);
     AddOnce(destination->GetPredecessors(), source);
-    return 1;
 }
 
 int CTaskKav::DisconnectSteps(CTaskStep* source, CTaskStep* destination) {

@@ -108,6 +108,8 @@ public:
     // 1 connected (also when the connection existed); 0 with W0588 for a cycle; -1 with F0113
     // for a null step.
     int ConnectSteps(CTaskStep* source, CTaskStep* destination);
+    // The same without the cycle check, for a caller that checked the whole flow at once.
+    void ConnectStepsUnchecked(CTaskStep* source, CTaskStep* destination);
     // Removes the connection; a destination left without predecessor is connected from the
     // start step. 1, or -1 with F0114 for a null step or the message of that connection.
     int DisconnectSteps(CTaskStep* source, CTaskStep* destination);

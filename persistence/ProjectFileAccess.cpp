@@ -78,6 +78,9 @@ bool CXMLDataManager::OpenProjectFile(const std::string& path, bool write, std::
             return false;
         }
         outputFile_.emplace(target, RootStartTag());
+        // A project is saved again at about the size it had: room for that spares the text
+        // being moved as it grows.
+        if (const auto size = fs::file_size(target, error); !error) outputFile_->Reserve(size + size / 8);
         pathUsed = path;
         return true;
     }
@@ -117,7 +120,7 @@ bool CXMLDataManager::OpenProjectFile(const std::string& path, bool write, std::
 }
 
 void CXMLDataManager::FlushDocument(bool toFile, std::string& out) {
-    std::string text = builder_.GetDocumentText();
+    std::string text = builder_.TakeDocumentText();
     builder_.SetDocument();
     if (!toFile)
         out += text;

@@ -95,7 +95,7 @@ std::unique_ptr<CFileKav> CXMLDataManager::ReadFileEntry() {
 std::unique_ptr<CConditionKav> CXMLDataManager::ReadCondition() {
     const std::string id = RequiredAttribute("ID", kMissingConditionId);
     if (id.empty()) return nullptr;
-    auto condition = std::make_unique<CConditionKav>(GetAttribute("Name", ""), GetAttribute("Text", ""));
+    auto condition = MakeWithFileId<CConditionKav>(GetAttribute("Name", ""), GetAttribute("Text", ""));
     condition->SetUniqueId(id);
     condition->SetFileId(CurrentFileId());
     return condition;
@@ -108,7 +108,7 @@ std::unique_ptr<CAttributeKav> CXMLDataManager::ReadStepField() { return ReadAtt
 std::unique_ptr<CAttributeKav> CXMLDataManager::ReadAttributeElement(int missingIdMessage) {
     const std::string id = RequiredAttribute("ID", missingIdMessage);
     if (id.empty()) return nullptr;
-    auto attribute = std::make_unique<CAttributeKav>(GetAttribute("Name", ""), GetAttributeInt("Type", kStringType),
+    auto attribute = MakeWithFileId<CAttributeKav>(GetAttribute("Name", ""), GetAttributeInt("Type", kStringType),
                                                      GetAttribute("Value", ""));
     attribute->SetId(id);
     attribute->SetFileId(CurrentFileId());

@@ -56,7 +56,15 @@ private:
     void LinkTasks();
     // Whether the task is the first one without parent: the root task.
     void LinkTask(CTaskKav& task, bool& rootFound);
-    void LinkTaskStep(CTaskKav& task, CTaskStep& step);
+    // A task's steps by identifier (the first of each), and whether its connections, those its
+    // steps have and those they name, leave the flow without a cycle: then no connection can be
+    // refused, and none is checked on its own.
+    struct TaskFlow {
+        Index<CTaskStep> steps;
+        bool acyclic = false;
+    };
+    static TaskFlow ReadTaskFlow(const CTaskKav& task);
+    void LinkTaskStep(CTaskKav& task, CTaskStep& step, const TaskFlow& flow);
     void LinkRequirements();
     void LinkTestCases();
     void LinkTestStep(CTestStep& step);

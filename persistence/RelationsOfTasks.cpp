@@ -1,5 +1,8 @@
 // Linking tasks: the task tree with its root task, data sets, covered requirements, and each
 // task's flow of steps with their windows, sub-tasks, transitions and loops.
+#include <unordered_map>
+#include <vector>
+
 #include "model/ActionCatalogue.h"
 #include "model/ApplicationKav.h"
 #include "persistence/KeptMessage.h"
@@ -66,7 +69,8 @@ void RelationBuilder::LinkTask(CTaskKav& task, bool& rootFound) {
     if (task.IsFolder()) {
         if (!task.GetSteps().empty()) Report(kUnresolved, kFolderWithSteps, task.GetName());
     } else {
-        for (CTaskStep* step : task.GetSteps()) LinkTaskStep(task, *step);
+        const TaskFlow flow = ReadTaskFlow(task);
+        for (CTaskStep* step : task.GetSteps()) LinkTaskStep(task, *step, flow);
         if (!task.GetStartStep()) Report(kUnresolved, kStartStepMissing, task.GetID());
     }
 
@@ -82,7 +86,38 @@ void RelationBuilder::LinkTask(CTaskKav& task, bool& rootFound) {
 }
 
 // A repaired reference marks the task changed, so that it is saved again.
-void RelationBuilder::LinkTaskStep(CTaskKav& task, CTaskStep& step) {
+RelationBuilder::TaskFlow RelationBuilder::ReadTaskFlow(const CTaskKav& task) {
+    TaskFlow flow;
+    for (CTaskStep* step : task.GetSteps()) flow.steps.emplace(step->GetId(), step);
+    // Kahn's order over every connection: all steps ordered means no cycle.
+    std::unordered_map<const CTaskStep*, std::vector<const CTaskStep*>> successors;
+    std::unordered_map<const CTaskStep*, int> inbound;
+    auto connect = [&](const CTaskStep* from, const CTaskStep* to) {
+        successors[from].push_back(to);
+        ++inbound[to];
+    };
+    for (const CTaskStep* step : task.GetSteps()) {
+        for (const CTaskStep* successor : step->GetSuccessors()) connect(step, successor);
+        for (const std::string& id : step->GetSuccessorIds())
+            if (const CTaskStep* successor = Find(flow.steps, id)) connect(step, successor);
+    }
+    std::vector<const CTaskStep*> ready;
+    for (const CTaskStep* step : task.GetSteps())
+        if (!inbound.contains(step)) ready.push_back(step);
+    std::size_t ordered = 0;
+    while (!ready.empty()) {
+        const CTaskStep* step = ready.back();
+        ready.pop_back();
+        ++ordered;
+        if (auto found = successors.find(step); found != successors.end())
+            for (const CTaskStep* successor : found->second)
+                if (--inbound[successor] == 0) ready.push_back(successor);
+    }
+    flow.acyclic = ordered == task.GetSteps().size();
+    return flow;
+}
+
+void RelationBuilder::LinkTaskStep(CTaskKav& task, CTaskStep& step, const TaskFlow& flow) {
     bool repaired = ResolveOrClear(step, &CTaskStep::GetStartWndId, &CTaskStep::SetStartWndId,
                                    &CTaskStep::SetStartWindow, windows_, kStepStartWindowMissing);
     repaired |= ResolveOrClear(step, &CTaskStep::GetDestWndId, &CTaskStep::SetDestWndId, &CTaskStep::SetDestWindow,
@@ -117,8 +152,11 @@ void RelationBuilder::LinkTaskStep(CTaskKav& task, CTaskStep& step) {
     if (!GetActionCatalogue().CheckAgainstCatalogue(step.GetActions())) ReportRefusal();
 
     for (const std::string& id : step.GetSuccessorIds()) {
-        if (CTaskStep* successor = task.FindStepByID(id)) {
-            if (task.ConnectSteps(&step, successor) != 1) ReportRefusal();
+        if (CTaskStep* successor = Find(flow.steps, id)) {
+            if (flow.acyclic)
+                task.ConnectStepsUnchecked(&step, successor);
+            else if (task.ConnectSteps(&step, successor) != 1)
+                ReportRefusal();
         } else {
             Report(kUnresolved, kSuccessorMissing, id);
         }

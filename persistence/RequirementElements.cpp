@@ -20,7 +20,7 @@ std::unique_ptr<CRequirement> CXMLDataManager::ReadRequirement() {
     std::unique_ptr<CRequirement> requirement;
     {
         KeptMessage kept;
-        requirement = std::make_unique<CRequirement>(name, GetAttribute("Title", ""), GetAttribute("Descr", ""),
+        requirement = MakeWithFileId<CRequirement>(name, GetAttribute("Title", ""), GetAttribute("Descr", ""),
                                                      GetAttribute("DocPath", ""));
     }
     requirement->SetLoadedID(name);

@@ -34,7 +34,7 @@ std::unique_ptr<CTaskKav> CXMLDataManager::ReadTask() {
     const std::string id = RequiredAttribute("ID", kMissingTaskId);
     if (id.empty()) return nullptr;
     const std::string name = GetAttribute("Name", "");
-    auto task = std::make_unique<CTaskKav>(name, GetAttributeInt("Type", kTaskFolder), GetAttribute("TestGoal", ""),
+    auto task = MakeWithFileId<CTaskKav>(name, GetAttributeInt("Type", kTaskFolder), GetAttribute("TestGoal", ""),
                                            GetAttribute("TestLevel", ""), GetAttribute("TestType", ""),
                                            GetAttribute("Config", ""), GetAttribute("PreCnd", ""),
                                            GetAttribute("Descr", ""), GetAttribute("PostCnd", ""),
@@ -61,7 +61,7 @@ std::unique_ptr<CTaskStep> CXMLDataManager::ReadTaskStep() {
     const std::string id = RequiredAttribute("ID", kMissingTaskStepId);
     if (id.empty()) return nullptr;
     const StepFields f = ReadStepFields();
-    auto step = std::make_unique<CTaskStep>(f.name, f.event, f.commands, f.description, f.input, f.expectedResult,
+    auto step = MakeWithFileId<CTaskStep>(f.name, f.event, f.commands, f.description, f.input, f.expectedResult,
                                             nullptr, nullptr, f.delay, nullptr, f.criticality, f.resultValue,
                                             GetAttributeInt("Priority", kDefaultPriority));
     step->SetId(id);
@@ -83,7 +83,7 @@ std::unique_ptr<CActionKav> CXMLDataManager::ReadAction() {
     if (id.empty()) return nullptr;
     const int number = GetAttributeInt("ActionID", 0);
     const CActionKav* entry = FindPredefinedAction(GetActionCatalogue(), number);
-    auto action = std::make_unique<CActionKav>(number, entry ? entry->GetName() : std::string());
+    auto action = MakeWithFileId<CActionKav>(number, entry ? entry->GetName() : std::string());
     action->SetId(id);
     return action;
 }

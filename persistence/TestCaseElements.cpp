@@ -25,7 +25,7 @@ constexpr int kDefaultTestCaseCount = 1;
 std::unique_ptr<CTestCase> CXMLDataManager::ReadTestCase() {
     const std::string id = RequiredAttribute("ID", kMissingTestCaseId);
     if (id.empty()) return nullptr;
-    auto testCase = std::make_unique<CTestCase>(GetAttributeInt("TC_No", kDefaultNumber),
+    auto testCase = MakeWithFileId<CTestCase>(GetAttributeInt("TC_No", kDefaultNumber),
                                                 GetAttributeInt("Type", kTestCaseGraphCoverage), nullptr, nullptr,
                                                 nullptr, GetAttributeBool("ErrorCase", 0));
     testCase->SetUniqueId(id);
@@ -40,7 +40,7 @@ std::unique_ptr<CTestStep> CXMLDataManager::ReadTestStep() {
     const std::string id = RequiredAttribute("ID", kMissingTestStepId);
     if (id.empty()) return nullptr;
     const StepFields f = ReadStepFields();
-    auto step = std::make_unique<CTestStep>(f.name, f.event, f.commands, f.description, f.input, f.expectedResult,
+    auto step = MakeWithFileId<CTestStep>(f.name, f.event, f.commands, f.description, f.input, f.expectedResult,
                                             nullptr, nullptr, f.delay, f.criticality, f.resultValue, nullptr, nullptr,
                                             nullptr, GetAttribute("Comment", ""));
     step->SetId(id);
@@ -54,7 +54,7 @@ std::unique_ptr<CTestStep> CXMLDataManager::ReadTestStep() {
 std::unique_ptr<CTestStepBBInfo> CXMLDataManager::ReadBuildingBlockInfo() {
     const std::string id = RequiredAttribute("ID", kMissingBuildingBlockId);
     if (id.empty()) return nullptr;
-    auto info = std::make_unique<CTestStepBBInfo>(
+    auto info = MakeWithFileId<CTestStepBBInfo>(
         GetAttribute("BBName", ""), GetAttribute("BBDapiID", ""), GetAttribute("TestGoal", ""),
         GetAttribute("Config", ""), GetAttribute("PreCnd", ""), GetAttribute("Descr", ""),
         GetAttribute("PostCnd", ""), GetAttributeInt("Depth", kDefaultDepth), GetAttribute("Hierarchy", ""));
@@ -65,7 +65,7 @@ std::unique_ptr<CTestStepBBInfo> CXMLDataManager::ReadBuildingBlockInfo() {
 std::unique_ptr<CTestScript> CXMLDataManager::ReadTestScript() {
     const std::string id = RequiredAttribute("ID", kMissingTestScriptId);
     if (id.empty()) return nullptr;
-    auto script = std::make_unique<CTestScript>();
+    auto script = MakeWithFileId<CTestScript>();
     script->SetId(id);
     script->SetWindowId(GetAttribute("WndID", ""));
     script->SetTaskId(GetAttribute("TaskID", ""));

@@ -18,11 +18,12 @@ constexpr int kStringType = 4;
 constexpr int kDefaultMin = 0;
 constexpr int kDefaultMax = 999999;
 
-// The data objects check their names as the editors do; the check's message must not stay.
+// The data objects check their names as the editors do; the check's message must not stay. Each
+// takes its identifier from the file.
 template <class T, class... Args>
 std::unique_ptr<T> MakeDataObject(Args&&... args) {
     KeptMessage kept;
-    return std::make_unique<T>(std::forward<Args>(args)...);
+    return MakeWithFileId<T>(std::forward<Args>(args)...);
 }
 
 }  // namespace

@@ -55,11 +55,15 @@ std::unique_ptr<CWindowKav> CXMLDataManager::ReadWindow() {
     fields.style = static_cast<std::uint32_t>(GetAttributeInt("Style", 0));
     fields.exStyle = static_cast<std::uint32_t>(GetAttributeInt("ExStyle", 0));
     fields.tabNr = GetAttributeInt("TabNr", 0);
+    const int checkState = type == kWndCheckBox ? GetAttributeInt("Extra1", 0) : 0;
     std::unique_ptr<CWindowKav> window;
-    if (type == kWndCheckBox)
-        window = std::make_unique<CCheckBoxKav>(fields, GetAttributeInt("Extra1", 0));
-    else
-        window.reset(CreateWindowOfType(type, fields));
+    {
+        const FileGivenIds fromFile;
+        if (type == kWndCheckBox)
+            window = std::make_unique<CCheckBoxKav>(fields, checkState);
+        else
+            window.reset(CreateWindowOfType(type, fields));
+    }
     if (HasExtraText(type)) static_cast<CExtraTextWindowKav&>(*window).SetInitialValue(GetAttribute("Extra1", ""));
     if (type == kWndTabControl)
         static_cast<CTabControlKav&>(*window).SetSelectedPageUniqueId(GetAttribute("Extra1", ""));
@@ -91,7 +95,7 @@ std::unique_ptr<CTransitionKav> CXMLDataManager::ReadTransition() {
     const std::string id = RequiredAttribute("ID", kMissingTransitionId);
     if (id.empty()) return nullptr;
     const StepFields f = ReadStepFields();
-    auto transition = std::make_unique<CTransitionKav>(f.name, f.event, f.commands, f.description, f.input,
+    auto transition = MakeWithFileId<CTransitionKav>(f.name, f.event, f.commands, f.description, f.input,
                                                        f.expectedResult, nullptr, nullptr, f.delay, nullptr,
                                                        f.criticality, f.resultValue, GetAttributeBool("ErrorCase", 0));
     transition->SetId(id);

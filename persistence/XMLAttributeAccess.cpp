@@ -1,11 +1,18 @@
 // The attribute accessors of the element readers.
+#include <algorithm>
+
 #include "persistence/XMLDataManager.h"
 #include "platform/TextUtil.h"
 
 std::string CXMLDataManager::FindAttribute(std::string_view name) const {
     if (!currentAttributes_) return {};
-    for (const XmlAttribute& attribute : *currentAttributes_)
-        if (EqualsNoCase(attribute.name, name)) return attribute.value;
+    // Case folding keeps ASCII and the rest apart, so an ASCII name matches only its own length.
+    const bool ascii =
+        std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    for (const XmlAttribute& attribute : *currentAttributes_) {
+        if (ascii && attribute.name.size() != name.size()) continue;
+        if (EqualsNoCase(attribute.name, name)) return std::string(attribute.value);
+    }
     return {};
 }
 

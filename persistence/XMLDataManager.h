@@ -23,6 +23,7 @@
 #include "persistence/XMLInterface.h"
 #include "platform/ObjectList.h"
 #include "platform/OutputFile.h"
+#include "platform/UniqueId.h"
 
 class CActionKav;
 class CApplicationKav;
@@ -57,9 +58,10 @@ class MessageLog;
 class ProjectDataImport;
 struct XML_ParserStruct;
 
+// Both texts point into the parser's buffer and live while the element's start handler runs.
 struct XmlAttribute {
-    std::string name;
-    std::string value;
+    std::string_view name;
+    std::string_view value;
 };
 using XmlAttributeList = std::vector<XmlAttribute>;
 
@@ -97,6 +99,14 @@ struct LoadingServices {
     std::function<void(CApplicationKav& project)> regenerateWinRunnerNames;
     std::function<void(CApplicationKav& project)> generateRecognitionTags;
 };
+
+// Builds an object whose identifier the file gives and the reader sets next: the one it would
+// make for itself is never made.
+template <class T, class... Args>
+std::unique_ptr<T> MakeWithFileId(Args&&... args) {
+    const FileGivenIds fromFile;
+    return std::make_unique<T>(std::forward<Args>(args)...);
+}
 
 class CXMLDataManager {
 public:

@@ -23,6 +23,8 @@ public:
     bool SetDocument(std::string_view text = {});
     void ResetPosition();
     std::string GetDocumentText() const { return document_; }
+    // Moves the text out; the builder holds no document until the next SetDocument.
+    std::string TakeDocumentText() { return std::move(document_); }
     std::string GetParseError() const { return parseError_; }
 
     // Navigation; on failure the cursors keep their values.

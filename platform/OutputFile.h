@@ -15,6 +15,7 @@ public:
     const std::filesystem::path& Path() const { return path_; }
     const std::string& Bytes() const { return bytes_; }
     void Write(std::string_view bytes) { bytes_.append(bytes); }
+    void Reserve(std::size_t size) { bytes_.reserve(size); }
     FileWriteResult Commit() const { return WriteFileAtomically(path_, bytes_); }
 
 private:

@@ -187,6 +187,14 @@ std::string ToLowerText(std::string_view text) {
 }
 
 std::string ToUpperText(std::string_view text) {
+    // Names and keywords are nearly always ASCII, where the round trip through UTF-16 changes
+    // nothing but a..z.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        std::string upper(text);
+        for (char& c : upper)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+        return upper;
+    }
     std::u16string wide = Utf8ToUtf16(text);
     for (char16_t& c : wide) c = UpperCase(c);
     return Utf16ToUtf8(wide);

@@ -1,7 +1,6 @@
 #include "platform/UniqueId.h"
 
 #include <chrono>
-#include <cmath>
 
 #include "platform/AutomationDate.h"
 #include "platform/Clock.h"
@@ -11,9 +10,21 @@ namespace {
 
 constexpr int kBase = 67;
 
+thread_local int fileGivenIdScopes = 0;
+
 }  // namespace
 
-std::string MakeUniqueId() { return MakeTimeBasedId(); }
+FileGivenIds::FileGivenIds() { ++fileGivenIdScopes; }
+
+FileGivenIds::~FileGivenIds() { --fileGivenIdScopes; }
+
+std::string MakeUniqueId() {
+    if (fileGivenIdScopes > 0) {
+        GetRandomUnit();
+        return {};
+    }
+    return MakeTimeBasedId();
+}
 
 std::string MakeTimeBasedId() {
     const Clock& clock = GetClock();
@@ -24,18 +35,17 @@ std::string MakeTimeBasedId() {
     double t = d * 86400000.0 + utc.hour * 3600000.0 + utc.minute * 60000.0 + utc.second * 1000.0 + utc.millisecond;
     // Seven digits cover about 192 years from 19 April 2001; a clock outside that span is
     // clamped so that every digit stays inside the alphabet.
-    const double limit = std::pow(static_cast<double>(kBase), 7);
+    constexpr long long kLimit = 67LL * 67 * 67 * 67 * 67 * 67 * 67;
     if (!(t >= 0)) t = 0;
-    if (t >= limit) t = limit - 1;
+    if (t >= static_cast<double>(kLimit)) t = static_cast<double>(kLimit - 1);
+    // A whole number of milliseconds, exact in a double: its digits by integer division.
+    long long stamp = static_cast<long long>(t);
 
-    std::string id;
+    std::string id(7, '0');
     id.reserve(12);
     for (int k = 6; k >= 0; --k) {
-        double power = std::pow(static_cast<double>(kBase), k);
-        int digit = static_cast<int>(t / power);
-        if (digit > kBase - 1) digit = kBase - 1;
-        id += kUniqueIdAlphabet[digit];
-        t = std::fmod(t, power);
+        id[static_cast<std::size_t>(k)] = kUniqueIdAlphabet[stamp % kBase];
+        stamp /= kBase;
     }
     long long r = static_cast<long long>(GetRandomUnit() * 1000000000.0);
     for (int k = 4; k >= 0; --k) {

@@ -8,3 +8,14 @@ inline constexpr const char kUniqueIdAlphabet[] =
 
 std::string MakeUniqueId();
 std::string MakeTimeBasedId();
+
+// While one lives on this thread, MakeUniqueId returns "" for objects whose identifier a file
+// gives at once: only the draw from the random source is made, so a seeded stream goes on as it
+// would have.
+class FileGivenIds {
+public:
+    FileGivenIds();
+    ~FileGivenIds();
+    FileGivenIds(const FileGivenIds&) = delete;
+    FileGivenIds& operator=(const FileGivenIds&) = delete;
+};

@@ -214,6 +214,7 @@ void ConnectionCoverage(benchmark::State& state, const Flow& flow) {
     const long long optimum = OptimalCoverLength(flow);
     FlowProject project(flow);
     long long steps = 0;
+    long long allSteps = 0;
     size_t testCases = 0;
     for (auto _ : state) {
         Progress progress;
@@ -225,10 +226,12 @@ void ConnectionCoverage(benchmark::State& state, const Flow& flow) {
         steps = 0;
         for (const CTestCase* testCase : made) steps += static_cast<long long>(testCase->GetSteps().size());
         testCases = made.size();
+        allSteps += steps;
     }
     state.counters["connections"] = static_cast<double>(flow.connections.size());
     state.counters["testCases"] = static_cast<double>(testCases);
     state.counters["steps"] = static_cast<double>(steps);
+    state.counters["stepsPerSecond"] = benchmark::Counter(static_cast<double>(allSteps), benchmark::Counter::kIsRate);
     state.counters["optimum"] = static_cast<double>(optimum);
     state.counters["ratio"] = static_cast<double>(steps) / static_cast<double>(optimum);
 }

@@ -63,7 +63,7 @@ CXMLElement* CXMLDataRepository::CreateToolDataElement(const std::string& name) 
     auto* element = new CXMLElement(name);
     if (attributes_)
         for (const XmlAttribute& attribute : *attributes_)
-            element->GetAttributes().Add(new CXMLAttribute(attribute.name, attribute.value));
+            element->GetAttributes().Add(new CXMLAttribute(std::string(attribute.name), std::string(attribute.value)));
     return element;
 }
 

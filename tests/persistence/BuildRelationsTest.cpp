@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -300,6 +301,27 @@ TEST_F(RelationsTest, RefusedLinksLeaveTheModelsMessageAndEveryPassRunsOn) {
     EXPECT_EQ(log_.Lines()[1], FormatMessageId(44588));
     EXPECT_EQ(log_.Lines()[2], "Task requirement with ID=r9 not found! [W0817]");
     EXPECT_TRUE(Task("t1")->GetSteps()[1]->GetSuccessors().empty());
+}
+
+// Each task's flow is checked for cycles once: a flow without one links every connection, a
+// repeated one once; in a flow with one, only the connection that closes it is refused.
+TEST_F(RelationsTest, ConnectionsLinkOnceAndOnlyTheOneClosingACycleIsRefused) {
+    const std::string joins = "<TASKSTEP ID=\"s1\"><CONNECT DestStepID=\"s2\"/><CONNECT DestStepID=\"s3\"/>"
+                              "<CONNECT DestStepID=\"s2\"/></TASKSTEP>"
+                              "<TASKSTEP ID=\"s2\"><CONNECT DestStepID=\"s3\"/></TASKSTEP><TASKSTEP ID=\"s3\"/>";
+    ASSERT_EQ(LoadElements(kRootTask + PlainTask(joins)), 1);
+    const auto& steps = Task("t1")->GetSteps();
+    EXPECT_EQ(steps[0]->GetSuccessors(), (std::vector<CTaskStep*>{steps[1], steps[2]}));
+    EXPECT_EQ(steps[2]->GetPredecessors(), (std::vector<CTaskStep*>{steps[0], steps[1]}));
+
+    const std::string loop = "<TASKSTEP ID=\"s1\"><CONNECT DestStepID=\"s2\"/></TASKSTEP>"
+                             "<TASKSTEP ID=\"s2\"><CONNECT DestStepID=\"s3\"/><CONNECT DestStepID=\"s2\"/>"
+                             "</TASKSTEP><TASKSTEP ID=\"s3\"/>";
+    EXPECT_EQ(LoadElements(kRootTask + PlainTask(loop)), -2);
+    const auto& looped = Task("t1")->GetSteps();
+    EXPECT_EQ(looped[1]->GetSuccessors(), (std::vector<CTaskStep*>{looped[2]}));
+    EXPECT_EQ(looped[0]->GetSuccessors(), (std::vector<CTaskStep*>{looped[1]}));
+    EXPECT_EQ(std::count(log_.Lines().begin(), log_.Lines().end(), FormatMessageId(44588)), 1);
 }
 
 // A task step is the base step of a test step before any transition of the same identifier.

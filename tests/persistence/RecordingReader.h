@@ -10,7 +10,7 @@ class RecordingReader : public CXMLDataManager {
 public:
     void OnStartElement(const std::string& name, const XmlAttributeList& attributes) override {
         std::string line = "start " + name + " in '" + ParentElementName() + "'";
-        for (const XmlAttribute& a : attributes) line += " " + a.name + "=" + a.value;
+        for (const XmlAttribute& a : attributes) line += " " + std::string(a.name) + "=" + std::string(a.value);
         events.push_back(line);
         if (onStart) onStart(*this, name);
     }

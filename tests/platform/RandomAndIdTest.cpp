@@ -195,6 +195,21 @@ TEST_F(FixedClockTest, IdsFromAFixedClock) {
     EXPECT_EQ(MakeUniqueId(), "6ZBvmtpMB3iL");
 }
 
+// An object whose identifier a file gives makes none, but draws as a made one would: the ids
+// that follow are the same.
+TEST_F(FixedClockTest, FileGivenIdsKeepTheRandomStream) {
+    {
+        const FileGivenIds fromFile;
+        EXPECT_EQ(MakeUniqueId(), "");
+        {
+            const FileGivenIds nested;
+            EXPECT_EQ(MakeUniqueId(), "");
+        }
+    }
+    // The third of the sequence above.
+    EXPECT_EQ(MakeUniqueId(), "6ZBvmtpMB3iL");
+}
+
 TEST_F(FixedClockTest, IdsInTheSameMillisecondDiffer) {
     std::set<std::string> ids;
     for (int i = 0; i < 1000; ++i) {
