@@ -193,6 +193,17 @@ TEST_F(KavroProgramTest, TheSampleProjectGivesReadableScriptsAndTheSameFilesEach
     EXPECT_EQ(ScratchFolder::Read(kSample), before);
 }
 
+// The toolkit belongs to the window program alone: a batch run loads none of its libraries. The
+// dynamic linker names every library it loads, so the C library shows that the list is there.
+TEST_F(KavroProgramTest, ABatchRunLoadsNoLibraryOfTheWindowToolkit) {
+    const ProgramRun run =
+        program_.RunWith({"LD_DEBUG=libs"}, {"-p", kSample, "-g", "-c", "PLAINTEXT", "-s", "plain", "-q"});
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_NE(run.err.find("libc.so"), std::string::npos) << run.err;
+    for (const char* toolkit : {"libwx_", "libgtk", "libX11"})
+        EXPECT_EQ(run.err.find(toolkit), std::string::npos) << toolkit;
+}
+
 namespace {
 
 // The text of a UTF-16LE file as UTF-8, for the ASCII texts looked for here.

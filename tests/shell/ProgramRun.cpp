@@ -29,20 +29,27 @@ std::string PassedOn(const char* name) {
 
 }  // namespace
 
-ProgramRun KavroProgram::Run(const std::vector<std::string>& arguments) const { return Execute(arguments, false); }
+ProgramRun KavroProgram::Run(const std::vector<std::string>& arguments) const { return Execute({}, arguments, false); }
 
 ProgramRun KavroProgram::RunMerged(const std::vector<std::string>& arguments) const {
-    return Execute(arguments, true);
+    return Execute({}, arguments, true);
 }
 
-ProgramRun KavroProgram::Execute(const std::vector<std::string>& arguments, bool merged) const {
+ProgramRun KavroProgram::RunWith(const std::vector<std::string>& variables,
+                                 const std::vector<std::string>& arguments) const {
+    return Execute(variables, arguments, false);
+}
+
+ProgramRun KavroProgram::Execute(const std::vector<std::string>& variables, const std::vector<std::string>& arguments,
+                                 bool merged) const {
     const std::filesystem::path out = home_ / "run.out";
     const std::filesystem::path err = home_ / "run.err";
     std::string command = "cd " + Quoted(home_.string()) + " && env -i HOME=" + Quoted(home_.string()) +
                           " XDG_CONFIG_HOME=" + Quoted((home_ / "config").string()) +
                           " XDG_DOCUMENTS_DIR=" + Quoted((home_ / "Documents").string()) + " " +
-                          PassedOn("ASAN_OPTIONS") + PassedOn("UBSAN_OPTIONS") + PassedOn("LSAN_OPTIONS") +
-                          Quoted(KAVRO_PROGRAM);
+                          PassedOn("ASAN_OPTIONS") + PassedOn("UBSAN_OPTIONS") + PassedOn("LSAN_OPTIONS");
+    for (const std::string& variable : variables) command += Quoted(variable) + " ";
+    command += Quoted(KAVRO_PROGRAM);
     for (const std::string& argument : arguments) command += " " + Quoted(argument);
     command += " >" + Quoted(out.string()) + (merged ? " 2>&1" : " 2>" + Quoted(err.string())) + " </dev/null";
     const int status = std::system(command.c_str());

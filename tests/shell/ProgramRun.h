@@ -19,6 +19,8 @@ public:
     ProgramRun Run(const std::vector<std::string>& arguments) const;
     // The run with both streams in one, in the order they were written (in out).
     ProgramRun RunMerged(const std::vector<std::string>& arguments) const;
+    // The run apart, with variables ("NAME=value") added to its environment.
+    ProgramRun RunWith(const std::vector<std::string>& variables, const std::vector<std::string>& arguments) const;
 
     // The user's settings file and the folder that holds the Kavro folders.
     std::filesystem::path SettingsFile() const { return home_ / "config" / "kavro" / "settings.txt"; }
@@ -26,7 +28,8 @@ public:
     const std::filesystem::path& WorkingFolder() const { return home_; }
 
 private:
-    ProgramRun Execute(const std::vector<std::string>& arguments, bool merged) const;
+    ProgramRun Execute(const std::vector<std::string>& variables, const std::vector<std::string>& arguments,
+                       bool merged) const;
 
     std::filesystem::path home_;
 };
