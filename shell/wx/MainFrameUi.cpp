@@ -118,7 +118,12 @@ void CMainFrameUi::CreateMenus() {
     auto* imports = new wxMenu;
     imports->Append(Id(command::kImportProjectData), "&Project Data...");
     imports->Append(Id(command::kImportUftRepository), "Import &Object Repository...");
+    imports->Append(Id(command::kImportJavaGui), "&Java-GUI Info");
+    imports->Append(Id(command::kImportXmi), "&XMI Model Data");
     projectMenu_->AppendSubMenu(imports, "&Import");
+    auto* exports = new wxMenu;
+    exports->Append(Id(command::kExportEsaObjectMaps), "&ESA ART Object Maps");
+    projectMenu_->AppendSubMenu(exports, "&Export");
     projectMenu_->AppendSeparator();
     projectMenu_->Append(Id(command::kPrinterSetUp), "P&rint Setup...");
     projectMenu_->AppendSeparator();
@@ -148,6 +153,12 @@ void CMainFrameUi::CreateMenus() {
     view->AppendCheckItem(Id(command::kDrawToolBar), "&Draw Tool Bar");
     view->AppendCheckItem(Id(command::kWindowToolBar), "&Window Tool Bar");
     view->AppendSeparator();
+    view->AppendCheckItem(Id(command::kShowTransitions), "Show T&ransitions");
+    view->AppendCheckItem(Id(command::kShowCoverage), "Show &Coverage");
+    view->AppendCheckItem(Id(command::kShowGrandchildren), "Show Grandchi&ldren");
+    view->AppendCheckItem(Id(command::kShowStepInfo), "Show &Step Info");
+    view->AppendCheckItem(Id(command::kVerticalDiagrams), "&Vertical Diagrams");
+    view->AppendSeparator();
     view->AppendSubMenu(languages, "&Language");
 
     auto* model = new wxMenu;
@@ -160,6 +171,7 @@ void CMainFrameUi::CreateMenus() {
     model->Append(Id(command::kChangeWindowType), "Change Window T&ype");
     model->Append(Id(command::kReplaceWindow), "Rep&lace Window");
     model->Append(Id(command::kGenerateWindowTags), "Generate Window &Tags");
+    model->Append(Id(command::kShowLoadErrors), "Show Load &Errors");
     model->AppendSeparator();
     model->Append(Id(command::kNewTransition), "&New Transition");
     model->Append(Id(command::kRedirectTransition), "&Redirect Transition");

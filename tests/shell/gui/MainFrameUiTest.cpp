@@ -111,6 +111,14 @@ TEST_F(MainFrameUiTest, ViewsOpenAsTabsAndTheBarsHideAndShowAgain) {
     EXPECT_TRUE(german->IsEnabled());
     EXPECT_FALSE(english->IsEnabled());
     EXPECT_TRUE(english->IsChecked());
+
+    // The view mode's items: coverage takes the place of transitions, and the checks follow.
+    const int before = frame.GetViewMode();
+    ASSERT_TRUE(ChooseMenuItem(window, CommandToWindowId(command::kShowCoverage)));
+    EXPECT_EQ(frame.GetViewMode(), (before & ~CMainFrame::kShowTransitions) | CMainFrame::kShowCoverage);
+    window->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    EXPECT_TRUE(window->GetMenuBar()->FindItem(CommandToWindowId(command::kShowCoverage))->IsChecked());
+    EXPECT_FALSE(window->GetMenuBar()->FindItem(CommandToWindowId(command::kShowTransitions))->IsChecked());
 }
 
 TEST_F(MainFrameUiTest, TheWorkspaceTabsFollowMouseAndKeys) {
