@@ -365,4 +365,88 @@ TEST_F(WinClassEditorTest, CancelInTheClassEditorChangesNothing) {
     EXPECT_EQ(after->FindWindowClass("Dropped"), nullptr);
 }
 
+
+TEST_F(WinClassEditorTest, WindowClassesWithAnEmptyNameWarnsAndOpensNoClassEditor) {
+    TestProject project;
+    std::vector<std::string> opened;  // the titles of the class editors run
+    host.session = [&opened](EditorDialog& dialog) -> int {
+        if (auto* classes = dynamic_cast<Classes*>(&dialog)) {
+            opened.push_back(classes->GetTitle());
+            return kIdCancel;
+        }
+        auto& editor = static_cast<Builders&>(dialog);
+        const Refused emptyName{"Please enter a valid name! [W0363]", "Invalid Name", Builders::kBuilderName};
+        EXPECT_EQ(Attempt(editor, [&] { editor.OnWindowClasses(); }), emptyName);
+        EXPECT_TRUE(opened.empty());
+        EXPECT_FALSE(editor.IsModified());
+        // A user builder chosen, its name then emptied: it keeps its name.
+        editor.SetText(Builders::kBuilderName, "Mine");
+        EXPECT_TRUE(editor.ApplyName());
+        Choose(editor, Builders::kBuilderList, "Mine");
+        editor.SetText(Builders::kBuilderName, "");
+        EXPECT_EQ(Attempt(editor, [&] { editor.OnWindowClasses(); }), emptyName);
+        EXPECT_TRUE(opened.empty());
+        EXPECT_GE(RowOf(editor, Builders::kBuilderList, "Mine"), 0);
+        // With a name the class editor does open.
+        Choose(editor, Builders::kBuilderList, "Java");
+        editor.OnWindowClasses();
+        EXPECT_EQ(opened, std::vector<std::string>{"Window Classes for Java"});
+        return kIdCancel;
+    };
+    Builders editor(host, Database(), project.App());
+    EXPECT_FALSE(editor.EditBuilderList());
+}
+
+TEST_F(WinClassEditorTest, AClassMayNotTakeAnotherClassesNameAndDeleteAsksFirst) {
+    TestProject project;
+    auto classNames = [this] {
+        std::vector<std::string> names;
+        for (const CWindowClass* windowClass : Database().FindBuilder("Java", false)->GetWindowClasses())
+            names.push_back(windowClass->GetName());
+        return names;
+    };
+    std::vector<std::string> expected = classNames();
+    EXPECT_TRUE(EditClasses(project.App(), "Java", [](Classes& editor) {
+        for (const char* name : {"Alpha", "Beta"}) {
+            editor.SetText(Classes::kClassName, name);
+            editor.SetText(Classes::kBaseClass, "Push Button");
+            EXPECT_TRUE(editor.ApplyClass());
+        }
+        const EditorList& rows = editor.List(Classes::kClassList);
+        Choose(editor, Classes::kClassList, "Beta");
+        editor.SetText(Classes::kClassName, "ALPHA");
+        EXPECT_EQ(Attempt(editor, [&] { return editor.ApplyClass(); }),
+                  (Refused{"A window class with this name is already existing! [W0522]", "Invalid Name",
+                           Classes::kClassName}));
+        const int beta = RowOf(editor, Classes::kClassList, "Beta");
+        EXPECT_EQ(rows.GetHighlighted(), beta);
+        if (beta >= 0) {
+            EXPECT_EQ(rows.RowTexts(beta).front(), "Beta");
+        }
+        // Its own name in other letters is no clash.
+        editor.SetText(Classes::kClassName, "BETA");
+        EXPECT_EQ(Attempt(editor, [&] { return editor.ApplyClass(); }), kNoRefusal);
+
+        Choose(editor, Classes::kClassList, "Alpha");
+        EXPECT_TRUE(editor.IsEnabled(Classes::kDelete));
+        TestInteraction().answers = {MessageAnswer::No, MessageAnswer::Yes};
+        editor.OnDelete();
+        EXPECT_GE(RowOf(editor, Classes::kClassList, "Alpha"), 0);
+        editor.OnDelete();
+        EXPECT_LT(RowOf(editor, Classes::kClassList, "Alpha"), 0);
+        EXPECT_EQ(rows.GetHighlighted(), -1);
+        EXPECT_FALSE(editor.IsEnabled(Classes::kDelete));
+        const auto& asked = TestInteraction().messages;
+        EXPECT_EQ(asked.size(), 2u);
+        for (const MessageRequest& question : asked) {
+            EXPECT_EQ(question.text, "Do you really want to delete this window class ? [Q0027]");
+            EXPECT_EQ(question.caption, "Delete Window Class");
+            EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+        }
+        return editor.OnOK() ? kIdOk : kIdCancel;
+    }));
+    expected.push_back("BETA");
+    EXPECT_EQ(classNames(), expected);
+}
+
 }  // namespace

@@ -165,6 +165,9 @@ public:
         return inner;
     }
 
+    CApplicationKav& App() { return app; }
+    CTaskKav* Named(const std::string& name) { return app.FindTask(name, false); }
+
     CTaskKav* folder = nullptr;
     CTaskKav* moved = nullptr;
     CTaskKav* oldParent = nullptr;
@@ -282,6 +285,125 @@ INSTANTIATE_TEST_SUITE_P(
                        },
                        "Building blocks may not be put into a VORNAK folder! [W1059]"}),
     [](const ::testing::TestParamInfo<ProductRefusal>& info) { return std::string(info.param.name); });
+
+namespace {
+
+// Drops where two rules apply: the earlier one refuses, and once it is lifted the later one
+// does, which shows that both applied. A product task outside product folders excludes every
+// later product rule, which all need a product folder.
+struct TwoRules {
+    const char* name;
+    CTaskKav* (*arrange)(TaskDropTest&);  // shapes the moved task, gives the target
+    const char* first;
+    const char* firstCaption;
+    CTaskKav* (*lift)(TaskDropTest&, CTaskKav* target);  // takes the first rule away, gives the target
+    const char* second;
+};
+
+class RuleOrderTest : public TaskDropTest, public ::testing::WithParamInterface<TwoRules> {};
+
+TEST_P(RuleOrderTest, TheEarlierRuleRefusesFirst) {
+    VornakMode = true;
+    CTaskKav* target = GetParam().arrange(*this);
+    page.Fill();
+    DragMoved(ItemOf(target));
+    Expect(GetParam().first, GetParam().firstCaption);
+
+    TestInteraction().messages.clear();
+    target = GetParam().lift(*this, target);
+    page.Fill();
+    DragMoved(ItemOf(target));
+    Expect(GetParam().second, "Invalid Drop Target");
+}
+
+const char* const kInvalidTarget = "Invalid Drop Target";
+
+CTaskKav* ProductTopFolder(TaskDropTest& t) {
+    CTaskKav* top = t.Task("Top", nullptr, kTaskFolder);
+    top->SetQuVornakTask(1);
+    return top;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TaskDrop, RuleOrderTest,
+    ::testing::Values(
+        TwoRules{"NotAFolderBeforeJustBelowTheTop",
+                 [](TaskDropTest& t) {
+                     CTaskKav* useCase = t.Task("TopUseCase");
+                     useCase->SetQuVornakTask(1);
+                     return useCase;
+                 },
+                 "Tree items can only be dropped on a folder! [W0933]", kInvalidTarget,
+                 [](TaskDropTest& t, CTaskKav* target) {
+                     t.App().SetOldTaskMode(1);
+                     return target;
+                 },
+                 "Use case tasks may not be dragged directly into the VORNAK project folder! [W1157]"},
+        TwoRules{"ReadOnlyBeforeJustBelowTheTop",
+                 [](TaskDropTest& t) {
+                     VornakMode = false;  // product tasks are read-only outside VORNAK mode
+                     return ProductTopFolder(t);
+                 },
+                 "Items cannot be dropped on a read-only task! [W0360]", "Target Task is Read-Only",
+                 [](TaskDropTest&, CTaskKav* target) {
+                     VornakMode = true;
+                     return target;
+                 },
+                 "Use case tasks may not be dragged directly into the VORNAK project folder! [W1157]"},
+        TwoRules{"JustBelowTheTopBeforeAFolderHoldingAUseCase",
+                 [](TaskDropTest& t) {
+                     CTaskKav* top = ProductTopFolder(t);
+                     t.Task("UseCase", top)->SetQuVornakTask(1);
+                     return top;
+                 },
+                 "Use case tasks may not be dragged directly into the VORNAK project folder! [W1157]", kInvalidTarget,
+                 [](TaskDropTest& t, CTaskKav* target) {
+                     t.moved->SetType(kTaskFolder);
+                     return target;
+                 },
+                 "If a VORNAK folder already contains a use case, no further children are allowed! [W1156]"},
+        TwoRules{"AFolderHoldingAUseCaseBeforeNotEmpty",
+                 [](TaskDropTest& t) {
+                     CTaskKav* target = t.ProductFolder("Full");
+                     t.Task("UseCase", target)->SetQuVornakTask(1);
+                     return target;
+                 },
+                 "If a VORNAK folder already contains a use case, no further children are allowed! [W1156]",
+                 kInvalidTarget,
+                 [](TaskDropTest& t, CTaskKav* target) {
+                     t.Named("UseCase")->SetType(kTaskFolder);
+                     return target;
+                 },
+                 "Use case tasks may only be put into an empty VORNAK folder! [W1158]"},
+        TwoRules{"NotEmptyBeforeAUseCaseBesideAnotherChild",
+                 [](TaskDropTest& t) {
+                     CTaskKav* target = t.ProductFolder("Busy");
+                     t.Task("Sub", target, kTaskFolder)->SetQuVornakTask(1);
+                     t.Task("Inner", t.moved);
+                     t.Task("Other", t.moved, kTaskFolder);
+                     return target;
+                 },
+                 "Use case tasks may only be put into an empty VORNAK folder! [W1158]", kInvalidTarget,
+                 [](TaskDropTest& t, CTaskKav*) { return t.ProductFolder("Empty"); },
+                 "Invalid VORNAK folder structure: each use case must have its own folder! [W1159]"},
+        TwoRules{"AUseCaseBesideAnotherChildBeforeABuildingBlock",
+                 [](TaskDropTest& t) {
+                     t.moved->SetType(kTaskFolder);
+                     CTaskKav* inner = t.Task("Inner", t.moved, kTaskFolder);
+                     t.Task("UseCase", inner);
+                     t.Task("Other", inner, kTaskFolder);
+                     t.Task("Block", t.moved, kTaskBuildingBlock);
+                     return t.ProductFolder("Empty");
+                 },
+                 "Invalid VORNAK folder structure: each use case must have its own folder! [W1159]", kInvalidTarget,
+                 [](TaskDropTest& t, CTaskKav* target) {
+                     t.Named("UseCase")->SetType(kTaskFolder);
+                     return target;
+                 },
+                 "Building blocks may not be put into a VORNAK folder! [W1059]"}),
+    [](const ::testing::TestParamInfo<TwoRules>& info) { return std::string(info.param.name); });
+
+}  // namespace
 
 TEST_F(TaskDropTest, AMoveIntoAProductFolderMarksTheSubtreeAndNamesTheUseCaseAfterItsFolder) {
     VornakMode = true;
