@@ -194,3 +194,88 @@ TEST_F(ExchangeTest, ATextOfOneCharacterIsSkippedAndAMessageDuringABoxWaitsForIt
     EXPECT_TRUE(texts[1].ends_with("[W1111]"));
     EXPECT_EQ(vornak->GetState(), kVornakLost);
 }
+
+// VORNAK took the project but the next send of the chain cannot go out: nothing waits for an
+// answer any more, so the user works on and may send again.
+TEST_F(ExchangeTest, ASendThatFailsInsideTheChainLeavesTheUserWorking) {
+    // The test structure never arrived: CMD_DATA_TS has nothing to be built from.
+    vornak->SetState(kVornakIdle);
+    ASSERT_EQ(vornak->SendProjectData(), 1);
+    EXPECT_NE(NextSent().find("<CMD_DATA_KAVRO>"), std::string::npos);
+    Receive("<CMD_OK/>");
+    EXPECT_NE(NextSent().find("<CMD_CHANGED_TASKLIST/>"), std::string::npos);
+    EXPECT_EQ(vornak->GetState(), kVornakAwaitingTaskListOk);
+    Receive("<CMD_OK/>");
+    EXPECT_EQ(vornak->GetState(), kVornakIdle);
+    EXPECT_EQ(Boxes().Texts(), std::vector<std::string>{"Error while building VORNAK test stucture! [W1075]"});
+    // Neither an acknowledgement nor a refusal goes back.
+    EXPECT_EQ(peer.ReadMessage(200ms), std::nullopt);
+    ASSERT_EQ(vornak->SendProjectData(), 1);
+    EXPECT_EQ(vornak->GetState(), kVornakAwaitingDataOk);
+    EXPECT_NE(NextSent().find("<CMD_DATA_KAVRO>"), std::string::npos);
+
+    // A worker that does not run takes no CMD_CHANGED_TASKLIST.
+    vornak.reset();
+    vornak = std::make_unique<CVornakIF>(posts, TestOptions(), &host);
+    Boxes().messages.clear();
+    vornak->SetState(kVornakAwaitingDataOk);
+    Receive("<CMD_OK/>");
+    EXPECT_EQ(vornak->GetState(), kVornakIdle);
+    EXPECT_TRUE(Boxes().Texts().empty()) << Boxes().Texts().front();
+    EXPECT_EQ(vornak->SendProjectData(), 0);
+    EXPECT_EQ(vornak->GetState(), kVornakIdle);
+}
+
+TEST_F(ExchangeTest, WithoutAMainFileVornakModeIsNotEntered) {
+    ReceiveStructure();
+    host.Project().GetFiles().DeleteAll();
+    Receive("<CMD_SHOW_TASK TaskID=\"f1\"/>");
+    // The command was taken; what it asked for could not be done.
+    EXPECT_EQ(NextSent(), OwnMessage("<CMD_OK/>"));
+    ASSERT_EQ(Boxes().messages.size(), 1u);
+    EXPECT_EQ(Boxes().messages[0].text, "Error while parsing KAVRO-VORNAK Protocol File: Loading stopped! [W1103]");
+    EXPECT_EQ(Boxes().messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(host.calls, std::vector<std::string>{"revert"});
+    EXPECT_TRUE(host.title.empty());
+    EXPECT_FALSE(host.projectOpen);
+    EXPECT_EQ(vornak->GetState(), kVornakIdle);
+    EXPECT_EQ(peer.ReadMessage(200ms), std::nullopt);
+}
+
+// The frame reports a loss for the loss itself and again for the socket's error.
+TEST_F(ExchangeTest, ALostConnectionOffersToSaveOnlyWhileTheUserWorks) {
+    const std::string question =
+        "Connection to VORNAK Test Manager lost - Save data as XML file and import in next session? [Q0043]";
+    struct Case {
+        int state;
+        MessageAnswer answer;
+        bool asked;
+        bool saved;
+    };
+    const Case cases[] = {
+        {kVornakIdle, MessageAnswer::Yes, true, true},
+        {kVornakIdle, MessageAnswer::No, true, false},
+        {kVornakAwaitingDataOk, MessageAnswer::Yes, false, false},
+        {kVornakConnected, MessageAnswer::Yes, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.state);
+        Boxes().messages.clear();
+        Boxes().answers = {c.answer};
+        host.calls.clear();
+        vornak->SetState(c.state);
+        vornak->OnConnectionLost();
+        vornak->OnConnectionLost();
+        EXPECT_EQ(vornak->GetState(), kVornakLost);
+        EXPECT_TRUE(vornak->IsConnectionLost());
+        if (c.asked) {
+            ASSERT_EQ(Boxes().messages.size(), 1u);
+            EXPECT_EQ(Boxes().messages[0].text, question);
+            EXPECT_EQ(Boxes().messages[0].buttons, MessageButtons::YesNo);
+            EXPECT_EQ(Boxes().messages[0].defaultAnswer, MessageAnswer::Yes);
+        } else {
+            EXPECT_TRUE(Boxes().messages.empty());
+        }
+        EXPECT_EQ(host.calls, c.saved ? std::vector<std::string>{"save as xml"} : std::vector<std::string>{});
+    }
+}

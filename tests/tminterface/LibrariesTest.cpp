@@ -23,6 +23,12 @@ std::string Library(const std::string& id) {
            "root\"/></KAVRO_DATA></CMD_DATA_LIB>";
 }
 
+// The library of that id with the tasks given, written as TASK elements.
+std::string LibraryWithTasks(const std::string& id, const std::string& tasks) {
+    return "<CMD_DATA_LIB FileID=\"" + id + "\" Name=\"" + id + ".xml\"><KAVRO_DATA Version=\"12.4\">"
+           "<PROJECT ID=\"p" + id + "\" Name=\"" + id + "\"/>" + tasks + "</KAVRO_DATA></CMD_DATA_LIB>";
+}
+
 std::string LibraryRequest(const std::string& id) {
     return *BuildCommandMessage(kCmdRequestLib, std::to_string(::getpid()),
                                 "<CMD_REQUEST_LIB FileID=\"" + id + "\"/>\r\n");
@@ -111,4 +117,37 @@ TEST_F(LibrariesTest, MergingTakesTheLibrarysIncludesAsFilesOfTheProject) {
     Boxes().messages.clear();
     EXPECT_EQ(vornak->MergeLibrary(project, empty), -1);
     EXPECT_EQ(Boxes().Texts(), std::vector<std::string>{"Fatal Error: libApp->fileList is empty! [F0132]"});
+}
+
+TEST_F(LibrariesTest, ALibraryWithoutItsMainTaskOrAVornakTaskIsRefused) {
+    struct Case {
+        std::string tasks;
+        std::string message;
+    };
+    const Case cases[] = {
+        // Every task names a parent: none is the library's main task.
+        {"<TASK ID=\"L2a\" Name=\"A\" Type=\"2\" ParentID=\"L2b\"/>"
+         "<TASK ID=\"L2v\" Name=\"V\" Type=\"2\" QuVornakTask=\"1\" ParentID=\"L2a\"/>",
+         "Fatal Error: Library has no mainTask! [F0170]"},
+        {"<TASK ID=\"L2root\" Name=\"Root\" Type=\"2\"/>"
+         "<TASK ID=\"L2v\" Name=\"V\" Type=\"2\" ParentID=\"L2root\"/>",
+         "Fatal Error: Library has no VORNAK root task! [F0171]"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        Reconnect();
+        ReceiveProjectOfThreeFiles();
+        ASSERT_TRUE(host.Project().FindFile("L2", true));
+        const std::string nameBefore = host.Project().FindFile("L2", true)->GetName();
+        Receive(LibraryWithTasks("L2", c.tasks));
+        EXPECT_EQ(NextSent(), OwnMessage("<CMD_OK/>"));
+        ASSERT_EQ(Boxes().messages.size(), 1u);
+        EXPECT_EQ(Boxes().messages[0].text, c.message);
+        EXPECT_EQ(Boxes().messages[0].icon, MessageIcon::Error);
+        // Nothing of it is taken and L3 is not requested.
+        EXPECT_FALSE(host.Project().FindTask("L2v", true));
+        EXPECT_EQ(host.Project().FindFile("L2", true)->GetName(), nameBefore);
+        EXPECT_EQ(peer.ReadMessage(200ms), std::nullopt);
+        EXPECT_TRUE(host.title.empty());
+    }
 }
