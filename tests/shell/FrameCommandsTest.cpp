@@ -61,6 +61,32 @@ TEST_F(FrameCommandsTest, ImportingTheOpenProjectIsRefusedAndAFailedImportIsTake
     EXPECT_NE(ScratchFolder::Read(path_).find("half imported"), std::string::npos);
 }
 
+// Both commands are whole in their importers: the frame only starts the one installed.
+TEST_F(FrameCommandsTest, JavaGuiInfoAndXmiModelDataStartTheirInstalledImporters) {
+    std::vector<std::string> started;
+    frame_.Services().importers.javaGuiInfo = [&] { started.push_back("java"); };
+    frame_.Services().importers.xmiModelData = [&] { started.push_back("xmi"); };
+    const std::string tip = frame_.GetUndoTip();
+    const struct {
+        int command;
+        const char* importer;
+    } cases[] = {{command::kImportJavaGui, "java"}, {command::kImportXmi, "xmi"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.importer);
+        started.clear();
+        // Sent while a pick waits (a key or a stale menu), it is not given.
+        frame_.Pick().mode = 1;
+        EXPECT_TRUE(frame_.OnCommand(c.command));
+        EXPECT_TRUE(started.empty());
+        frame_.Pick().mode = 0;
+        EXPECT_TRUE(frame_.OnCommand(c.command));
+        EXPECT_EQ(started, std::vector<std::string>{c.importer});
+    }
+    EXPECT_TRUE(TestInteraction().pathRequests.empty());
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_EQ(frame_.GetUndoTip(), tip);
+}
+
 TEST_F(FrameCommandsTest, OnlyAVisibleEnabledWindowWithoutParentBecomesTheStartWindow) {
     Focus(windows_).selectedWindow = Window("Age");
     EXPECT_FALSE(frame_.GetCommandState(command::kSetStartWindow).enabled);

@@ -142,6 +142,41 @@ TEST_F(PickOperationsTest, AMenuItemIsAStartButNeverADestination) {
     EXPECT_EQ(menuView.transitionPicks, 0);
 }
 
+// The menu view is open, but the pick comes while another kind of pane is active: neither a
+// start nor a destination warning, the pick ends.
+TEST_F(PickOperationsTest, AMenuItemPickFromAnotherKindOfPaneIsRefused) {
+    FakeView& menuView = ActiveView(PaneKind::MenuView, nullptr);
+    FakeView& windowView = ActiveView(PaneKind::WindowView, Window("Insurance"));
+    FakeView& flow = ActiveView(PaneKind::TaskFlowView, Task("CalculatePremiums"));
+    std::unique_ptr<CWindowKav> item(CreateWindowOfType(kWndMenuItem, {.id = "File"}));
+    item->SetFile(Project().GetMainFile());
+    const std::size_t ageTransitions = Window("Age")->GetTransitions().size();
+    const struct {
+        const char* pane;
+        FrameView* active;
+        bool windowsTreeFocused;
+    } panes[] = {{"window view", &windowView, false}, {"flow view", &flow, false}, {"windows tree", &menuView, true}};
+    for (const auto& p : panes) {
+        for (int mode : {1, 2}) {
+            SCOPED_TRACE(std::string(p.pane) + ", mode " + std::to_string(mode));
+            TestInteraction().messages.clear();
+            window_.activeView = &windowView;
+            windows_.focused = false;
+            frame_.Pick().mode = 1;
+            if (mode == 2) frame_.OnObjectPicked(Window("Age"));
+            ASSERT_EQ(frame_.GetPickMode(), mode);
+            window_.activeView = p.active;
+            windows_.focused = p.windowsTreeFocused;
+            frame_.OnMenuItemPicked(item.get());
+            EXPECT_EQ(Shown(),
+                      std::vector<std::string>{"Fatal Error: Message WM_SELECT_MENUITEM sent by invalid window! [F0031]"});
+            EXPECT_EQ(frame_.GetPickMode(), 0);
+        }
+    }
+    EXPECT_EQ(Window("Age")->GetTransitions().size(), ageTransitions);
+    EXPECT_TRUE(editedNew.empty());
+}
+
 TEST_F(PickOperationsTest, RedirectingNamesTheTransitionAnewAtItsNewStartAndRefusesACorruptOne) {
     CWindowKav* oldStart = Window("Calculate");
     CWindowKav* newStart = Window("Age");

@@ -2,12 +2,14 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "import/ProjectDataImportDlg.h"
 #include "import/uml/XmiModelDataCommand.h"
 #include "import/uml/XmiTransformer.h"
+#include "model/CloneFlags.h"
 #include "model/TaskKav.h"
 #include "model/TaskStep.h"
 #include "platform/AtomicFile.h"
@@ -208,7 +210,8 @@ TEST_F(XmiTransformerTest, AFailedWriteKeepsTheOldOutput) {
     EXPECT_EQ(ScratchFolder::Read(output_), "old");
 }
 
-// The whole command on a loaded project.
+// The whole command on a loaded project. Undo works as the frame's does: every recorded step keeps
+// the project as it was before it, and undoing puts that copy in place of the live project.
 class XmiCommandTest : public LoadTest {
 protected:
     void SetUp() override {
@@ -222,11 +225,40 @@ protected:
             EXPECT_TRUE(fs::exists(file));
             log_.Clear();
             CProjectDataImportDlg dialog([this](CProjectDataImportDlg&) { return !cancel_; });
-            return failImport_ ? 0 : reader_.ImportProjectData(file, &log_, dialog);
+            // A failing import had already merged what it read.
+            const int result = reader_.ImportProjectData(file, &log_, dialog);
+            return failImport_ ? 0 : result;
         };
-        host_.undo = [this] { ++undone_; };
+        host_.undo = [this] {
+            ++undone_;
+            if (steps_.empty()) return;
+            projects_.push_back(std::move(steps_.back()));
+            steps_.pop_back();
+            ASSERT_GE(reader_.LoadLibrary(projects_.back().get(), false), -1) << GetGlobalMessageBuffer();
+            CurrentApplication = projects_.back().get();
+            current_ = Snapshot();
+        };
         host_.updateControlBars = [] {};
-        SetUndoStepHook([this](const std::string& name) { undoSteps_.push_back(name); });
+        current_ = Snapshot();
+        SetUndoStepHook([this](const std::string& name) {
+            undoSteps_.push_back(name);
+            steps_.push_back(std::move(current_));
+            current_ = Snapshot();
+        });
+    }
+
+    static std::unique_ptr<CApplicationKav> Snapshot() {
+        return std::unique_ptr<CApplicationKav>(
+            CurrentApplication->Clone(kCloneKeepId | kCloneTextsFromObjects | kCloneMainFileOnly));
+    }
+
+    // The live project, which an undo replaces.
+    static CApplicationKav& Project() { return *CurrentApplication; }
+
+    std::string ProjectText() {
+        std::string text;
+        reader_.SaveProject(false, "", Project(), text);
+        return text;
     }
 
     void Run(const std::string& path) {
@@ -235,7 +267,7 @@ protected:
         EXPECT_EQ(LeftInProjectsFolder(), std::vector<std::string>{});
     }
 
-    CTaskKav* Task(const std::string& id) { return root_.FindTask(id, true); }
+    CTaskKav* Task(const std::string& id) { return Project().FindTask(id, true); }
 
     XmiImportHost host_;
     int saved_ = 0;
@@ -243,6 +275,10 @@ protected:
     bool cancel_ = false;
     bool failImport_ = false;
     std::vector<std::string> undoSteps_;
+    std::unique_ptr<CApplicationKav> current_;
+    std::vector<std::unique_ptr<CApplicationKav>> steps_;
+    // The projects undo put in place, kept while they may be current.
+    std::vector<std::unique_ptr<CApplicationKav>> projects_;
     const std::string model_ = (kGolden / "model.xmi").string();
 };
 
@@ -274,19 +310,31 @@ TEST_F(XmiCommandTest, TheSampleImportsAsAFolderWithItsTask) {
 }
 
 TEST_F(XmiCommandTest, AFailedImportIsUndoneAndACancelledOneChangesNothing) {
+    // A change before the import stays: only what the import merged goes.
+    Task("ro")->SetDescription("changed before");
+    RecordUndoStep("Edit Task Properties");
+    const std::string before = ProjectText();
+    const std::size_t tasks = Project().GetTasks().size();
     failImport_ = true;
     Run(model_);
-    EXPECT_EQ(undoSteps_, std::vector<std::string>{"Import Model Data"});
+    EXPECT_EQ(undoSteps_, (std::vector<std::string>{"Edit Task Properties", "Import Model Data"}));
     EXPECT_EQ(undone_, 1);
+    EXPECT_EQ(Task("UC_GetQuote"), nullptr);
+    EXPECT_EQ(Task("P_Checks"), nullptr);
+    EXPECT_EQ(Project().GetTasks().size(), tasks);
+    EXPECT_EQ(Task("ro")->GetDescription(), "changed before");
+    EXPECT_EQ(ProjectText(), before);
 
     failImport_ = false;
     cancel_ = true;
     undoSteps_.clear();
+    Project().SetModified(0);
     Run(model_);
     EXPECT_TRUE(undoSteps_.empty());
     EXPECT_EQ(undone_, 1);
     EXPECT_EQ(Task("UC_GetQuote"), nullptr);
-    EXPECT_FALSE(root_.IsModified());
+    EXPECT_EQ(ProjectText(), before);
+    EXPECT_FALSE(Project().IsModified());
 }
 
 TEST_F(XmiCommandTest, TheProjectsOwnFilesAndNonModelsAreRefusedInABox) {
