@@ -547,3 +547,29 @@ TEST_F(MainFrameTest, AnImportedRepositorysTopWindowsReachTheWindowsPage) {
     ASSERT_NE(top, nullptr);
     EXPECT_EQ(windows_.insertedWindows, std::vector<CWindowKav*>{top});
 }
+
+// The documentation's pictures: a view that is not open opens for its picture and closes again;
+// a window is drawn with its transitions and grandchildren, and an open window view goes back
+// to the frame's mode afterwards.
+TEST_F(MainFrameTest, APictureIsDrawnByTheObjectsViewWhichOpensOnlyForIt) {
+    window_.frame = &frame_;
+    ViewPicture picture;
+    CTestCase testCase(1, 0, nullptr, nullptr, nullptr, 0);
+    EXPECT_TRUE(frame_.RenderTestCaseBitmap(&testCase, picture));
+    ASSERT_EQ(window_.opened.size(), 1u);
+    EXPECT_EQ(window_.opened[0]->pictures, 1);
+    EXPECT_EQ(window_.opened[0]->closeRequests, 1);
+    EXPECT_TRUE(frame_.GetViews().empty());
+
+    std::unique_ptr<CWindowKav> shown(CreateWindowOfType(kWndDialogBox, {.id = "Shown"}));
+    FakeView view(PaneKind::WindowView, shown.get());
+    frame_.AddView(&view);
+    view.pictureFits = false;
+    EXPECT_FALSE(frame_.RenderWindowBitmap(shown.get(), picture));
+    EXPECT_EQ(view.pictures, 1);
+    EXPECT_EQ(view.closeRequests, 0);
+    EXPECT_EQ(view.viewModes, (std::vector<int>{CMainFrame::kShowTransitions | CMainFrame::kShowGrandchildren,
+                                                 frame_.GetViewMode()}));
+    EXPECT_EQ(window_.opened.size(), 1u);
+    EXPECT_FALSE(frame_.RenderTaskFlowBitmap(nullptr, picture));
+}
