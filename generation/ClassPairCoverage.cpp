@@ -58,10 +58,13 @@ bool ClassPairCoverage::Cover(const ClassChoice& choice) {
     std::vector<long long>& newAt = newAtPosition_;
     newAt.assign(fieldCount_, 0);
     bool added = false;
-    for (std::size_t i = 0; i < fieldCount_; ++i) {
-        const std::size_t a = IndexOf(choice, i);
-        for (std::size_t j = i + 1; j < fieldCount_; ++j) {
-            const std::size_t b = IndexOf(choice, j);
+    // Along the shared part the counts tell which classes close a missing pair with an earlier
+    // one; the walk offers a choice right after asking about all of it, so most are passed by.
+    for (std::size_t j = 1; j < fieldCount_; ++j) {
+        if (j < pathLength_ && missingAmongPath_[j + 1] == missingAmongPath_[j]) continue;
+        const std::size_t b = IndexOf(choice, j);
+        for (std::size_t i = 0; i < j; ++i) {
+            const std::size_t a = IndexOf(choice, i);
             if (covered_[PairIndex(a, b)]) continue;
             covered_[PairIndex(a, b)] = true;
             added = true;
