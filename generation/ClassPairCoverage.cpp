@@ -1,5 +1,7 @@
 #include "generation/ClassPairCoverage.h"
 
+#include <bit>
+
 #include "model/DataSet.h"
 
 ClassPairCoverage::ClassPairCoverage(const CDataSet& dataSet) : fieldCount_(dataSet.GetFields().size()) {
@@ -15,7 +17,11 @@ ClassPairCoverage::ClassPairCoverage(const CDataSet& dataSet) : fieldCount_(data
             ++classCount_;
         }
     }
-    covered_.assign(classCount_ * classCount_, false);
+    words_ = (classCount_ + 63) / 64;
+    missing_.assign(classCount_ * words_, 0);
+    for (std::size_t b = 0; b < classCount_; ++b) {
+        for (std::size_t a = 0; a < offsets_[fieldOf_[b]]; ++a) missing_[b * words_ + a / 64] |= std::uint64_t{1} << (a % 64);
+    }
     missingWithField_.assign(classCount_ * fieldCount_, 0);
     missingWithValidOfField_.assign(classCount_ * fieldCount_, 0);
     lastFieldMissing_.assign(classCount_, 0);
@@ -38,7 +44,14 @@ ClassPairCoverage::ClassPairCoverage(const CDataSet& dataSet) : fieldCount_(data
             missingMixedFrom_[f] += validCount[f] * invalidCount[later] + invalidCount[f] * validCount[later];
         }
     }
+    // Each field's first class stands in until the walk chooses; a field without classes
+    // never gets this far.
     path_.assign(fieldCount_, 0);
+    pathBits_.assign(words_, 0);
+    for (std::size_t f = 0; f < fieldCount_; ++f) {
+        path_[f] = offsets_[f];
+        if (offsets_[f] < classCount_) pathBits_[offsets_[f] / 64] |= std::uint64_t{1} << (offsets_[f] % 64);
+    }
     missingAmongPath_.assign(fieldCount_ + 1, 0);
 }
 
@@ -65,8 +78,8 @@ bool ClassPairCoverage::Cover(const ClassChoice& choice) {
         const std::size_t b = IndexOf(choice, j);
         for (std::size_t i = 0; i < j; ++i) {
             const std::size_t a = IndexOf(choice, i);
-            if (covered_[PairIndex(a, b)]) continue;
-            covered_[PairIndex(a, b)] = true;
+            if (!IsMissing(a, b)) continue;
+            missing_[b * words_ + a / 64] &= ~(std::uint64_t{1} << (a % 64));
             added = true;
             ++newAt[j];
             CountCovered(missingWithField_, lastFieldMissing_, a, i, j, fieldCount_);
@@ -91,9 +104,14 @@ void ClassPairCoverage::FollowPrefix(const ClassChoice& prefix, std::size_t leng
     while (shared < pathLength_ && shared < length && path_[shared] == IndexOf(prefix, shared)) ++shared;
     for (std::size_t n = shared; n < length; ++n) {
         const std::size_t b = IndexOf(prefix, n);
+        pathBits_[path_[n] / 64] &= ~(std::uint64_t{1} << (path_[n] % 64));
+        pathBits_[b / 64] |= std::uint64_t{1} << (b % 64);
         path_[n] = b;
+        // b's row holds classes of the earlier fields only, and the path one class of each.
         long long missing = missingAmongPath_[n];
-        for (std::size_t i = 0; i < n; ++i) missing += covered_[PairIndex(path_[i], b)] ? 0 : 1;
+        const std::uint64_t* row = &missing_[b * words_];
+        const std::size_t used = (offsets_[n] + 63) / 64;
+        for (std::size_t w = 0; w < used; ++w) missing += std::popcount(row[w] & pathBits_[w]);
         missingAmongPath_[n + 1] = missing;
     }
     pathLength_ = length;

@@ -9,6 +9,7 @@
 // the newest class are counted; a question about another prefix counts afresh from where it
 // differs.
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "generation/ClassOdometer.h"
@@ -27,7 +28,10 @@ private:
     std::size_t IndexOf(const ClassChoice& choice, std::size_t field) const {
         return offsets_[field] + choice.positions[field];
     }
-    std::size_t PairIndex(std::size_t a, std::size_t b) const { return a * classCount_ + b; }
+    // The pair's bit in the row of its later class.
+    bool IsMissing(std::size_t a, std::size_t b) const {
+        return (missing_[b * words_ + a / 64] >> (a % 64)) & 1u;
+    }
     std::size_t FieldPairIndex(std::size_t a, std::size_t field) const { return a * fieldCount_ + field; }
     // Brings the counts along the current choice up to the prefix's first `length` classes.
     void FollowPrefix(const ClassChoice& prefix, std::size_t length);
@@ -41,7 +45,9 @@ private:
     std::vector<std::size_t> offsets_;  // the index of each field's first class
     std::vector<std::size_t> fieldOf_;  // by class index
     std::vector<bool> valid_;           // by class index
-    std::vector<bool> covered_;         // by pair of class indices, the earlier field first
+    // Per class, a row of bits over the classes of the earlier fields: the pairs still missing.
+    std::size_t words_ = 0;
+    std::vector<std::uint64_t> missing_;
     // Missing pairs of each class with the classes of each later field: all, and valid ones;
     // and the last field with such a pair (the class's own field when none is left).
     std::vector<int> missingWithField_;
@@ -52,9 +58,10 @@ private:
     // them invalid.
     std::vector<long long> missingValidFrom_;
     std::vector<long long> missingMixedFrom_;
-    // Along the current choice: its class indices, how many of them the counts follow, and the
-    // missing pairs among its first n classes at n.
+    // Along the current choice: its class indices (also as bits, one class of each field), how
+    // many of them the counts follow, and the missing pairs among its first n classes at n.
     std::vector<std::size_t> path_;
+    std::vector<std::uint64_t> pathBits_;
     std::size_t pathLength_ = 0;
     std::vector<long long> missingAmongPath_;
     // What one Cover found: new pairs by the position of their later class.

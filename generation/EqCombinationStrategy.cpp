@@ -39,10 +39,12 @@ void EqCombinationList::clear() {
 }
 
 void EqCombinationList::Add(const std::vector<std::size_t>& positions, bool valid) {
+    const std::size_t at = positions_.size();
+    positions_.resize(at + fieldClasses_.size() * width_);
+    unsigned char* out = positions_.data() + at;
     for (std::size_t field = 0; field < fieldClasses_.size(); ++field) {
-        const std::size_t position = positions[field];
         for (std::size_t byte = 0; byte < width_; ++byte)
-            positions_.push_back(static_cast<unsigned char>(position >> (8 * byte)));
+            *out++ = static_cast<unsigned char>(positions[field] >> (8 * byte));
     }
     valid_.push_back(valid);
 }
