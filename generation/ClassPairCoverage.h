@@ -35,6 +35,7 @@ private:
     std::size_t FieldPairIndex(std::size_t a, std::size_t field) const { return a * fieldCount_ + field; }
     // Brings the counts along the current choice up to the prefix's first `length` classes.
     void FollowPrefix(const ClassChoice& prefix, std::size_t length);
+    void SettleLastFrom();
     // One missing pair of a with a class of the later field fewer; the last such field of a
     // moves down when none is left.
     static void CountCovered(std::vector<int>& missingWith, std::vector<int>& lastField, std::size_t a,
@@ -58,10 +59,19 @@ private:
     // them invalid.
     std::vector<long long> missingValidFrom_;
     std::vector<long long> missingMixedFrom_;
+    // The last field with such pairs both valid, and with any (-1 when none is left).
+    int lastValidFrom_ = -1;
+    int lastAnyFrom_ = -1;
     // Along the current choice: its class indices (also as bits, one class of each field), how
     // many of them the counts follow, and the missing pairs among its first n classes at n.
     std::vector<std::size_t> path_;
+    std::vector<std::size_t> pathPositions_;
     std::vector<std::uint64_t> pathBits_;
+    // The largest last field with a missing pair (all, and valid ones) among the current
+    // choice's first n classes at n; known up to maxKnown_.
+    std::vector<int> maxLastAlong_;
+    std::vector<int> maxLastValidAlong_;
+    std::size_t maxKnown_ = 0;
     std::size_t pathLength_ = 0;
     std::vector<long long> missingAmongPath_;
     // What one Cover found: new pairs by the position of their later class.
