@@ -6,8 +6,10 @@
 //
 // The walk asks about each prefix right after the one it grows from, so the missing pairs among
 // the chosen classes are kept per prefix length along the current choice and only the pairs of
-// the newest class are counted; a question about another prefix counts afresh from where it
-// differs.
+// the newest class are counted (its row of missing pairs against the chosen classes, a word of
+// bits at a time); a question about another prefix counts afresh from where it differs. What
+// the later fields may still bring is kept as the last field with a missing pair, so that a
+// question costs about the same at any length.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
