@@ -76,12 +76,11 @@ int WalkClassChoices(const CDataSet& dataSet, int mode, int noClassMessageId, co
     return 1;
 }
 
-std::unique_ptr<CDataEqCombination> TakeChoice(const ClassChoice& choice) {
-    auto combination = std::make_unique<CDataEqCombination>();
+void TakeChoice(const ClassChoice& choice, EqCombinationList& combinations) {
+    bool valid = true;
     for (CDataEqClass* eqClass : choice.classes) {
         eqClass->SetWorkValue(eqClass->GetWorkValue() + 1);
-        if (!eqClass->IsValid()) combination->SetValid(0);
+        if (!eqClass->IsValid()) valid = false;
     }
-    combination->GetClasses() = choice.classes;
-    return combination;
+    combinations.Add(choice.positions, valid);
 }

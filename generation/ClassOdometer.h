@@ -31,6 +31,6 @@ struct ClassWalk {
 int WalkClassChoices(const CDataSet& dataSet, int mode, int noClassMessageId, const Progress* progress,
                      const ClassWalk& walk);
 
-// The combination of the classes, invalid when it holds an invalid class; each class's work
-// value rises by one.
-std::unique_ptr<CDataEqCombination> TakeChoice(const ClassChoice& choice);
+// Adds the combination of the classes, invalid when it holds an invalid class; each class's
+// work value rises by one.
+void TakeChoice(const ClassChoice& choice, EqCombinationList& combinations);

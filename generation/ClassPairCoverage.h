@@ -6,9 +6,12 @@
 //
 // The walk asks about each prefix right after the one it grows from, so the missing pairs among
 // the chosen classes are kept per prefix length along the current choice and only the pairs of
-// the newest class are counted; a question about another prefix counts afresh from where it
-// differs.
+// the newest class are counted (its row of missing pairs against the chosen classes, a word of
+// bits at a time); a question about another prefix counts afresh from where it differs. What
+// the later fields may still bring is kept as the last field with a missing pair, so that a
+// question costs about the same at any length.
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "generation/ClassOdometer.h"
@@ -27,10 +30,14 @@ private:
     std::size_t IndexOf(const ClassChoice& choice, std::size_t field) const {
         return offsets_[field] + choice.positions[field];
     }
-    std::size_t PairIndex(std::size_t a, std::size_t b) const { return a * classCount_ + b; }
+    // The pair's bit in the row of its later class.
+    bool IsMissing(std::size_t a, std::size_t b) const {
+        return (missing_[b * words_ + a / 64] >> (a % 64)) & 1u;
+    }
     std::size_t FieldPairIndex(std::size_t a, std::size_t field) const { return a * fieldCount_ + field; }
     // Brings the counts along the current choice up to the prefix's first `length` classes.
     void FollowPrefix(const ClassChoice& prefix, std::size_t length);
+    void SettleLastFrom();
     // One missing pair of a with a class of the later field fewer; the last such field of a
     // moves down when none is left.
     static void CountCovered(std::vector<int>& missingWith, std::vector<int>& lastField, std::size_t a,
@@ -41,7 +48,9 @@ private:
     std::vector<std::size_t> offsets_;  // the index of each field's first class
     std::vector<std::size_t> fieldOf_;  // by class index
     std::vector<bool> valid_;           // by class index
-    std::vector<bool> covered_;         // by pair of class indices, the earlier field first
+    // Per class, a row of bits over the classes of the earlier fields: the pairs still missing.
+    std::size_t words_ = 0;
+    std::vector<std::uint64_t> missing_;
     // Missing pairs of each class with the classes of each later field: all, and valid ones;
     // and the last field with such a pair (the class's own field when none is left).
     std::vector<int> missingWithField_;
@@ -52,9 +61,19 @@ private:
     // them invalid.
     std::vector<long long> missingValidFrom_;
     std::vector<long long> missingMixedFrom_;
-    // Along the current choice: its class indices, how many of them the counts follow, and the
-    // missing pairs among its first n classes at n.
+    // The last field with such pairs both valid, and with any (-1 when none is left).
+    int lastValidFrom_ = -1;
+    int lastAnyFrom_ = -1;
+    // Along the current choice: its class indices (also as bits, one class of each field), how
+    // many of them the counts follow, and the missing pairs among its first n classes at n.
     std::vector<std::size_t> path_;
+    std::vector<std::size_t> pathPositions_;
+    std::vector<std::uint64_t> pathBits_;
+    // The largest last field with a missing pair (all, and valid ones) among the current
+    // choice's first n classes at n; known up to maxKnown_.
+    std::vector<int> maxLastAlong_;
+    std::vector<int> maxLastValidAlong_;
+    std::size_t maxKnown_ = 0;
     std::size_t pathLength_ = 0;
     std::vector<long long> missingAmongPath_;
     // What one Cover found: new pairs by the position of their later class.

@@ -64,7 +64,7 @@ int EachClassOnceStrategy::AddCombinations(CDataSet& dataSet, int mode, EqCombin
             SetMessage(kNoInvalidClass, dataSet.GetFields().back()->GetName());
             return 0;
         }
-        combinations.push_back(std::move(combination));
+        combinations.Add(combination->GetClasses(), combination->GetValid() != 0);
     } while (!AllClassesUsed(dataSet, mode));
     return 1;
 }

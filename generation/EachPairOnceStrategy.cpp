@@ -17,7 +17,7 @@ int EachPairOnceStrategy::AddCombinations(CDataSet& dataSet, int mode, EqCombina
         return coverage.MayBringNewPair(prefix, length, mode == kValidMode || prefixHasInvalid);
     };
     walk.offer = [&](const ClassChoice& choice) {
-        if (coverage.Cover(choice)) combinations.push_back(TakeChoice(choice));
+        if (coverage.Cover(choice)) TakeChoice(choice, combinations);
     };
     return WalkClassChoices(dataSet, mode, kFieldWithoutClasses, progress, walk);
 }

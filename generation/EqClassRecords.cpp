@@ -16,13 +16,13 @@ public:
 
     // The record of the combination, not yet named or appended; its classes' help values count
     // as used.
-    std::unique_ptr<CDataRecord> Make(const CDataEqCombination& combination) {
-        const int valid = combination.GetValid();
+    std::unique_ptr<CDataRecord> Make(const EqCombinationList& combinations, std::size_t combination) {
+        const int valid = combinations.IsValid(combination) ? 1 : 0;
         auto record = std::make_unique<CDataRecord>(GeneratedRecordName(valid, 0), valid, kOriginEqClassMethod);
         const OwningList<CDataField>& fields = dataSet_.GetFields();
-        const std::vector<CDataEqClass*>& classes = combination.GetClasses();
-        for (std::size_t i = 0; i < fields.size() && i < classes.size(); ++i)
-            record->GetValues()[fields[i]->GetId()] = TakeClassValue(*classes[i], valuesSetting_);
+        for (std::size_t i = 0; i < fields.size() && i < combinations.FieldCount(); ++i)
+            record->GetValues()[fields[i]->GetId()] =
+                TakeClassValue(*combinations.ClassAt(combination, i), valuesSetting_);
         return record;
     }
 
@@ -39,17 +39,25 @@ private:
     int invalidCount_ = 0;
 };
 
+// Whether a class of the combination passes the test.
+template <class Test>
+bool AnyClass(const EqCombinationList& combinations, std::size_t combination, Test test) {
+    for (std::size_t field = 0; field < combinations.FieldCount(); ++field) {
+        if (test(*combinations.ClassAt(combination, field))) return true;
+    }
+    return false;
+}
+
 // A class of the combination has more help values than combinations to show them.
-bool NeedsRepeat(const CDataEqCombination& combination) {
-    return std::any_of(combination.GetClasses().begin(), combination.GetClasses().end(), [](const CDataEqClass* c) {
-        const auto count = static_cast<int>(c->GetHelpValues().size());
-        return count > 1 && c->GetWorkValue() < count;
+bool NeedsRepeat(const EqCombinationList& combinations, std::size_t combination) {
+    return AnyClass(combinations, combination, [](const CDataEqClass& c) {
+        const auto count = static_cast<int>(c.GetHelpValues().size());
+        return count > 1 && c.GetWorkValue() < count;
     });
 }
 
-bool BringsUnusedValue(const CDataEqCombination& combination) {
-    return std::any_of(combination.GetClasses().begin(), combination.GetClasses().end(),
-                       [](const CDataEqClass* c) { return HasUnusedHelpValue(*c); });
+bool BringsUnusedValue(const EqCombinationList& combinations, std::size_t combination) {
+    return AnyClass(combinations, combination, [](const CDataEqClass& c) { return HasUnusedHelpValue(c); });
 }
 
 bool IsModeCovered(const CDataSet& dataSet, int mode, const DataGenSettings& settings) {
@@ -68,23 +76,24 @@ bool IsModeCovered(const CDataSet& dataSet, int mode, const DataGenSettings& set
 
 void MakeRecordsOneValue(CDataSet& dataSet, const EqCombinationList& combinations, int valuesSetting) {
     RecordMaker maker(dataSet, valuesSetting);
-    for (const auto& combination : combinations) maker.Append(maker.Make(*combination));
+    for (std::size_t combination = 0; combination < combinations.size(); ++combination)
+        maker.Append(maker.Make(combinations, combination));
 }
 
 void MakeRecordsCovering(CDataSet& dataSet, const EqCombinationList& combinations, int mode,
                          const DataGenSettings& settings) {
     RecordMaker maker(dataSet, settings.values);
-    std::vector<const CDataEqCombination*> repeats;
-    for (const auto& combination : combinations) {
-        maker.Append(maker.Make(*combination));
-        if (NeedsRepeat(*combination)) repeats.push_back(combination.get());
+    std::vector<std::size_t> repeats;
+    for (std::size_t combination = 0; combination < combinations.size(); ++combination) {
+        maker.Append(maker.Make(combinations, combination));
+        if (NeedsRepeat(combinations, combination)) repeats.push_back(combination);
     }
     bool keptOne = true;
     while (keptOne && !IsModeCovered(dataSet, mode, settings)) {
         keptOne = false;
-        for (const CDataEqCombination* combination : repeats) {
-            const bool bringsUnusedValue = BringsUnusedValue(*combination);
-            std::unique_ptr<CDataRecord> record = maker.Make(*combination);
+        for (std::size_t combination : repeats) {
+            const bool bringsUnusedValue = BringsUnusedValue(combinations, combination);
+            std::unique_ptr<CDataRecord> record = maker.Make(combinations, combination);
             if (bringsUnusedValue) {
                 maker.Append(std::move(record));
                 keptOne = true;

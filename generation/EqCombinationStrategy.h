@@ -1,6 +1,7 @@
 #pragma once
 // How the equivalence class method chooses one class per field for each record: each class
 // once, each pair of classes once, or every combination. One small class per strategy.
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -9,7 +10,52 @@
 class CDataSet;
 class Progress;
 
-using EqCombinationList = std::vector<std::unique_ptr<CDataEqCombination>>;
+// The combinations of one run, each as the position of its class in every field's classes and
+// its validity. The positions are packed into one, two or four bytes by the largest field, so
+// that the pairs strategy's hundreds of thousands of combinations cost a few bytes per field
+// until their records are made.
+class EqCombinationList {
+public:
+    // Empties the list for the data set's fields, whose classes must stay as they are while
+    // the list is read.
+    void Reset(const CDataSet& dataSet);
+    void clear();
+
+    // A whole combination by its positions, one per field.
+    void Add(const std::vector<std::size_t>& positions, bool valid);
+    // A whole combination by its classes, one per field, in field order.
+    void Add(const std::vector<CDataEqClass*>& classes, bool valid);
+
+    std::size_t size() const { return valid_.size(); }
+    bool empty() const { return valid_.empty(); }
+    std::size_t FieldCount() const { return fieldClasses_.size(); }
+    bool IsValid(std::size_t combination) const { return valid_[combination]; }
+    CDataEqClass* ClassAt(std::size_t combination, std::size_t field) const;
+
+    // Reading in order gives each combination made up as an object.
+    class const_iterator {
+    public:
+        const_iterator(const EqCombinationList& list, std::size_t index) : list_(&list), index_(index) {}
+        std::unique_ptr<CDataEqCombination> operator*() const;
+        const_iterator& operator++() {
+            ++index_;
+            return *this;
+        }
+        bool operator!=(const const_iterator& other) const { return index_ != other.index_; }
+
+    private:
+        const EqCombinationList* list_;
+        std::size_t index_;
+    };
+    const_iterator begin() const { return {*this, 0}; }
+    const_iterator end() const { return {*this, size()}; }
+
+private:
+    std::vector<std::vector<CDataEqClass*>> fieldClasses_;
+    std::size_t width_ = 1;  // bytes per position
+    std::vector<unsigned char> positions_;
+    std::vector<bool> valid_;
+};
 
 class EqCombinationStrategy {
 public:
