@@ -6,7 +6,6 @@
 #include "generation/SimulationSupport.h"
 #include "generation/TCGTask.h"
 #include "model/TaskKav.h"
-#include "platform/Format.h"
 #include "platform/MessageBuffer.h"
 #include "platform/TextUtil.h"
 
@@ -43,32 +42,40 @@ bool AddBlockRecords(CTCGTask& graph, CTaskNode& node, CTestStep& step) {
     return true;
 }
 
+// "Task: <task> / Step: <step>", built in one allocation.
+std::string StepName(const CTaskKav& task, const CTaskStep& step) {
+    constexpr std::string_view kTask = "Task: ", kStep = " / Step: ";
+    const std::string taskName = task.GetName();
+    const std::string stepName = step.GetName();
+    std::string name;
+    name.reserve(kTask.size() + taskName.size() + kStep.size() + stepName.size());
+    name.append(kTask).append(taskName).append(kStep).append(stepName);
+    return name;
+}
+
 }  // namespace
 
 std::unique_ptr<CTestStep> CreateTestStep(CTCGTask& graph, CTaskNode& node) {
     CTaskStep* step = node.step;
-    std::string event = node.event;
-    if (step->GetStartWindow() && EqualsNoCase(event, "Input")) {
+    std::string event;
+    if (step->GetStartWindow() && EqualsNoCase(node.event, "Input")) {
         // The value that an Input without a text enters.
         std::string attribute, value;
         const CCombination none;
-        if (CEventParser().GetEventValue(event, step->GetStartWindow(), attribute, value, none) < 0) return nullptr;
+        if (CEventParser().GetEventValue(node.event, step->GetStartWindow(), attribute, value, none) < 0) return nullptr;
         event = "Input(\"" + value + "\")";
+    } else {
+        event = node.event;
     }
     const bool verifyStep = node.contextNumber == kVerifyStepContext;
-    CTaskStep* baseStep = verifyStep ? nullptr : step;
-    auto testStep = std::make_unique<CTestStep>("", "", "", "", "", "", step->GetStartWindow(), step->GetDestWindow(),
-                                                step->GetDelay(), step->GetCriticality(), "", baseStep, node.task,
-                                                step->GetTransition(), "");
-    // The base step gave its own texts: the node's, with current values, take their place.
-    testStep->SetName(verifyStep ? "Verify Step based on Action"
-                                 : Fmt("Task: %s / Step: %s", node.task->GetName(), step->GetName()));
-    testStep->SetEvent(event);
-    testStep->SetCommands(node.commands);
-    testStep->SetDescription(node.description);
-    testStep->SetInput(node.input);
-    testStep->SetExpectedResult(node.expectedResult);
-    testStep->SetResultValue(node.resultValue);
+    std::string name = verifyStep ? std::string("Verify Step based on Action") : StepName(*node.task, *step);
+    // The node's texts, with current values, stand in for the base step's own: the step is
+    // made with them and linked to its base step without taking its fields.
+    auto testStep = std::make_unique<CTestStep>(std::move(name), std::move(event), node.commands, node.description,
+                                                node.input, node.expectedResult, step->GetStartWindow(),
+                                                step->GetDestWindow(), step->GetDelay(), step->GetCriticality(),
+                                                node.resultValue, nullptr, node.task, step->GetTransition(), "");
+    if (!verifyStep) testStep->SetBaseStep(step);
     if (GetGenerationSettings().buildingBlockInfo && !AddBlockRecords(graph, node, *testStep)) return nullptr;
     return testStep;
 }
