@@ -63,7 +63,7 @@ bool AppendRecords(CDataSet& dataSet, const QZResultList& results) {
             auto record = std::make_unique<CDataRecord>(GeneratedRecordName(valid, 0), valid, kOriginDeltra);
             for (const auto& [name, value] : solution) {
                 if (const CDataField* field = dataSet.FindField(name))
-                    record->GetValues()[field->GetId()] = std::to_string(value);
+                    record->GetValues().Set(field->GetId(), std::to_string(value));
             }
             for (const std::string& effectName : result->EffectNames()) {
                 const CDataEffect* effect = dataSet.FindEffect(effectName);

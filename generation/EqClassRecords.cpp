@@ -20,9 +20,11 @@ public:
         const int valid = combinations.IsValid(combination) ? 1 : 0;
         auto record = std::make_unique<CDataRecord>(GeneratedRecordName(valid, 0), valid, kOriginEqClassMethod);
         const OwningList<CDataField>& fields = dataSet_.GetFields();
-        for (std::size_t i = 0; i < fields.size() && i < combinations.FieldCount(); ++i)
-            record->GetValues()[fields[i]->GetId()] =
-                TakeClassValue(*combinations.ClassAt(combination, i), valuesSetting_);
+        const std::size_t count = std::min(fields.size(), combinations.FieldCount());
+        record->GetValues().reserve(count);
+        for (std::size_t i = 0; i < count; ++i)
+            record->GetValues().Set(fields[i]->GetId(),
+                                    TakeClassValue(*combinations.ClassAt(combination, i), valuesSetting_));
         return record;
     }
 

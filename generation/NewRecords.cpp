@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 
 #include "model/DataSet.h"
@@ -11,16 +12,10 @@
 
 namespace {
 
-// The values of the record for the fields in order, each with its length so that no two
-// different value lists meet.
-std::string ValueKey(const CDataRecord& record, const OwningList<CDataField>& fields) {
-    std::string key;
-    for (const CDataField* field : fields) {
-        auto found = record.GetValues().find(field->GetId());
-        const std::string value = found == record.GetValues().end() ? std::string() : found->second;
-        key += std::to_string(value.size()) + ':' + value;
-    }
-    return key;
+// The record's value of the field id; a missing value reads as the empty text.
+std::string_view ValueOf(const CDataRecord* record, std::string_view fieldId) {
+    auto found = record->GetValues().find(fieldId);
+    return found == record->GetValues().end() ? std::string_view() : std::string_view(found->second);
 }
 
 // A record of the origin whose name holds the letter of its kind.
@@ -40,11 +35,23 @@ std::string GeneratedRecordName(bool valid, int number) {
 int RemoveDuplicateRecords(CDataSet& dataSet, std::size_t firstNew) {
     std::vector<CDataRecord*>& records = dataSet.GetRecords().Pointers();
     const OwningList<CDataField>& fields = dataSet.GetFields();
-    std::unordered_set<std::string> seen;
+    // The field ids are copied once: GetId returns a copy.
+    std::vector<std::string> ids;
+    for (const CDataField* field : fields) ids.push_back(field->GetId());
+    const auto hash = [&](const CDataRecord* record) {
+        std::size_t h = 0;
+        for (const std::string& id : ids) h = h * 1000003 ^ std::hash<std::string_view>()(ValueOf(record, id));
+        return h;
+    };
+    const auto equal = [&](const CDataRecord* a, const CDataRecord* b) {
+        return std::all_of(ids.begin(), ids.end(),
+                           [&](const std::string& id) { return ValueOf(a, id) == ValueOf(b, id); });
+    };
+    std::unordered_set<const CDataRecord*, decltype(hash), decltype(equal)> seen(records.size(), hash, equal);
     std::vector<CDataRecord*> kept;
     int removed = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const bool isNew = seen.insert(ValueKey(*records[i], fields)).second;
+        const bool isNew = seen.insert(records[i]).second;
         if (isNew || i < firstNew) {
             kept.push_back(records[i]);
         } else {

@@ -181,8 +181,10 @@ void ProjectMerge::AbsorbDataSet(CDataSet& imported, CDataSet& existing) {
         existing.GetRecords().Add(record);
     }
     for (CDataRecord* record : existing.GetRecords())
-        for (const CDataField* field : existing.GetFields())
-            record->GetValues().emplace(field->GetId(), field->GetDefaultValue());
+        for (const CDataField* field : existing.GetFields()) {
+            if (!record->GetValues().count(field->GetId()))
+                record->GetValues().Set(field->GetId(), field->GetDefaultValue());
+        }
 }
 
 void ProjectMerge::FinishAllReplacements() {

@@ -1,11 +1,11 @@
 #pragma once
 // A record of a data set: one value per field (keyed by the field's unique id), whether the
 // combination is valid, and the effects that apply to it.
-#include <map>
 #include <string>
 #include <vector>
 
 #include "model/DataObj.h"
+#include "model/RecordValues.h"
 #include "model/StoreField.h"
 
 class CDataSet;
@@ -18,8 +18,8 @@ public:
     CDataRecord(const std::string& name, int valid, int origin)
         : CDataObj(kDataRecord, name), valid_(valid), origin_(origin) {}
 
-    std::map<std::string, std::string>& GetValues() { return values_; }
-    const std::map<std::string, std::string>& GetValues() const { return values_; }
+    RecordValues& GetValues() { return values_; }
+    const RecordValues& GetValues() const { return values_; }
     // Unique ids of the data set's effects that apply to this record.
     std::vector<std::string>& GetEffectIds() { return effectIds_; }
     const std::vector<std::string>& GetEffectIds() const { return effectIds_; }
@@ -39,7 +39,7 @@ public:
     CDataRecord* Clone(int flags) const;
 
 private:
-    std::map<std::string, std::string> values_;
+    RecordValues values_;
     std::vector<std::string> effectIds_;
     int valid_;
     int origin_;

@@ -59,7 +59,7 @@ bool ElementDispatch::DataValue() {
     CDataRecord* record = Under("DATARECORD", current_.record);
     if (!record) return Fail(kMisplacedDataValue);
     if (fieldId.empty()) return Fail(kMissingValueField);
-    record->GetValues()[fieldId] = std::move(value);
+    record->GetValues().Set(fieldId, std::move(value));
     return true;
 }
 

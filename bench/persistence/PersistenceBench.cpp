@@ -109,7 +109,7 @@ void AddDataSets(CApplicationKav& project, CFileKav* file) {
         for (int r = 0; r < kRecordsPerSet; ++r) {
             CDataRecord* record = dataSet->GetRecords().Add(new CDataRecord(Numbered("V", r), 1, 1));
             record->SetId(Numbered("r", d * 100 + r));
-            for (const CDataField* field : dataSet->GetFields()) record->GetValues()[field->GetId()] = std::to_string(r);
+            for (const CDataField* field : dataSet->GetFields()) record->GetValues().Set(field->GetId(), std::to_string(r));
         }
     }
 }

@@ -127,7 +127,7 @@ void CDataDlg::InsertData(int mode) {
     tree_.Select(item);
     host_.SendCommand(command::kPropertiesEditor);
     if (field)
-        for (CDataRecord* record : dataSet->GetRecords()) record->GetValues()[field->GetId()] = field->GetDefaultValue();
+        for (CDataRecord* record : dataSet->GetRecords()) record->GetValues().Set(field->GetId(), field->GetDefaultValue());
 }
 
 void CDataDlg::RefreshGroupItem(CDataObj* object, CDataSet* dataSet, CDataField* field) {

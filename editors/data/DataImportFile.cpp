@@ -104,7 +104,7 @@ public:
             const CDataField* field = FieldNamed(valid);
             columns_.push_back({field->GetId(), field->GetType() == kTypeBool});
         }
-        // The values of a record go into its map in key order, each beside the one before.
+        // The values of a record are stored in key order, each after the one before.
         for (size_t column = 0; column < columns_.size(); ++column) storeOrder_.push_back(column);
         std::stable_sort(storeOrder_.begin(), storeOrder_.end(),
                          [this](size_t a, size_t b) { return columns_[a].fieldId < columns_[b].fieldId; });
@@ -124,8 +124,7 @@ public:
         for (size_t column : storeOrder_) {
             const std::string_view value = values_[column];
             if (column == last && value.empty()) continue;
-            stored.insert_or_assign(stored.end(), columns_[column].fieldId,
-                                    columns_[column].isBool ? BoolValue(value) : std::string(value));
+            stored.Set(columns_[column].fieldId, columns_[column].isBool ? BoolValue(value) : std::string(value));
         }
         return true;
     }
@@ -134,7 +133,7 @@ public:
     // each new field.
     void Commit() {
         for (const CDataField* field : fields_)
-            for (CDataRecord* record : dataSet_.GetRecords()) record->GetValues()[field->GetId()] = "";
+            for (CDataRecord* record : dataSet_.GetRecords()) record->GetValues().Set(field->GetId(), "");
         for (CDataField* field : fields_) dataSet_.GetFields().Add(field);
         fields_.Pointers().clear();
         for (CDataRecord* record : records_) dataSet_.GetRecords().Add(record);

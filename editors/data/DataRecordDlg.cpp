@@ -196,7 +196,7 @@ void CDataRecordDlg::SelectCell(int code, int row, int column) {
         const char* toggled = type == kCellTrue ? kFalse : kTrue;
         grid_.SetCell({row, column}, toggled);
         if (column == kColumnValid) currentRecord_->SetValid(type == kCellFalse);
-        else if (const CDataField* field = FieldOfColumn(column)) currentRecord_->GetValues()[field->GetId()] = toggled;
+        else if (const CDataField* field = FieldOfColumn(column)) currentRecord_->GetValues().Set(field->GetId(), toggled);
         UpdateControls();
         return;
     }
@@ -257,7 +257,7 @@ bool CDataRecordDlg::ApplyValue() {
     } else if (currentColumn_ >= kFirstFieldColumn) {
         const CDataField* field = FieldOfColumn(currentColumn_);
         if (!field) return false;
-        currentRecord_->GetValues()[field->GetId()] = value;
+        currentRecord_->GetValues().Set(field->GetId(), value);
     }
     grid_.SetCell({currentRow_, currentColumn_}, value);
     if (currentColumn_ < FieldCount() + kColumnValid) {
@@ -276,7 +276,7 @@ void CDataRecordDlg::InsertRecord(bool after) {
     record->SetFile(dataSet_->GetFile());
     record->SetFileId(dataSet_->GetFileId());
     for (const CDataField* field : dataSet_->GetFields())
-        record->GetValues()[field->GetId()] = field->GetDefaultValue();
+        record->GetValues().Set(field->GetId(), field->GetDefaultValue());
     if (currentRecord_) {
         const int index = copies_.IndexOf(currentRecord_);
         if (index < 0) {

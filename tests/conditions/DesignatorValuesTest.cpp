@@ -33,7 +33,7 @@ protected:
         senior->SetAttribute(new CAttributeKav("Discount", kTypeNum, "10"));
         customer->GetEffects().Add(new CDataEffect("Junior", customer));
         record = customer->GetRecords().Add(new CDataRecord("Rec_I01", 0, kOriginManual));
-        record->GetValues()[age->GetId()] = "70";
+        record->GetValues().Set(age->GetId(), "70");
         record->GetEffectIds().push_back(senior->GetId());
 
         CTaskKav* order = project.AddTask("Order");

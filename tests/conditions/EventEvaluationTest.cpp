@@ -22,7 +22,7 @@ protected:
         customer->GetFields().Add(new CDataField("Member", kTypeBool));
         customer->GetFields().Add(new CDataField("Born", kTypeDate));
         CDataRecord* record = customer->GetRecords().Add(new CDataRecord("Rec_I01", 0, kOriginManual));
-        record->GetValues()[name->GetId()] = "Smith";
+        record->GetValues().Set(name->GetId(), "Smith");
         customer->SetCurrentRecord(record);
     }
 

@@ -160,7 +160,7 @@ TEST_F(RqmExportTest, TheTaskDataSetDescribesItsTestCasesWhileItsRecordsLast) {
     CDataField* field = cases->GetFields().Add(new CDataField("TF_Beschreibung", 4));
     field->SetId("f1");
     for (const char* value : {"First & one", "Second"})
-        cases->GetRecords().Add(new CDataRecord("R", 1, kOriginManual))->GetValues()["f1"] = value;
+        cases->GetRecords().Add(new CDataRecord("R", 1, kOriginManual))->GetValues().Set("f1", value);
     task->SetDataSet(cases);
     for (int number = 1; number <= 3; ++number) AddTaskTestCase(task, number);
 

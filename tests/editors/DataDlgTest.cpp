@@ -290,7 +290,7 @@ TEST_F(DataDlgTest, ImportTestDataWorksFromAnyItemAndSaysSo) {
 
 TEST_F(DataDlgTest, DeletingAFieldAsksAndTakesItsValueOutOfEveryRecord) {
     CDataField* field = Field(*clients, "Gone");
-    for (CDataRecord* record : clients->GetRecords()) record->GetValues()[field->GetId()] = "v";
+    for (CDataRecord* record : clients->GetRecords()) record->GetValues().Set(field->GetId(), "v");
     page.RebuildTree();
     Choose({"Project Proj", "Clients", "Gone"});
     const int item = page.Tree().GetCaret();

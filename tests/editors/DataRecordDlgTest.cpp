@@ -29,8 +29,8 @@ protected:
                         bool valid = true) {
         CDataRecord* record = set->GetRecords().Add(new CDataRecord(name, valid ? 1 : 0, origin));
         record->SetFile(project.Main());
-        record->GetValues()[Field(0)] = f1;
-        record->GetValues()[Field(1)] = f2;
+        record->GetValues().Set(Field(0), f1);
+        record->GetValues().Set(Field(1), f2);
         return record;
     }
     void ThreeRecords() {

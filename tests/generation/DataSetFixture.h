@@ -34,7 +34,7 @@ protected:
                            int valid = 1) {
         CDataRecord* record = dataSet.GetRecords().Add(new CDataRecord(name, valid, origin));
         for (std::size_t i = 0; i < values.size(); ++i)
-            record->GetValues()[dataSet.GetFields()[i]->GetId()] = values[i];
+            record->GetValues().Set(dataSet.GetFields()[i]->GetId(), values[i]);
         return record;
     }
 

@@ -16,7 +16,7 @@ TEST_F(NewRecordsTest, DropsNewRecordsThatRepeatAnEarlierOneAndKeepsTheOldOnes) 
     AddRecord("New2", {"ab", "c"});
     AddRecord("New3", {"a", "bc"});  // the same characters, other values
     AddRecord("New4", {"ab", "c"});
-    AddRecord("New5", {"x"})->GetValues()[dataSet.GetFields()[1]->GetId()] = "";
+    AddRecord("New5", {"x"})->GetValues().Set(dataSet.GetFields()[1]->GetId(), "");
     AddRecord("New6", {"x"});  // a missing value equals the empty one
     EXPECT_EQ(RemoveDuplicateRecords(dataSet, 2), 3);
     EXPECT_EQ(Names(), (Texts{"Old1", "Old2", "New2", "New3", "New5"}));

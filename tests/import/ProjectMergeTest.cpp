@@ -126,7 +126,7 @@ TEST_F(MergeTest, OnlyNewRecordsJoinAnExistingDataSet) {
     CDataSet* existing = project.AddDataSet("Data");
     CDataField* field = existing->GetFields().Add(new CDataField("F"));
     CDataRecord* known = existing->GetRecords().Add(new CDataRecord("R", 1, 0));
-    known->GetValues()[field->GetId()] = "old";
+    known->GetValues().Set(field->GetId(), "old");
     CDataSet* imported = OtherDataSet("Data");
     imported->SetId(existing->GetId());
     CDataRecord* knownCopy = imported->GetRecords().Add(new CDataRecord("Known", 1, 0));

@@ -77,7 +77,7 @@ TEST(DataRecord, OriginTexts) {
 
 TEST(DataRecord, CloneCopiesValuesAndEffects) {
     CDataRecord record("R", 0, kOriginImported);
-    record.GetValues()["f1"] = "x";
+    record.GetValues().Set("f1", "x");
     record.GetEffectIds().push_back("e1");
     std::unique_ptr<CDataRecord> copy(record.Clone(kCloneKeepId));
     EXPECT_EQ(copy->GetId(), record.GetId());

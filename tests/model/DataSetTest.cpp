@@ -105,7 +105,7 @@ protected:
         CDataField* age = set->GetFields().Add(new CDataField("Age", kTypeNum));
         age->AddDefaultEqClasses();
         CDataRecord* record = set->AddNewRecord(1, kOriginManual);
-        record->GetValues()[age->GetId()] = "42";
+        record->GetValues().Set(age->GetId(), "42");
         AddEffects(*set, {{"E1", "#Age# > 1"}});
         set->GetEffects()[0]->SetAttribute(new CAttributeKav("Discount", 2, "5"));
         record->GetEffectIds().push_back(set->GetEffects()[0]->GetId());
@@ -135,7 +135,10 @@ TEST_F(DataSetCopy, EqualityNoticesEachKindOfDifference) {
         {"description", [](CDataSet& s) { s.SetDescription("D"); }},
         {"representative case", [](CDataSet& s) { s.GetFields()[0]->GetEqClasses()[1]->GetRepresentativeValues()[0] = "1ABC"; }},
         {"class border", [](CDataSet& s) { s.GetFields()[0]->GetEqClasses()[0]->SetMin("0"); }},
-        {"record value", [](CDataSet& s) { s.GetRecords()[0]->GetValues().begin()->second = "43"; }},
+        {"record value", [](CDataSet& s) {
+             RecordValues& values = s.GetRecords()[0]->GetValues();
+             values.Set(values.begin()->first, "43");
+         }},
         {"record effects", [](CDataSet& s) { s.GetRecords()[0]->GetEffectIds().clear(); }},
         {"effect cause", [](CDataSet& s) { s.GetEffects()[0]->GetCondition()->SetText("#Age# > 2"); }},
         {"effect validity", [](CDataSet& s) { s.GetEffects()[0]->SetValid(0); }},

@@ -226,7 +226,7 @@ private:
                 std::vector<std::string> effects) {
         CDataRecord* record = clients_->GetRecords().Add(Own(new CDataRecord(name, valid ? 1 : 0, kManualRecord)));
         record->SetId(id);
-        for (size_t i = 0; i < values.size(); ++i) record->GetValues()[clients_->GetFields()[i]->GetId()] = values[i];
+        for (size_t i = 0; i < values.size(); ++i) record->GetValues().Set(clients_->GetFields()[i]->GetId(), values[i]);
         record->GetEffectIds() = std::move(effects);
     }
 
