@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -45,4 +46,21 @@ TEST(RecordValuesTest, ComparesByKeysAndValuesAndAListKeepsAKeysFirstValue) {
     EXPECT_NE(listed, (RecordValues{{"f1", ""}, {"f3", "x"}}));
     EXPECT_NE(listed, (RecordValues{{"f1", ""}}));
     EXPECT_TRUE(RecordValues().empty());
+}
+
+TEST(RecordValuesTest, ACopyKeepsItsOwnValuesWhenTheOriginalChangesOrGoes) {
+    auto original = std::make_unique<RecordValues>(RecordValues{{"k", "v1"}, {"j", "w"}});
+    RecordValues copy = *original;
+    copy.Set("k", "v2");
+    EXPECT_EQ(Listed(*original), "j=w k=v1 ");
+    original->Set("j", "changed");
+    original->erase("k");
+    EXPECT_EQ(Listed(copy), "j=w k=v2 ");
+    original.reset();
+    // Texts no record holds any longer may be stored anew for others.
+    const RecordValues others = {{"a", "b"}, {"c", "d"}, {"e", "f"}};
+    EXPECT_EQ(Listed(copy), "j=w k=v2 ");
+    copy = others;
+    EXPECT_EQ(Listed(copy), "a=b c=d e=f ");
+    EXPECT_EQ(copy, others);
 }
