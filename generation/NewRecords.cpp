@@ -38,20 +38,24 @@ int RemoveDuplicateRecords(CDataSet& dataSet, std::size_t firstNew) {
     // The field ids are copied once: GetId returns a copy.
     std::vector<std::string> ids;
     for (const CDataField* field : fields) ids.push_back(field->GetId());
-    const auto hash = [&](const CDataRecord* record) {
-        std::size_t h = 0;
-        for (const std::string& id : ids) h = h * 1000003 ^ std::hash<std::string_view>()(ValueOf(record, id));
-        return h;
+    // Each record's hash is computed once and compared before its values.
+    struct Hashed {
+        std::size_t hash;
+        const CDataRecord* record;
     };
-    const auto equal = [&](const CDataRecord* a, const CDataRecord* b) {
-        return std::all_of(ids.begin(), ids.end(),
-                           [&](const std::string& id) { return ValueOf(a, id) == ValueOf(b, id); });
+    const auto hashOf = [](const Hashed& hashed) { return hashed.hash; };
+    const auto equal = [&](const Hashed& a, const Hashed& b) {
+        return a.hash == b.hash && std::all_of(ids.begin(), ids.end(), [&](const std::string& id) {
+                   return ValueOf(a.record, id) == ValueOf(b.record, id);
+               });
     };
-    std::unordered_set<const CDataRecord*, decltype(hash), decltype(equal)> seen(records.size(), hash, equal);
+    std::unordered_set<Hashed, decltype(hashOf), decltype(equal)> seen(records.size(), hashOf, equal);
     std::vector<CDataRecord*> kept;
     int removed = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const bool isNew = seen.insert(records[i]).second;
+        std::size_t hash = 0;
+        for (const std::string& id : ids) hash = hash * 1000003 ^ std::hash<std::string_view>()(ValueOf(records[i], id));
+        const bool isNew = seen.insert({hash, records[i]}).second;
         if (isNew || i < firstNew) {
             kept.push_back(records[i]);
         } else {
