@@ -66,10 +66,10 @@ int RelationBuilder::Run() {
 
 void RelationBuilder::BuildIndexes() {
     for (CFileKav* file : project_.GetFiles()) AddFirst(files_, file->GetID(), file);
-    const std::vector<CWindowKav*> windows = project_.GetWindowList().Snapshot();
-    windows_.reserve(windows.size());
+    tableWindows_ = project_.GetWindowList().Snapshot();
+    windows_.reserve(tableWindows_.size());
     tasks_.reserve(project_.GetTasks().size());
-    for (CWindowKav* window : windows) {
+    for (CWindowKav* window : tableWindows_) {
         AddFirst(windows_, window->GetInternalID(), window);
         for (CTransitionKav* transition : window->GetTransitions()) AddFirst(transitions_, transition->GetId(), transition);
     }
@@ -117,7 +117,7 @@ void RelationBuilder::LinkProject() {
 
 // Each object names its file by identifier; a data set's fields belong to the set's file.
 void RelationBuilder::LinkOwningFiles() {
-    for (CWindowKav* window : project_.GetWindowList().Snapshot()) LinkOwningFile(*window, kFileOfWindowMissing);
+    for (CWindowKav* window : tableWindows_) LinkOwningFile(*window, kFileOfWindowMissing);
     for (CTaskKav* task : project_.GetTasks()) LinkOwningFile(*task, kFileOfTaskMissing);
     for (CRequirement* requirement : project_.GetRequirements())
         LinkOwningFile(*requirement, kFileOfRequirementMissing);

@@ -5,6 +5,7 @@
 // reference unresolved or a link refused.
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "persistence/TreeTops.h"
 
@@ -113,6 +114,8 @@ private:
     const bool log_;
     int result_ = kComplete;
 
+    // The windows of the table in walk order, taken once: no pass enters or removes a window.
+    std::vector<CWindowKav*> tableWindows_;
     Index<CFileKav> files_;
     Index<CWindowKav> windows_;
     Index<CTransitionKav> transitions_;
