@@ -12,7 +12,9 @@
 CWindowList::CWindowList() { cursor_.position = buckets_[0].end(); }
 
 std::u16string CWindowList::FoldName(const std::string& name) {
-    std::u16string folded = Utf8ToUtf16(name);
+    // An ASCII name, as nearly every one is, is its own UTF-16 form.
+    const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    std::u16string folded = ascii ? std::u16string(name.begin(), name.end()) : Utf8ToUtf16(name);
     for (char16_t& c : folded) c = FoldCase(c);
     return folded;
 }
@@ -27,35 +29,37 @@ int CWindowList::HashFolded(const std::u16string& folded) {
     return bucket < 0 ? bucket + kBucketCount : bucket;
 }
 
+// The name is looked up and entered with one search of the index.
 bool CWindowList::Add(CWindowKav* window) {
     if (!window) return false;
     if (!window->GetFile() && application_) window->SetFile(application_->GetMainFile());
-    if (FindByName(window->GetName(), window->GetFile())) {
-        SetMessage(44536, window->GetName());
+    const std::string name = window->GetName();
+    NameEntries& named = *entriesByName_.try_emplace(FoldName(name)).first;
+    if (FirstOfName(named, name, window->GetFile())) {
+        SetMessage(44536, name);
         return false;
     }
-    AddUnchecked(window);
+    Enter(window, named);
     return true;
 }
 
 void CWindowList::AddUnchecked(CWindowKav* window) {
-    std::u16string folded = FoldName(window->GetName());
-    Bucket& bucket = buckets_[HashFolded(folded)];
-    bucket.push_back(window);
-    IndexEntry(std::prev(bucket.end()), std::move(folded));
+    Enter(window, *entriesByName_.try_emplace(FoldName(window->GetName())).first);
 }
 
-void CWindowList::IndexEntry(Entry entry, std::u16string folded) {
-    entriesByName_[folded].push_back(entry);
-    keyOfWindow_[*entry] = std::move(folded);
+void CWindowList::Enter(CWindowKav* window, NameEntries& named) {
+    Bucket& bucket = buckets_[HashFolded(named.first)];
+    bucket.push_back(window);
+    named.second.push_back(std::prev(bucket.end()));
+    keyOfWindow_[window] = &named;
 }
 
 void CWindowList::UnindexEntry(Entry entry) {
     const auto key = keyOfWindow_.find(*entry);
     if (key == keyOfWindow_.end()) return;
-    const auto named = entriesByName_.find(key->second);
-    std::erase(named->second, entry);
-    if (named->second.empty()) entriesByName_.erase(named);
+    NameEntries& named = *key->second;
+    std::erase(named.second, entry);
+    if (named.second.empty()) entriesByName_.erase(entriesByName_.find(named.first));
     keyOfWindow_.erase(key);
 }
 
@@ -94,16 +98,18 @@ void CWindowList::DeleteAll() {
 void CWindowList::EndWalk() { cursor_ = {kBucketCount, buckets_[0].end()}; }
 
 CWindowKav* CWindowList::FindByName(const std::string& name, const CFileKav* file) const {
-    // The index holds the bucket's entries of the name in bucket order: the first that fits is
-    // the one a walk through the bucket would meet first.
-    const std::u16string folded = FoldName(name);
-    const auto named = entriesByName_.find(folded);
-    if (named == entriesByName_.end()) return nullptr;
-    for (Entry entry : named->second) {
+    const auto named = entriesByName_.find(FoldName(name));
+    return named == entriesByName_.end() ? nullptr : FirstOfName(*named, name, file);
+}
+
+// The index holds the bucket's entries of the name in bucket order: the first that fits is the
+// one a walk through the bucket would meet first.
+CWindowKav* CWindowList::FirstOfName(const NameEntries& named, const std::string& name, const CFileKav* file) const {
+    for (Entry entry : named.second) {
         CWindowKav* window = *entry;
         if (file && window->GetFile() != file) continue;
         if (!EqualsNoCase(window->GetName(), name)) continue;
-        cursor_ = {HashFolded(folded), std::next(entry)};
+        cursor_ = {HashFolded(named.first), std::next(entry)};
         return window;
     }
     return nullptr;

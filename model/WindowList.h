@@ -120,9 +120,14 @@ private:
     static std::u16string FoldName(const std::string& name);
     static int HashFolded(const std::u16string& folded);
     void EndWalk();
+    // The entries of each folded name in bucket order.
+    using NameIndex = std::unordered_map<std::u16string, std::vector<Entry>>;
+    using NameEntries = NameIndex::value_type;
     // The name index follows every entry into and out of the buckets.
-    void IndexEntry(Entry entry, std::u16string folded);
+    void Enter(CWindowKav* window, NameEntries& named);
     void UnindexEntry(Entry entry);
+    // FindByName among the entries of the name's index.
+    CWindowKav* FirstOfName(const NameEntries& named, const std::string& name, const CFileKav* file) const;
     // Takes the window out of that bucket, keeping a walk that stands on it going.
     bool EraseFromBucket(int index, const CWindowKav* window);
     // The window of that name in exactly that file (null matches windows without file).
@@ -134,10 +139,10 @@ private:
 
     CApplicationKav* application_ = nullptr;
     std::array<Bucket, kBucketCount> buckets_;
-    // A side index of the buckets for lookups by name: the entries of each folded name in bucket
-    // order, and the key each window was entered under (its name may change before it leaves).
-    std::unordered_map<std::u16string, std::vector<Entry>> entriesByName_;
-    std::unordered_map<const CWindowKav*, std::u16string> keyOfWindow_;
+    // A side index of the buckets for lookups by name, and the index entry each window was
+    // entered under (its name may change before it leaves); the entries do not move.
+    NameIndex entriesByName_;
+    std::unordered_map<const CWindowKav*, NameEntries*> keyOfWindow_;
     // Moved by lookups, which are otherwise const.
     mutable WindowListCursor cursor_;
 };

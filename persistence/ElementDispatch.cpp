@@ -26,16 +26,30 @@ constexpr std::string_view kCommandPrefix = "CMD_";
 
 void CXMLDataManager::OnStartElement(const std::string& name, const XmlAttributeList&) {
     if (!currentProject_) currentProject_ = GetCurrentProject();
+    const std::string_view parent =
+        elementNames_.size() < 2 ? std::string_view() : std::string_view(elementNames_[elementNames_.size() - 2]);
     // Without a project nothing can be read; the parse error names the place.
-    if (!currentProject_ ||
-        !ElementDispatch(*this, *currentProject_, name, ParentElementName()).Run())
-        StopParser();
+    if (!currentProject_ || !ElementDispatch(*this, *currentProject_, name, parent).Run()) StopParser();
 }
 
 ElementDispatch::ElementDispatch(CXMLDataManager& reader, CApplicationKav& project, const std::string& name,
-                                 const std::string& parent)
-    : reader_(reader), current_(reader.current_), project_(project), writtenName_(name), name_(ToUpperText(name)),
-      parent_(ToUpperText(parent)) {}
+                                 std::string_view parent)
+    : reader_(reader),
+      current_(reader.current_),
+      project_(project),
+      writtenName_(name),
+      name_(UpperCase(name, convertedName_)),
+      parent_(UpperCase(parent, convertedParent_)) {}
+
+std::string_view ElementDispatch::UpperCase(std::string_view written, std::string& storage) {
+    for (const char c : written) {
+        if ((c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0x80) {
+            storage = ToUpperText(written);
+            return storage;
+        }
+    }
+    return written;
+}
 
 ElementDispatch::Handler ElementDispatch::FindHandler(std::string_view name) {
     static const std::unordered_map<std::string_view, Handler> handlers = {

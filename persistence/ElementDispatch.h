@@ -15,9 +15,12 @@ class VornakInterface;
 
 class ElementDispatch {
 public:
-    // The element's name and its parent's as written; the parent is "" for the root.
+    // The element's name and its parent's as written; the parent is "" for the root. Both live
+    // while the dispatch runs.
     ElementDispatch(CXMLDataManager& reader, CApplicationKav& project, const std::string& name,
-                    const std::string& parent);
+                    std::string_view parent);
+    ElementDispatch(const ElementDispatch&) = delete;
+    ElementDispatch& operator=(const ElementDispatch&) = delete;
 
     bool Run();
 
@@ -99,11 +102,17 @@ private:
         return static_cast<T*>(list->Add(object.release()));
     }
 
+    // The name in upper case: the written name itself when it is written so, as the program
+    // writes every name, else converted into the storage.
+    static std::string_view UpperCase(std::string_view written, std::string& storage);
+
     CXMLDataManager& reader_;
     CXMLDataManager::CurrentObjects& current_;
     CApplicationKav& project_;
-    const std::string writtenName_;
+    const std::string& writtenName_;
+    std::string convertedName_;
+    std::string convertedParent_;
     // Upper-case: names compare without case.
-    const std::string name_;
-    const std::string parent_;
+    const std::string_view name_;
+    const std::string_view parent_;
 };

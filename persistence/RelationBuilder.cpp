@@ -35,8 +35,8 @@ constexpr int kTestScriptTaskMissing = 44827;       // [W0827]
 
 // The first object of each identifier, in list order.
 template <class Map, class T>
-void AddFirst(Map& index, const std::string& id, T* object) {
-    if (!id.empty()) index.emplace(id, object);
+void AddFirst(Map& index, std::string id, T* object) {
+    if (!id.empty()) index.try_emplace(std::move(id), object);
 }
 
 }  // namespace
@@ -66,7 +66,10 @@ int RelationBuilder::Run() {
 
 void RelationBuilder::BuildIndexes() {
     for (CFileKav* file : project_.GetFiles()) AddFirst(files_, file->GetID(), file);
-    for (CWindowKav* window : project_.GetWindowList().Snapshot()) {
+    tableWindows_ = project_.GetWindowList().Snapshot();
+    windows_.reserve(tableWindows_.size());
+    tasks_.reserve(project_.GetTasks().size());
+    for (CWindowKav* window : tableWindows_) {
         AddFirst(windows_, window->GetInternalID(), window);
         for (CTransitionKav* transition : window->GetTransitions()) AddFirst(transitions_, transition->GetId(), transition);
     }
@@ -114,7 +117,7 @@ void RelationBuilder::LinkProject() {
 
 // Each object names its file by identifier; a data set's fields belong to the set's file.
 void RelationBuilder::LinkOwningFiles() {
-    for (CWindowKav* window : project_.GetWindowList().Snapshot()) LinkOwningFile(*window, kFileOfWindowMissing);
+    for (CWindowKav* window : tableWindows_) LinkOwningFile(*window, kFileOfWindowMissing);
     for (CTaskKav* task : project_.GetTasks()) LinkOwningFile(*task, kFileOfTaskMissing);
     for (CRequirement* requirement : project_.GetRequirements())
         LinkOwningFile(*requirement, kFileOfRequirementMissing);

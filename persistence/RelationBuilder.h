@@ -5,6 +5,7 @@
 // reference unresolved or a link refused.
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "persistence/TreeTops.h"
 
@@ -56,11 +57,11 @@ private:
     void LinkTasks();
     // Whether the task is the first one without parent: the root task.
     void LinkTask(CTaskKav& task, bool& rootFound);
-    // A task's steps by identifier (the first of each), and whether its connections, those its
-    // steps have and those they name, leave the flow without a cycle: then no connection can be
-    // refused, and none is checked on its own.
+    // The positions of a task's steps by identifier (the first of each), and whether its
+    // connections, those its steps have and those they name, leave the flow without a cycle:
+    // then no connection can be refused, and none is checked on its own.
     struct TaskFlow {
-        Index<CTaskStep> steps;
+        std::unordered_map<std::string, std::size_t> positions;
         bool acyclic = false;
     };
     static TaskFlow ReadTaskFlow(const CTaskKav& task);
@@ -113,6 +114,8 @@ private:
     const bool log_;
     int result_ = kComplete;
 
+    // The windows of the table in walk order, taken once: no pass enters or removes a window.
+    std::vector<CWindowKav*> tableWindows_;
     Index<CFileKav> files_;
     Index<CWindowKav> windows_;
     Index<CTransitionKav> transitions_;

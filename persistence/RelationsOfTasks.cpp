@@ -85,38 +85,52 @@ void RelationBuilder::LinkTask(CTaskKav& task, bool& rootFound) {
     task.GetRequirementIds().clear();
 }
 
-// A repaired reference marks the task changed, so that it is saved again.
+// Kahn's order over every connection, the steps by their positions: all steps ordered means no
+// cycle. A step linked to one outside the task is never taken for acyclic.
 RelationBuilder::TaskFlow RelationBuilder::ReadTaskFlow(const CTaskKav& task) {
     TaskFlow flow;
-    for (CTaskStep* step : task.GetSteps()) flow.steps.emplace(step->GetId(), step);
-    // Kahn's order over every connection: all steps ordered means no cycle.
-    std::unordered_map<const CTaskStep*, std::vector<const CTaskStep*>> successors;
-    std::unordered_map<const CTaskStep*, int> inbound;
-    auto connect = [&](const CTaskStep* from, const CTaskStep* to) {
-        successors[from].push_back(to);
-        ++inbound[to];
-    };
-    for (const CTaskStep* step : task.GetSteps()) {
-        for (const CTaskStep* successor : step->GetSuccessors()) connect(step, successor);
-        for (const std::string& id : step->GetSuccessorIds())
-            if (const CTaskStep* successor = Find(flow.steps, id)) connect(step, successor);
+    const OwningList<CTaskStep>& steps = task.GetSteps();
+    const std::size_t count = steps.size();
+    flow.positions.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) flow.positions.try_emplace(steps[i]->GetId(), i);
+
+    // The connections in the order of their source: those of step i start at firstEdge[i].
+    std::unordered_map<const CTaskStep*, std::size_t> linkedPositions;  // made only when needed
+    std::vector<std::size_t> firstEdge(count + 1);
+    std::vector<std::size_t> targets;
+    for (std::size_t i = 0; i < count; ++i) {
+        firstEdge[i] = targets.size();
+        for (const CTaskStep* successor : steps[i]->GetSuccessors()) {
+            if (linkedPositions.empty())
+                for (std::size_t k = 0; k < count; ++k) linkedPositions.emplace(steps[k], k);
+            const auto found = linkedPositions.find(successor);
+            if (found == linkedPositions.end()) return flow;
+            targets.push_back(found->second);
+        }
+        for (const std::string& id : steps[i]->GetSuccessorIds())
+            if (const auto found = flow.positions.find(id); found != flow.positions.end())
+                targets.push_back(found->second);
     }
-    std::vector<const CTaskStep*> ready;
-    for (const CTaskStep* step : task.GetSteps())
-        if (!inbound.contains(step)) ready.push_back(step);
+    firstEdge[count] = targets.size();
+
+    std::vector<std::size_t> inbound(count);
+    for (const std::size_t target : targets) ++inbound[target];
+    std::vector<std::size_t> ready;
+    for (std::size_t i = 0; i < count; ++i)
+        if (inbound[i] == 0) ready.push_back(i);
     std::size_t ordered = 0;
     while (!ready.empty()) {
-        const CTaskStep* step = ready.back();
+        const std::size_t step = ready.back();
         ready.pop_back();
         ++ordered;
-        if (auto found = successors.find(step); found != successors.end())
-            for (const CTaskStep* successor : found->second)
-                if (--inbound[successor] == 0) ready.push_back(successor);
+        for (std::size_t e = firstEdge[step]; e < firstEdge[step + 1]; ++e)
+            if (--inbound[targets[e]] == 0) ready.push_back(targets[e]);
     }
-    flow.acyclic = ordered == task.GetSteps().size();
+    flow.acyclic = ordered == count;
     return flow;
 }
 
+// A repaired reference marks the task changed, so that it is saved again.
 void RelationBuilder::LinkTaskStep(CTaskKav& task, CTaskStep& step, const TaskFlow& flow) {
     bool repaired = ResolveOrClear(step, &CTaskStep::GetStartWndId, &CTaskStep::SetStartWndId,
                                    &CTaskStep::SetStartWindow, windows_, kStepStartWindowMissing);
@@ -152,7 +166,8 @@ void RelationBuilder::LinkTaskStep(CTaskKav& task, CTaskStep& step, const TaskFl
     if (!GetActionCatalogue().CheckAgainstCatalogue(step.GetActions())) ReportRefusal();
 
     for (const std::string& id : step.GetSuccessorIds()) {
-        if (CTaskStep* successor = Find(flow.steps, id)) {
+        if (const auto found = flow.positions.find(id); found != flow.positions.end()) {
+            CTaskStep* successor = task.GetSteps()[found->second];
             if (flow.acyclic)
                 task.ConnectStepsUnchecked(&step, successor);
             else if (task.ConnectSteps(&step, successor) != 1)

@@ -14,9 +14,9 @@ constexpr int kInitialPageMissing = 44808;    // [W0808]
 
 }  // namespace
 
-// A snapshot of the table: every window is visited once, whatever the lookups move.
+// On the snapshot of the table: every window is visited once, whatever the lookups move.
 void RelationBuilder::LinkWindows() {
-    for (CWindowKav* window : project_.GetWindowList().Snapshot()) LinkWindow(*window);
+    for (CWindowKav* window : tableWindows_) LinkWindow(*window);
 }
 
 void RelationBuilder::LinkWindow(CWindowKav& window) {

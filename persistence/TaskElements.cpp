@@ -60,10 +60,11 @@ std::unique_ptr<CTaskKav> CXMLDataManager::ReadTask() {
 std::unique_ptr<CTaskStep> CXMLDataManager::ReadTaskStep() {
     const std::string id = RequiredAttribute("ID", kMissingTaskStepId);
     if (id.empty()) return nullptr;
-    const StepFields f = ReadStepFields();
-    auto step = MakeWithFileId<CTaskStep>(f.name, f.event, f.commands, f.description, f.input, f.expectedResult,
-                                            nullptr, nullptr, f.delay, nullptr, f.criticality, f.resultValue,
-                                            GetAttributeInt("Priority", kDefaultPriority));
+    StepFields f = ReadStepFields();
+    auto step = MakeWithFileId<CTaskStep>(std::move(f.name), std::move(f.event), std::move(f.commands),
+                                            std::move(f.description), std::move(f.input), std::move(f.expectedResult),
+                                            nullptr, nullptr, f.delay, nullptr, f.criticality,
+                                            std::move(f.resultValue), GetAttributeInt("Priority", kDefaultPriority));
     step->SetId(id);
     step->SetStartWndId(GetAttribute("StartWndID", ""));
     step->SetDestWndId(GetAttribute("DestWndID", ""));

@@ -39,10 +39,11 @@ std::unique_ptr<CTestCase> CXMLDataManager::ReadTestCase() {
 std::unique_ptr<CTestStep> CXMLDataManager::ReadTestStep() {
     const std::string id = RequiredAttribute("ID", kMissingTestStepId);
     if (id.empty()) return nullptr;
-    const StepFields f = ReadStepFields();
-    auto step = MakeWithFileId<CTestStep>(f.name, f.event, f.commands, f.description, f.input, f.expectedResult,
-                                            nullptr, nullptr, f.delay, f.criticality, f.resultValue, nullptr, nullptr,
-                                            nullptr, GetAttribute("Comment", ""));
+    StepFields f = ReadStepFields();
+    auto step = MakeWithFileId<CTestStep>(std::move(f.name), std::move(f.event), std::move(f.commands),
+                                            std::move(f.description), std::move(f.input), std::move(f.expectedResult),
+                                            nullptr, nullptr, f.delay, f.criticality, std::move(f.resultValue),
+                                            nullptr, nullptr, nullptr, GetAttribute("Comment", ""));
     step->SetId(id);
     step->SetStartWndId(GetAttribute("StartWndID", ""));
     step->SetDestWndId(GetAttribute("DestWndID", ""));

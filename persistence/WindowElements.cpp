@@ -94,10 +94,11 @@ std::unique_ptr<CTabPage> CXMLDataManager::ReadTabPage() {
 std::unique_ptr<CTransitionKav> CXMLDataManager::ReadTransition() {
     const std::string id = RequiredAttribute("ID", kMissingTransitionId);
     if (id.empty()) return nullptr;
-    const StepFields f = ReadStepFields();
-    auto transition = MakeWithFileId<CTransitionKav>(f.name, f.event, f.commands, f.description, f.input,
-                                                       f.expectedResult, nullptr, nullptr, f.delay, nullptr,
-                                                       f.criticality, f.resultValue, GetAttributeBool("ErrorCase", 0));
+    StepFields f = ReadStepFields();
+    auto transition = MakeWithFileId<CTransitionKav>(
+        std::move(f.name), std::move(f.event), std::move(f.commands), std::move(f.description), std::move(f.input),
+        std::move(f.expectedResult), nullptr, nullptr, f.delay, nullptr, f.criticality, std::move(f.resultValue),
+        GetAttributeBool("ErrorCase", 0));
     transition->SetId(id);
     transition->SetDestWndId(GetAttribute("DestWndID", ""));
     return transition;

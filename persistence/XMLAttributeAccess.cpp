@@ -1,33 +1,77 @@
 // The attribute accessors of the element readers.
-#include <algorithm>
+#include <cstdint>
 
 #include "persistence/XMLDataManager.h"
 #include "platform/TextUtil.h"
 
-std::string CXMLDataManager::FindAttribute(std::string_view name) const {
-    if (!currentAttributes_) return {};
-    // Case folding keeps ASCII and the rest apart, so an ASCII name matches only its own length.
-    const bool ascii =
-        std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    for (const XmlAttribute& attribute : *currentAttributes_) {
-        if (ascii && attribute.name.size() != name.size()) continue;
-        if (EqualsNoCase(attribute.name, name)) return std::string(attribute.value);
+namespace {
+
+bool IsAscii(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+// Case folding keeps ASCII and the rest apart: an ASCII name matches only a name of its own
+// length that differs from it in the case of letters alone.
+bool EqualsAsciiNoCase(std::string_view written, std::string_view asked) {
+    if (written.size() != asked.size()) return false;
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+        char a = written[i];
+        char b = asked[i];
+        if (a == b) continue;
+        if (a >= 'A' && a <= 'Z') a = static_cast<char>(a + 32);
+        if (b >= 'A' && b <= 'Z') b = static_cast<char>(b + 32);
+        if (a != b) return false;
     }
+    return true;
+}
+
+// A bit of 64 that names equal without regard to ASCII case share: the readers ask for many
+// attributes an element does not have, and most of them are told by this bit alone.
+std::uint64_t NameBit(std::string_view name) {
+    const auto first = static_cast<unsigned>(static_cast<unsigned char>(name.front()) | 0x20);
+    const auto last = static_cast<unsigned>(static_cast<unsigned char>(name.back()) | 0x20);
+    return std::uint64_t{1} << ((name.size() * 7 + first * 3 + last) & 63);
+}
+
+}  // namespace
+
+void CXMLDataManager::SetCurrentAttributes(const XmlAttributeList* attributes) {
+    currentAttributes_ = attributes;
+    attributeNameBits_ = 0;
+    if (attributes)
+        for (const XmlAttribute& attribute : *attributes)
+            if (!attribute.name.empty()) attributeNameBits_ |= NameBit(attribute.name);
+}
+
+std::string_view CXMLDataManager::AttributeValue(std::string_view name) const {
+    if (!currentAttributes_ || name.empty()) return {};
+    if (!IsAscii(name)) {
+        for (const XmlAttribute& attribute : *currentAttributes_)
+            if (EqualsNoCase(attribute.name, name)) return attribute.value;
+        return {};
+    }
+    if (!(attributeNameBits_ & NameBit(name))) return {};
+    for (const XmlAttribute& attribute : *currentAttributes_)
+        if (EqualsAsciiNoCase(attribute.name, name)) return attribute.value;
     return {};
 }
 
+std::string CXMLDataManager::FindAttribute(std::string_view name) const { return std::string(AttributeValue(name)); }
+
 std::string CXMLDataManager::GetAttribute(std::string_view name, std::string_view defaultValue) const {
-    std::string value = FindAttribute(name);
-    return value.empty() ? std::string(defaultValue) : value;
+    const std::string_view value = AttributeValue(name);
+    return std::string(value.empty() ? defaultValue : value);
 }
 
 int CXMLDataManager::GetAttributeInt(std::string_view name, int defaultValue) const {
-    std::string value = FindAttribute(name);
+    const std::string_view value = AttributeValue(name);
     return value.empty() ? defaultValue : ParseLeadingInt(value);
 }
 
 int CXMLDataManager::GetAttributeBool(std::string_view name, int defaultValue) const {
-    std::string value = FindAttribute(name);
+    const std::string_view value = AttributeValue(name);
     if (value == "1") return 1;
     if (value == "0") return 0;
     return defaultValue;

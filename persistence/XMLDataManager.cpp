@@ -131,10 +131,12 @@ void CXMLDataManager::ExpatStart(void* data, const char* name, const char** attr
     if (reader.halted_) return;
     // Only the attributes written in the file, not defaults a DTD would add.
     const int specified = XML_GetSpecifiedAttributeCount(reader.parser_);
-    XmlAttributeList list;
-    list.reserve(static_cast<size_t>(specified / 2));
+    // The list of the last element lends its room; a parse started from a handler makes its own.
+    XmlAttributeList list = std::move(reader.spareAttributes_);
+    list.clear();
     for (int i = 0; i + 1 < specified; i += 2) list.push_back({attributes[i], attributes[i + 1]});
     reader.handlers_->start(reader, name, list);
+    reader.spareAttributes_ = std::move(list);
 }
 
 void CXMLDataManager::ExpatEnd(void* data, const char* name) {
@@ -154,9 +156,9 @@ void CXMLDataManager::StartElement(CXMLDataManager& reader, const std::string& n
     reader.elementNames_.push_back(name);
     reader.collectedText_.clear();
     reader.collectingText_ = true;
-    reader.currentAttributes_ = &attributes;
+    reader.SetCurrentAttributes(&attributes);
     reader.OnStartElement(name, attributes);
-    reader.currentAttributes_ = nullptr;
+    reader.SetCurrentAttributes(nullptr);
 }
 
 void CXMLDataManager::EndElement(CXMLDataManager& reader, const std::string& name) {

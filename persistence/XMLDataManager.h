@@ -11,6 +11,7 @@
 // project dispatch and the repository readers fill in. A handler that meets an error writes its
 // message into the global message buffer and calls StopParser; that message then stands
 // instead of the parse error [W1110].
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -157,6 +158,8 @@ public:
     // Attributes of the element being started; names compare without regard to case. Outside
     // OnStartElement there is none.
     std::string FindAttribute(std::string_view name) const;
+    // The same, pointing into the parser's buffer: valid while the start handler runs.
+    std::string_view AttributeValue(std::string_view name) const;
     // The value, or the default when the value is missing or empty.
     std::string GetAttribute(std::string_view name, std::string_view defaultValue) const;
     // The leading decimal number (blanks and a sign allowed, no digits: 0), clamped to the int
@@ -471,6 +474,11 @@ private:
     std::string collectedText_;
     bool collectingText_ = false;
     const XmlAttributeList* currentAttributes_ = nullptr;
+    // The names of the current attributes, one hashed bit each, which most lookups of an
+    // attribute the element lacks stop at.
+    std::uint64_t attributeNameBits_ = 0;
+    void SetCurrentAttributes(const XmlAttributeList* attributes);
+    XmlAttributeList spareAttributes_;
 
     XML_ParserStruct* parser_ = nullptr;
     const XmlHandlers* handlers_ = nullptr;

@@ -163,6 +163,25 @@ TEST_F(ReaderTest, AttributeAccessorsReadTheElementBeingStarted) {
     EXPECT_EQ(reader_.FindAttribute("Name"), "");  // no element is being started now
 }
 
+// Lookups skip absent names by a hashed bit of each name: names that differ only in the case of
+// letters, ASCII or not, must still meet, and names of one length or one first letter stay apart.
+TEST_F(ReaderTest, AttributeNamesMatchWithoutRegardToCase) {
+    const std::pair<const char*, const char*> lookups[] = {
+        {"id", "1"},           {"ID2", "2"},      {"caption", "c"}, {"Captions", "cs"}, {"Captio", ""},
+        {"CaptionS_", ""},     {"N\xC3\x89V", "hu"}, {"n\xC3\xA9v", "hu"}, {"Nev", ""},       {"\xCF\x89MEGA", "gr"},
+        {"zZ", "z"},           {"Z", ""},         {"Yz", ""},       {"", ""},
+    };
+    std::vector<std::string> seen;
+    reader_.onStart = [&](RecordingReader& r, const std::string&) {
+        for (const auto& [name, value] : lookups) seen.push_back(r.FindAttribute(name));
+    };
+    ASSERT_TRUE(Parse("names.xml",
+                      "<E ID=\"1\" iD2=\"2\" Caption=\"c\" CAPTIONS=\"cs\" N\xC3\xA9v=\"hu\" \xCE\xA9mega=\"gr\" Zz=\"z\"/>"))
+        << Message();
+    ASSERT_EQ(seen.size(), std::size(lookups));
+    for (std::size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(seen[i], lookups[i].second) << lookups[i].first;
+}
+
 TEST_F(ReaderTest, LinesGoToTheAttachedLogOnlyWhenAsked) {
     reader_.LogMessage("nobody listens", true);  // no log attached: nothing happens
     MessageLog log;
