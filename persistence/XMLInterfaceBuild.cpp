@@ -81,8 +81,9 @@ int CXMLInterface::InsertElementText(int parent, int after, std::string_view nam
     ElemPos& p = records_[parent];
     const Pos nameLength = static_cast<Pos>(name.size());
 
+    // Filled in place: a record copied whole right after its fields were written waits for them.
     bool openParent = false;
-    ElemPos e;
+    ElemPos& e = records_[index];
     e.parent = parent;
     if (after) {
         e.start = records_[after].following;
@@ -132,7 +133,6 @@ int CXMLInterface::InsertElementText(int parent, int after, std::string_view nam
         e.nextSibling = p.firstChild;
         p.firstChild = index;
     }
-    records_[index] = e;
     ShiftPositions(index, length - removed);
     return index;
 }
