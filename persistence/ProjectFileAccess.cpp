@@ -119,13 +119,14 @@ bool CXMLDataManager::OpenProjectFile(const std::string& path, bool write, std::
     }
 }
 
+// The builder keeps its text's room for the next element.
 void CXMLDataManager::FlushDocument(bool toFile, std::string& out) {
-    std::string text = builder_.TakeDocumentText();
-    builder_.SetDocument();
+    const std::string& text = builder_.GetDocumentText();
     if (!toFile)
         out += text;
     else if (outputFile_)
         WriteUtf8String(text, &*outputFile_);
+    builder_.SetDocument();
 }
 
 bool CXMLDataManager::WriteFooter(bool flush) {

@@ -1,4 +1,5 @@
 // Text that goes into XML: escaped, and reduced to what XML 1.0 can carry.
+#include <array>
 #include <string>
 
 #include "persistence/XMLInterface.h"
@@ -45,6 +46,27 @@ const char* EntityFor(char c, bool forAttribute) {
     }
 }
 
+// Bytes that need a closer look, per kind of text: most bytes need none, and the runs between
+// them are copied whole. Text without any such byte and without non-ASCII ones (which need their
+// UTF-8 checked) goes in as it is.
+enum : unsigned char { kInText = 1, kInAttribute = 2, kInCdata = 4, kNonAscii = 8 };
+constexpr std::array<unsigned char, 256> kNeedsLook = [] {
+    std::array<unsigned char, 256> table{};
+    for (int c = 0x80; c < 0x100; ++c) table[c] = kNonAscii;
+    for (int c = 0; c < 0x20; ++c) table[c] = kInText | kInAttribute | kInCdata;
+    table['\t'] = table['\n'] = table['\r'] = kInAttribute;
+    table['<'] = table['&'] = table['>'] = kInText | kInAttribute;
+    table['\''] = table['"'] = kInAttribute;
+    table[0xEF] |= kInText | kInAttribute | kInCdata;  // may start U+FFFE or U+FFFF
+    return table;
+}();
+
+bool IsAscii(std::string_view text) {
+    unsigned char bits = 0;
+    for (const char c : text) bits |= static_cast<unsigned char>(c);
+    return bits < 0x80;
+}
+
 // C0 controls other than TAB, LF and CR, and the non-characters U+FFFE and U+FFFF.
 size_t ForbiddenLength(std::string_view text, size_t at) {
     unsigned char c = static_cast<unsigned char>(text[at]);
@@ -57,31 +79,52 @@ size_t ForbiddenLength(std::string_view text, size_t at) {
 
 }  // namespace
 
+bool CXMLInterface::NeedsNoEscape(std::string_view text, bool forAttribute) {
+    const unsigned char look = (forAttribute ? kInAttribute : kInText) | kNonAscii;
+    for (const char c : text)
+        if (kNeedsLook[static_cast<unsigned char>(c)] & look) return false;
+    return true;
+}
+
 std::string CXMLInterface::EscapeText(std::string_view text, bool forAttribute, int* replaced) {
+    std::string out;
+    AppendEscaped(out, text, forAttribute, replaced);
+    return out;
+}
+
+void CXMLInterface::AppendEscaped(std::string& out, std::string_view text, bool forAttribute, int* replaced) {
     std::string sanitized;
-    if (!IsValidUtf8(text)) {
+    if (!IsAscii(text) && !IsValidUtf8(text)) {
         sanitized = SanitizeUtf8(text);
         if (replaced)
             *replaced += static_cast<int>(CountOf(sanitized, kReplacementCharacter) - CountOf(text, kReplacementCharacter));
         text = sanitized;
     }
     const bool verbatim = !forAttribute && IsCompleteCdataSection(text);
+    const unsigned char kind = verbatim ? kInCdata : forAttribute ? kInAttribute : kInText;
 
-    std::string out;
-    out.reserve(text.size() + text.size() / 10 + 7);
+    size_t copied = 0;
     for (size_t at = 0; at < text.size();) {
-        if (size_t forbidden = ForbiddenLength(text, at)) {
+        if (!(kNeedsLook[static_cast<unsigned char>(text[at])] & kind)) {
+            ++at;
+            continue;
+        }
+        const size_t forbidden = ForbiddenLength(text, at);
+        const char* entity = forbidden || verbatim ? nullptr : EntityFor(text[at], forAttribute);
+        if (!forbidden && !entity) {
+            ++at;
+            continue;
+        }
+        out.append(text.substr(copied, at - copied));
+        if (forbidden) {
             out += ' ';
             if (replaced) ++*replaced;
             at += forbidden;
-            continue;
-        }
-        const char* entity = verbatim ? nullptr : EntityFor(text[at], forAttribute);
-        if (entity)
+        } else {
             out += entity;
-        else
-            out += text[at];
-        ++at;
+            ++at;
+        }
+        copied = at;
     }
-    return out;
+    out.append(text.substr(copied));
 }

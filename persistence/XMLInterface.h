@@ -22,9 +22,7 @@ public:
     // that does not parse (the reason in GetParseError); the index is empty then, the text kept.
     bool SetDocument(std::string_view text = {});
     void ResetPosition();
-    std::string GetDocumentText() const { return document_; }
-    // Moves the text out; the builder holds no document until the next SetDocument.
-    std::string TakeDocumentText() { return std::move(document_); }
+    const std::string& GetDocumentText() const { return document_; }
     std::string GetParseError() const { return parseError_; }
 
     // Navigation; on failure the cursors keep their values.
@@ -132,10 +130,14 @@ private:
     Pos SetAttributeText(int index, std::string_view name, std::string_view value);
     void ShiftPositions(int index, Pos delta);
     void ShiftSubtree(int index, Pos delta);
-    void ReplaceText(Pos position, Pos count, std::string_view text);
-    std::string Escape(std::string_view text, bool forAttribute);
+    char* OpenGap(Pos position, Pos removed, Pos length);
+    std::string_view Escaped(std::string_view text, bool forAttribute);
+    static void AppendEscaped(std::string& out, std::string_view text, bool forAttribute, int* replaced);
+    // True when EscapeText would return the text unchanged (and count nothing).
+    static bool NeedsNoEscape(std::string_view text, bool forAttribute);
 
     std::string document_;
+    std::string escaped_;  // the last value that needed escaping, escaped
     int depth_ = 0;
     std::string parseError_;
     std::vector<ElemPos> records_;

@@ -2,7 +2,22 @@
 // positions after it, so appending costs no re-indexing.
 #include "persistence/XMLInterface.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <iterator>
 #include <string>
+
+namespace {
+
+// Writes the pieces one after another into room made for them; gives the end.
+template <class... Pieces>
+char* Put(char* out, const Pieces&... pieces) {
+    ((out = std::ranges::copy(std::string_view(pieces), out).out), ...);
+    return out;
+}
+
+}  // namespace
 
 bool CXMLInterface::AppendElement(std::string_view name, std::string_view text) {
     bool topLevel = current_ == 0 || records_[current_].parent == 0;
@@ -47,7 +62,9 @@ int CXMLInterface::SetStringAttribute(std::string_view name, std::string_view va
 
 int CXMLInterface::SetIntAttribute(std::string_view name, int value, int defaultValue) {
     if (value == defaultValue) return 0;
-    SetAttribute(name, std::to_string(value));
+    char digits[12];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    SetAttribute(name, std::string_view(digits, static_cast<size_t>(end - digits)));
     return 1;
 }
 
@@ -64,8 +81,9 @@ int CXMLInterface::InsertElementText(int parent, int after, std::string_view nam
     ElemPos& p = records_[parent];
     const Pos nameLength = static_cast<Pos>(name.size());
 
+    // Filled in place: a record copied whole right after its fields were written waits for them.
     bool openParent = false;
-    ElemPos e;
+    ElemPos& e = records_[index];
     e.parent = parent;
     if (after) {
         e.start = records_[after].following;
@@ -78,20 +96,35 @@ int CXMLInterface::InsertElementText(int parent, int after, std::string_view nam
         e.start = p.endTagStart;
     }
 
-    std::string element;
+    const std::string_view escaped = Escaped(text, false);
+    const Pos textLength = static_cast<Pos>(escaped.size());
+    Pos length = text.empty() ? nameLength + 5 : 2 * nameLength + textLength + 7;
     if (!text.empty()) {
-        std::string escaped = Escape(text, false);
-        element.append("<").append(name).append(">").append(escaped).append("</").append(name).append(">\r\n");
         e.startTagEnd = e.start + nameLength + 1;
-        e.endTagStart = e.startTagEnd + static_cast<Pos>(escaped.size()) + 1;
+        e.endTagStart = e.startTagEnd + textLength + 1;
         e.endTagEnd = e.endTagStart + 2 + nameLength;
     } else {
-        element.append("<").append(name).append("/>\r\n");
         e.startTagEnd = e.start + nameLength + 2;
         e.endTagStart = e.startTagEnd - 1;
         e.endTagEnd = e.startTagEnd;
     }
     e.following = e.endTagEnd + 3;
+
+    // "<p/>" becomes "<p>" CR LF, the new element, "</p>": the text replaces the '/'.
+    const std::string parentName = openParent ? GetElementName(parent) : std::string();
+    const Pos removed = openParent ? 1 : 0;
+    if (openParent) {
+        length += 5 + static_cast<Pos>(parentName.size());
+        p.startTagEnd -= 1;
+        p.endTagStart -= static_cast<Pos>(parentName.size()) + 1;
+    }
+    char* out = OpenGap(openParent ? e.start - 3 : e.start, removed, length);
+    if (openParent) out = Put(out, ">\r\n");
+    if (!text.empty())
+        out = Put(out, "<", name, ">", escaped, "</", name, ">\r\n");
+    else
+        out = Put(out, "<", name, "/>\r\n");
+    if (openParent) Put(out, "</", parentName);
 
     if (after) {
         e.nextSibling = records_[after].nextSibling;
@@ -100,33 +133,18 @@ int CXMLInterface::InsertElementText(int parent, int after, std::string_view nam
         e.nextSibling = p.firstChild;
         p.firstChild = index;
     }
-
-    Pos replaceAt = e.start;
-    Pos replaceCount = 0;
-    if (openParent) {
-        // "<p/>" becomes "<p>" CR LF, the new element, "</p>": the text replaces the '/'.
-        std::string parentName = GetElementName(parent);
-        element = ">\r\n" + element + "</" + parentName;
-        replaceAt = e.start - 3;
-        replaceCount = 1;
-        p.startTagEnd -= 1;
-        p.endTagStart -= static_cast<Pos>(parentName.size()) + 1;
-    }
-    records_[index] = e;
-    ReplaceText(replaceAt, replaceCount, element);
-    ShiftPositions(index, static_cast<Pos>(element.size()) - replaceCount);
+    ShiftPositions(index, length - removed);
     return index;
 }
 
 // An attribute is added, never replaced: writers set each name once.
 CXMLInterface::Pos CXMLInterface::SetAttributeText(int index, std::string_view name, std::string_view value) {
     if (index == 0) return 0;
-    std::string text;
-    text.append(" ").append(name).append("=\"").append(Escape(value, true)).append("\"");
+    const std::string_view escaped = Escaped(value, true);
+    const Pos length = static_cast<Pos>(name.size() + escaped.size()) + 4;
     ElemPos& e = records_[index];
-    Pos at = IsEmptyElement(e) ? e.startTagEnd - 1 : e.startTagEnd;
-    ReplaceText(at, 0, text);
-    const Pos length = static_cast<Pos>(text.size());
+    char* out = OpenGap(IsEmptyElement(e) ? e.startTagEnd - 1 : e.startTagEnd, 0, length);
+    Put(out, " ", name, "=\"", escaped, "\"");
     e.startTagEnd += length;
     e.endTagStart += length;
     e.endTagEnd += length;
@@ -172,10 +190,23 @@ void CXMLInterface::ShiftSubtree(int index, Pos delta) {
     }
 }
 
-void CXMLInterface::ReplaceText(Pos position, Pos count, std::string_view text) {
-    document_.replace(static_cast<size_t>(position), static_cast<size_t>(count), text);
+// Makes room for length characters at position, in place of the removed ones there (never more
+// than length): one move of what follows, which while building is short (the end tags of the
+// element's ancestors), and the insertion is written straight into the room.
+char* CXMLInterface::OpenGap(Pos position, Pos removed, Pos length) {
+    const size_t at = static_cast<size_t>(position);
+    const size_t following = document_.size() - at - static_cast<size_t>(removed);
+    document_.resize(document_.size() + static_cast<size_t>(length - removed));
+    char* room = document_.data() + at;
+    std::memmove(room + length, room + removed, following);
+    return room;
 }
 
-std::string CXMLInterface::Escape(std::string_view text, bool forAttribute) {
-    return EscapeText(text, forAttribute, &replacedCharacters_);
+// The text as it goes into the document: itself when nothing in it needs escaping, else escaped
+// into a buffer kept for the purpose.
+std::string_view CXMLInterface::Escaped(std::string_view text, bool forAttribute) {
+    if (NeedsNoEscape(text, forAttribute)) return text;
+    escaped_.clear();
+    AppendEscaped(escaped_, text, forAttribute, &replacedCharacters_);
+    return escaped_;
 }
