@@ -20,6 +20,11 @@
 
 namespace {
 
+const CEventParser& BaseEventParser() {
+    static thread_local const CEventParser parser;
+    return parser;
+}
+
 constexpr int kMaxLoopCount = 1000;
 
 // "Error in task '%s'/step '%s':\n%s" under each code.
@@ -237,7 +242,9 @@ private:
     CDataSet* dataSetInUse_;
     bool verify_;
     bool expandLoops_;
-    const CEventParser parser_;
+    // Only the base key table, which never changes: built once per thread, not per walk,
+    // since every path check walks.
+    const CEventParser& parser_ = BaseEventParser();
 };
 
 }  // namespace

@@ -18,7 +18,7 @@ DateTime FromTm(const std::tm& tm, int millisecond) {
 }
 
 template <class Convert>
-DateTime Now(Convert convert) {
+DateTime ReadNow(Convert convert) {
     auto now = std::chrono::system_clock::now();
     std::time_t seconds = std::chrono::system_clock::to_time_t(now);
     int ms = static_cast<int>(
@@ -35,9 +35,30 @@ std::uint32_t SystemClock::TickCount() const {
     return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
 }
 
-DateTime SystemClock::LocalNow() const { return Now(localtime_r); }
+DateTime SystemClock::LocalNow() const { return ReadNow(localtime_r); }
 
-DateTime SystemClock::UtcNow() const { return Now(gmtime_r); }
+DateTime SystemClock::UtcNow() const { return ReadNow(gmtime_r); }
+
+LocalAndUtc SystemClock::LocalAndUtcNow() const {
+    thread_local std::time_t convertedSecond = -1;
+    thread_local LocalAndUtc converted;
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t second = std::chrono::system_clock::to_time_t(now);
+    if (second != convertedSecond) {
+        std::tm tm{};
+        localtime_r(&second, &tm);
+        converted.local = FromTm(tm, 0);
+        gmtime_r(&second, &tm);
+        converted.utc = FromTm(tm, 0);
+        convertedSecond = second;
+    }
+    const int ms = static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
+    LocalAndUtc result = converted;
+    result.local.millisecond = ms;
+    result.utc.millisecond = ms;
+    return result;
+}
 
 std::uint32_t SystemClock::ProcessId() const { return static_cast<std::uint32_t>(::getpid()); }
 

@@ -10,6 +10,11 @@ struct DateTime {
     int hour = 0, minute = 0, second = 0, millisecond = 0;
 };
 
+struct LocalAndUtc {
+    DateTime local;
+    DateTime utc;
+};
+
 // The C library's fixed 24-character form, "Wed Jun 30 21:49:08 1993", without its line feed.
 std::string FormatCTime(const DateTime& time);
 
@@ -20,6 +25,8 @@ public:
     virtual DateTime LocalNow() const = 0;
     virtual DateTime UtcNow() const = 0;
     virtual std::uint32_t ProcessId() const = 0;
+    // Both readings, local first; a clock may take them from one instant.
+    virtual LocalAndUtc LocalAndUtcNow() const { return {LocalNow(), UtcNow()}; }
 };
 
 class SystemClock : public Clock {
@@ -28,6 +35,9 @@ public:
     DateTime LocalNow() const override;
     DateTime UtcNow() const override;
     std::uint32_t ProcessId() const override;
+    // Converts the time to local and UTC once a second only: identifiers read it for every
+    // generated step, and a time-zone conversion costs more than the rest of an identifier.
+    LocalAndUtc LocalAndUtcNow() const override;
 };
 
 // A clock that shows what it is told; every TickCount read can advance the tick by a step.

@@ -27,9 +27,7 @@ std::string MakeUniqueId() {
 }
 
 std::string MakeTimeBasedId() {
-    const Clock& clock = GetClock();
-    DateTime local = clock.LocalNow();
-    DateTime utc = clock.UtcNow();
+    const auto [local, utc] = GetClock().LocalAndUtcNow();
 
     double d = static_cast<double>(AutomationDay(std::chrono::year{local.year} / local.month / local.day) - 37000);
     double t = d * 86400000.0 + utc.hour * 3600000.0 + utc.minute * 60000.0 + utc.second * 1000.0 + utc.millisecond;
@@ -40,19 +38,17 @@ std::string MakeTimeBasedId() {
     if (t >= static_cast<double>(kLimit)) t = static_cast<double>(kLimit - 1);
     // A whole number of milliseconds, exact in a double: its digits by integer division.
     long long stamp = static_cast<long long>(t);
+    // Below 10^9, so five digits of base 67 hold it.
+    long long r = static_cast<long long>(GetRandomUnit() * 1000000000.0);
 
-    std::string id(7, '0');
-    id.reserve(12);
+    char id[12];
     for (int k = 6; k >= 0; --k) {
-        id[static_cast<std::size_t>(k)] = kUniqueIdAlphabet[stamp % kBase];
+        id[k] = kUniqueIdAlphabet[stamp % kBase];
         stamp /= kBase;
     }
-    long long r = static_cast<long long>(GetRandomUnit() * 1000000000.0);
-    for (int k = 4; k >= 0; --k) {
-        long long power = 1;
-        for (int i = 0; i < k; ++i) power *= kBase;
-        id += kUniqueIdAlphabet[r / power];
-        r %= power;
+    for (int k = 11; k >= 7; --k) {
+        id[k] = kUniqueIdAlphabet[r % kBase];
+        r /= kBase;
     }
-    return id;
+    return {id, sizeof id};
 }
