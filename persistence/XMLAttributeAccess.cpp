@@ -6,12 +6,6 @@
 
 namespace {
 
-bool IsAscii(std::string_view text) {
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
-
 // Case folding keeps ASCII and the rest apart: an ASCII name matches only a name of its own
 // length that differs from it in the case of letters alone.
 bool EqualsAsciiNoCase(std::string_view written, std::string_view asked) {

@@ -61,12 +61,6 @@ constexpr std::array<unsigned char, 256> kNeedsLook = [] {
     return table;
 }();
 
-bool IsAscii(std::string_view text) {
-    unsigned char bits = 0;
-    for (const char c : text) bits |= static_cast<unsigned char>(c);
-    return bits < 0x80;
-}
-
 // C0 controls other than TAB, LF and CR, and the non-characters U+FFFE and U+FFFF.
 size_t ForbiddenLength(std::string_view text, size_t at) {
     unsigned char c = static_cast<unsigned char>(text[at]);

@@ -127,6 +127,12 @@ std::string Utf8ToUtf16LittleEndian(std::string_view text) {
     return bytes;
 }
 
+bool IsAscii(std::string_view text) {
+    unsigned char bits = 0;
+    for (const char c : text) bits |= static_cast<unsigned char>(c);
+    return bits < 0x80;
+}
+
 bool IsValidUtf8(std::string_view text) {
     bool valid = true;
     for (size_t pos = 0; pos < text.size() && valid;) DecodeUtf8(text, pos, valid);

@@ -11,6 +11,8 @@ std::string Utf16ToUtf8(std::u16string_view text, bool* ok = nullptr);
 // The UTF-16 little-endian bytes of the text, without byte-order mark (files and logs in UTF-16).
 std::string Utf8ToUtf16LittleEndian(std::string_view text);
 bool IsValidUtf8(std::string_view text);
+// Whether every byte is below 0x80: most text is, and that is far quicker to tell than validity.
+bool IsAscii(std::string_view text);
 // The text with every invalid UTF-8 sequence replaced by U+FFFD.
 std::string SanitizeUtf8(std::string_view text);
 // The number of UTF-16 code units of the text.
