@@ -164,11 +164,18 @@ bool FileSettings::Save(SettingsHive hive) const {
     return WriteFileAtomically(file, out.str()).ok;
 }
 
+// A value written as it stands costs no file write, unless an earlier save of its hive failed
+// and the file still lacks what the store holds.
 bool FileSettings::Write(SettingsHive hive, const std::string& key, const std::string& name,
                          const SettingsValue& value) {
     std::lock_guard lock(mutex_);
-    values_[MakeSlot(hive, key, name)] = value;
-    return Save(hive);
+    Slot slot = MakeSlot(hive, key, name);
+    bool& unsaved = hive == SettingsHive::CurrentUser ? userUnsaved_ : machineUnsaved_;
+    const auto stored = values_.find(slot);
+    if (stored != values_.end() && stored->second == value && !unsaved) return true;
+    values_.insert_or_assign(std::move(slot), value);
+    unsaved = !Save(hive);
+    return !unsaved;
 }
 
 Settings& GetSettings() { return *Installed(); }

@@ -55,7 +55,7 @@ protected:
 };
 
 // One text file per hive: the user hive under $XDG_CONFIG_HOME/kavro, the machine hive in the
-// installation folder. Every write rewrites the file atomically.
+// installation folder. Every write that changes a value rewrites the file atomically.
 class FileSettings : public MemorySettings {
 public:
     FileSettings(std::filesystem::path userFile, std::filesystem::path machineFile);
@@ -69,6 +69,8 @@ private:
     bool Save(SettingsHive hive) const;
     std::filesystem::path userFile_;
     std::filesystem::path machineFile_;
+    bool userUnsaved_ = false;
+    bool machineUnsaved_ = false;
 };
 
 // The store the program uses; a MemorySettings until start-up installs the real one.

@@ -26,12 +26,8 @@ std::string ReadSetting(const char* name) {
     return ReadRegistryString(SettingsHive::CurrentUser, std::string(kProductKey), name);
 }
 
-// A write rewrites the whole settings file and waits for the disk, and a conversion mostly
-// stores what is there already.
 void WriteSetting(const char* name, const std::string& value) {
-    const std::string key(kProductKey);
-    if (GetSettings().Read(SettingsHive::CurrentUser, key, name) == SettingsValue::Text(value)) return;
-    WriteRegistryString(SettingsHive::CurrentUser, key, name, value, kRegistryText);
+    WriteRegistryString(SettingsHive::CurrentUser, std::string(kProductKey), name, value, kRegistryText);
 }
 
 // A flag that only "0" switches off, so that a missing value counts as set.

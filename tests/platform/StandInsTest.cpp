@@ -55,6 +55,36 @@ TEST(Settings, FileStoreSurvivesARestartWithAwkwardTexts) {
     fs::remove_all(dir);
 }
 
+// An unchanged value must not touch the disk, yet a value whose save failed must be saved by the
+// next write of it, or the file would stay without it while the write reports success.
+TEST(Settings, AnUnchangedValueIsNotWrittenAgainUnlessItsSaveFailed) {
+    fs::path dir = FreshFolder("settings_unchanged");
+    const fs::path user = dir / "user.txt";
+    const std::string key = "SOFTWARE\\Quorvel\\KAVRO";
+    int opens = 0;
+    bool failOpen = false;
+    SetFileFaultInjector([&](std::string_view step, const fs::path&) {
+        if (step != "open") return true;
+        ++opens;
+        return !failOpen;
+    });
+    FileSettings s(user, dir / "machine.txt");
+    EXPECT_TRUE(s.WriteText(SettingsHive::CurrentUser, key, "Format", "3"));
+    EXPECT_TRUE(s.WriteText(SettingsHive::CurrentUser, key, "FORMAT", "3"));
+    EXPECT_TRUE(s.WriteText(SettingsHive::CurrentUser, key, "Empty", ""));  // new, though empty
+    EXPECT_EQ(opens, 2);
+
+    failOpen = true;
+    EXPECT_FALSE(s.WriteText(SettingsHive::CurrentUser, key, "Format", "4"));
+    EXPECT_FALSE(s.WriteText(SettingsHive::CurrentUser, key, "Format", "4"));
+    failOpen = false;
+    EXPECT_TRUE(s.WriteText(SettingsHive::CurrentUser, key, "Format", "4"));
+    EXPECT_EQ(opens, 5);
+    SetFileFaultInjector(nullptr);
+    EXPECT_EQ(FileSettings(user, dir / "machine.txt").ReadText(SettingsHive::CurrentUser, key, "Format"), "4");
+    fs::remove_all(dir);
+}
+
 TEST(Settings, MissingOrMangledFileReadsAsEmpty) {
     fs::path dir = FreshFolder("settings_bad");
     std::ofstream(dir / "user.txt") << "garbage\n[key\nname=X:1\nn=N:12abc\n=T:\n";
