@@ -1,6 +1,5 @@
 #include "platform/Random.h"
 
-#include <bit>
 #include <memory>
 #include <mutex>
 
@@ -67,21 +66,6 @@ bool CShiftRegister::Init(int cellCount, const std::vector<int>& taps, const std
     }
     Start(cellCount, tapMask, cells, shiftTowardCell0);
     return true;
-}
-
-bool CShiftRegister::Step(std::uint8_t& outBit) {
-    if (!ready_) return false;
-    const std::uint32_t feedback = std::popcount(cells_ & tapMask_) & 1u;
-    const int last = cellCount_ - 1;
-    ++stepCount_;
-    if (shiftTowardCell0_) {
-        outBit = cells_ & 1u;
-        cells_ = cells_ >> 1 | feedback << last;
-    } else {
-        outBit = cells_ >> last & 1u;
-        cells_ = (cells_ & ~(1u << last)) << 1 | feedback;
-    }
-    return cells_ == initialCells_;
 }
 
 std::vector<std::uint8_t> CShiftRegister::GetCells() const {

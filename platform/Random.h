@@ -1,6 +1,7 @@
 #pragma once
 // The process-wide random source: a 24-cell linear feedback shift register seeded from the
 // tick count and the process id, guarded by a mutex.
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -16,8 +17,21 @@ public:
     bool Init(int cellCount, const std::vector<int>& taps, const std::vector<std::uint8_t>& initialCells,
               bool shiftTowardCell0);
     // One shift; TRUE when the register is back at its initial content; FALSE doing nothing
-    // when the register is not ready.
-    bool Step(std::uint8_t& outBit);
+    // when the register is not ready. Defined here so that a draw's steps are inlined.
+    bool Step(std::uint8_t& outBit) {
+        if (!ready_) return false;
+        const std::uint32_t feedback = std::popcount(cells_ & tapMask_) & 1u;
+        const int last = cellCount_ - 1;
+        ++stepCount_;
+        if (shiftTowardCell0_) {
+            outBit = cells_ & 1u;
+            cells_ = cells_ >> 1 | feedback << last;
+        } else {
+            outBit = cells_ >> last & 1u;
+            cells_ = (cells_ & ~(1u << last)) << 1 | feedback;
+        }
+        return cells_ == initialCells_;
+    }
     bool Step() {
         std::uint8_t unused;
         return Step(unused);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <optional>
 
 #include "platform/AutomationDate.h"
@@ -58,7 +59,7 @@ std::string MakeTimeBasedId() {
         spelledStamp = stamp;
     }
     // Below 10^9, so five digits of base 67 hold it.
-    long long r = static_cast<long long>(GetRandomUnit() * 1000000000.0);
+    auto r = static_cast<std::uint32_t>(GetRandomUnit() * 1000000000.0);
 
     char id[12];
     std::copy_n(timeDigits, 7, id);
