@@ -22,6 +22,8 @@ public:
         return true;
     }
     std::string GetText() const { return text_; }
+    // The text without a copy, for passes over every condition.
+    const std::string& GetTextRef() const { return text_; }
     // Drops the cached tree.
     bool SetText(const std::string& text);
 

@@ -8,10 +8,10 @@
 #include "platform/TextUtil.h"
 #include "platform/UniqueId.h"
 
-CStepKav::CStepKav(int stepType, std::string name, std::string event, std::string commands, std::string description,
-                   std::string input, std::string expectedResult, CWindowKav* startWindow, CWindowKav* destWindow,
-                   int delay, const OwningList<CAttributeKav>* attributeSource, int criticality,
-                   std::string resultValue)
+CStepKav::CStepKav(int stepType, std::string&& name, std::string&& event, std::string&& commands,
+                   std::string&& description, std::string&& input, std::string&& expectedResult,
+                   CWindowKav* startWindow, CWindowKav* destWindow, int delay,
+                   const OwningList<CAttributeKav>* attributeSource, int criticality, std::string&& resultValue)
     : stepType_(stepType),
       id_(MakeUniqueId()),
       name_(std::move(name)),

@@ -84,6 +84,14 @@ public:
     std::string GetResultValue() const { return resultValue_; }
     bool SetResultValue(const std::string& value) { return StoreField(resultValue_, value); }
 
+    // The texts that passes over every step read, without a copy.
+    const std::string& GetEventRef() const { return event_; }
+    const std::string& GetCommandsRef() const { return commands_; }
+    const std::string& GetDescriptionRef() const { return description_; }
+    const std::string& GetInputRef() const { return input_; }
+    const std::string& GetExpectedResultRef() const { return expectedResult_; }
+    const std::string& GetResultValueRef() const { return resultValue_; }
+
     CWindowKav* GetStartWindow() const { return startWindow_; }
     bool SetStartWindow(CWindowKav* window) { return StoreField(startWindow_, window); }
     CWindowKav* GetDestWindow() const { return destWindow_; }
@@ -96,10 +104,12 @@ public:
 
 protected:
     // The subclass gives the step type. attributeSource, when given, fills the attributes as
-    // SetAttributes does.
-    CStepKav(int stepType, std::string name, std::string event, std::string commands, std::string description,
-             std::string input, std::string expectedResult, CWindowKav* startWindow, CWindowKav* destWindow,
-             int delay, const OwningList<CAttributeKav>* attributeSource, int criticality, std::string resultValue);
+    // SetAttributes does. Taking the texts by reference saves each one a move: the subclasses
+    // pass on texts they were given by value.
+    CStepKav(int stepType, std::string&& name, std::string&& event, std::string&& commands,
+             std::string&& description, std::string&& input, std::string&& expectedResult, CWindowKav* startWindow,
+             CWindowKav* destWindow, int delay, const OwningList<CAttributeKav>* attributeSource, int criticality,
+             std::string&& resultValue);
 
     // The parts of a copy that transitions and task steps share: flag 1 the ID; copies of the
     // conditions, actions and attributes (same flags, so a copy that keeps identifiers keeps

@@ -10,6 +10,7 @@
 
 enum class TextRewrite { Unchanged, Changed, Failed };
 
+// The texts of the step and of its conditions are handed to rewrite without a copy.
 // rewrite(text, result) tells whether it put a new text into result, left the text as it was,
 // or failed. A new text is written back at once; the first failure ends the walk with FALSE.
 template <class Rewrite>
@@ -20,22 +21,22 @@ bool RewriteStepTexts(CStepKav& step, Rewrite rewrite) {
         if (outcome == TextRewrite::Changed) (object.*set)(result);
         return outcome != TextRewrite::Failed;
     };
-    if (!apply(step, &CStepKav::GetEvent, &CStepKav::SetEvent) ||
-        !apply(step, &CStepKav::GetCommands, &CStepKav::SetCommands) ||
-        !apply(step, &CStepKav::GetDescription, &CStepKav::SetDescription) ||
-        !apply(step, &CStepKav::GetInput, &CStepKav::SetInput) ||
-        !apply(step, &CStepKav::GetExpectedResult, &CStepKav::SetExpectedResult) ||
-        !apply(step, &CStepKav::GetResultValue, &CStepKav::SetResultValue))
+    if (!apply(step, &CStepKav::GetEventRef, &CStepKav::SetEvent) ||
+        !apply(step, &CStepKav::GetCommandsRef, &CStepKav::SetCommands) ||
+        !apply(step, &CStepKav::GetDescriptionRef, &CStepKav::SetDescription) ||
+        !apply(step, &CStepKav::GetInputRef, &CStepKav::SetInput) ||
+        !apply(step, &CStepKav::GetExpectedResultRef, &CStepKav::SetExpectedResult) ||
+        !apply(step, &CStepKav::GetResultValueRef, &CStepKav::SetResultValue))
         return false;
     for (CConditionKav* condition : step.GetConditions())
-        if (!apply(*condition, &CConditionKav::GetText, &CConditionKav::SetText)) return false;
+        if (!apply(*condition, &CConditionKav::GetTextRef, &CConditionKav::SetText)) return false;
     for (CActionKav* action : step.GetActions())
         for (CArgumentKav* argument : action->GetArguments())
             if (!apply(*argument, &CArgumentKav::GetValue, &CArgumentKav::SetValue)) return false;
     if (step.GetStepType() != kStepTask) return true;
     auto& taskStep = static_cast<CTaskStep&>(step);
     if (!taskStep.GetSubTask()) return true;
-    if (!apply(taskStep, &CTaskStep::GetLoopCount, &CTaskStep::SetLoopCount)) return false;
+    if (!apply(taskStep, &CTaskStep::GetLoopCountRef, &CTaskStep::SetLoopCount)) return false;
     for (CAttributeKav* parameter : taskStep.GetAttributes())
         if (!apply(*parameter, &CAttributeKav::GetValue, &CAttributeKav::SetValue)) return false;
     return true;

@@ -58,6 +58,7 @@ public:
     bool SetLoopMode(int loopMode) { return StoreField(loopMode_, loopMode); }
     // An expression; "1" for a new step.
     std::string GetLoopCount() const { return loopCount_; }
+    const std::string& GetLoopCountRef() const { return loopCount_; }
     bool SetLoopCount(const std::string& count) { return StoreField(loopCount_, count); }
     CDataSet* GetLoopDataSet() const { return loopDataSet_; }
     bool SetLoopDataSet(CDataSet* dataSet) { return StoreField(loopDataSet_, dataSet); }

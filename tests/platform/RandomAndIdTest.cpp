@@ -78,6 +78,41 @@ std::uint32_t CellsAsWord(const CShiftRegister& reg) {
     return word;
 }
 
+// The register as it was first written: one byte a cell, shifted cell by cell.
+struct CellByCellRegister {
+    std::vector<std::uint8_t> initial;
+    std::vector<std::uint8_t> cells;
+    std::vector<int> taps;
+    bool towardCell0 = true;
+    std::int32_t steps = 0;
+
+    bool Step(std::uint8_t& out) {
+        std::uint8_t feedback = 0;
+        for (int t : taps) feedback ^= cells[t];
+        ++steps;
+        const size_t n = cells.size();
+        if (towardCell0) {
+            out = cells[0];
+            for (size_t i = 0; i + 1 < n; ++i) cells[i] = cells[i + 1];
+            cells[n - 1] = feedback;
+        } else {
+            out = cells[n - 1];
+            for (size_t i = n - 1; i > 0; --i) cells[i] = cells[i - 1];
+            cells[0] = feedback;
+        }
+        return cells == initial;
+    }
+    double Value() const {
+        double value = 0;
+        double bit = 1.0 / 16777216.0;
+        for (std::uint8_t c : cells) {
+            if (c) value += bit;
+            bit *= 2;
+        }
+        return value;
+    }
+};
+
 }  // namespace
 
 TEST(ShiftRegister, FullPeriodOfTheProgramsTaps) {
@@ -237,4 +272,65 @@ TEST_F(FixedClockTest, ANewSourceAfterDeletion) {
     clock_->tick = 5;
     EXPECT_TRUE(InAlphabet(MakeUniqueId()));
     EXPECT_EQ(GetRandomSeed().tick, 5u);
+}
+
+// Every step of the word-wide register matches the cell-by-cell one: out bit, return, value,
+// cells and step count, in both directions, for repeated taps, short and full-width registers.
+TEST(ShiftRegister, MatchesTheCellByCellRegister) {
+    struct Case {
+        int cells;
+        std::vector<int> taps;
+        std::uint32_t content;  // cell i in bit i
+        bool towardCell0;
+    };
+    const Case cases[] = {
+        {24, {0, 6, 14, 17}, 0x5A5A5Au, true},
+        {24, {0, 6, 14, 17}, 0x000001u, false},
+        {3, {0, 1}, 0b001u, true},  // period 3: returns to the start often
+        {3, {0, 1}, 0b001u, false},
+        {7, {2, 2, 5, 6}, 0b1011001u, true},  // a tap named twice
+        {16, {0, 2, 3, 5}, 0xACE1u, false},
+        {32, {0, 10, 30, 31}, 0x80000001u, true},
+        {32, {0, 1, 21, 31}, 0xDEADBEEFu, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.cells << " cells, content " << c.content << ", toward cell 0 "
+                                        << c.towardCell0);
+        std::vector<std::uint8_t> content(c.cells);
+        for (int i = 0; i < c.cells; ++i) content[i] = c.content >> i & 1u;
+        CShiftRegister reg;
+        ASSERT_TRUE(reg.Init(c.cells, c.taps, content, c.towardCell0));
+        CellByCellRegister reference{content, content, c.taps, c.towardCell0};
+        for (int i = 0; i < 200000; ++i) {
+            std::uint8_t out = 9;
+            std::uint8_t expectedOut = 9;
+            const bool back = reg.Step(out);
+            ASSERT_EQ(back, reference.Step(expectedOut)) << i;
+            ASSERT_EQ(out, expectedOut) << i;
+            ASSERT_EQ(reg.GetValue(), reference.Value()) << i;
+        }
+        EXPECT_EQ(reg.GetCells(), reference.cells);
+        EXPECT_EQ(reg.GetStepCount(), reference.steps);
+    }
+}
+
+// Each draw is two steps of the seeded register and its value: the whole stream, for several
+// seeds, against seeding and stepping the long way.
+TEST(ShiftRegister, DrawsFollowTheSeededRegister) {
+    for (const RandomSeed seed : {RandomSeed{123456, 4242}, RandomSeed{0, 0}, RandomSeed{99, 7},
+                                  RandomSeed{0xFFFFFFFF, 4194303}}) {
+        SCOPED_TRACE(testing::Message() << seed.tick << " " << seed.processId);
+        const SteppedSeed stepped = SeedByStepping(seed.tick, seed.processId);
+        std::vector<std::uint8_t> cells(24);
+        for (int i = 0; i < 24; ++i) cells[i] = stepped.cells >> i & 1u;
+        CellByCellRegister reference{cells, cells, {0, 6, 14, 17}, true};
+        SeedRandomSource(seed);
+        for (int i = 0; i < 50000; ++i) {
+            std::uint8_t out;
+            reference.Step(out);
+            reference.Step(out);
+            ASSERT_EQ(GetRandomUnit(), reference.Value()) << i;
+        }
+    }
+    DeleteRandomSource();
 }
