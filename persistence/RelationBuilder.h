@@ -57,15 +57,22 @@ private:
     void LinkTasks();
     // Whether the task is the first one without parent: the root task.
     void LinkTask(CTaskKav& task, bool& rootFound);
-    // The positions of a task's steps by identifier (the first of each), and whether its
-    // connections, those its steps have and those they name, leave the flow without a cycle:
-    // then no connection can be refused, and none is checked on its own.
+    // The position of the task's first step of the identifier, or kNowhere.
+    static constexpr std::size_t kNowhere = static_cast<std::size_t>(-1);
+    std::size_t PositionInTask(const CTaskKav& task, const std::string& id) const;
+    // The steps that a task's steps name as successors, and whether its connections, those its
+    // steps have and those they name, leave the flow without a cycle: then no connection can be
+    // refused, and none is checked on its own.
     struct TaskFlow {
-        std::unordered_map<std::string, std::size_t> positions;
+        // The positions that the successor identifiers of each step name, in order (kNowhere
+        // for none); those of the step at position i start at firstNamed[i].
+        std::vector<std::size_t> named;
+        std::vector<std::size_t> firstNamed;
+        std::string startId;
         bool acyclic = false;
     };
-    static TaskFlow ReadTaskFlow(const CTaskKav& task);
-    void LinkTaskStep(CTaskKav& task, CTaskStep& step, const TaskFlow& flow);
+    TaskFlow ReadTaskFlow(const CTaskKav& task) const;
+    void LinkTaskStep(CTaskKav& task, std::size_t position, const TaskFlow& flow);
     void LinkRequirements();
     void LinkTestCases();
     void LinkTestStep(CTestStep& step);
@@ -120,7 +127,15 @@ private:
     Index<CWindowKav> windows_;
     Index<CTransitionKav> transitions_;
     Index<CTaskKav> tasks_;
-    Index<CTaskStep> taskSteps_;
+    // Each step identifier, the empty one too, with the first step that has it, that step's task
+    // and position there, and whether another step has it as well.
+    struct StepPlace {
+        CTaskStep* step;
+        const CTaskKav* task;
+        std::size_t position;
+        bool repeated = false;
+    };
+    std::unordered_map<std::string, StepPlace> taskSteps_;
     Index<CDataSet> dataSets_;
     Index<CRequirement> requirements_;
 
