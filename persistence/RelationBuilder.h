@@ -3,6 +3,7 @@
 // kept become links. Every finding is written into the global message buffer (and the log); the
 // result is the lowest level reached: 1 complete, -1 repaired by clearing a reference, -2 a
 // reference unresolved or a link refused.
+#include <memory_resource>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -38,9 +39,10 @@ public:
 
 private:
     // Lookups by identifier, exact, the first object in list order; each list is indexed once,
-    // since nothing that the passes change moves an identifier.
+    // since nothing that the passes change moves an identifier. The indexes' nodes come from one
+    // pool, given back at once with the builder.
     template <class T>
-    using Index = std::unordered_map<std::string, T*>;
+    using Index = std::pmr::unordered_map<std::string, T*>;
     void BuildIndexes();
     template <class T>
     static T* Find(const Index<T>& index, const std::string& id) {
@@ -123,10 +125,11 @@ private:
 
     // The windows of the table in walk order, taken once: no pass enters or removes a window.
     std::vector<CWindowKav*> tableWindows_;
-    Index<CFileKav> files_;
-    Index<CWindowKav> windows_;
-    Index<CTransitionKav> transitions_;
-    Index<CTaskKav> tasks_;
+    std::pmr::monotonic_buffer_resource pool_;
+    Index<CFileKav> files_{&pool_};
+    Index<CWindowKav> windows_{&pool_};
+    Index<CTransitionKav> transitions_{&pool_};
+    Index<CTaskKav> tasks_{&pool_};
     // Each step identifier, the empty one too, with the first step that has it, that step's task
     // and position there, and whether another step has it as well.
     struct StepPlace {
@@ -135,9 +138,9 @@ private:
         std::size_t position;
         bool repeated = false;
     };
-    std::unordered_map<std::string, StepPlace> taskSteps_;
-    Index<CDataSet> dataSets_;
-    Index<CRequirement> requirements_;
+    std::pmr::unordered_map<std::string, StepPlace> taskSteps_{&pool_};
+    Index<CDataSet> dataSets_{&pool_};
+    Index<CRequirement> requirements_{&pool_};
 
     bool startedUnlinked_ = true;
     TreeTops<CTaskKav> taskTops_;
