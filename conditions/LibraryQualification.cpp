@@ -49,6 +49,12 @@ Resolution ChooseCandidate(const Candidates& candidates, const std::string& name
     return found ? Resolution::Found : Resolution::NotFound;
 }
 
+// Only objects of the main file itself are visible from it when it includes no other file, and
+// their designators stay unqualified: none of its texts can change.
+bool SeesOnlyItself(const CApplicationKav& root, const CFileKav& file) {
+    return &file == root.GetMainFile() && file.UsedFileIds().empty();
+}
+
 }  // namespace
 
 int QualifyDesignatorsInText(const std::string& text, CApplicationKav* root, const CFileKav* file,
@@ -108,6 +114,7 @@ int QualifyDesignatorsInText(const std::string& text, CApplicationKav* root, con
 
 int QualifyStepDesignators(CStepKav* step, CApplicationKav* root, const CFileKav* file) {
     if (!step || !root || !file) return 0;
+    if (SeesOnlyItself(*root, *file)) return 1;
     const bool done = RewriteStepTexts(*step, [&](const std::string& text, std::string& result) {
         // Most texts hold no designator: nothing to resolve, and nothing to copy.
         if (text.find('#') == std::string::npos) return TextRewrite::Unchanged;
