@@ -130,8 +130,8 @@ private:
     Index<CWindowKav> windows_{&pool_};
     Index<CTransitionKav> transitions_{&pool_};
     Index<CTaskKav> tasks_{&pool_};
-    // Each step identifier, the empty one too, with the first step that has it, that step's task
-    // and position there, and whether another step has it as well.
+    // Each step identifier (the empty one too, which a successor may name) with the first step
+    // that has it, that step's task and position there, and whether another step has it too.
     struct StepPlace {
         CTaskStep* step;
         const CTaskKav* task;
