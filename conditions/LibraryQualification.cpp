@@ -30,7 +30,8 @@ std::vector<const CKavroObj*> Named(const OwningList<T>& list, const std::string
 // Chooses among the candidates visible from the text's file: its own object wins, one other
 // file's object is found, a second other file makes the designator ambiguous. The file of the
 // object found becomes the current file.
-Resolution ChooseCandidate(const std::vector<const CKavroObj*>& candidates, const std::string& name,
+template <class Candidates>
+Resolution ChooseCandidate(const Candidates& candidates, const std::string& name,
                            int ambiguityMessage, const CApplicationKav& root, const CFileKav* file,
                            const CFileKav*& current) {
     bool found = false;
@@ -46,6 +47,12 @@ Resolution ChooseCandidate(const std::vector<const CKavroObj*>& candidates, cons
         if (candidateFile == file) break;
     }
     return found ? Resolution::Found : Resolution::NotFound;
+}
+
+// Only objects of the main file itself are visible from it when it includes no other file, and
+// their designators stay unqualified: none of its texts can change.
+bool SeesOnlyItself(const CApplicationKav& root, const CFileKav& file) {
+    return &file == root.GetMainFile() && file.UsedFileIds().empty();
 }
 
 }  // namespace
@@ -84,8 +91,7 @@ int QualifyDesignatorsInText(const std::string& text, CApplicationKav* root, con
             resolution =
                 ChooseCandidate(Named(root->GetDataSets(), name), name, kAmbiguousDataSet, *root, file, current);
         } else {
-            const std::vector<CWindowKav*> windows = root->GetWindowList().FindAllByName(parts.window);
-            resolution = ChooseCandidate(std::vector<const CKavroObj*>(windows.begin(), windows.end()), parts.window,
+            resolution = ChooseCandidate(root->GetWindowList().FindAllByName(parts.window), parts.window,
                                          kAmbiguousWindow, *root, file, current);
         }
         if (resolution == Resolution::Ambiguous) return 0;
@@ -108,7 +114,10 @@ int QualifyDesignatorsInText(const std::string& text, CApplicationKav* root, con
 
 int QualifyStepDesignators(CStepKav* step, CApplicationKav* root, const CFileKav* file) {
     if (!step || !root || !file) return 0;
+    if (SeesOnlyItself(*root, *file)) return 1;
     const bool done = RewriteStepTexts(*step, [&](const std::string& text, std::string& result) {
+        // Most texts hold no designator: nothing to resolve, and nothing to copy.
+        if (text.find('#') == std::string::npos) return TextRewrite::Unchanged;
         if (!QualifyDesignatorsInText(text, root, file, result)) return TextRewrite::Failed;
         return result == text ? TextRewrite::Unchanged : TextRewrite::Changed;
     });

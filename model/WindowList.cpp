@@ -11,22 +11,42 @@
 
 CWindowList::CWindowList() { cursor_.position = buckets_[0].end(); }
 
-std::u16string CWindowList::FoldName(const std::string& name) {
-    // An ASCII name, as nearly every one is, is its own UTF-16 form.
-    const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    std::u16string folded = ascii ? std::u16string(name.begin(), name.end()) : Utf8ToUtf16(name);
-    for (char16_t& c : folded) c = FoldCase(c);
+CWindowList::FoldedName CWindowList::FoldName(const std::string& name) {
+    FoldedName folded;
+    std::uint32_t sum = 0;  // wraps as the signed sum of the original does, without overflow
+    if (IsAscii(name)) {
+        // An ASCII name, as nearly every one is, is its own UTF-16 form.
+        folded.key = name;
+        for (char& c : folded.key) {
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+            sum += static_cast<unsigned char>(c);
+        }
+    } else {
+        for (char16_t unit : Utf8ToUtf16(name)) {
+            const char16_t c = FoldCase(unit);
+            sum += c;
+            if (c < 0x80) {
+                folded.key += static_cast<char>(c);
+            } else if (c < 0x800) {
+                folded.key += static_cast<char>(0xC0 | c >> 6);
+                folded.key += static_cast<char>(0x80 | (c & 0x3F));
+            } else {
+                folded.key += static_cast<char>(0xE0 | c >> 12);
+                folded.key += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+                folded.key += static_cast<char>(0x80 | (c & 0x3F));
+            }
+        }
+    }
+    const int bucket = static_cast<std::int32_t>(sum) % kBucketCount;
+    folded.bucket = bucket < 0 ? bucket + kBucketCount : bucket;
     return folded;
 }
 
-int CWindowList::HashName(const std::string& name) { return HashFolded(FoldName(name)); }
+int CWindowList::HashName(const std::string& name) { return FoldName(name).bucket; }
 
-int CWindowList::HashFolded(const std::u16string& folded) {
-    std::uint32_t sum = 0;  // wraps as the signed sum of the original does, without overflow
-    for (char16_t c : folded) sum += c;
-    int signedSum = static_cast<std::int32_t>(sum);
-    int bucket = signedSum % kBucketCount;
-    return bucket < 0 ? bucket + kBucketCount : bucket;
+CWindowList::NameEntries& CWindowList::IndexEntryOf(const std::string& name) {
+    FoldedName folded = FoldName(name);
+    return *entriesByName_.try_emplace(std::move(folded.key), NamedEntries{folded.bucket, {}}).first;
 }
 
 // The name is looked up and entered with one search of the index.
@@ -34,7 +54,7 @@ bool CWindowList::Add(CWindowKav* window) {
     if (!window) return false;
     if (!window->GetFile() && application_) window->SetFile(application_->GetMainFile());
     const std::string name = window->GetName();
-    NameEntries& named = *entriesByName_.try_emplace(FoldName(name)).first;
+    NameEntries& named = IndexEntryOf(name);
     if (FirstOfName(named, name, window->GetFile())) {
         SetMessage(44536, name);
         return false;
@@ -44,13 +64,13 @@ bool CWindowList::Add(CWindowKav* window) {
 }
 
 void CWindowList::AddUnchecked(CWindowKav* window) {
-    Enter(window, *entriesByName_.try_emplace(FoldName(window->GetName())).first);
+    Enter(window, IndexEntryOf(window->GetName()));
 }
 
 void CWindowList::Enter(CWindowKav* window, NameEntries& named) {
-    Bucket& bucket = buckets_[HashFolded(named.first)];
+    Bucket& bucket = buckets_[named.second.bucket];
     bucket.push_back(window);
-    named.second.push_back(std::prev(bucket.end()));
+    named.second.entries.push_back(std::prev(bucket.end()));
     keyOfWindow_[window] = &named;
 }
 
@@ -58,8 +78,8 @@ void CWindowList::UnindexEntry(Entry entry) {
     const auto key = keyOfWindow_.find(*entry);
     if (key == keyOfWindow_.end()) return;
     NameEntries& named = *key->second;
-    std::erase(named.second, entry);
-    if (named.second.empty()) entriesByName_.erase(entriesByName_.find(named.first));
+    std::erase(named.second.entries, entry);
+    if (named.second.entries.empty()) entriesByName_.erase(entriesByName_.find(named.first));
     keyOfWindow_.erase(key);
 }
 
@@ -98,18 +118,18 @@ void CWindowList::DeleteAll() {
 void CWindowList::EndWalk() { cursor_ = {kBucketCount, buckets_[0].end()}; }
 
 CWindowKav* CWindowList::FindByName(const std::string& name, const CFileKav* file) const {
-    const auto named = entriesByName_.find(FoldName(name));
+    const auto named = entriesByName_.find(FoldName(name).key);
     return named == entriesByName_.end() ? nullptr : FirstOfName(*named, name, file);
 }
 
 // The index holds the bucket's entries of the name in bucket order: the first that fits is the
 // one a walk through the bucket would meet first.
 CWindowKav* CWindowList::FirstOfName(const NameEntries& named, const std::string& name, const CFileKav* file) const {
-    for (Entry entry : named.second) {
+    for (Entry entry : named.second.entries) {
         CWindowKav* window = *entry;
         if (file && window->GetFile() != file) continue;
         if (!EqualsNoCase(window->GetName(), name)) continue;
-        cursor_ = {HashFolded(named.first), std::next(entry)};
+        cursor_ = {named.second.bucket, std::next(entry)};
         return window;
     }
     return nullptr;
@@ -117,9 +137,9 @@ CWindowKav* CWindowList::FirstOfName(const NameEntries& named, const std::string
 
 std::vector<CWindowKav*> CWindowList::FindAllByName(const std::string& name) const {
     std::vector<CWindowKav*> windows;
-    const auto named = entriesByName_.find(FoldName(name));
+    const auto named = entriesByName_.find(FoldName(name).key);
     if (named == entriesByName_.end()) return windows;
-    for (Entry entry : named->second)
+    for (Entry entry : named->second.entries)
         if (EqualsNoCase((*entry)->GetName(), name)) windows.push_back(*entry);
     return windows;
 }

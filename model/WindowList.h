@@ -115,14 +115,24 @@ private:
     using Bucket = std::list<CWindowKav*>;
     using Entry = Bucket::const_iterator;
 
-    // The name with each UTF-16 unit case-folded: the key of the name index, and what the bucket
-    // hash sums.
-    static std::u16string FoldName(const std::string& name);
-    static int HashFolded(const std::u16string& folded);
+    // The name with each UTF-16 unit case-folded, as the key of the name index and the bucket of
+    // the sum of those units. The key writes each unit as UTF-8 writes a code point (surrogates
+    // one by one), so keys are equal exactly when the folded units are; an ASCII name's key is
+    // its lower-cased bytes, held without allocation up to 15 of them.
+    struct FoldedName {
+        std::string key;
+        int bucket = 0;
+    };
+    static FoldedName FoldName(const std::string& name);
     void EndWalk();
-    // The entries of each folded name in bucket order.
-    using NameIndex = std::unordered_map<std::u16string, std::vector<Entry>>;
+    // The bucket of each folded name and its entries there in bucket order.
+    struct NamedEntries {
+        int bucket = 0;
+        std::vector<Entry> entries;
+    };
+    using NameIndex = std::unordered_map<std::string, NamedEntries>;
     using NameEntries = NameIndex::value_type;
+    NameEntries& IndexEntryOf(const std::string& name);
     // The name index follows every entry into and out of the buckets.
     void Enter(CWindowKav* window, NameEntries& named);
     void UnindexEntry(Entry entry);

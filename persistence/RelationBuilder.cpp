@@ -75,7 +75,11 @@ void RelationBuilder::BuildIndexes() {
     }
     for (CTaskKav* task : project_.GetTasks()) {
         AddFirst(tasks_, task->GetID(), task);
-        for (CTaskStep* step : task->GetSteps()) AddFirst(taskSteps_, step->GetId(), step);
+        const OwningList<CTaskStep>& steps = task->GetSteps();
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            const auto [place, added] = taskSteps_.try_emplace(steps[i]->GetId(), StepPlace{steps[i], task, i});
+            if (!added) place->second.repeated = true;
+        }
         if (task->GetParent()) startedUnlinked_ = false;
     }
     for (CDataSet* dataSet : project_.GetDataSets()) AddFirst(dataSets_, dataSet->GetId(), dataSet);
@@ -176,7 +180,8 @@ void RelationBuilder::LinkTestStep(CTestStep& step) {
                    kTestStepTaskMissing);
     const std::string id = step.GetBaseStepId();
     if (id.empty()) return;
-    CTaskStep* baseStep = Find(taskSteps_, id);
+    const auto place = taskSteps_.find(id);
+    CTaskStep* baseStep = place == taskSteps_.end() ? nullptr : place->second.step;
     step.SetBaseStep(baseStep);
     step.SetTransition(baseStep ? nullptr : Find(transitions_, id));
     if (baseStep || step.GetTransition()) return;

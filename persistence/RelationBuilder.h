@@ -3,6 +3,7 @@
 // kept become links. Every finding is written into the global message buffer (and the log); the
 // result is the lowest level reached: 1 complete, -1 repaired by clearing a reference, -2 a
 // reference unresolved or a link refused.
+#include <memory_resource>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -38,9 +39,10 @@ public:
 
 private:
     // Lookups by identifier, exact, the first object in list order; each list is indexed once,
-    // since nothing that the passes change moves an identifier.
+    // since nothing that the passes change moves an identifier. The indexes' nodes come from one
+    // pool, given back at once with the builder.
     template <class T>
-    using Index = std::unordered_map<std::string, T*>;
+    using Index = std::pmr::unordered_map<std::string, T*>;
     void BuildIndexes();
     template <class T>
     static T* Find(const Index<T>& index, const std::string& id) {
@@ -57,15 +59,22 @@ private:
     void LinkTasks();
     // Whether the task is the first one without parent: the root task.
     void LinkTask(CTaskKav& task, bool& rootFound);
-    // The positions of a task's steps by identifier (the first of each), and whether its
-    // connections, those its steps have and those they name, leave the flow without a cycle:
-    // then no connection can be refused, and none is checked on its own.
+    // The position of the task's first step of the identifier, or kNowhere.
+    static constexpr std::size_t kNowhere = static_cast<std::size_t>(-1);
+    std::size_t PositionInTask(const CTaskKav& task, const std::string& id) const;
+    // The steps that a task's steps name as successors, and whether its connections, those its
+    // steps have and those they name, leave the flow without a cycle: then no connection can be
+    // refused, and none is checked on its own.
     struct TaskFlow {
-        std::unordered_map<std::string, std::size_t> positions;
+        // The positions that the successor identifiers of each step name, in order (kNowhere
+        // for none); those of the step at position i start at firstNamed[i].
+        std::vector<std::size_t> named;
+        std::vector<std::size_t> firstNamed;
+        std::string startId;
         bool acyclic = false;
     };
-    static TaskFlow ReadTaskFlow(const CTaskKav& task);
-    void LinkTaskStep(CTaskKav& task, CTaskStep& step, const TaskFlow& flow);
+    TaskFlow ReadTaskFlow(const CTaskKav& task) const;
+    void LinkTaskStep(CTaskKav& task, std::size_t position, const TaskFlow& flow);
     void LinkRequirements();
     void LinkTestCases();
     void LinkTestStep(CTestStep& step);
@@ -116,13 +125,22 @@ private:
 
     // The windows of the table in walk order, taken once: no pass enters or removes a window.
     std::vector<CWindowKav*> tableWindows_;
-    Index<CFileKav> files_;
-    Index<CWindowKav> windows_;
-    Index<CTransitionKav> transitions_;
-    Index<CTaskKav> tasks_;
-    Index<CTaskStep> taskSteps_;
-    Index<CDataSet> dataSets_;
-    Index<CRequirement> requirements_;
+    std::pmr::monotonic_buffer_resource pool_;
+    Index<CFileKav> files_{&pool_};
+    Index<CWindowKav> windows_{&pool_};
+    Index<CTransitionKav> transitions_{&pool_};
+    Index<CTaskKav> tasks_{&pool_};
+    // Each step identifier (the empty one too, which a successor may name) with the first step
+    // that has it, that step's task and position there, and whether another step has it too.
+    struct StepPlace {
+        CTaskStep* step;
+        const CTaskKav* task;
+        std::size_t position;
+        bool repeated = false;
+    };
+    std::pmr::unordered_map<std::string, StepPlace> taskSteps_{&pool_};
+    Index<CDataSet> dataSets_{&pool_};
+    Index<CRequirement> requirements_{&pool_};
 
     bool startedUnlinked_ = true;
     TreeTops<CTaskKav> taskTops_;

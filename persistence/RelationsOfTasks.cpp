@@ -70,7 +70,7 @@ void RelationBuilder::LinkTask(CTaskKav& task, bool& rootFound) {
         if (!task.GetSteps().empty()) Report(kUnresolved, kFolderWithSteps, task.GetName());
     } else {
         const TaskFlow flow = ReadTaskFlow(task);
-        for (CTaskStep* step : task.GetSteps()) LinkTaskStep(task, *step, flow);
+        for (std::size_t i = 0; i < task.GetSteps().size(); ++i) LinkTaskStep(task, i, flow);
         if (!task.GetStartStep()) Report(kUnresolved, kStartStepMissing, task.GetID());
     }
 
@@ -85,14 +85,32 @@ void RelationBuilder::LinkTask(CTaskKav& task, bool& rootFound) {
     task.GetRequirementIds().clear();
 }
 
+// An identifier that another task's step has first may name a later step of this task too.
+std::size_t RelationBuilder::PositionInTask(const CTaskKav& task, const std::string& id) const {
+    const auto found = taskSteps_.find(id);
+    if (found == taskSteps_.end()) return kNowhere;
+    const StepPlace& place = found->second;
+    if (place.task == &task) return place.position;
+    if (!place.repeated) return kNowhere;
+    const OwningList<CTaskStep>& steps = task.GetSteps();
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        if (steps[i]->GetId() == id) return i;
+    return kNowhere;
+}
+
 // Kahn's order over every connection, the steps by their positions: all steps ordered means no
 // cycle. A step linked to one outside the task is never taken for acyclic.
-RelationBuilder::TaskFlow RelationBuilder::ReadTaskFlow(const CTaskKav& task) {
+RelationBuilder::TaskFlow RelationBuilder::ReadTaskFlow(const CTaskKav& task) const {
     TaskFlow flow;
+    flow.startId = task.GetStartId();
     const OwningList<CTaskStep>& steps = task.GetSteps();
     const std::size_t count = steps.size();
-    flow.positions.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) flow.positions.try_emplace(steps[i]->GetId(), i);
+    flow.firstNamed.reserve(count + 1);
+    for (const CTaskStep* step : steps) {
+        flow.firstNamed.push_back(flow.named.size());
+        for (const std::string& id : step->GetSuccessorIds()) flow.named.push_back(PositionInTask(task, id));
+    }
+    flow.firstNamed.push_back(flow.named.size());
 
     // The connections in the order of their source: those of step i start at firstEdge[i].
     std::unordered_map<const CTaskStep*, std::size_t> linkedPositions;  // made only when needed
@@ -107,9 +125,8 @@ RelationBuilder::TaskFlow RelationBuilder::ReadTaskFlow(const CTaskKav& task) {
             if (found == linkedPositions.end()) return flow;
             targets.push_back(found->second);
         }
-        for (const std::string& id : steps[i]->GetSuccessorIds())
-            if (const auto found = flow.positions.find(id); found != flow.positions.end())
-                targets.push_back(found->second);
+        for (std::size_t n = flow.firstNamed[i]; n < flow.firstNamed[i + 1]; ++n)
+            if (flow.named[n] != kNowhere) targets.push_back(flow.named[n]);
     }
     firstEdge[count] = targets.size();
 
@@ -131,7 +148,8 @@ RelationBuilder::TaskFlow RelationBuilder::ReadTaskFlow(const CTaskKav& task) {
 }
 
 // A repaired reference marks the task changed, so that it is saved again.
-void RelationBuilder::LinkTaskStep(CTaskKav& task, CTaskStep& step, const TaskFlow& flow) {
+void RelationBuilder::LinkTaskStep(CTaskKav& task, std::size_t position, const TaskFlow& flow) {
+    CTaskStep& step = *task.GetSteps()[position];
     bool repaired = ResolveOrClear(step, &CTaskStep::GetStartWndId, &CTaskStep::SetStartWndId,
                                    &CTaskStep::SetStartWindow, windows_, kStepStartWindowMissing);
     repaired |= ResolveOrClear(step, &CTaskStep::GetDestWndId, &CTaskStep::SetDestWndId, &CTaskStep::SetDestWindow,
@@ -165,18 +183,19 @@ void RelationBuilder::LinkTaskStep(CTaskKav& task, CTaskStep& step, const TaskFl
 
     if (!GetActionCatalogue().CheckAgainstCatalogue(step.GetActions())) ReportRefusal();
 
-    for (const std::string& id : step.GetSuccessorIds()) {
-        if (const auto found = flow.positions.find(id); found != flow.positions.end()) {
-            CTaskStep* successor = task.GetSteps()[found->second];
+    const std::vector<std::string>& ids = step.GetSuccessorIds();
+    for (std::size_t n = 0; n < ids.size(); ++n) {
+        if (const std::size_t target = flow.named[flow.firstNamed[position] + n]; target != kNowhere) {
+            CTaskStep* successor = task.GetSteps()[target];
             if (flow.acyclic)
                 task.ConnectStepsUnchecked(&step, successor);
             else if (task.ConnectSteps(&step, successor) != 1)
                 ReportRefusal();
         } else {
-            Report(kUnresolved, kSuccessorMissing, id);
+            Report(kUnresolved, kSuccessorMissing, ids[n]);
         }
     }
     step.GetSuccessorIds().clear();
 
-    if (task.GetStartId() == step.GetId()) task.SetStartStep(&step);
+    if (flow.startId == step.GetId()) task.SetStartStep(&step);
 }

@@ -36,6 +36,8 @@ void RelationBuilder::LinkWindow(CWindowKav& window) {
         }
         if (!GetActionCatalogue().CheckAgainstCatalogue(transition->GetActions())) ReportRefusal();
     }
+    // Every tab control has the type; the type spares the cast for all other windows.
+    if (window.GetType() != kWndTabControl) return;
     if (auto* tabControl = dynamic_cast<CTabControlKav*>(&window)) LinkTabControl(*tabControl);
 }
 

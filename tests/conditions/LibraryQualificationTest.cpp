@@ -138,6 +138,19 @@ TEST_F(LibraryQualification, TheProjectPassRewritesEveryTextOnceAndStopsAtAnAmbi
     EXPECT_EQ(QualifyStepDesignators(call, &app, nullptr), 0);
 }
 
+// A main file that includes no other file sees only its own objects; a library still sees its own.
+TEST_F(LibraryQualification, TextsOfAMainFileThatIncludesNoFileStayAsTheyAre) {
+    project.Main()->UsedFileIds().clear();
+    CTaskStep* step = AddStep(*project.AddTask("Order"), "Step");
+    step->SetDescription("#Main# AND #Shared# AND #:Counter#");
+    CTransitionKav* libTransition = project.AddTransition(app.GetWindowList().FindByName("Main", project.Lib()), "T");
+    libTransition->SetEvent("#Main# AND #Shared#");
+    ASSERT_EQ(QualifyProjectDesignators(&app), 1);
+    EXPECT_EQ(step->GetDescription(), "#Main# AND #Shared# AND #:Counter#");
+    EXPECT_EQ(Qualified(step->GetDescription(), project.Main()), step->GetDescription());
+    EXPECT_EQ(libTransition->GetEvent(), "#^Lib:Main# AND #^Lib:Shared#");
+}
+
 TEST_F(LibraryQualification, LookupsDuringThePassDoNotMoveItsWalk) {
     // Buckets of the names: "a" 7, "b" 8, "c" 9. Each transition names a window entered before
     // its own, so a walk that looked names up with the table's cursor would come back to it.

@@ -71,4 +71,17 @@ TEST_F(WindowNameIndex, FindsWhatTheBucketWalkFindsThroughEveryChange) {
         if (window != renamed) delete window;
 }
 
+// Window names are ASCII, but names looked up or hashed need not be: beyond ASCII a name folds as
+// its UTF-16 units do (a unit outside the basic plane as its two surrogates), and no such name
+// meets an ASCII one.
+TEST_F(WindowNameIndex, NamesBeyondAsciiFoldAsTheirUtf16UnitsDo) {
+    project.AddWindow("Arger", nullptr, kWndMain, project.Main());
+    project.AddWindow("e", nullptr, kWndMain, project.Lib());
+    ExpectLookupsMatchTheWalk({"ARGER", "E", "\u00E4rger", "\u00C4RGER", "\u00E9", "e\U0001D538"});
+    EXPECT_TRUE(table.FindAllByName("\u00C4rger").empty());
+    EXPECT_EQ(CWindowList::HashName("\u0178"), CWindowList::HashName("\u00FF"));
+    EXPECT_EQ(CWindowList::HashName("\u00C4rger"), (0xE4 + 'r' + 'g' + 'e' + 'r') % CWindowList::kBucketCount);
+    EXPECT_EQ(CWindowList::HashName("x\U0001D538"), ('x' + 0xD835 + 0xDD38) % CWindowList::kBucketCount);
+}
+
 }  // namespace

@@ -324,6 +324,29 @@ TEST_F(RelationsTest, ConnectionsLinkOnceAndOnlyTheOneClosingACycleIsRefused) {
     EXPECT_EQ(std::count(log_.Lines().begin(), log_.Lines().end(), FormatMessageId(44588)), 1);
 }
 
+// A successor identifier names the first step of it in the connecting task, even when another
+// task (a folder among them) has a step of the same identifier first; a step of another task
+// only is no successor.
+TEST_F(RelationsTest, SuccessorsAreLookedUpInTheirOwnTaskWhateverOtherTasksHold) {
+    const std::string folder = "<TASK ID=\"f\" ParentID=\"t0\" Name=\"F\"><TASKSTEP ID=\"s2\"/></TASK>";
+    const std::string other = "<TASK ID=\"t2\" ParentID=\"t0\" StartID=\"s1\" Name=\"U\" Type=\"0\">"
+                              "<TASKSTEP ID=\"s1\"/><TASKSTEP ID=\"s2\"/><TASKSTEP ID=\"only\"/></TASK>";
+    const std::string steps = "<TASKSTEP ID=\"s1\"><CONNECT DestStepID=\"s2\"/><CONNECT DestStepID=\"only\"/>"
+                              "</TASKSTEP><TASKSTEP ID=\"s3\"/><TASKSTEP ID=\"s2\"><CONNECT DestStepID=\"s3\"/>"
+                              "</TASKSTEP><TASKSTEP ID=\"s2\"/>";
+    EXPECT_EQ(LoadElements(kRootTask + folder + other + PlainTask(steps)), -2);
+    EXPECT_EQ(log_.Lines(), (std::vector<std::string>{"Building object relations",
+                                                      "Task F is a folder but contains task steps! [W0932]",
+                                                      "Destination task step with ID=only not found! [W0815]"}));
+    const auto& own = Task("t1")->GetSteps();
+    EXPECT_EQ(Task("t1")->GetStartStep(), own[0]);
+    EXPECT_EQ(own[0]->GetSuccessors(), std::vector<CTaskStep*>{own[2]});
+    EXPECT_EQ(own[2]->GetSuccessors(), std::vector<CTaskStep*>{own[1]});
+    EXPECT_TRUE(own[3]->GetPredecessors().empty());
+    EXPECT_EQ(Task("t2")->GetStartStep(), Task("t2")->GetSteps()[0]);
+    EXPECT_TRUE(Task("t2")->GetSteps()[1]->GetPredecessors().empty());
+}
+
 // A task step is the base step of a test step before any transition of the same identifier.
 TEST_F(RelationsTest, ABaseStepIsATaskStepBeforeATransition) {
     ASSERT_EQ(LoadElements("<WND ID=\"w1\" Name=\"Main\"><TRANS ID=\"same\" Name=\"T\"/></WND>" + kRootTask +
