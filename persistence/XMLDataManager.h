@@ -475,8 +475,11 @@ private:
     bool collectingText_ = false;
     const XmlAttributeList* currentAttributes_ = nullptr;
     // The names of the current attributes, one hashed bit each, which most lookups of an
-    // attribute the element lacks stop at.
+    // attribute the element lacks stop at; a lookup of a name present starts at the first
+    // attribute of its bit.
     std::uint64_t attributeNameBits_ = 0;
+    std::size_t firstAttributeOfSlot_[64] = {};
+    bool attributeNamesAscii_ = true;
     void SetCurrentAttributes(const XmlAttributeList* attributes);
     XmlAttributeList spareAttributes_;
 
