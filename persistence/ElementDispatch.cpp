@@ -22,37 +22,39 @@ constexpr int kStructureError = 2;
 
 constexpr std::string_view kCommandPrefix = "CMD_";
 
+// The names of the table differ enough in length and the first two and last letters; hashing
+// the whole name cost more than the rest of the dispatch.
+struct ElementNameHash {
+    std::size_t operator()(std::string_view name) const {
+        const auto letter = [&](std::size_t at) { return static_cast<std::size_t>(static_cast<unsigned char>(name[at])); };
+        if (name.size() < 2) return name.empty() ? 0 : letter(0);
+        return name.size() * 131 + letter(0) * 31 + letter(1) * 7 + letter(name.size() - 1);
+    }
+};
+
 }  // namespace
 
+// The element is the innermost open one: StartElement opened it.
 void CXMLDataManager::OnStartElement(const std::string& name, const XmlAttributeList&) {
     if (!currentProject_) currentProject_ = GetCurrentProject();
-    const std::string_view parent =
-        elementNames_.size() < 2 ? std::string_view() : std::string_view(elementNames_[elementNames_.size() - 2]);
+    const std::string_view parent = openCount_ < 2 ? std::string_view() : openElements_[openCount_ - 2].UpperName();
     // Without a project nothing can be read; the parse error names the place.
-    if (!currentProject_ || !ElementDispatch(*this, *currentProject_, name, parent).Run()) StopParser();
+    if (!currentProject_ ||
+        !ElementDispatch(*this, *currentProject_, name, openElements_[openCount_ - 1].UpperName(), parent).Run())
+        StopParser();
 }
 
-ElementDispatch::ElementDispatch(CXMLDataManager& reader, CApplicationKav& project, const std::string& name,
-                                 std::string_view parent)
+ElementDispatch::ElementDispatch(CXMLDataManager& reader, CApplicationKav& project, const std::string& writtenName,
+                                 std::string_view name, std::string_view parent)
     : reader_(reader),
       current_(reader.current_),
       project_(project),
-      writtenName_(name),
-      name_(UpperCase(name, convertedName_)),
-      parent_(UpperCase(parent, convertedParent_)) {}
-
-std::string_view ElementDispatch::UpperCase(std::string_view written, std::string& storage) {
-    for (const char c : written) {
-        if ((c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0x80) {
-            storage = ToUpperText(written);
-            return storage;
-        }
-    }
-    return written;
-}
+      writtenName_(writtenName),
+      name_(name),
+      parent_(parent) {}
 
 ElementDispatch::Handler ElementDispatch::FindHandler(std::string_view name) {
-    static const std::unordered_map<std::string_view, Handler> handlers = {
+    static const std::unordered_map<std::string_view, Handler, ElementNameHash> handlers = {
         {"ACT", &ElementDispatch::Action},
         {"ARG", &ElementDispatch::Argument},
         {"ATT", &ElementDispatch::Attribute},
