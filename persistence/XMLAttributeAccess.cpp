@@ -33,29 +33,38 @@ unsigned NameSlot(std::string_view name) {
 
 }  // namespace
 
-void CXMLDataManager::SetCurrentAttributes(const XmlAttributeList* attributes) {
-    currentAttributes_ = attributes;
+void CXMLDataManager::ListAttributes(const char** attributes, int count, XmlAttributeList& list) {
+    list.clear();
     attributeNameBits_ = 0;
-    attributeNamesAscii_ = true;
-    if (!attributes) return;
-    for (std::size_t at = 0; at < attributes->size(); ++at) {
-        const std::string_view name = (*attributes)[at].name;
-        if (name.empty()) continue;
-        const unsigned slot = NameSlot(name);
+    unsigned char nameBytes = 0;
+    for (int i = 0; i + 1 < count; i += 2) {
+        const char* name = attributes[i];
+        std::size_t length = 0;
+        for (; name[length] != '\0'; ++length) nameBytes |= static_cast<unsigned char>(name[length]);
+        list.push_back({std::string_view(name, length), attributes[i + 1]});
+        // expat gives no empty name.
+        const unsigned slot = NameSlot(list.back().name);
         if (!(attributeNameBits_ >> slot & 1)) {
             attributeNameBits_ |= std::uint64_t{1} << slot;
-            firstAttributeOfSlot_[slot] = at;
+            firstAttributeOfSlot_[slot] = list.size() - 1;
         }
-        if (attributeNamesAscii_) attributeNamesAscii_ = IsAscii(name);
     }
+    attributeNamesAscii_ = nameBytes < 0x80;
+    indexedAttributes_ = &list;
+}
+
+void CXMLDataManager::SetCurrentAttributes(const XmlAttributeList* attributes) {
+    currentAttributes_ = attributes;
+    currentAttributesIndexed_ = attributes && attributes == indexedAttributes_;
 }
 
 std::string_view CXMLDataManager::AttributeValue(std::string_view name) const {
     if (!currentAttributes_ || name.empty()) return {};
     const XmlAttributeList& attributes = *currentAttributes_;
     // Folding keeps ASCII and the rest apart: among ASCII names the ASCII comparison decides for
-    // any name asked, and a name with other letters matches none of them.
-    if (!attributeNamesAscii_ && !IsAscii(name)) {
+    // any name asked, and a name with other letters matches none of them. A list the parse did
+    // not index is searched name by name.
+    if (!currentAttributesIndexed_ || (!attributeNamesAscii_ && !IsAscii(name))) {
         for (const XmlAttribute& attribute : attributes)
             if (EqualsNoCase(attribute.name, name)) return attribute.value;
         return {};

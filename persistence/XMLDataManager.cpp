@@ -139,10 +139,10 @@ void CXMLDataManager::ExpatStart(void* data, const char* name, const char** attr
     const int specified = XML_GetSpecifiedAttributeCount(reader.parser_);
     // The list of the last element lends its room; a parse started from a handler makes its own.
     XmlAttributeList list = std::move(reader.spareAttributes_);
-    list.clear();
-    for (int i = 0; i + 1 < specified; i += 2) list.push_back({attributes[i], attributes[i + 1]});
+    reader.ListAttributes(attributes, specified, list);
     // A handler uses the name before it runs anything that may parse again.
     reader.handlers_->start(reader, reader.OpenElementNamed(name), list);
+    reader.indexedAttributes_ = nullptr;
     reader.spareAttributes_ = std::move(list);
 }
 

@@ -487,13 +487,16 @@ private:
     std::string collectedText_;
     bool collectingText_ = false;
     const XmlAttributeList* currentAttributes_ = nullptr;
-    // The names of the current attributes, one hashed bit each, which most lookups of an
-    // attribute the element lacks stop at; a lookup of a name present starts at the first
-    // attribute of its bit.
+    bool currentAttributesIndexed_ = false;
+    void SetCurrentAttributes(const XmlAttributeList* attributes);
+    // Fills the list with the attributes expat gives and indexes their names, in one pass over
+    // each name: one hashed bit per name, which most lookups of an attribute the element lacks
+    // stop at, and the first attribute of each bit, where a lookup of a name present starts.
+    void ListAttributes(const char** attributes, int count, XmlAttributeList& list);
+    const XmlAttributeList* indexedAttributes_ = nullptr;
     std::uint64_t attributeNameBits_ = 0;
     std::size_t firstAttributeOfSlot_[64] = {};
     bool attributeNamesAscii_ = true;
-    void SetCurrentAttributes(const XmlAttributeList* attributes);
     XmlAttributeList spareAttributes_;
 
     XML_ParserStruct* parser_ = nullptr;
