@@ -2,7 +2,7 @@
 // the messages shared by every handler.
 #include "persistence/ElementDispatch.h"
 
-#include <unordered_map>
+#include <array>
 
 #include "model/ApplicationKav.h"
 #include "model/FileKav.h"
@@ -22,37 +22,43 @@ constexpr int kStructureError = 2;
 
 constexpr std::string_view kCommandPrefix = "CMD_";
 
-}  // namespace
-
-void CXMLDataManager::OnStartElement(const std::string& name, const XmlAttributeList&) {
-    if (!currentProject_) currentProject_ = GetCurrentProject();
-    const std::string_view parent =
-        elementNames_.size() < 2 ? std::string_view() : std::string_view(elementNames_[elementNames_.size() - 2]);
-    // Without a project nothing can be read; the parse error names the place.
-    if (!currentProject_ || !ElementDispatch(*this, *currentProject_, name, parent).Run()) StopParser();
+// The place of a name in the handler table. The names of the table differ enough in length and
+// the first two and last letters; hashing the whole name cost more than the rest of the dispatch.
+constexpr std::size_t kHandlerPlaces = 128;
+std::size_t HandlerPlace(std::string_view name) {
+    const auto letter = [&](std::size_t at) { return static_cast<std::size_t>(static_cast<unsigned char>(name[at])); };
+    const std::size_t hash = name.size() < 2 ? (name.empty() ? 0 : letter(0))
+                                             : name.size() * 131 + letter(0) * 31 + letter(1) * 7 + letter(name.size() - 1);
+    return hash % kHandlerPlaces;
 }
 
-ElementDispatch::ElementDispatch(CXMLDataManager& reader, CApplicationKav& project, const std::string& name,
-                                 std::string_view parent)
+}  // namespace
+
+// The element is the innermost open one: StartElement opened it.
+void CXMLDataManager::OnStartElement(const std::string& name, const XmlAttributeList&) {
+    if (!currentProject_) currentProject_ = GetCurrentProject();
+    const std::string_view parent = openCount_ < 2 ? std::string_view() : openElements_[openCount_ - 2].UpperName();
+    // Without a project nothing can be read; the parse error names the place.
+    if (!currentProject_ ||
+        !ElementDispatch(*this, *currentProject_, name, openElements_[openCount_ - 1].UpperName(), parent).Run())
+        StopParser();
+}
+
+ElementDispatch::ElementDispatch(CXMLDataManager& reader, CApplicationKav& project, const std::string& writtenName,
+                                 std::string_view name, std::string_view parent)
     : reader_(reader),
       current_(reader.current_),
       project_(project),
-      writtenName_(name),
-      name_(UpperCase(name, convertedName_)),
-      parent_(UpperCase(parent, convertedParent_)) {}
-
-std::string_view ElementDispatch::UpperCase(std::string_view written, std::string& storage) {
-    for (const char c : written) {
-        if ((c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0x80) {
-            storage = ToUpperText(written);
-            return storage;
-        }
-    }
-    return written;
-}
+      writtenName_(writtenName),
+      name_(name),
+      parent_(parent) {}
 
 ElementDispatch::Handler ElementDispatch::FindHandler(std::string_view name) {
-    static const std::unordered_map<std::string_view, Handler> handlers = {
+    struct Entry {
+        std::string_view name;
+        Handler handler;
+    };
+    static constexpr Entry kHandlers[] = {
         {"ACT", &ElementDispatch::Action},
         {"ARG", &ElementDispatch::Argument},
         {"ATT", &ElementDispatch::Attribute},
@@ -101,7 +107,18 @@ ElementDispatch::Handler ElementDispatch::FindHandler(std::string_view name) {
         {"DOVA_TEMPLATE", &ElementDispatch::DriverTemplate},
         {"DOVA_PARAMETER", &ElementDispatch::DriverParameter},
     };
-    if (auto found = handlers.find(name); found != handlers.end()) return found->second;
+    // Open addressing over more than twice as many places as names: most are at their own place.
+    static const auto places = [] {
+        std::array<const Entry*, kHandlerPlaces> table{};
+        for (const Entry& entry : kHandlers) {
+            std::size_t at = HandlerPlace(entry.name);
+            while (table[at]) at = (at + 1) % kHandlerPlaces;
+            table[at] = &entry;
+        }
+        return table;
+    }();
+    for (std::size_t at = HandlerPlace(name); places[at]; at = (at + 1) % kHandlerPlaces)
+        if (places[at]->name == name) return places[at]->handler;
     if (name.starts_with(kCommandPrefix)) return &ElementDispatch::CommandKind;
     return &ElementDispatch::Unknown;
 }

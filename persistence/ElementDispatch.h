@@ -15,10 +15,10 @@ class VornakInterface;
 
 class ElementDispatch {
 public:
-    // The element's name and its parent's as written; the parent is "" for the root. Both live
-    // while the dispatch runs.
-    ElementDispatch(CXMLDataManager& reader, CApplicationKav& project, const std::string& name,
-                    std::string_view parent);
+    // The element's name as written, and its name and its parent's in upper case; the parent is
+    // "" for the root. All live while the dispatch runs.
+    ElementDispatch(CXMLDataManager& reader, CApplicationKav& project, const std::string& writtenName,
+                    std::string_view name, std::string_view parent);
     ElementDispatch(const ElementDispatch&) = delete;
     ElementDispatch& operator=(const ElementDispatch&) = delete;
 
@@ -102,16 +102,10 @@ private:
         return static_cast<T*>(list->Add(object.release()));
     }
 
-    // The name in upper case: the written name itself when it is written so, as the program
-    // writes every name, else converted into the storage.
-    static std::string_view UpperCase(std::string_view written, std::string& storage);
-
     CXMLDataManager& reader_;
     CXMLDataManager::CurrentObjects& current_;
     CApplicationKav& project_;
     const std::string& writtenName_;
-    std::string convertedName_;
-    std::string convertedParent_;
     // Upper-case: names compare without case.
     const std::string_view name_;
     const std::string_view parent_;

@@ -13,18 +13,17 @@ constexpr std::string_view kDefaultResultValue = "0";
 
 }  // namespace
 
+// Each text is made in its place.
 CXMLDataManager::StepFields CXMLDataManager::ReadStepFields() const {
-    StepFields fields;
-    fields.name = GetAttribute("Name", "");
-    fields.event = GetAttribute("Event", "");
-    fields.commands = GetAttribute("Cmds", "");
-    fields.delay = GetAttributeInt("Delay", kDefaultDelay);
-    fields.description = GetAttribute("Descr", "");
-    fields.input = GetAttribute("Input", "");
-    fields.expectedResult = GetAttribute("Result", "");
-    fields.resultValue = GetAttribute("ResultValue", kDefaultResultValue);
-    fields.criticality = GetAttributeInt("Criticality", kDefaultCriticality);
-    return fields;
+    return StepFields{.name = GetAttribute("Name", ""),
+                      .event = GetAttribute("Event", ""),
+                      .commands = GetAttribute("Cmds", ""),
+                      .description = GetAttribute("Descr", ""),
+                      .input = GetAttribute("Input", ""),
+                      .expectedResult = GetAttribute("Result", ""),
+                      .resultValue = GetAttribute("ResultValue", kDefaultResultValue),
+                      .delay = GetAttributeInt("Delay", kDefaultDelay),
+                      .criticality = GetAttributeInt("Criticality", kDefaultCriticality)};
 }
 
 void CXMLDataManager::WriteStepFields(const CStepKav& step) {

@@ -10,6 +10,8 @@ namespace {
 // length that differs from it in the case of letters alone.
 bool EqualsAsciiNoCase(std::string_view written, std::string_view asked) {
     if (written.size() != asked.size()) return false;
+    // Names are nearly always written as the readers ask for them.
+    if (written == asked) return true;
     for (std::size_t i = 0; i < asked.size(); ++i) {
         char a = written[i];
         char b = asked[i];
@@ -21,34 +23,57 @@ bool EqualsAsciiNoCase(std::string_view written, std::string_view asked) {
     return true;
 }
 
-// A bit of 64 that names equal without regard to ASCII case share: the readers ask for many
+// One of 64 bits that names equal without regard to ASCII case share: the readers ask for many
 // attributes an element does not have, and most of them are told by this bit alone.
-std::uint64_t NameBit(std::string_view name) {
+unsigned NameSlot(std::string_view name) {
     const auto first = static_cast<unsigned>(static_cast<unsigned char>(name.front()) | 0x20);
     const auto last = static_cast<unsigned>(static_cast<unsigned char>(name.back()) | 0x20);
-    return std::uint64_t{1} << ((name.size() * 7 + first * 3 + last) & 63);
+    return (name.size() * 7 + first * 3 + last) & 63;
 }
 
 }  // namespace
 
+void CXMLDataManager::ListAttributes(const char** attributes, int count, XmlAttributeList& list) {
+    list.clear();
+    attributeNameBits_ = 0;
+    unsigned char nameBytes = 0;
+    for (int i = 0; i + 1 < count; i += 2) {
+        const char* name = attributes[i];
+        std::size_t length = 0;
+        for (; name[length] != '\0'; ++length) nameBytes |= static_cast<unsigned char>(name[length]);
+        list.push_back({std::string_view(name, length), attributes[i + 1]});
+        // expat gives no empty name.
+        const unsigned slot = NameSlot(list.back().name);
+        if (!(attributeNameBits_ >> slot & 1)) {
+            attributeNameBits_ |= std::uint64_t{1} << slot;
+            firstAttributeOfSlot_[slot] = list.size() - 1;
+        }
+    }
+    attributeNamesAscii_ = nameBytes < 0x80;
+    indexedAttributes_ = &list;
+}
+
 void CXMLDataManager::SetCurrentAttributes(const XmlAttributeList* attributes) {
     currentAttributes_ = attributes;
-    attributeNameBits_ = 0;
-    if (attributes)
-        for (const XmlAttribute& attribute : *attributes)
-            if (!attribute.name.empty()) attributeNameBits_ |= NameBit(attribute.name);
+    currentAttributesIndexed_ = attributes && attributes == indexedAttributes_;
 }
 
 std::string_view CXMLDataManager::AttributeValue(std::string_view name) const {
     if (!currentAttributes_ || name.empty()) return {};
-    if (!IsAscii(name)) {
-        for (const XmlAttribute& attribute : *currentAttributes_)
+    const XmlAttributeList& attributes = *currentAttributes_;
+    // Folding keeps ASCII and the rest apart: among ASCII names the ASCII comparison decides for
+    // any name asked, and a name with other letters matches none of them. A list the parse did
+    // not index is searched name by name.
+    if (!currentAttributesIndexed_ || (!attributeNamesAscii_ && !IsAscii(name))) {
+        for (const XmlAttribute& attribute : attributes)
             if (EqualsNoCase(attribute.name, name)) return attribute.value;
         return {};
     }
-    if (!(attributeNameBits_ & NameBit(name))) return {};
-    for (const XmlAttribute& attribute : *currentAttributes_)
-        if (EqualsAsciiNoCase(attribute.name, name)) return attribute.value;
+    const unsigned slot = NameSlot(name);
+    if (!(attributeNameBits_ >> slot & 1)) return {};
+    // No attribute before the first of the name's bit can match.
+    for (std::size_t at = firstAttributeOfSlot_[slot]; at < attributes.size(); ++at)
+        if (EqualsAsciiNoCase(attributes[at].name, name)) return attributes[at].value;
     return {};
 }
 

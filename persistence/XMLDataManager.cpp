@@ -21,6 +21,12 @@ constexpr std::string_view kLatin2Declaration = "<?xml version=\"1.0\" encoding=
 constexpr int kErrorWhileParsing = 45110;  // [W1110]
 constexpr int kCouldNotRead = 44857;       // [W0857]
 
+// Case folding keeps ASCII and the rest apart, and an ASCII name's equals are of its length:
+// the length tells most names apart before they are compared.
+bool IsNamed(std::string_view name, std::string_view asciiName) {
+    return name.size() == asciiName.size() && EqualsNoCase(name, asciiName);
+}
+
 }  // namespace
 
 CXMLDataManager::CXMLDataManager() = default;
@@ -29,7 +35,7 @@ CXMLDataManager::~CXMLDataManager() = default;
 
 bool CXMLDataManager::ParseFile(CFileKav* file, const std::string& encoding, const XmlHandlers& handlers) {
     currentFile_ = file;
-    elementNames_.clear();
+    openCount_ = 0;
     if (!file) {
         SetMessage(kCouldNotRead, "");
         return false;
@@ -54,7 +60,7 @@ bool CXMLDataManager::ParseFile(CFileKav* file, const std::string& encoding, con
 
 CXMLDataManager::ParseOutcome CXMLDataManager::ParseText(std::string_view text, const std::string& encoding,
                                                          const XmlHandlers& handlers) {
-    elementNames_.clear();
+    openCount_ = 0;
     collectedText_.clear();
     collectingText_ = false;
     halted_ = false;
@@ -101,7 +107,7 @@ CXMLDataManager::ParseOutcome CXMLDataManager::ParseText(std::string_view text, 
     handlers_ = nullptr;
     currentAttributes_ = nullptr;
     collectingText_ = false;
-    if (outcome.status != ParseStatus::Finished) elementNames_.clear();
+    if (outcome.status != ParseStatus::Finished) openCount_ = 0;
     return outcome;
 }
 
@@ -120,7 +126,7 @@ void CXMLDataManager::HaltParser(bool resumable) {
 }
 
 std::string CXMLDataManager::ParentElementName() const {
-    return elementNames_.size() < 2 ? std::string() : elementNames_[elementNames_.size() - 2];
+    return openCount_ < 2 ? std::string() : openElements_[openCount_ - 2].name;
 }
 
 // expat may still deliver an event or two after a stop (the end of an empty element); a halted
@@ -133,16 +139,24 @@ void CXMLDataManager::ExpatStart(void* data, const char* name, const char** attr
     const int specified = XML_GetSpecifiedAttributeCount(reader.parser_);
     // The list of the last element lends its room; a parse started from a handler makes its own.
     XmlAttributeList list = std::move(reader.spareAttributes_);
-    list.clear();
-    for (int i = 0; i + 1 < specified; i += 2) list.push_back({attributes[i], attributes[i + 1]});
-    reader.handlers_->start(reader, name, list);
+    reader.ListAttributes(attributes, specified, list);
+    // A handler uses the name before it runs anything that may parse again.
+    reader.handlers_->start(reader, reader.OpenElementNamed(name), list);
+    reader.indexedAttributes_ = nullptr;
     reader.spareAttributes_ = std::move(list);
 }
 
 void CXMLDataManager::ExpatEnd(void* data, const char* name) {
     auto& reader = *static_cast<CXMLDataManager*>(data);
     if (reader.halted_) return;
-    reader.handlers_->end(reader, name);
+    // The innermost open element is the one that ends, unless a parse started from a handler
+    // emptied the list of open elements.
+    if (reader.openCount_ == 0) {
+        reader.handlers_->end(reader, name);
+        return;
+    }
+    reader.handlers_->end(reader, reader.openElements_[reader.openCount_ - 1].name);
+    if (reader.openCount_ > 0) --reader.openCount_;
 }
 
 void CXMLDataManager::ExpatCharacterData(void* data, const char* text, int length) {
@@ -153,7 +167,6 @@ void CXMLDataManager::ExpatCharacterData(void* data, const char* text, int lengt
 
 void CXMLDataManager::StartElement(CXMLDataManager& reader, const std::string& name,
                                    const XmlAttributeList& attributes) {
-    reader.elementNames_.push_back(name);
     reader.collectedText_.clear();
     reader.collectingText_ = true;
     reader.SetCurrentAttributes(&attributes);
@@ -166,18 +179,32 @@ void CXMLDataManager::EndElement(CXMLDataManager& reader, const std::string& nam
     // its text.
     bool hasText = reader.collectingText_ && !reader.collectedText_.empty();
     reader.collectingText_ = false;
+    // Asked before the text is handed on, which may parse again.
+    const bool toolData = IsNamed(name, "XML_ELEMENT");
+    const bool package = IsNamed(name, "TP");
     if (hasText) reader.OnEndElement(name, reader.collectedText_);
-    if (EqualsNoCase(name, "XML_ELEMENT")) reader.CloseXmlElement();
+    if (toolData) reader.CloseXmlElement();
     // Only a package put its task on the stack: the end of a test case or test set inside one
     // must not take the package's task away from the texts and packages that follow.
-    if (EqualsNoCase(name, "TP") && !reader.exchangeTaskIds_.empty()) reader.exchangeTaskIds_.pop_back();
-    if (!reader.elementNames_.empty()) reader.elementNames_.pop_back();
+    if (package && !reader.exchangeTaskIds_.empty()) reader.exchangeTaskIds_.pop_back();
 }
 
 void CXMLDataManager::HeaderEndElement(CXMLDataManager& reader, const std::string& name) {
     reader.collectingText_ = false;
-    if (!reader.elementNames_.empty()) reader.elementNames_.pop_back();
-    if (EqualsNoCase(name, "PROJECT")) reader.SuspendParser();
+    if (IsNamed(name, "PROJECT")) reader.SuspendParser();
+}
+
+const std::string& CXMLDataManager::OpenElementNamed(std::string_view name) {
+    if (openCount_ == openElements_.size()) openElements_.emplace_back();
+    OpenElement& element = openElements_[openCount_++];
+    element.name = name;
+    element.upperName.clear();
+    for (const char c : name)
+        if ((c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0x80) {
+            element.upperName = ToUpperText(name);
+            break;
+        }
+    return element.name;
 }
 
 void CXMLDataManager::OnCharacterData(CXMLDataManager& reader, std::string_view text) {

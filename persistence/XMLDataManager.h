@@ -5,8 +5,8 @@
 // writer (declaration, root tag, atomic replacement of the file).
 //
 // A parse runs expat over a whole file held in memory and forwards each event to the handler
-// functions the caller names (XmlHandlers). The standard handlers keep the stack of open
-// element names and the character data, make the attributes of a starting element current for
+// functions the caller names (XmlHandlers), with the element opened or closed around them. The
+// standard handlers keep the character data, make the attributes of a starting element current for
 // the attribute accessors, and call the virtual OnStartElement / OnEndElement, which the
 // project dispatch and the repository readers fill in. A handler that meets an error writes its
 // message into the global message buffer and calls StopParser; that message then stands
@@ -125,14 +125,15 @@ public:
     // installation's data, the messages and exchange data of VORNAK): each element's reader
     // runs and what it returns is linked to the enclosing object; a misplaced or failing element
     // stops the parse with its message. The end handler takes the texts of exchange data.
-    // Repository readers put their own handlers in place.
+    // Repository readers put their own handlers in place. Both run from the standard handlers, on
+    // the innermost open element.
     virtual void OnStartElement(const std::string& name, const XmlAttributeList& attributes);
     virtual void OnEndElement(const std::string& name, const std::string& text);
 
-    // The standard handlers. StartElement pushes the name, starts collecting character data and
-    // calls OnStartElement with the attributes current; EndElement calls OnEndElement for an
-    // element that collected text and has no child element, closes an open tool-data element
-    // and an exchange package, then pops the name.
+    // The standard handlers; each element is open from before its start handler runs until after
+    // its end handler. StartElement starts collecting character data and calls OnStartElement
+    // with the attributes current; EndElement calls OnEndElement for an element that collected
+    // text and has no child element, and closes an open tool-data element and an exchange package.
     static void StartElement(CXMLDataManager& reader, const std::string& name, const XmlAttributeList& attributes);
     static void EndElement(CXMLDataManager& reader, const std::string& name);
     static void OnCharacterData(CXMLDataManager& reader, std::string_view text);
@@ -147,8 +148,8 @@ public:
     void StopParser();
     void SuspendParser();
 
-    // Names of the open elements, innermost last (the element being started or ended included).
-    const std::vector<std::string>& ElementNames() const { return elementNames_; }
+    // How many elements are open (the element being started or ended included).
+    std::size_t OpenElementCount() const { return openCount_; }
     // The enclosing element of the one being started or ended; "" for the root.
     std::string ParentElementName() const;
     const std::string& CollectedText() const { return collectedText_; }
@@ -446,6 +447,9 @@ private:
     static void ExpatEnd(void* reader, const char* name);
     static void ExpatCharacterData(void* reader, const char* text, int length);
     void HaltParser(bool resumable);
+    // Opens an element of that name at the innermost place, with its name in upper case; the
+    // name as stored.
+    const std::string& OpenElementNamed(std::string_view name);
 
     // Shared steps of the element readers and writers.
     // The current file's identifier, the owning file of the objects read.
@@ -470,14 +474,29 @@ private:
     // A child with one text attribute (left out when empty), written as a leaf.
     void WriteOneAttributeChild(std::string_view element, std::string_view attribute, const std::string& value);
 
-    std::vector<std::string> elementNames_;
+    // The open elements, innermost last: the first openCount_ entries. Closed entries keep their
+    // room for the next element, and the name of the one just closed stays until then.
+    struct OpenElement {
+        std::string name;
+        // Empty when the name is written in upper case, as the program writes every name.
+        std::string upperName;
+        std::string_view UpperName() const { return upperName.empty() ? std::string_view(name) : upperName; }
+    };
+    std::vector<OpenElement> openElements_;
+    std::size_t openCount_ = 0;
     std::string collectedText_;
     bool collectingText_ = false;
     const XmlAttributeList* currentAttributes_ = nullptr;
-    // The names of the current attributes, one hashed bit each, which most lookups of an
-    // attribute the element lacks stop at.
-    std::uint64_t attributeNameBits_ = 0;
+    bool currentAttributesIndexed_ = false;
     void SetCurrentAttributes(const XmlAttributeList* attributes);
+    // Fills the list with the attributes expat gives and indexes their names, in one pass over
+    // each name: one hashed bit per name, which most lookups of an attribute the element lacks
+    // stop at, and the first attribute of each bit, where a lookup of a name present starts.
+    void ListAttributes(const char** attributes, int count, XmlAttributeList& list);
+    const XmlAttributeList* indexedAttributes_ = nullptr;
+    std::uint64_t attributeNameBits_ = 0;
+    std::size_t firstAttributeOfSlot_[64] = {};
+    bool attributeNamesAscii_ = true;
     XmlAttributeList spareAttributes_;
 
     XML_ParserStruct* parser_ = nullptr;
