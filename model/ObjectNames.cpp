@@ -35,6 +35,12 @@ bool IsIdentifierChar(char32_t c) {
 }
 
 long FindNonIdentifierChar(std::string_view text) {
+    // Names are nearly always ASCII: answer those without decoding; up to the first byte >= 0x80
+    // the decoded code points are the bytes themselves.
+    size_t ascii = 0;
+    for (; ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80; ++ascii)
+        if (!IsIdentifierChar(static_cast<unsigned char>(text[ascii]))) return static_cast<unsigned char>(text[ascii]);
+    if (ascii == text.size()) return -1;
     for (char32_t c : CodePoints(text))
         if (!IsIdentifierChar(c)) return Showable(c);
     return -1;

@@ -148,6 +148,7 @@ std::string SanitizeUtf8(std::string_view text) {
 }
 
 size_t Utf16Length(std::string_view text) {
+    if (IsAscii(text)) return text.size();
     size_t n = 0;
     bool valid = true;
     for (size_t pos = 0; pos < text.size();) n += DecodeUtf8(text, pos, valid) >= 0x10000 ? 2 : 1;

@@ -32,6 +32,7 @@ TEST(CheckIdentifier, ReportsTheFirstFault) {
         {" a", "The ID must not begin with a space character! [W0960]"},
         {"a-b", "Invalid character '-' found in ID!\nPlease use only alphanumeric characters and '_' [W0961]"},
         {"\xC3\xA4x", "Invalid character '\xC3\xA4' found in ID!\nPlease use only alphanumeric characters and '_' [W0961]"},
+        {"ab\xC3\xA4", "Invalid character '\xC3\xA4' found in ID!\nPlease use only alphanumeric characters and '_' [W0961]"},
     };
     for (const auto& [text, message] : refused) {
         ClearGlobalMessage();
