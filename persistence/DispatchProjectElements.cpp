@@ -143,11 +143,11 @@ bool ElementDispatch::Argument() {
 }
 
 bool ElementDispatch::Connection() {
-    const std::string successorId = reader_.ReadConnection();
+    std::string successorId = reader_.ReadConnection();
     if (successorId.empty()) return false;
     CTaskStep* step = Under("TASKSTEP", current_.taskStep);
     if (!step) return Fail(kMisplacedConnection);
-    step->GetSuccessorIds().push_back(successorId);
+    step->GetSuccessorIds().push_back(std::move(successorId));
     return true;
 }
 

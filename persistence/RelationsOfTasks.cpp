@@ -184,6 +184,7 @@ void RelationBuilder::LinkTaskStep(CTaskKav& task, std::size_t position, const T
     if (!GetActionCatalogue().CheckAgainstCatalogue(step.GetActions())) ReportRefusal();
 
     const std::vector<std::string>& ids = step.GetSuccessorIds();
+    step.GetSuccessors().reserve(step.GetSuccessors().size() + ids.size());
     for (std::size_t n = 0; n < ids.size(); ++n) {
         if (const std::size_t target = flow.named[flow.firstNamed[position] + n]; target != kNowhere) {
             CTaskStep* successor = task.GetSteps()[target];
