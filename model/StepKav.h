@@ -85,6 +85,7 @@ public:
     bool SetResultValue(const std::string& value) { return StoreField(resultValue_, value); }
 
     // The texts that passes over every step read, without a copy.
+    const std::string& GetNameRef() const { return name_; }
     const std::string& GetEventRef() const { return event_; }
     const std::string& GetCommandsRef() const { return commands_; }
     const std::string& GetDescriptionRef() const { return description_; }

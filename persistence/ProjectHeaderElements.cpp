@@ -165,7 +165,7 @@ int CXMLDataManager::WriteCondition(const CConditionKav& condition) {
     if (!EnterNewChild("CND")) return 0;
     builder_.SetStringAttribute("ID", condition.GetUniqueId(), "");
     builder_.SetStringAttribute("Name", condition.GetId(), "");
-    builder_.SetStringAttribute("Text", condition.GetText(), "");
+    builder_.SetStringAttribute("Text", condition.GetTextRef(), "");
     builder_.LeaveElement();
     return 1;
 }

@@ -28,15 +28,15 @@ CXMLDataManager::StepFields CXMLDataManager::ReadStepFields() const {
 
 void CXMLDataManager::WriteStepFields(const CStepKav& step) {
     CXMLInterface& xml = builder_;
-    xml.SetStringAttribute("Name", step.GetName(), "");
-    xml.SetStringAttribute("Event", step.GetEvent(), "");
-    xml.SetStringAttribute("Cmds", step.GetCommands(), "");
+    xml.SetStringAttribute("Name", step.GetNameRef(), "");
+    xml.SetStringAttribute("Event", step.GetEventRef(), "");
+    xml.SetStringAttribute("Cmds", step.GetCommandsRef(), "");
     xml.SetIntAttribute("Delay", step.GetDelay(), kDefaultDelay);
-    xml.SetStringAttribute("Descr", step.GetDescription(), "");
-    xml.SetStringAttribute("Input", step.GetInput(), "");
-    xml.SetStringAttribute("Result", step.GetExpectedResult(), "");
+    xml.SetStringAttribute("Descr", step.GetDescriptionRef(), "");
+    xml.SetStringAttribute("Input", step.GetInputRef(), "");
+    xml.SetStringAttribute("Result", step.GetExpectedResultRef(), "");
     // An empty result value is written as such and reads back as the default.
-    xml.SetStringAttribute("ResultValue", step.GetResultValue(), kDefaultResultValue);
+    xml.SetStringAttribute("ResultValue", step.GetResultValueRef(), kDefaultResultValue);
     xml.SetIntAttribute("Criticality", step.GetCriticality(), kDefaultCriticality);
 }
 

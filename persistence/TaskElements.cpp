@@ -135,7 +135,7 @@ int CXMLDataManager::WriteTaskStep(const CTaskStep& step) {
     WriteStepFields(step);
     xml.SetIntAttribute("Priority", step.GetPriority(), kDefaultPriority);
     xml.SetIntAttribute("LoopMode", step.GetLoopMode(), kDefaultLoopMode);
-    xml.SetStringAttribute("LoopCount", step.GetLoopCount(), kDefaultLoopCount);
+    xml.SetStringAttribute("LoopCount", step.GetLoopCountRef(), kDefaultLoopCount);
 
     // A sub-task call carries the values of the sub-task's parameters; any other step the
     // values of the user-defined step fields.
